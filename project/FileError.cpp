@@ -1,0 +1,18 @@
+#include "project/FileError.h"
+
+#include <cerrno>
+#include <cstring>
+
+FileError FileError::fromErrno(std::string path, const std::string& action)
+{
+    const int error = errno;
+    std::string reason = action;
+    if (error != 0)
+        reason += ": " + std::string(std::strerror(error));
+    return FileError(std::move(path), std::move(reason));
+}
+
+std::string FileError::message() const
+{
+    return "\"" + path_ + "\": " + reason_ + ".";
+}

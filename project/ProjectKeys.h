@@ -1,0 +1,52 @@
+#pragma once
+
+#include "project/ProjectRecord.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+using SettingField =
+    std::variant<std::string ProjectRecord::*, int ProjectRecord::*, RgbColor ProjectRecord::*>;
+
+// One line of a project file: a text or integer setting, or a colour as three records.
+struct SettingLine
+{
+    std::string_view marker;
+    std::string_view key;
+    SettingField field;
+};
+
+enum class MessageField
+{
+    Text,
+    Link,
+    Target,
+    Title
+};
+
+// The keys of the project file format, shared by its writer and its reader.
+class ProjectKeys
+{
+public:
+    // The setting lines in the order the writer puts them; the message count line follows them.
+    static const std::vector<SettingLine>& settingLines();
+
+    // Every key that holds a value of its own, colour components spelled out ("bgcolor_red").
+    static const std::vector<std::string>& valueKeys();
+
+    static std::array<std::string, 3> colorKeys(std::string_view key);
+
+    // Message records are written in this order: text, link, target, title.
+    static constexpr std::array<MessageField, 4> messageFieldOrder{MessageField::Text, MessageField::Link,
+                                                                   MessageField::Target, MessageField::Title};
+    static std::string_view messageKey(MessageField field);
+
+    static constexpr std::string_view messageCountKey = "text-message_count";
+    static constexpr std::string_view messageCountMarker = "#%#";
+    static constexpr std::string_view messageMarker = "#%#";
+    static constexpr std::string_view startPrefix = "qvo-";
+    static constexpr std::string_view endPrefix = "endof-qvo-";
+};

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "project/Message.h"
+#include "project/RgbColor.h"
+
+#include <string>
+#include <vector>
+
+// The one design being edited: every setting of the news box, its messages and the working state.
+class ProjectRecord
+{
+public:
+    std::string width;
+    std::string height;
+    std::string topMargin;
+    std::string leftMargin;
+    std::string bottomMargin;
+    std::string rightMargin;
+    std::string paragraphSpace;
+    std::string scrollerName;
+
+    int textFontIndex = 0;
+    int textUseCustomFont = 0;
+    std::string textCustomFont;
+    int titleFontIndex = 0;
+    int titleUseCustomFont = 0;
+    std::string titleCustomFont;
+    std::string textFontSize;
+    std::string titleFontSize;
+    std::string textLineHeight;
+    std::string titleLineHeight;
+    int textStyle = 0;
+    int titleStyle = 0;
+    int textDecoration = 0;
+    int textHoverDecoration = 0;
+    int titleDecoration = 0;
+    int titleHoverDecoration = 0;
+    int alignment = 0;
+    int spareAlignment = 0;
+
+    RgbColor bgColor;
+    RgbColor textColor;
+    RgbColor textHoverColor;
+    RgbColor titleColor;
+    RgbColor titleHoverColor;
+    RgbColor titleBgColor;
+    RgbColor borderColor;
+
+    std::string borderWidth;
+    int borderStyle = 0;
+    int bgImageOn = 0;
+    std::string bgImageName;
+    std::string bgImageX;
+    std::string bgImageY;
+
+    int effectStyle = 0;
+    int effectType = 0;
+    int transitionSpeed = 0;
+    int scrollMode = 0;
+    std::string scrollDelay;
+    std::string pause;
+
+    std::string projectPath;
+    int projectUntitled = 1;
+    int useDefaultProject = 1;
+    std::string projectText;
+    std::string workFolder;
+    std::string startFolder;
+    std::string textFontFace;
+    std::string titleFontFace;
+    int selectedMessage = 0;
+    int currentStep = 0;
+
+    int messageCount() const { return static_cast<int>(messageTexts_.size()); }
+    const std::vector<std::string>& messageTitles() const { return messageTitles_; }
+    const std::vector<std::string>& messageTexts() const { return messageTexts_; }
+    const std::vector<std::string>& messageLinks() const { return messageLinks_; }
+    const std::vector<std::string>& messageTargets() const { return messageTargets_; }
+    Message message(int index) const;
+
+    // Every change below acts on all four lists at the same position, so they always stay of equal length.
+    void appendMessage(Message message);
+    bool replaceMessage(int index, Message message);
+    bool removeMessage(int index);
+    bool moveMessageUp(int index);
+    bool moveMessageDown(int index);
+    void clearMessages();
+
+private:
+    bool isMessageIndex(int index) const { return index >= 0 && index < messageCount(); }
+    Message takeMessage(int index);
+    void insertMessage(int index, Message message);
+
+    std::vector<std::string> messageTitles_;
+    std::vector<std::string> messageTexts_;
+    std::vector<std::string> messageLinks_;
+    std::vector<std::string> messageTargets_;
+};

@@ -1,0 +1,132 @@
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "tests/support/DefaultDesign.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordComparison.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+ProjectRecord openedFrom(const std::string& path)
+{
+    ProjectRecord record = defaultDesign();
+    record.useDefaultProject = 2;
+    record.projectPath = path;
+    return record;
+}
+
+// Makes writes beyond a size fail, as a full disk would, even for root (who ignores folder permissions).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+
+private:
+    rlimit previous_{};
+};
+
+} // namespace
+
+TEST(ProjectFileErrors, AMissingFileNamesTheFileAndChangesNothing)
+{
+    TemporaryFolder folder;
+    ProjectRecord record = openedFrom(folder.file("missing.tkp"));
+    bool refreshed = false;
+    const auto error = ProjectReader({}, [&] { refreshed = true; }).readProject(record);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find(folder.file("missing.tkp")), std::string::npos) << error->message();
+    expectSameDesign(defaultDesign(), record);
+    EXPECT_EQ(record.projectUntitled, 1);
+    EXPECT_FALSE(refreshed);
+}
+
+TEST(ProjectFileErrors, AReadOnlyProjectOpens)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("locked.tkp");
+    writeBytes(path, "#%#qvo-width=99endof-qvo-width#%#");
+    fs::permissions(path, fs::perms::owner_read);
+    ProjectRecord record = openedFrom(path);
+    ASSERT_FALSE(ProjectReader({}).readProject(record));
+    EXPECT_EQ(record.width, "99");
+}
+
+TEST(ProjectFileErrors, HugeFilesAndCountsAreRefusedWithTheFileNamed)
+{
+    TemporaryFolder folder;
+    const std::string big = folder.file("big.tkp");
+    writeBytes(big, "#%#qvo-width=1endof-qvo-width#%#");
+    fs::resize_file(big, ProjectReader::maxFileBytes + 1);
+    const std::string crowded = folder.file("crowded.tkp");
+    writeBytes(crowded, "#%#qvo-text-message_count=1000001endof-qvo-text-message_count#%#");
+
+    for (const std::string& path : {big, crowded}) {
+        ProjectRecord record = openedFrom(path);
+        const auto error = ProjectReader({}).readProject(record);
+        ASSERT_TRUE(error) << path;
+        EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
+        expectSameDesign(defaultDesign(), record);
+    }
+    ProjectRecord record = openedFrom(crowded);
+    EXPECT_NE(ProjectReader({}).readProject(record)->message().find("1000001"), std::string::npos);
+}
+
+TEST(ProjectFileErrors, AnUnwritableFolderGivesAnErrorNamingTheFile)
+{
+    TemporaryFolder folder;
+    writeBytes(folder.file("plain-file"), "not a folder");
+    ProjectRecord record = defaultDesign();
+    record.projectPath = folder.file("plain-file/new.tkp");
+    const auto error = ProjectWriter::writeProject(record);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find(record.projectPath), std::string::npos) << error->message();
+}
+
+TEST(ProjectFileErrors, AFailedSaveLeavesThePreviousFileWhole)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("kept.tkp");
+    const std::string previous = ProjectWriter::projectText(defaultDesign());
+    writeBytes(path, previous);
+
+    ProjectRecord bigger = defaultDesign();
+    bigger.appendMessage({"", std::string(200000, 'z'), "", ""});
+    bigger.projectPath = path;
+    std::optional<FileError> error;
+    {
+        FileSizeLimit limit(100000);
+        error = ProjectWriter::writeProject(bigger);
+    }
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
+    EXPECT_EQ(readBytes(path), previous);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
+        << "the unfinished temporary file is left behind";
+}
+
+TEST(ProjectFileErrors, ASaveReplacesTheFileAndLeavesNothingElse)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("saved.tkp");
+    writeBytes(path, "old contents that are longer than nothing");
+    ProjectRecord record;
+    record.projectPath = path;
+    ASSERT_FALSE(ProjectWriter::writeProject(record));
+    EXPECT_EQ(readBytes(path), ProjectWriter::projectText(record));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}

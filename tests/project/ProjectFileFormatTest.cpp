@@ -1,0 +1,231 @@
+#include "generator/BuiltInTexts.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "tests/support/DefaultDesign.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordComparison.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Reads a project text through a file, as Open Project does.
+ProjectRecord readText(const std::string& text, ProjectRecord record = {})
+{
+    TemporaryFolder folder;
+    writeBytes(folder.file("p.tkp"), text);
+    record.useDefaultProject = 2;
+    record.projectPath = folder.file("p.tkp");
+    const auto error = ProjectReader({}).readProject(record);
+    EXPECT_FALSE(error) << error->message();
+    return record;
+}
+
+std::string record(const std::string& key, const std::string& value, const std::string& marker = "#%#")
+{
+    return marker + "qvo-" + key + "=" + value + "endof-qvo-" + key + marker + "\r\n";
+}
+
+std::string messageRecords(int n, const Message& m)
+{
+    const std::string i = std::to_string(n);
+    return record("tmessage" + i, m.text) + record("linktext" + i, m.link) +
+           record("targettext" + i, m.target) + record("titletext" + i, m.title);
+}
+
+ProjectRecord everySettingChanged()
+{
+    ProjectRecord r;
+    r.width = " 640 ";
+    r.height = "480px";
+    r.topMargin = "1";
+    r.leftMargin = "2";
+    r.bottomMargin = "3";
+    r.rightMargin = "\r\n4\r\n";
+    r.paragraphSpace = "5";
+    r.scrollerName = "news box";
+    r.textFontIndex = 12;
+    r.textUseCustomFont = 2;
+    r.textCustomFont = " Georgia, serif ";
+    r.titleFontIndex = -1;
+    r.titleUseCustomFont = 0;
+    r.titleCustomFont = "";
+    r.textFontSize = "10";
+    r.titleFontSize = "11";
+    r.textLineHeight = "13";
+    r.titleLineHeight = "15";
+    r.textStyle = 3;
+    r.titleStyle = 2;
+    r.textDecoration = 1;
+    r.textHoverDecoration = 2;
+    r.titleDecoration = -1;
+    r.titleHoverDecoration = 1;
+    r.alignment = 2;
+    r.spareAlignment = 9;
+    r.bgColor = {1, 2, 3};
+    r.textColor = {4, 5, 6};
+    r.textHoverColor = {7, 8, 9};
+    r.titleColor = {10, 11, 12};
+    r.titleHoverColor = {13, 14, 15};
+    r.titleBgColor = {-16, 300, 18};
+    r.borderColor = {19, 20, 21};
+    r.borderWidth = "3";
+    r.borderStyle = 2;
+    r.bgImageOn = 1;
+    r.bgImageName = "b\xe9ton.png";
+    r.bgImageX = "-5";
+    r.bgImageY = "17";
+    r.effectStyle = 1;
+    r.effectType = 8;
+    r.transitionSpeed = 3;
+    r.scrollMode = 2;
+    r.scrollDelay = "20";
+    r.pause = "0";
+    r.appendMessage({" <b>Sch\xc3\xb6n</b> ", "line one\r\nline two\n", "", "_top"});
+    r.appendMessage({"", "", "javascript:alert(\"hi\")", "  "});
+    return r;
+}
+
+} // namespace
+
+TEST(ProjectFile, TheBuiltInDefaultProjectReadsToTheDefaults)
+{
+    ProjectRecord record;
+    int refreshes = 0;
+    const auto error =
+        ProjectReader(BuiltInTexts::defaultProject(), [&] { ++refreshes; }).readProject(record);
+    ASSERT_FALSE(error);
+    expectSameDesign(defaultDesign(), record);
+    EXPECT_EQ(record.messageCount(), 3);
+    EXPECT_EQ(record.effectType, 6);
+    EXPECT_EQ(record.messageTexts()[2], "Supports basic HTML tags. (img, B, U,  ...)");
+    EXPECT_EQ(record.useDefaultProject, 2);
+    EXPECT_EQ(record.projectUntitled, 1);
+    EXPECT_EQ(record.projectText, BuiltInTexts::defaultProject());
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST(ProjectFile, WriterGivesTheHandWrittenDefaultFileByteForByte)
+{
+    EXPECT_EQ(ProjectWriter::projectText(defaultDesign()),
+              readBytes(std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp"));
+}
+
+TEST(ProjectFile, EverySettingAndMessageSurvivesASaveAndARead)
+{
+    TemporaryFolder folder;
+    for (ProjectRecord original : {everySettingChanged(), defaultDesign(), ProjectRecord{}}) {
+        original.projectPath = folder.file("round.tkp");
+        ASSERT_FALSE(ProjectWriter::writeProject(original));
+        ProjectRecord read = defaultDesign();
+        read.useDefaultProject = 2;
+        read.projectPath = original.projectPath;
+        ASSERT_FALSE(ProjectReader({}).readProject(read));
+        expectSameDesign(original, read);
+        EXPECT_EQ(read.projectUntitled, 2);
+    }
+}
+
+TEST(ProjectFile, ManyMessagesReadBackInOrderIncludingNumbersThatShareAPrefix)
+{
+    ProjectRecord original;
+    for (int i = 1; i <= 120; ++i) {
+        const std::string n = std::to_string(i);
+        original.appendMessage({"T" + n, "text " + n, "http://l/" + n, "_t" + n});
+    }
+    const ProjectRecord read = readText(ProjectWriter::projectText(original));
+    expectSameDesign(original, read);
+}
+
+struct ReaderCase
+{
+    std::string name;
+    std::string text;
+    std::function<void(const ProjectRecord&)> check;
+};
+
+TEST(ProjectFile, ReaderCases)
+{
+    const std::string width5 = record("width", "5");
+    const std::vector<ReaderCase> cases = {
+        {"markers do not matter and text between records is ignored",
+         "junk" + record("width", "1", "#>#") + "more junk\r\n" + record("height", "2") +
+             "qvo-nameoftext=nendof-qvo-nameoftext",
+         [](const ProjectRecord& r) {
+             EXPECT_EQ(r.width, "1");
+             EXPECT_EQ(r.height, "2");
+             EXPECT_EQ(r.scrollerName, "n");
+         }},
+        {"the first occurrence of a key wins", record("width", "1") + record("width", "2"),
+         [](const ProjectRecord& r) { EXPECT_EQ(r.width, "1"); }},
+        {"start and end texts are looked up independently", "qvo-width=1qvo-width=2endof-qvo-width",
+         [](const ProjectRecord& r) { EXPECT_EQ(r.width, "1qvo-width=2"); }},
+        {"an end text before the start text gives an empty value", "endof-qvo-width" + width5,
+         [](const ProjectRecord& r) { EXPECT_EQ(r.width, ""); }},
+        {"a missing start text gives an empty value", "5endof-qvo-width",
+         [](const ProjectRecord& r) { EXPECT_EQ(r.width, ""); }},
+        {"a missing end text gives an empty value", "#%#qvo-width=5#%#",
+         [](const ProjectRecord& r) { EXPECT_EQ(r.width, ""); }},
+        {"a count of five with three messages gives five, the last two empty",
+         record("text-message_count", "5") + messageRecords(1, {"a", "b", "c", "d"}) +
+             messageRecords(2, {"e", "f", "g", "h"}) + messageRecords(3, {"i", "j", "k", "l"}),
+         [](const ProjectRecord& r) {
+             ASSERT_EQ(r.messageCount(), 5);
+             EXPECT_EQ(r.message(2), (Message{"i", "j", "k", "l"}));
+             EXPECT_EQ(r.message(3), Message{});
+             EXPECT_EQ(r.message(4), Message{});
+         }},
+        {"a start text inside an earlier message starts that record's value there",
+         record("text-message_count", "1") + messageRecords(1, {"title", "see qvo-titletext1=here", "", ""}),
+         [](const ProjectRecord& r) {
+             EXPECT_EQ(r.message(0).title.substr(0, 4), "here");
+             EXPECT_EQ(r.message(0).text, "see qvo-titletext1=here");
+         }},
+        {"a text holding its own end text is cut there",
+         record("text-message_count", "1") + messageRecords(1, {"t", "one endof-qvo-tmessage1 two", "", ""}),
+         [](const ProjectRecord& r) { EXPECT_EQ(r.message(0).text, "one "); }},
+        {"a text that is not a project reads as an empty design", "<html><body>Hello</body></html>",
+         [](const ProjectRecord& r) {
+             EXPECT_EQ(r.width, "");
+             EXPECT_EQ(r.scrollerName, "");
+             EXPECT_EQ(r.effectType, 0);
+             EXPECT_EQ(r.bgColor, (RgbColor{0, 0, 0}));
+             EXPECT_EQ(r.messageCount(), 0);
+         }},
+        {"integer records take the leading number",
+         record("effecttype", "12px") + record("speed", " -3") + record("tiali", "") +
+             record("bgcolor_red", "300") + record("bgcolor_green", "-1") + record("bgcolor_blue", "x"),
+         [](const ProjectRecord& r) {
+             EXPECT_EQ(r.effectType, 12);
+             EXPECT_EQ(r.transitionSpeed, -3);
+             EXPECT_EQ(r.alignment, 0);
+             EXPECT_EQ(r.bgColor, (RgbColor{300, -1, 0}));
+         }},
+        {"a negative count gives no messages",
+         record("text-message_count", "-4") + messageRecords(1, {"a", "b", "c", "d"}),
+         [](const ProjectRecord& r) { EXPECT_EQ(r.messageCount(), 0); }},
+        {"the text ends at the first NUL byte", width5 + std::string(1, '\0') + record("height", "7"),
+         [](const ProjectRecord& r) {
+             EXPECT_EQ(r.width, "5");
+             EXPECT_EQ(r.height, "");
+         }},
+        {"a number with a leading zero is not a message number",
+         record("text-message_count", "1") + record("tmessage01", "zero") + record("tmessage1", "one"),
+         [](const ProjectRecord& r) { EXPECT_EQ(r.message(0).text, "one"); }},
+    };
+    for (const ReaderCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.check(readText(c.text, defaultDesign()));
+    }
+}
+
+TEST(ProjectFile, AFileLongerThanSixtyThousandBytesIsReadWhole)
+{
+    ProjectRecord original = defaultDesign();
+    original.appendMessage({"last", std::string(70000, 'x'), "", ""});
+    original.appendMessage({"after", "the long one", "", ""});
+    const ProjectRecord read = readText(ProjectWriter::projectText(original));
+    expectSameDesign(original, read);
+}
