@@ -7,4 +7,13 @@ class BuiltInTexts
 {
 public:
     static std::string_view defaultProject();
+
+    static std::string_view faderIE();
+    static std::string_view faderStd();
+    static std::string_view waitScrollerIE();
+    static std::string_view waitScrollerStd();
+    static std::string_view pageScrollerIE();
+    static std::string_view pageScrollerStd();
+    static std::string_view continuousScrollerIE();
+    static std::string_view continuousScrollerStd();
 };

@@ -59,7 +59,7 @@ void emit(std::ostream& out, const std::string& name, const std::string& bytes)
             out << "\n        ";
         out << static_cast<int>(static_cast<signed char>(bytes[i])) << ',';
     }
-    out << "\n    };\n    return {bytes, " << bytes.size() << "};\n}\n\n";
+    out << "\n        0,\n    };\n    return {bytes, " << bytes.size() << "};\n}\n\n";
 }
 
 } // namespace
