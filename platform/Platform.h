@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/FileDialogOptions.h"
+
+#include <QColor>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class QWidget;
+
+// Every operation of the wizard that reaches outside the program. The Qt implementation serves the real
+// program; tests put a scripted fake in its place.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal box titled "Marquetto" with the text and an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text) = 0;
+
+    // Full path of the chosen file, or nothing when the user cancels.
+    virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+
+    // The colour chooser, opened preset to `initial`; nothing when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+
+    // Opens a web address or a local file with the desktop's default program.
+    virtual void openUrl(const QUrl& url) = 0;
+
+    virtual void copyToClipboard(const QString& text) = 0;
+
+    virtual QString currentFolder() = 0;
+    // The per-user data folder (normally ~/.local/share), without creating it.
+    virtual QString dataFolder() = 0;
+    // Creates one folder level; false when it could not be created (also when it exists).
+    virtual bool makeFolder(const QString& path) = 0;
+    virtual bool isWritableFolder(const QString& path) = 0;
+    // Copies a file, replacing the target; the reason in words when it failed.
+    virtual std::optional<QString> copyFile(const QString& from, const QString& to) = 0;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class Platform;
+class ProjectRecord;
+
+// A wizard page of Steps 1 to 4: it copies its controls into the record when the user leaves it and
+// sets them from the record after a project has been read.
+class StepPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    StepPage(ProjectRecord& record, Platform& platform, QWidget* parent = nullptr)
+        : QWidget(parent), record_(record), platform_(platform)
+    {}
+
+    virtual void FlushToRecord() = 0;
+    virtual void LoadFromRecord() = 0;
+
+protected:
+    ProjectRecord& record() { return record_; }
+    Platform& platform() { return platform_; }
+
+private:
+    ProjectRecord& record_;
+    Platform& platform_;
+};
