@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/CommandLineOptions.h"
+#include "project/FileError.h"
+#include "project/ProjectRecord.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,6 +25,13 @@ public:
 
 private:
     int save(const std::vector<std::string>& options);
+    int generate(const std::vector<std::string>& options);
+    int check(const std::vector<std::string>& options);
+
+    bool readDesign(const CommandLineOptions& parsed, ProjectRecord& record);
+    static std::string designFolder(const CommandLineOptions& parsed);
+    void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
+    int fileFailure(const FileError& error);
     int usageError(const std::string& problem);
 
     std::ostream& out_;

@@ -1,0 +1,179 @@
+#include "generator/DesignCheck.h"
+
+#include "project/IntegerText.h"
+#include "project/OptionLists.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+bool isPlainDigits(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+struct NumberField
+{
+    const char* caption;
+    const std::string& value;
+    bool used;
+};
+
+struct ListField
+{
+    const char* caption;
+    int value;
+    const std::vector<std::string_view>& list;
+    const char* consequence;
+    bool used;
+};
+
+} // namespace
+
+std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, const std::string& imageFolder)
+{
+    std::vector<std::string> found;
+    checkName(record, found);
+    checkNumbers(record, found);
+    checkLists(record, found);
+    checkMessages(record, found);
+    checkImage(record, imageFolder, found);
+    return found;
+}
+
+void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>& found)
+{
+    const bool scroller = r.effectStyle == 0;
+    const bool image = r.bgImageOn == 1;
+    const NumberField fields[] = {
+        {"Step 2, Width", r.width, true},
+        {"Step 2, Height", r.height, true},
+        {"Step 2, Space", r.paragraphSpace, true},
+        {"Step 2, Top margin", r.topMargin, true},
+        {"Step 2, Bottom margin", r.bottomMargin, true},
+        {"Step 2, Left margin", r.leftMargin, true},
+        {"Step 2, Right margin", r.rightMargin, true},
+        {"Step 2, Image X position", r.bgImageX, image},
+        {"Step 2, Image Y position", r.bgImageY, image},
+        {"Step 3, Font size", r.textFontSize, true},
+        {"Step 3, Title font size", r.titleFontSize, true},
+        {"Step 3, Line height", r.textLineHeight, true},
+        {"Step 3, Title line height", r.titleLineHeight, true},
+        {"Step 3, Border width", r.borderWidth, true},
+        {"Step 4, Scroll delay", r.scrollDelay, scroller},
+        {"Step 4, Pause", r.pause, true},
+    };
+    for (const NumberField& field : fields) {
+        if (field.used && !isPlainDigits(field.value))
+            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
+                            " is not plain digits; it goes into the generated code as typed, so the news box "
+                            "gets a wrong size or stops with a script error.");
+    }
+    for (const NumberField& size : {fields[0], fields[1]}) {
+        if (isPlainDigits(size.value) && IntegerText::parse(size.value) <= 0)
+            found.push_back(std::string(size.caption) + ": " + quoted(size.value) +
+                            " is not a positive number; the news box has no room and shows nothing.");
+    }
+}
+
+void DesignCheck::checkName(const ProjectRecord& record, std::vector<std::string>& found)
+{
+    const std::string& name = record.scrollerName;
+    if (name.empty()) {
+        found.push_back("Step 1, Name: empty; the files are called plainly newstic.html, newsticie.js and "
+                        "newsticns6.js and clash with any other news box in the same folder.");
+        return;
+    }
+    const std::string unsafe = "/\\:*?\"<>|#%&'+ ";
+    const auto bad = std::find_if(name.begin(), name.end(), [&](char c) {
+        return unsafe.find(c) != std::string::npos || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (bad != name.end())
+        found.push_back(
+            "Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, *bad)) +
+            ", which is unsafe in file names or web addresses; the files cannot be written, or the "
+            "page cannot find them.");
+}
+
+void DesignCheck::checkMessages(const ProjectRecord& record, std::vector<std::string>& found)
+{
+    if (record.messageCount() == 0)
+        found.push_back("Step 4, Messages: there are none; the news box stays empty.");
+    for (int i = 0; i < record.messageCount(); ++i) {
+        const Message m = record.message(i);
+        const std::string where = "Step 4, message " + std::to_string(i + 1);
+        const std::string breaks = " ends in a backslash, which escapes the closing quote of its string; the "
+                                   "news box stops with a script error.";
+        if (!m.title.empty() && m.title.back() == '\\')
+            found.push_back(where + ", Title:" + breaks);
+        if (!m.text.empty() && m.text.back() == '\\')
+            found.push_back(where + ", Text:" + breaks);
+        if (m.link.find('\'') != std::string::npos)
+            found.push_back(where +
+                            ", Link: holds a single quote; a click on the message fails with a script "
+                            "error instead of opening the address.");
+        if (m.link.find('\\') != std::string::npos)
+            found.push_back(where +
+                            ", Link: holds a backslash; the address a click opens is not the one typed.");
+        if (!m.link.empty() && m.link.size() <= 3)
+            found.push_back(where + ", Link: " + quoted(m.link) +
+                            " has one to three characters; a click on the message does nothing.");
+    }
+}
+
+void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& found)
+{
+    const bool fader = r.effectStyle != 0;
+    const ListField fields[] = {
+        {"Step 3, Text Font type", r.textFontIndex, OptionLists::fonts(),
+         "the text font is left to the browser", r.textUseCustomFont != 1},
+        {"Step 3, Title font type", r.titleFontIndex, OptionLists::fonts(),
+         "the title font is left to the browser", r.titleUseCustomFont != 1},
+        {"Step 3, Text alignment", r.alignment, OptionLists::alignments(), "the text gets no alignment",
+         true},
+        {"Step 3, Border style", r.borderStyle, OptionLists::borders(), "the border is drawn solid", true},
+        {"Step 3, Text style", r.textStyle, OptionLists::styles(), "the text gets no style or weight", true},
+        {"Step 3, Title style", r.titleStyle, OptionLists::styles(), "the titles get no style or weight",
+         true},
+        {"Step 3, Text decoration", r.textDecoration, OptionLists::decorations(), "it counts as Underline",
+         true},
+        {"Step 3, Mouse over text decoration", r.textHoverDecoration, OptionLists::decorations(),
+         "it counts as Underline", true},
+        {"Step 3, Title text decoration", r.titleDecoration, OptionLists::decorations(),
+         "it counts as Underline", true},
+        {"Step 3, Title mouse over text decoration", r.titleHoverDecoration, OptionLists::decorations(),
+         "it counts as Underline", true},
+        {"Step 4, Style", r.effectStyle, OptionLists::effectStyles(), "the news box becomes a fader", true},
+        {"Step 4, Transition effect", r.effectType, OptionLists::transitions(),
+         "Internet Explorer gets no message box at all", fader},
+        {"Step 4, Transition speed", r.transitionSpeed, OptionLists::speeds(),
+         "Internet Explorer holds each page for 0 ms", true},
+        {"Step 4, Mode", r.scrollMode, OptionLists::modes(), "the continuous mode is used", !fader},
+    };
+    for (const ListField& field : fields) {
+        if (field.used && !OptionLists::contains(field.list, field.value))
+            found.push_back(std::string(field.caption) + ": " + std::to_string(field.value) +
+                            " is outside its list (0 to " + std::to_string(field.list.size() - 1) +
+                            "); the wizard shows no choice and saves -1, and " + field.consequence + ".");
+    }
+}
+
+void DesignCheck::checkImage(const ProjectRecord& record, const std::string& imageFolder,
+                             std::vector<std::string>& found)
+{
+    if (record.bgImageOn != 1)
+        return;
+    std::error_code status;
+    const auto image = std::filesystem::path(imageFolder) / record.bgImageName;
+    if (record.bgImageName.empty() || !std::filesystem::is_regular_file(image, status))
+        found.push_back("Step 2, Background image: " + quoted(record.bgImageName) +
+                        " is switched on but not found in " + quoted(imageFolder) +
+                        "; the box shows no image.");
+}

@@ -1,0 +1,55 @@
+#include "generator/Generator.h"
+
+#include "generator/HostPage.h"
+#include "generator/LinkCode.h"
+#include "generator/MessageDataScript.h"
+#include "generator/ScriptFiller.h"
+#include "project/TextFile.h"
+
+namespace {
+
+constexpr std::string_view crlf = "\r\n";
+
+// A name with a path separator would put the files outside the working folder; it is refused the way
+// a file system refuses a name it cannot hold.
+std::optional<FileError> writeBoxFile(const ProjectRecord& record, const std::string& suffix,
+                                      const std::string& text)
+{
+    const std::string path = record.workFolder + record.scrollerName + suffix;
+    if (record.scrollerName.find_first_of("/\\") != std::string::npos)
+        return FileError(path, "cannot be written: the name of the news box holds a path separator");
+    return TextFile::write(path, text);
+}
+
+std::optional<FileError> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
+{
+    const std::string previewPage = LinkCode::BuildPreviewPage(texts.embedSnippet);
+    LinkCode::FinishScripts(texts);
+    if (auto error = TextFile::write(record.workFolder + "preview.html", previewPage))
+        return error;
+    if (auto error = writeBoxFile(record, "newstic.html", texts.hostPageText))
+        return error;
+    texts.standardsScriptText = texts.messageDataScript + std::string(crlf) + texts.standardsScriptText;
+    if (auto error = writeBoxFile(record, "newsticns6.js", texts.standardsScriptText))
+        return error;
+    texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
+    return writeBoxFile(record, "newsticie.js", texts.ieScriptText);
+}
+
+} // namespace
+
+std::optional<FileError> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
+{
+    texts.embedSnippet = HostPage::embedSnippet(record);
+    texts.hostPageText = HostPage::BuildHostPage(record);
+    texts.messageDataScript = MessageDataScript::BuildMessageDataScript(record);
+    ScriptFiller::FillStandardsScript(record, texts);
+    ScriptFiller::FillIeScript(record, texts);
+    return WriteOutputFiles(record, texts);
+}
+
+std::string Generator::generatedFilesText(const ProjectRecord& record)
+{
+    const std::string& name = record.scrollerName;
+    return name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+}

@@ -1,0 +1,57 @@
+#include "generator/MessageDataScript.h"
+
+namespace {
+
+constexpr std::string_view crlf = "\r\n";
+
+void appendAssignment(std::string& out, std::string_view array, const std::string& index,
+                      std::string_view field)
+{
+    out += array;
+    out += '[';
+    out += index;
+    out += "] = \"";
+    out += MessageDataScript::stringLiteralBody(field);
+    out += "\";";
+}
+
+} // namespace
+
+std::string MessageDataScript::stringLiteralBody(std::string_view field)
+{
+    std::string body;
+    body.reserve(field.size() + 8);
+    for (char c : field) {
+        if (c == '\r' || c == '\n')
+            continue;
+        if (c == '"')
+            body += '\\';
+        body += c;
+    }
+    return body;
+}
+
+std::string MessageDataScript::BuildMessageDataScript(const ProjectRecord& record)
+{
+    std::string out = "var titlea = new Array();var texta = new Array();"
+                      "var linka = new Array();var trgfrma = new Array();"
+                      "var heightarr = new Array();var cyposarr = new Array();";
+    out += crlf;
+    const auto count = static_cast<std::size_t>(record.messageCount());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string index = std::to_string(i);
+        out += "cyposarr[" + index + "]=" + index + ";";
+    }
+    out += crlf;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string index = std::to_string(i);
+        appendAssignment(out, "titlea", index, record.messageTitles()[i]);
+        appendAssignment(out, "texta", index, record.messageTexts()[i]);
+        appendAssignment(out, "linka", index, record.messageLinks()[i]);
+        appendAssignment(out, "trgfrma", index, record.messageTargets()[i]);
+    }
+    out += crlf;
+    out += "var mc=" + std::to_string(count) + ";";
+    out += crlf;
+    return out;
+}
