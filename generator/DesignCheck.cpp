@@ -24,6 +24,7 @@ struct NumberField
     const char* caption;
     const std::string& value;
     bool used;
+    bool positive = false;
 };
 
 struct ListField
@@ -53,8 +54,8 @@ void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>&
     const bool scroller = r.effectStyle == 0;
     const bool image = r.bgImageOn == 1;
     const NumberField fields[] = {
-        {"Step 2, Width", r.width, true},
-        {"Step 2, Height", r.height, true},
+        {"Step 2, Width", r.width, true, true},
+        {"Step 2, Height", r.height, true, true},
         {"Step 2, Space", r.paragraphSpace, true},
         {"Step 2, Top margin", r.topMargin, true},
         {"Step 2, Bottom margin", r.bottomMargin, true},
@@ -71,14 +72,14 @@ void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>&
         {"Step 4, Pause", r.pause, true},
     };
     for (const NumberField& field : fields) {
-        if (field.used && !isPlainDigits(field.value))
+        if (!field.used)
+            continue;
+        if (!isPlainDigits(field.value))
             found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
                             " is not plain digits; it goes into the generated code as typed, so the news box "
                             "gets a wrong size or stops with a script error.");
-    }
-    for (const NumberField& size : {fields[0], fields[1]}) {
-        if (isPlainDigits(size.value) && IntegerText::parse(size.value) <= 0)
-            found.push_back(std::string(size.caption) + ": " + quoted(size.value) +
+        else if (field.positive && IntegerText::parse(field.value) <= 0)
+            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
                             " is not a positive number; the news box has no room and shows nothing.");
     }
 }

@@ -1,5 +1,6 @@
 #include "generator/HostPage.h"
 
+#include "generator/ScriptText.h"
 #include "generator/ValueFormats.h"
 #include "project/IntegerText.h"
 
@@ -129,20 +130,20 @@ std::string HostPage::loaderScript(const ProjectRecord& record)
     const std::string scriptEnd = "\\\"></scr\"+\"ipt>\");";
     return "<script language=\"javascript\">var OPB=false;uagent = window.navigator.userAgent.toLowerCase();"
            "OPB=(uagent.indexOf('opera') != -1)?true:false;if((document.all)&&(OPB==false)){" +
-           scriptStart + record.scrollerName + "newsticie.js" + scriptEnd + "}else{" +
-           "document.write(\"<div id=\\\"spagensbrd\\\" style=\\\"position:absolute; width:" + iw +
+           scriptStart + ScriptText::percentEncoded(record.scrollerName) + "newsticie.js" + scriptEnd +
+           "}else{" + "document.write(\"<div id=\\\"spagensbrd\\\" style=\\\"position:absolute; width:" + iw +
            "; height:" + ih + "; left:0; top:0; " + border(record) +
            ";overflow:hidden;\\\"><div id=\\\"spagens\\\" style=\\\"position:absolute; width:" + iw +
            "; height:" + ih + "; left:0; top:0; border-width:0px; overflow:hidden;" + clipStyle(record) +
-           "\\\"></div></div>\");" + scriptStart + record.scrollerName + "newsticns6.js" + scriptEnd +
-           "}</script>";
+           "\\\"></div></div>\");" + scriptStart + ScriptText::percentEncoded(record.scrollerName) +
+           "newsticns6.js" + scriptEnd + "}</script>";
 }
 
 std::string HostPage::imageStyle(const ProjectRecord& record)
 {
     if (record.bgImageOn != 1)
         return {};
-    return "background-image: url(" + record.bgImageName +
+    return "background-image: url(" + ScriptText::percentEncoded(record.bgImageName) +
            "); background-repeat :no-repeat;background-position:" + record.bgImageX + "px " +
            record.bgImageY + "px;";
 }

@@ -1,35 +1,23 @@
 #include "generator/MessageDataScript.h"
 
+#include "generator/ScriptText.h"
+
 namespace {
 
 constexpr std::string_view crlf = "\r\n";
 
 void appendAssignment(std::string& out, std::string_view array, const std::string& index,
-                      std::string_view field)
+                      std::string_view field, ProjectEncoding::Kind encoding)
 {
     out += array;
     out += '[';
     out += index;
     out += "] = \"";
-    out += MessageDataScript::stringLiteralBody(field);
+    out += ScriptText::literalBody(field, encoding);
     out += "\";";
 }
 
 } // namespace
-
-std::string MessageDataScript::stringLiteralBody(std::string_view field)
-{
-    std::string body;
-    body.reserve(field.size() + 8);
-    for (char c : field) {
-        if (c == '\r' || c == '\n')
-            continue;
-        if (c == '"')
-            body += '\\';
-        body += c;
-    }
-    return body;
-}
 
 std::string MessageDataScript::BuildMessageDataScript(const ProjectRecord& record)
 {
@@ -43,12 +31,13 @@ std::string MessageDataScript::BuildMessageDataScript(const ProjectRecord& recor
         out += "cyposarr[" + index + "]=" + index + ";";
     }
     out += crlf;
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string index = std::to_string(i);
-        appendAssignment(out, "titlea", index, record.messageTitles()[i]);
-        appendAssignment(out, "texta", index, record.messageTexts()[i]);
-        appendAssignment(out, "linka", index, record.messageLinks()[i]);
-        appendAssignment(out, "trgfrma", index, record.messageTargets()[i]);
+        appendAssignment(out, "titlea", index, record.messageTitles()[i], encoding);
+        appendAssignment(out, "texta", index, record.messageTexts()[i], encoding);
+        appendAssignment(out, "linka", index, record.messageLinks()[i], encoding);
+        appendAssignment(out, "trgfrma", index, record.messageTargets()[i], encoding);
     }
     out += crlf;
     out += "var mc=" + std::to_string(count) + ";";

@@ -1,6 +1,7 @@
 #include "generator/ScriptFiller.h"
 
 #include "generator/ScriptTemplates.h"
+#include "generator/ScriptText.h"
 #include "generator/TextReplace.h"
 #include "generator/ValueFormats.h"
 
@@ -16,6 +17,7 @@ void substitute(std::string& text, const ScriptFiller::Substitutions& substituti
 
 ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& record)
 {
+    const auto encoding = ProjectEncoding::of(record);
     const auto textStyle = ValueFormats::FontStyleWords(record.textStyle);
     const auto titleStyle = ValueFormats::FontStyleWords(record.titleStyle);
     return {
@@ -41,8 +43,8 @@ ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& reco
         {"titlelineheight_vr19", record.titleLineHeight},
         {"textovercolor_vr20", ValueFormats::HexColor(record.textHoverColor)},
         {"titleovercolor_vr21", ValueFormats::HexColor(record.titleHoverColor)},
-        {"textfontfamily_vr22", record.textFontFace},
-        {"titlefontfamily_vr23", record.titleFontFace},
+        {"textfontfamily_vr22", ScriptText::asciiOnly(record.textFontFace, encoding)},
+        {"titlefontfamily_vr23", ScriptText::asciiOnly(record.titleFontFace, encoding)},
     };
 }
 

@@ -61,9 +61,22 @@ Expected<std::string> TextFile::read(const std::string& path, std::uintmax_t max
     return bytes;
 }
 
+// An existing file is overwritten in place and then cut to length instead of being emptied first: the
+// file system flushes a file that was emptied and rewritten at once, which made each run wait for the disk.
 std::optional<FileError> TextFile::write(const std::string& path, std::string_view text)
 {
-    return writeBytes(path, text, path);
+    std::fstream existing(path, std::ios::binary | std::ios::in | std::ios::out);
+    if (!existing)
+        return writeBytes(path, text, path);
+    existing.write(text.data(), static_cast<std::streamsize>(text.size()));
+    existing.close();
+    if (!existing)
+        return FileError::fromErrno(path, "could not be written completely");
+    std::error_code status;
+    fs::resize_file(path, text.size(), status);
+    if (status)
+        return FileError(path, "could not be cut to its new length: " + status.message());
+    return std::nullopt;
 }
 
 std::optional<FileError> TextFile::replace(const std::string& path, std::string_view text)

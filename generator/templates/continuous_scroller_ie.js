@@ -1,0 +1,123 @@
+var tmpv=0;
+tmpv=ticwvr5-psrightvr2-psleftvr1-2*parseInt(disborderw);
+var cvar=0,say=0,tpos=0,enson=0,hidsay=0,hidson=0;
+var divtextb="<div id=d";
+var divtextb2="<div id=dz";
+var divtev1=" onmouseover=\"mdivmo(";
+var divtev2=")\" onmouseout =\"restime(";
+var divtev3=")\" onclick=\"butclick(";
+var divtev4=")\"";
+var divtexts=" style=\"position:absolute;visibility:hidden;width:"+tmpv+";COLOR: #txtcolorvr11;left:0;top:0;FONT-FAMILY: textfontfamily_vr22;FONT-SIZE: font_sizevr10pt;FONT-STYLE: textstyle_vr14;FONT-WEIGHT: fontweight_vr16;TEXT-DECORATION: txttxtdectut;margin:0px;overflow-x:hidden;LINE-HEIGHT: textlineheight_vr18pt;text-align:textalign_vr25;padding:0px;cursor:'default';\">";
+var ie6span=" style=\"position:relative;COLOR: #titlecolorvr12;width:"+tmpv+";FONT-FAMILY: titlefontfamily_vr23;FONT-SIZE: titlefont_sizevr13pt;FONT-STYLE: titlestyle_vr15;FONT-WEIGHT: titleweight_vr17;TEXT-DECORATION: tittxtdectut;LINE-HEIGHT: titlelineheight_vr19pt;text-align:textalign_vr25;padding:0px;\"";
+var innertxt="";
+var objd=null,objd2=null;
+var inoout=false;
+var uzuntop=0,toplay=0;
+var psy = new Array();
+var uzun="<div id=\"enuzun\" style=\"position:absolute;left:0;top:0;\">";
+var uzun2="<div id=\"enuzun2\" style=\"position:absolute;left:0;top:0;\">";
+function initte(){
+	var i;
+	innertxt=uzun;
+	for(i=0;i<mc;i++){
+		innertxt=innertxt+divtextb+i+divtev1+i+",0"+divtev2+i+",0"+divtev3+i+divtev4+divtexts;
+		innertxt=innertxt+"<span id=\"hgd"+i+"\""+ie6span+">"+titlea[i]+"</span><br>";
+		innertxt=innertxt+texta[i]+"</div>";
+	}
+	innertxt=innertxt+"</div>"+uzun2;
+	for(i=0;i<mc;i++){
+		innertxt=innertxt+divtextb2+i+divtev1+i+",1"+divtev2+i+",1"+divtev3+i+divtev4+divtexts;
+		innertxt=innertxt+"<span id=\"hgdz"+i+"\""+ie6span+">"+titlea[i]+"</span><br>";
+		innertxt=innertxt+texta[i]+"</div>";
+	}
+	innertxt=innertxt+"</div>";
+	spageie.innerHTML=innertxt;
+	setTimeout(initte2,500);
+}
+function initte2(){
+	var i,msg,copy;
+	for(i=0;i<mc;i++){
+		if((eval("d"+i).offsetHeight<=0)||(eval("dz"+i).offsetHeight<=0)){
+			setTimeout(initte2,1000);
+			return;
+		}
+	}
+	for(i=0;i<mc;i++){
+		heightarr[i]=parseInt(eval("d"+i).offsetHeight);
+	}
+	toplay=pstopvr3;
+	for(i=0;i<mc;i++){
+		msg=eval("d"+i);
+		copy=eval("dz"+i);
+		msg.style.visibility="visible";
+		copy.style.visibility="visible";
+		msg.style.pixelTop=toplay;
+		copy.style.pixelTop=toplay;
+		psy[toplay]=3;
+		toplay=toplay+heightarr[i]+prgspacevr8;
+	}
+	enuzun.style.left=psleftvr1+"px";
+	enuzun.style.height=toplay+"px";
+	enuzun.style.width=tmpv+"px";
+	enuzun.style.top=tichvr6+"px";
+	enuzun2.style.left=psleftvr1+"px";
+	enuzun2.style.height=toplay+"px";
+	enuzun2.style.width=tmpv+"px";
+	enuzun2.style.top=tichvr6+"px";
+	uzuntop=tichvr6;
+	dotrans();
+}
+function dotrans(){
+	if(inoout==false){
+		uzuntop=uzuntop-1;
+		if(uzuntop<(toplay*(-1))){
+			uzuntop=0;
+			enuzun2.style.pixelTop=tichvr6;
+		}
+		enuzun.style.pixelTop=uzuntop;
+		if((uzuntop+toplay)<tichvr6){
+			enuzun2.style.pixelTop=uzuntop+toplay;
+		}
+	}
+	if(psy[(uzuntop*(-1))+hangipixeldepause]==3){
+		setTimeout(dotrans,pauseietime_vr24+scrdelayinms);
+	}else{
+		setTimeout(dotrans,scrdelayinms);
+	}
+}
+function mdivmo(gnum,gnum5){
+	inoout=true;
+	if(gnum5==1){
+		objd=eval("dz"+gnum);
+		objd2=eval("hgdz"+gnum);
+	}else{
+		objd=eval("d"+gnum);
+		objd2=eval("hgd"+gnum);
+	}
+	if(linka[gnum].length>2){
+		objd.style.color="#textovercolor_vr20";
+		objd2.style.color="#titleovercolor_vr21";
+		objd.style.cursor='hand';
+		objd2.style.cursor='hand';
+		handletxtdeccode1
+	}
+	window.status=""+linka[gnum];
+}
+function restime(gnum2,gnum5){
+	inoout=false;
+	if(gnum5==1){
+		objd=eval("dz"+gnum2);
+		objd2=eval("hgdz"+gnum2);
+	}else{
+		objd=eval("d"+gnum2);
+		objd2=eval("hgd"+gnum2);
+	}
+	objd.style.color="#txtcolorvr11";
+	objd2.style.color="#titlecolorvr12";
+	handletxtdeccode2
+	window.status="";
+}
+function butclick(gnum3){
+	//buildergenlink
+}
+window.onload=initte;

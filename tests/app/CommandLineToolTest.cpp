@@ -74,3 +74,60 @@ TEST(CommandLineTool, UsageErrorsExitWithTwo)
     EXPECT_EQ(runTool({"--help"}).status, 0);
     EXPECT_EQ(runTool({"--version"}).out, "marquetto-cli 2.3\n");
 }
+
+TEST(CommandLineTool, GenerateWritesTheFourFilesAndPrintsTheSnippet)
+{
+    TemporaryFolder folder;
+    const ToolRun run = runTool({"generate", "--out", folder.file("site")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "<iframe width=\"180\" height=\"215\" src=\"scroller_newstic.html\" SCROLLING=\"no\" "
+                       "FRAMEBORDER=\"0\" border=0></iframe>\n");
+    for (const char* name :
+         {"preview.html", "scroller_newstic.html", "scroller_newsticns6.js", "scroller_newsticie.js"})
+        EXPECT_FALSE(readBytes(folder.file("site/") + name).empty()) << name;
+    EXPECT_NE(readBytes(folder.file("site/scroller_newsticns6.js")).find("MS Sans Serif,arial,helvetica"),
+              std::string::npos)
+        << "the font faces are derived as the Step 3 page derives them";
+}
+
+TEST(CommandLineTool, GenerateBringsTheBackgroundImageOrWarns)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("image.tkp");
+    writeBytes(project,
+               "#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=sky.jpgendof-qvo-bgimgname#>#");
+    const ToolRun missing = runTool({"generate", "--project", project, "--out", folder.file("out")});
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_NE(missing.err.find("sky.jpg"), std::string::npos) << missing.err;
+
+    writeBytes(folder.file("sky.jpg"), "JPEG bytes");
+    const ToolRun found = runTool({"generate", "--project", project, "--out", folder.file("out")});
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.err, "");
+    EXPECT_EQ(readBytes(folder.file("out/sky.jpg")), "JPEG bytes");
+}
+
+TEST(CommandLineTool, GenerateReportsAFileThatCannotBeWritten)
+{
+    TemporaryFolder folder;
+    writeBytes(folder.file("plain"), "a file, not a folder");
+    const ToolRun run = runTool({"generate", "--out", folder.file("plain")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(folder.file("plain") + "/preview.html"), std::string::npos) << run.err;
+}
+
+TEST(CommandLineTool, CheckListsProblemsAndExitsWithOne)
+{
+    const ToolRun clean = runTool({"check"});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "No problems found.\n");
+
+    TemporaryFolder folder;
+    const std::string project = folder.file("bad.tkp");
+    writeBytes(project, "#%#qvo-width=12pxendof-qvo-width#%##%#qvo-nameoftext=a/bendof-qvo-nameoftext#%#");
+    const ToolRun bad = runTool({"check", "--project", project});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.out.find("Step 2, Width: \"12px\" is not plain digits"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("Step 1, Name: \"a/b\" holds \"/\""), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("Step 4, Messages: there are none"), std::string::npos) << bad.out;
+}
