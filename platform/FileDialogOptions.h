@@ -10,4 +10,5 @@ struct FileDialogOptions
     QString defaultSuffix; // added when the user types a name without one
     QString proposedName;  // file name only, or a pattern text
     bool existingOnly = false;
+    QString folder; // where the dialog starts; empty leaves it to the platform
 };

@@ -6,6 +6,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 QString fromCodePoints(const std::u32string& text)
@@ -19,11 +21,31 @@ std::u32string toCodePoints(const QString& text)
     return std::u32string(points.begin(), points.end());
 }
 
+// ASCII reads the same in both encodings, so it needs no look at the rest of the design, which can be
+// long.
+bool isAscii(const std::string& bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
+}
+
+bool isAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar character) { return character.unicode() < 0x80; });
+}
+
 } // namespace
 
 QString RecordText::shown(const ProjectRecord& record, const std::string& bytes)
 {
-    if (ProjectEncoding::of(record) == ProjectEncoding::Utf8)
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return shown(ProjectEncoding::of(record), bytes);
+}
+
+QString RecordText::shown(ProjectEncoding::Kind encoding, const std::string& bytes)
+{
+    if (encoding == ProjectEncoding::Utf8)
         return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
     return fromCodePoints(TextEncoding::decodeWindows1252(bytes));
 }
@@ -37,6 +59,10 @@ void RecordText::store(ProjectRecord& record, std::string& field, const QString&
 
 std::string RecordText::bytesFor(ProjectRecord& record, const QString& text)
 {
+    if (isAscii(text)) {
+        const QByteArray ascii = text.toLatin1();
+        return std::string(ascii.constData(), static_cast<std::size_t>(ascii.size()));
+    }
     if (ProjectEncoding::of(record) == ProjectEncoding::Windows1252) {
         if (auto bytes = TextEncoding::encodeWindows1252(toCodePoints(text)))
             return *bytes;

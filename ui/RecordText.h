@@ -1,10 +1,10 @@
 #pragma once
 
+#include "project/ProjectEncoding.h"
+
 #include <QString>
 
 #include <string>
-
-class ProjectRecord;
 
 // The record holds bytes; controls show characters. A design is UTF-8, or windows-1252 when it came
 // from an 8-bit project file, and a value the user leaves as it was is written back byte for byte.
@@ -12,6 +12,8 @@ class RecordText
 {
 public:
     static QString shown(const ProjectRecord& record, const std::string& bytes);
+    // For showing many texts at once: finding the design's encoding reads the whole design.
+    static QString shown(ProjectEncoding::Kind encoding, const std::string& bytes);
 
     // Stores an edited control text into `field` of `record`. When a windows-1252 design receives a
     // character that windows-1252 cannot hold, the whole design is re-encoded as UTF-8 first.

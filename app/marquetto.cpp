@@ -1,0 +1,56 @@
+#include "platform/QtPlatform.h"
+#include "preview/PublishingActions.h"
+#include "ui/Artwork.h"
+#include "ui/CQuorvoApp.h"
+#include "ui/CQuorvoDlg.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+// Qt aborts when it cannot reach a display, so look before starting it. A local X display ":N" has
+// its socket in /tmp/.X11-unix; any other display, or a platform chosen by QT_QPA_PLATFORM, is trusted.
+bool hasDisplay()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return false;
+    const auto local = QRegularExpression(QStringLiteral("^:(\\d+)(\\.\\d+)?$")).match(display);
+    return !local.hasMatch() || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + local.captured(1));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::cerr << "marquetto: there is no graphical display to show the wizard on (DISPLAY is "
+                  << (qEnvironmentVariableIsEmpty("DISPLAY") ? "not set"
+                                                             : "set, but no X server answers there")
+                  << ").\nOn a machine without a screen, run it on a virtual display:  xvfb-run ./run\n";
+        return 2;
+    }
+    // The preview's web engine shares OpenGL contexts with the widgets, and its sandbox refuses to start
+    // for root, as in containers.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("marquetto"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Marquetto"));
+    QApplication::setDesktopFileName(QStringLiteral("marquetto"));
+    QApplication::setWindowIcon(Artwork::applicationIcon());
+    QtPlatform platform;
+    return CQuorvoApp(platform,
+                      [&platform](CQuorvoDlg& wizard) {
+                          new PublishingActions(wizard.record(), platform, *wizard.publishingPage());
+                      })
+        .run();
+}

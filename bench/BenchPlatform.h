@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QDir>
+
+// A platform without a user: the open dialog answers with a chosen file, everything else does nothing.
+class BenchPlatform : public Platform
+{
+public:
+    QString projectToOpen;
+
+    void showMessage(QWidget*, const QString&) override {}
+    std::optional<QString> openFileName(QWidget*, const FileDialogOptions&) override { return projectToOpen; }
+    std::optional<QString> saveFileName(QWidget*, const FileDialogOptions&) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void openUrl(const QUrl&) override {}
+    void copyToClipboard(const QString&) override {}
+    QString currentFolder() override { return QDir::currentPath(); }
+    QString dataFolder() override { return QDir::tempPath(); }
+    bool makeFolder(const QString& path) override { return QDir().mkdir(path); }
+    bool isWritableFolder(const QString&) override { return true; }
+    std::optional<QString> copyFile(const QString&, const QString&) override { return std::nullopt; }
+};

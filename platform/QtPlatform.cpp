@@ -1,0 +1,106 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Marquetto");
+
+// Both file dialogs share everything but their mode.
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                     QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, options.caption);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(options.filter);
+    dialog.setDefaultSuffix(options.defaultSuffix);
+    dialog.setFileMode(options.existingOnly ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The save commands replace their file on purpose: the user chose it, and the write is atomic.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!options.folder.isEmpty())
+        dialog.setDirectory(options.folder);
+    dialog.selectFile(options.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void QtPlatform::showMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    return runFileDialog(parent, options, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    return runFileDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtPlatform::chooseColor(QWidget* parent, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+void QtPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+void QtPlatform::copyToClipboard(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+QString QtPlatform::currentFolder()
+{
+    return QDir::currentPath();
+}
+
+QString QtPlatform::dataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+bool QtPlatform::makeFolder(const QString& path)
+{
+    return QDir().mkdir(path);
+}
+
+bool QtPlatform::isWritableFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+std::optional<QString> QtPlatform::copyFile(const QString& from, const QString& to)
+{
+    QFile source(from);
+    if (!source.exists())
+        return QStringLiteral("%1 does not exist").arg(from);
+    if (QFile::exists(to) && !QFile::remove(to))
+        return QStringLiteral("%1 could not be replaced").arg(to);
+    if (!source.copy(to))
+        return QStringLiteral("%1 could not be copied to %2: %3").arg(from, to, source.errorString());
+    // A copy of a compiled-in resource would otherwise keep the resource's read-only permissions.
+    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return std::nullopt;
+}

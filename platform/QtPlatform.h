@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+// The platform of the real program: Qt's dialogs, the desktop's shell and clipboard, the file system.
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void openUrl(const QUrl& url) override;
+    void copyToClipboard(const QString& text) override;
+    QString currentFolder() override;
+    QString dataFolder() override;
+    bool makeFolder(const QString& path) override;
+    bool isWritableFolder(const QString& path) override;
+    std::optional<QString> copyFile(const QString& from, const QString& to) override;
+};

@@ -1,0 +1,130 @@
+#include "preview/PublishingActions.h"
+
+#include "platform/Platform.h"
+#include "preview/PreviewBrowser.h"
+#include "preview/PreviewWnd.h"
+#include "project/IntegerText.h"
+#include "project/ProjectRecord.h"
+#include "ui/uc.h"
+
+#include <QFile>
+#include <QUrl>
+
+namespace {
+
+QString fileName(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+// The image name comes from a project file that anyone may have written; a name with a folder in it
+// would be copied outside the chosen folder.
+bool isPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\\');
+}
+
+} // namespace
+
+PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page)
+    : QObject(&page), record_(record), platform_(platform), page_(page)
+{
+    connect(&page, &uc::previewRequested, this, &PublishingActions::ShowPreview);
+    connect(&page, &uc::previewInBrowserRequested, this, &PublishingActions::PreviewInBrowser);
+    connect(&page, &uc::copyFilesRequested, this, &PublishingActions::CopyFilesInto);
+    connect(&page, &uc::copyRequested, this, &PublishingActions::CopySnippet);
+}
+
+QString PublishingActions::previewPath() const
+{
+    return fileName(record_.workFolder) + "preview.html";
+}
+
+void PublishingActions::ShowPreview()
+{
+    if (previewOpen_ && previewWindow_) {
+        previewWindow_->browser()->reload();
+        previewWindow_->browser()->setFocus();
+    } else {
+        openPreviewWindow();
+    }
+    previewOpen_ = true;
+    previewShownOnce_ = true;
+}
+
+// The first window of the run is sized from the box; later ones reopen where the last one was closed.
+void PublishingActions::openPreviewWindow()
+{
+    auto* window = new PreviewWnd([this](const QRect& outer) { previewClosed(outer); });
+    previewWindow_ = window;
+    if (!previewShownOnce_)
+        previewRect_ =
+            QRect(0, 0, IntegerText::parse(record_.width) + 100, IntegerText::parse(record_.height) + 100);
+    window->setOuterGeometry(previewRect_);
+    window->browser()->load(QUrl::fromLocalFile(previewPath()));
+    window->show();
+    window->setOuterGeometry(previewRect_);
+    page_.setPreviewButtonCaption("Refresh Preview");
+}
+
+void PublishingActions::previewClosed(const QRect& outer)
+{
+    previewOpen_ = false;
+    previewRect_ = outer;
+    ResetPreviewButton();
+}
+
+void PublishingActions::ResetPreviewButton()
+{
+    page_.setPreviewButtonCaption("Preview");
+}
+
+void PublishingActions::PreviewInBrowser()
+{
+    platform_.openUrl(QUrl::fromLocalFile(previewPath()));
+}
+
+// Any folder can be chosen by naming a file in it, an empty one too; only the folder part is used.
+void PublishingActions::CopyFilesInto()
+{
+    FileDialogOptions options;
+    options.caption = "Copy Files into...";
+    options.filter = "Marquetto Files (*.js)";
+    options.defaultSuffix = "js";
+    options.proposedName = "Marquetto Files";
+    const std::optional<QString> chosen = platform_.saveFileName(&page_, options);
+    if (!chosen)
+        return;
+    const QString folder = chosen->left(chosen->lastIndexOf('/') + 1);
+    const QStringList failures = copyNewsBoxFiles(folder);
+    if (!failures.isEmpty())
+        platform_.showMessage(&page_, "These files could not be copied into \"" + folder + "\":\n\n" +
+                                          failures.join('\n'));
+}
+
+QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
+{
+    const QString name = fileName(record_.scrollerName);
+    QStringList files = {name + "newsticns6.js", name + "newsticie.js", name + "newstic.html"};
+    QStringList failures;
+    if (record_.bgImageOn == 1) {
+        const QString image = fileName(record_.bgImageName);
+        if (isPlainFileName(image))
+            files << image;
+        else
+            failures << "\"" + image +
+                            "\": not copied, because a background image name must be a plain file "
+                            "name without a folder.";
+    }
+    const QString from = fileName(record_.workFolder);
+    for (const QString& file : files) {
+        if (const std::optional<QString> error = platform_.copyFile(from + file, folder + file))
+            failures << "\"" + file + "\": " + *error;
+    }
+    return failures;
+}
+
+void PublishingActions::CopySnippet()
+{
+    platform_.copyToClipboard(page_.snippetText());
+}

@@ -1,0 +1,128 @@
+'use strict';
+// One open tab showing a news box, seen through one of its frames. Timers run only when the test moves the
+// page's fake clock; pointer actions are real mouse events at the element's place on the screen.
+
+function runTimers(count, probe, probeArguments) {
+    const rows = [];
+    for (let i = 0; i < count && window.__clock.countTimers() > 0; i++) {
+        window.__clock.next();
+        rows.push({ time: window.__clock.now, ...probe(...probeArguments) });
+    }
+    return rows;
+}
+
+function runTimersUntil(limit, condition, conditionArguments) {
+    for (let i = 0; i < limit && window.__clock.countTimers() > 0; i++) {
+        if (condition(...conditionArguments)) return true;
+        window.__clock.next();
+    }
+    return condition(...conditionArguments);
+}
+
+class BoxPage {
+    constructor(page, frame = page.mainFrame(), errors = []) {
+        this.page = page;
+        this.frame = frame;
+        this.errors = errors;
+        if (frame === page.mainFrame()) {
+            page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
+            page.on('console', (message) => {
+                if (message.type() === 'error') errors.push(`console error: ${message.text()}`);
+            });
+        }
+    }
+
+    // The same tab seen through the frame that shows the host page (preview.html holds it in an iframe).
+    hostFrame() {
+        const frame = this.page.frames().find((f) => /newstic\.html$/.test(f.url()));
+        if (!frame) throw new Error(`no frame shows a host page among ${this.page.frames().map((f) => f.url())}`);
+        return new BoxPage(this.page, frame, this.errors);
+    }
+
+    evaluate(fn, ...args) {
+        return this.frame.evaluate(fn, ...args);
+    }
+
+    async tick(milliseconds) {
+        await this.frame.evaluate((ms) => window.__clock.tick(ms), milliseconds);
+    }
+
+    now() {
+        return this.frame.evaluate(() => window.__clock.now);
+    }
+
+    // Fires the page's timers one at a time; after each, probe(...probeArguments) runs in the page and its
+    // result is recorded with the clock time. probe must not use anything from the test's scope. An error
+    // that a timer throws rejects the call (the fake clock passes it on), as it does for tick().
+    run(count, probe = () => ({}), ...probeArguments) {
+        return this.frame.evaluate(
+            `(${runTimers.toString()})(${count}, ${probe.toString()}, ${JSON.stringify(probeArguments)})`,
+        );
+    }
+
+    // Fires the page's timers one at a time until condition(...conditionArguments) holds in the page.
+    async runUntil(condition, ...conditionArguments) {
+        const met = await this.frame.evaluate(
+            `(${runTimersUntil.toString()})(5000, ${condition.toString()}, ${JSON.stringify(conditionArguments)})`,
+        );
+        if (!met) throw new Error(`the page never reached ${condition}`);
+    }
+
+    async frameOffset() {
+        let x = 0;
+        let y = 0;
+        for (let frame = this.frame; frame.parentFrame(); frame = frame.parentFrame()) {
+            const offset = await frame.parentFrame().evaluate(() => {
+                const iframe = document.querySelector('iframe');
+                const box = iframe.getBoundingClientRect();
+                return { x: box.left + iframe.clientLeft, y: box.top + iframe.clientTop };
+            });
+            x += offset.x;
+            y += offset.y;
+        }
+        return { x, y };
+    }
+
+    // The middle of the visible part of element id, in the tab's coordinates.
+    async pointAt(id) {
+        const box = await this.frame.evaluate((elementId) => {
+            const element = document.getElementById(elementId);
+            if (!element) return null;
+            const own = element.getBoundingClientRect();
+            const area = (
+                document.getElementById('spagens') || document.getElementById('spageie')
+            ).getBoundingClientRect();
+            const top = Math.max(own.top, area.top);
+            const bottom = Math.min(own.bottom, area.bottom);
+            return { x: own.left + own.width / 2, y: (top + bottom) / 2, visible: bottom - top > 2 };
+        }, id);
+        if (!box || !box.visible) throw new Error(`element ${id} is not in sight`);
+        const offset = await this.frameOffset();
+        return { x: box.x + offset.x, y: box.y + offset.y };
+    }
+
+    async hover(id) {
+        const { x, y } = await this.pointAt(id);
+        await this.page.mouse.move(x, y);
+    }
+
+    async leave() {
+        const viewport = this.page.viewport();
+        await this.page.mouse.move(viewport.width - 2, viewport.height - 2);
+    }
+
+    async click(id) {
+        const { x, y } = await this.pointAt(id);
+        await this.page.mouse.click(x, y);
+    }
+
+    screenshot(file) {
+        return this.page.screenshot({ path: file });
+    }
+
+    close() {
+        return this.page.close();
+    }
+}
+
+module.exports = { BoxPage };

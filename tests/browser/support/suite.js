@@ -1,0 +1,45 @@
+'use strict';
+// Runs a group of tests once per browser engine, with one browser per engine for the whole group.
+
+const { describe, before, after } = require('node:test');
+const { Engine, ENGINE_NAMES } = require('./engines');
+const { generateNewsBox } = require('./newsBox');
+
+class EngineSession {
+    constructor(name) {
+        this.name = name;
+        this.engine = null;
+    }
+
+    // Generates the design and opens it: the host page, or with ie the IE test page under the IE shim.
+    async open(t, design, { ie = false, page = 'host', userAgent } = {}) {
+        const box = generateNewsBox(design);
+        const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl };
+        const url = ie ? box.iePageUrl : urls[page];
+        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent });
+        t.after(() => boxPage.close());
+        return { box, page: boxPage };
+    }
+}
+
+function describeInEngines(title, define, engines = ENGINE_NAMES) {
+    for (const name of engines) {
+        describe(`${title} in ${name}`, () => {
+            const session = new EngineSession(name);
+            before(async () => {
+                session.engine = await Engine.launch(name);
+            });
+            after(async () => {
+                await session.engine?.close();
+            });
+            define(session);
+        });
+    }
+}
+
+// The wait armed after each recorded timer: the time from one row to the next.
+function waitsAfter(rows) {
+    return rows.slice(0, -1).map((row, i) => ({ row, wait: rows[i + 1].time - row.time, next: rows[i + 1] }));
+}
+
+module.exports = { describeInEngines, waitsAfter };

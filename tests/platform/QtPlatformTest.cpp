@@ -1,0 +1,163 @@
+#include "platform/QtPlatform.h"
+
+#include "tests/support/NextModal.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString folderOf(const TemporaryFolder& folder)
+{
+    return QString::fromStdString(folder.path());
+}
+
+} // namespace
+
+TEST(QtPlatform, MessageBoxIsTitledMarquettoWithOnlyOk)
+{
+    QtPlatform platform;
+    QString title, text;
+    int buttonCount = 0;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttonCount = static_cast<int>(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.showMessage(nullptr, "File Error No:1 !");
+    EXPECT_EQ(title, "Marquetto");
+    EXPECT_EQ(text, "File Error No:1 !");
+    EXPECT_EQ(buttonCount, 1);
+}
+
+TEST(QtPlatform, SaveDialogProposesTheNameAndReplacesWithoutAsking)
+{
+    TemporaryFolder temporary;
+    const QString existing = folderOf(temporary) + "/newproject.tkp";
+    writeFile(existing, "old");
+    QtPlatform platform;
+    QStringList filters;
+    QString suffix;
+    bool confirmsOverwrite = true;
+    onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const FileDialogOptions options{"Save Project", "Marquetto Wizard (*.tkp)", "tkp", "newproject.tkp",
+                                    false,          folderOf(temporary)};
+    const auto chosen = platform.saveFileName(nullptr, options);
+    EXPECT_EQ(chosen, existing);
+    EXPECT_EQ(filters, QStringList{"Marquetto Wizard (*.tkp)"});
+    EXPECT_EQ(suffix, "tkp");
+    EXPECT_FALSE(confirmsOverwrite);
+}
+
+TEST(QtPlatform, OpenDialogOffersOnlyExistingFilesAndReportsCancel)
+{
+    TemporaryFolder temporary;
+    QtPlatform platform;
+    QFileDialog::FileMode mode = QFileDialog::AnyFile;
+    onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        mode = dialog->fileMode();
+        dialog->reject();
+    });
+    const FileDialogOptions options{"Open Project",     "Marquetto Wizard Files (*.tkp)", "tkp", "", true,
+                                    folderOf(temporary)};
+    EXPECT_EQ(platform.openFileName(nullptr, options), std::nullopt);
+    EXPECT_EQ(mode, QFileDialog::ExistingFile);
+}
+
+TEST(QtPlatform, ColourChooserStartsAtTheCurrentColour)
+{
+    QtPlatform platform;
+    QColor shown;
+    onNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QColorDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->currentColor();
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
+    });
+    EXPECT_EQ(platform.chooseColor(nullptr, QColor(142, 6, 6)), QColor(10, 20, 30));
+    EXPECT_EQ(shown, QColor(142, 6, 6));
+
+    onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(platform.chooseColor(nullptr, QColor(1, 1, 1)), std::nullopt);
+}
+
+TEST(QtPlatform, ClipboardReceivesTheText)
+{
+    QtPlatform platform;
+    platform.copyToClipboard("<iframe src=\"scroller_newstic.html\"></iframe>");
+    EXPECT_EQ(QApplication::clipboard()->text(), "<iframe src=\"scroller_newstic.html\"></iframe>");
+}
+
+TEST(QtPlatform, FoldersAndCopiesActOnTheFileSystem)
+{
+    TemporaryFolder temporary;
+    const QString root = folderOf(temporary);
+    QtPlatform platform;
+
+    EXPECT_TRUE(platform.makeFolder(root + "/mirelight"));
+    EXPECT_FALSE(platform.makeFolder(root + "/mirelight"));
+    EXPECT_FALSE(platform.makeFolder(root + "/missing/child"));
+    EXPECT_TRUE(platform.isWritableFolder(root + "/mirelight"));
+    EXPECT_FALSE(platform.isWritableFolder(root + "/missing"));
+
+    writeFile(root + "/picture.jpg", "new");
+    writeFile(root + "/mirelight/picture.jpg", "old");
+    EXPECT_EQ(platform.copyFile(root + "/picture.jpg", root + "/mirelight/picture.jpg"), std::nullopt);
+    QFile copy(root + "/mirelight/picture.jpg");
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), "new");
+
+    const auto failure = platform.copyFile(root + "/absent.jpg", root + "/mirelight/absent.jpg");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_TRUE(failure->contains("absent.jpg"));
+}
+
+TEST(QtPlatform, CopyOfACompiledInFileCanBeReplacedLater)
+{
+    TemporaryFolder temporary;
+    const QString target = folderOf(temporary) + "/copy";
+    QtPlatform platform;
+    writeFile(folderOf(temporary) + "/source", "x");
+    QFile::setPermissions(folderOf(temporary) + "/source", QFile::ReadOwner);
+    ASSERT_EQ(platform.copyFile(folderOf(temporary) + "/source", target), std::nullopt);
+    EXPECT_TRUE(QFile::permissions(target) & QFile::WriteOwner);
+}
+
+TEST(QtPlatform, FoldersComeFromTheEnvironment)
+{
+    TemporaryFolder temporary;
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(temporary.path()));
+    QtPlatform platform;
+    EXPECT_EQ(QDir(platform.dataFolder()), QDir(folderOf(temporary)));
+    EXPECT_EQ(QDir(platform.currentFolder()), QDir::current());
+    qunsetenv("XDG_DATA_HOME");
+}

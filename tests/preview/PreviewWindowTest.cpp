@@ -1,0 +1,114 @@
+#include "preview/PreviewBrowser.h"
+#include "preview/PreviewWnd.h"
+#include "tests/preview/PublishingHarness.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+
+namespace {
+
+QVariant evaluate(PreviewWnd* window, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    window->browser()->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        ADD_FAILURE() << "the page did not answer " << script.toStdString();
+    return result;
+}
+
+// The news box lives in the snippet's iframe inside preview.html.
+const QString inBox = "(function(){var f=document.querySelector('iframe');var d=f&&f.contentDocument;"
+                      "var box=d&&d.getElementById('spagens');if(!box)return null;%1})()";
+
+QString boxExpression(const QString& body)
+{
+    return inBox.arg(body);
+}
+
+void closeWindow(PreviewWnd* window)
+{
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
+{
+    PublishingHarness h;
+    h.generate();
+    h.click("previewButton");
+    PreviewWnd* window = h.actions.previewWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Preview");
+
+    const QString messages =
+        boxExpression("return Array.from(box.querySelectorAll('[id]')).filter(function(e){return "
+                      "/^d[0-9]+$/.test(e.id);}).length;");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, messages).toInt() == 3; }, 20000))
+        << "the box never held the three default messages";
+    EXPECT_EQ(window->browser()->url(), QUrl::fromLocalFile(h.work("preview.html")));
+
+    const QString columnTop = boxExpression("return document.querySelector('iframe').contentDocument"
+                                            ".getElementById('enuzun').style.top;");
+    QString first;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !(first = evaluate(window, columnTop).toString()).isEmpty(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(window, columnTop).toString() != first; }, 10000))
+        << "the column stayed at " << first.toStdString();
+    closeWindow(window);
+}
+
+TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
+{
+    PublishingHarness h;
+    h.generate();
+    auto* previewButton = h.page.findChild<QPushButton*>("previewButton");
+    h.click("previewButton");
+    QPointer<PreviewWnd> first = h.actions.previewWindow();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->frameGeometry(), QRect(0, 0, 280, 315));
+    EXPECT_EQ(previewButton->text(), "Refresh Preview");
+
+    QSignalSpy reloads(first->browser(), &QWebEngineView::loadStarted);
+    h.click("previewButton");
+    EXPECT_EQ(h.actions.previewWindow(), first.data()) << "a second press made a new window";
+    EXPECT_TRUE(reloads.count() > 0 || reloads.wait(10000)) << "a second press did not reload";
+
+    first->move(40, 50);
+    first->resize(400, 300);
+    const QRect closedAt = first->frameGeometry();
+    closeWindow(first);
+    EXPECT_FALSE(first) << "the closed window was not destroyed";
+    EXPECT_EQ(previewButton->text(), "Preview");
+    EXPECT_FALSE(h.actions.previewOpen());
+
+    h.record.width = "999";
+    h.click("previewButton");
+    PreviewWnd* second = h.actions.previewWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->frameGeometry(), closedAt);
+    EXPECT_EQ(closedAt.topLeft(), QPoint(40, 50));
+    closeWindow(second);
+}
+
+TEST(PreviewWindow, Screenshot)
+{
+    PublishingHarness h;
+    h.generate();
+    h.click("previewButton");
+    PreviewWnd* window = h.actions.previewWindow();
+    ASSERT_NE(window, nullptr);
+    const QString started = boxExpression("return box.innerHTML.length;");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, started).toInt() > 0; }, 20000));
+    QTest::qWait(1500);
+    const QString folder = QString(MARQUETTO_SCREENSHOTS) + "/";
+    QDir().mkpath(folder);
+    EXPECT_TRUE(window->grab().save(folder + "preview-window.png"));
+    closeWindow(window);
+}

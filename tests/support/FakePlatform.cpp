@@ -1,0 +1,208 @@
+#include "tests/support/FakePlatform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+FakePlatform::FakePlatform() = default;
+
+FakePlatform::~FakePlatform()
+{
+    verify();
+}
+
+void FakePlatform::expectMessage(const QString& text)
+{
+    expected_.push_back({CallKind::Message, text, {}, {}, {}});
+}
+
+void FakePlatform::expectMessageContaining(const QString& part)
+{
+    expected_.push_back({CallKind::Message, part, {}, {}, {}, true});
+}
+
+void FakePlatform::expectOpenFileName(std::optional<QString> answer)
+{
+    expected_.push_back({CallKind::OpenFileName, {}, {}, std::move(answer), {}});
+}
+
+void FakePlatform::expectSaveFileName(std::optional<QString> answer)
+{
+    expected_.push_back({CallKind::SaveFileName, {}, {}, std::move(answer), {}});
+}
+
+void FakePlatform::expectColor(std::optional<QColor> answer)
+{
+    expected_.push_back({CallKind::Color, {}, {}, {}, answer});
+}
+
+void FakePlatform::expectOpenUrl(const QUrl& url)
+{
+    expected_.push_back({CallKind::OpenUrl, {}, url, {}, {}});
+}
+
+void FakePlatform::expectClipboard(const QString& text)
+{
+    expected_.push_back({CallKind::Clipboard, text, {}, {}, {}});
+}
+
+void FakePlatform::verify()
+{
+    for (const Expectation& waiting : expected_) {
+        ADD_FAILURE()
+            << "expected call never made: " << kindName(waiting.kind) << " "
+            << (waiting.kind == CallKind::OpenUrl ? waiting.url.toString() : waiting.text).toStdString();
+    }
+    expected_.clear();
+}
+
+FakePlatform::Call FakePlatform::lastCall(CallKind kind) const
+{
+    for (auto call = calls_.rbegin(); call != calls_.rend(); ++call)
+        if (call->kind == kind)
+            return *call;
+    ADD_FAILURE() << "no " << kindName(kind) << " call was made";
+    return {};
+}
+
+QStringList FakePlatform::messages() const
+{
+    QStringList texts;
+    for (const Call& call : calls_)
+        if (call.kind == CallKind::Message)
+            texts << call.text;
+    return texts;
+}
+
+std::optional<FakePlatform::Expectation> FakePlatform::take(const Call& call)
+{
+    const std::string detail =
+        (call.kind == CallKind::OpenUrl ? call.url.toString() : call.text).toStdString();
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected call: " << kindName(call.kind) << " " << detail;
+        return std::nullopt;
+    }
+    if (expected_.front().kind != call.kind) {
+        ADD_FAILURE() << "unexpected call: " << kindName(call.kind) << " " << detail << " while waiting for "
+                      << kindName(expected_.front().kind);
+        return std::nullopt;
+    }
+    Expectation next = expected_.front();
+    expected_.pop_front();
+    calls_.push_back(call);
+    return next;
+}
+
+void FakePlatform::showMessage(QWidget* parent, const QString& text)
+{
+    const auto next = take({CallKind::Message, parent, text, {}, {}, {}});
+    if (!next)
+        return;
+    if (next->partialText) {
+        EXPECT_TRUE(text.contains(next->text))
+            << "message text \"" << text.toStdString() << "\" does not contain \"" << next->text.toStdString()
+            << "\"";
+    } else {
+        EXPECT_EQ(next->text.toStdString(), text.toStdString()) << "message text";
+    }
+}
+
+std::optional<QString> FakePlatform::openFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    const auto next = take({CallKind::OpenFileName, parent, options.caption, options, {}, {}});
+    return next ? next->fileAnswer : std::nullopt;
+}
+
+std::optional<QString> FakePlatform::saveFileName(QWidget* parent, const FileDialogOptions& options)
+{
+    const auto next = take({CallKind::SaveFileName, parent, options.caption, options, {}, {}});
+    return next ? next->fileAnswer : std::nullopt;
+}
+
+std::optional<QColor> FakePlatform::chooseColor(QWidget* parent, const QColor& initial)
+{
+    const auto next = take({CallKind::Color, parent, initial.name(), {}, initial, {}});
+    return next ? next->colorAnswer : std::nullopt;
+}
+
+void FakePlatform::openUrl(const QUrl& url)
+{
+    if (const auto next = take({CallKind::OpenUrl, nullptr, {}, {}, {}, url})) {
+        EXPECT_EQ(next->url.toString().toStdString(), url.toString().toStdString()) << "opened address";
+    }
+}
+
+void FakePlatform::copyToClipboard(const QString& text)
+{
+    if (const auto next = take({CallKind::Clipboard, nullptr, text, {}, {}, {}})) {
+        EXPECT_EQ(next->text.toStdString(), text.toStdString()) << "clipboard text";
+    }
+}
+
+QString FakePlatform::currentFolder()
+{
+    if (!currentFolder_) {
+        ADD_FAILURE() << "currentFolder asked, but the test set none";
+        return {};
+    }
+    return *currentFolder_;
+}
+
+QString FakePlatform::dataFolder()
+{
+    if (!dataFolder_) {
+        ADD_FAILURE() << "dataFolder asked, but the test set none";
+        return {};
+    }
+    return *dataFolder_;
+}
+
+bool FakePlatform::makeFolder(const QString& path)
+{
+    if (makeFolderFails_ || !QDir().mkdir(path))
+        return false;
+    madeFolders_ << path;
+    return true;
+}
+
+bool FakePlatform::isWritableFolder(const QString& path)
+{
+    if (!readOnlyFolder_.isEmpty() && QDir(path) == QDir(readOnlyFolder_))
+        return false;
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+std::optional<QString> FakePlatform::copyFile(const QString& from, const QString& to)
+{
+    if (copyFileFails_)
+        return QStringLiteral("the test made copying fail");
+    if (!QFile::exists(from))
+        return QStringLiteral("%1 does not exist").arg(from);
+    QFile::remove(to);
+    if (!QFile::copy(from, to))
+        return QStringLiteral("%1 could not be copied to %2").arg(from, to);
+    copies_ << from + " -> " + to;
+    return std::nullopt;
+}
+
+const char* FakePlatform::kindName(CallKind kind)
+{
+    switch (kind) {
+    case CallKind::Message:
+        return "message";
+    case CallKind::OpenFileName:
+        return "openFileName";
+    case CallKind::SaveFileName:
+        return "saveFileName";
+    case CallKind::Color:
+        return "chooseColor";
+    case CallKind::OpenUrl:
+        return "openUrl";
+    case CallKind::Clipboard:
+        return "clipboard";
+    }
+    return "?";
+}

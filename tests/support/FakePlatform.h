@@ -1,0 +1,114 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+// A Platform that answers from a script. A test queues the calls it expects, in order, with the answer
+// each gets; a call that was not expected, or in another order, or an expectation still waiting when the
+// fake is destroyed (or verify() runs) fails the test. Folders and copies act on real paths so tests can
+// look at the files; switches make them fail, because tests run as root where permissions stop nothing.
+class FakePlatform : public Platform
+{
+public:
+    enum class CallKind
+    {
+        Message,
+        OpenFileName,
+        SaveFileName,
+        Color,
+        OpenUrl,
+        Clipboard
+    };
+
+    // One call as it was made; the fields that do not belong to its kind stay empty.
+    struct Call
+    {
+        CallKind kind = CallKind::Message;
+        QWidget* parent = nullptr;
+        QString text;
+        FileDialogOptions options;
+        QColor initialColor;
+        QUrl url;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    void expectMessage(const QString& text);
+    // For texts that hold a system's wording, such as file errors: the message must contain `part`.
+    void expectMessageContaining(const QString& part);
+    // The user picks `answer`, or cancels when it is std::nullopt.
+    void expectOpenFileName(std::optional<QString> answer);
+    void expectSaveFileName(std::optional<QString> answer);
+    void expectColor(std::optional<QColor> answer);
+    void expectOpenUrl(const QUrl& url);
+    void expectClipboard(const QString& text);
+
+    // Fails the test for every expectation still waiting, then forgets them.
+    void verify();
+    int pendingExpectations() const { return static_cast<int>(expected_.size()); }
+
+    // Every expected call that was made, in order.
+    const std::vector<Call>& calls() const { return calls_; }
+    // The last call of that kind; fails the test when there was none.
+    Call lastCall(CallKind kind) const;
+    QStringList messages() const;
+
+    void setCurrentFolder(const QString& path) { currentFolder_ = path; }
+    void setDataFolder(const QString& path) { dataFolder_ = path; }
+    void setMakeFolderFails(bool fails) { makeFolderFails_ = fails; }
+    void setCopyFileFails(bool fails) { copyFileFails_ = fails; }
+    // isWritableFolder answers false for this folder, whatever its permissions.
+    void setReadOnlyFolder(const QString& path) { readOnlyFolder_ = path; }
+
+    const QStringList& madeFolders() const { return madeFolders_; }
+    // Each copy as "FROM -> TO".
+    const QStringList& copies() const { return copies_; }
+
+    void showMessage(QWidget* parent, const QString& text) override;
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void openUrl(const QUrl& url) override;
+    void copyToClipboard(const QString& text) override;
+    QString currentFolder() override;
+    QString dataFolder() override;
+    bool makeFolder(const QString& path) override;
+    bool isWritableFolder(const QString& path) override;
+    std::optional<QString> copyFile(const QString& from, const QString& to) override;
+
+private:
+    struct Expectation
+    {
+        CallKind kind;
+        QString text;
+        QUrl url;
+        std::optional<QString> fileAnswer;
+        std::optional<QColor> colorAnswer;
+        bool partialText = false;
+    };
+
+    // Takes the next expectation when it is of `kind`; fails the test and returns nothing otherwise.
+    std::optional<Expectation> take(const Call& call);
+    static const char* kindName(CallKind kind);
+
+    std::deque<Expectation> expected_;
+    std::vector<Call> calls_;
+    std::optional<QString> currentFolder_;
+    std::optional<QString> dataFolder_;
+    bool makeFolderFails_ = false;
+    bool copyFileFails_ = false;
+    QString readOnlyFolder_;
+    QStringList madeFolders_;
+    QStringList copies_;
+};

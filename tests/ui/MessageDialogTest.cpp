@@ -1,0 +1,210 @@
+#include "project/ProjectEncoding.h"
+#include "project/ProjectRecord.h"
+#include "tests/support/DefaultDesign.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/NextModal.h"
+#include "ui/addbox.h"
+#include "ui/iki.h"
+#include "ui/modifybox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+template <typename Widget> Widget* child(QWidget* parent, const char* objectName)
+{
+    auto* widget = parent->findChild<Widget*>(objectName);
+    if (!widget)
+        throw std::runtime_error(std::string("no widget named ") + objectName);
+    return widget;
+}
+
+QLineEdit* line(QWidget* dialog, const char* objectName)
+{
+    return child<QLineEdit>(dialog, objectName);
+}
+
+QPlainTextEdit* textField(QWidget* dialog)
+{
+    return child<QPlainTextEdit>(dialog, "textEdit");
+}
+
+void pressOk(QWidget* dialog)
+{
+    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+}
+
+struct TargetCase
+{
+    const char* typed;
+    const char* stored;
+};
+
+const TargetCase targets[] = {
+    {"  _self  ", "_parent"},  {"_self", "_parent"}, {"_Self", "_Self"},        {"", ""},
+    {"\t_blank \n", "_blank"}, {"_self_", "_self_"}, {"my frame ", "my frame"},
+};
+
+TEST(MessageEditors, AddAppliesTheTargetRuleAndStoresTheOtherFieldsAsTyped)
+{
+    for (const TargetCase& target : targets) {
+        SCOPED_TRACE(target.typed);
+        ProjectRecord record = defaultDesign();
+        addbox dialog(record);
+        line(&dialog, "titleEdit")->setText(" Title ");
+        textField(&dialog)->setPlainText(" text ");
+        line(&dialog, "linkEdit")->setText(" link ");
+        line(&dialog, "targetEdit")->setText(target.typed);
+        pressOk(&dialog);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        ASSERT_EQ(record.messageCount(), 4);
+        EXPECT_EQ(record.message(3), (Message{" Title ", " text ", " link ", target.stored}));
+    }
+}
+
+TEST(MessageEditors, EditOkWithoutChangesStillAppliesTheTargetRule)
+{
+    for (const TargetCase& target : targets) {
+        SCOPED_TRACE(target.typed);
+        ProjectRecord record = defaultDesign();
+        record.appendMessage({"t", "x", "l", target.typed});
+        record.selectedMessage = 3;
+        modifybox dialog(record);
+        EXPECT_EQ(dialog.windowTitle(), "Edit");
+        EXPECT_EQ(line(&dialog, "targetEdit")->text(), target.typed);
+        pressOk(&dialog);
+        EXPECT_EQ(record.message(3), (Message{"t", "x", "l", target.stored}));
+        EXPECT_EQ(record.messageCount(), 4);
+    }
+}
+
+TEST(MessageEditors, CancelChangesNothing)
+{
+    ProjectRecord record = defaultDesign();
+    const ProjectRecord before = record;
+    record.selectedMessage = 0;
+    modifybox edit(record);
+    line(&edit, "titleEdit")->setText("changed");
+    line(&edit, "targetEdit")->setText("_self");
+    QTest::mouseClick(child<QPushButton>(&edit, "cancelButton"), Qt::LeftButton);
+    addbox add(record);
+    line(&add, "titleEdit")->setText("new");
+    QTest::mouseClick(child<QPushButton>(&add, "cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(record.messageTitles(), before.messageTitles());
+    EXPECT_EQ(record.messageTargets(), before.messageTargets());
+    EXPECT_EQ(record.messageCount(), 3);
+}
+
+TEST(MessageEditors, EnterInTheTextFieldStartsANewLineAndElsewherePressesOk)
+{
+    ProjectRecord record = defaultDesign();
+    addbox dialog(record);
+    dialog.show();
+    QTest::keyClicks(textField(&dialog), "first");
+    QTest::keyClick(textField(&dialog), Qt::Key_Return);
+    QTest::keyClicks(textField(&dialog), "second");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(record.messageCount(), 3);
+
+    QTest::keyClick(line(&dialog, "linkEdit"), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_EQ(record.messageCount(), 4);
+    EXPECT_EQ(record.message(3).text, "first\nsecond");
+}
+
+TEST(MessageEditors, ShowTheHintAndTheirCaptions)
+{
+    ProjectRecord record = defaultDesign();
+    addbox dialog(record);
+    EXPECT_EQ(dialog.windowTitle(), "Add Text");
+    const QString hint =
+        "You can use basic HTML tags in \"Title\" and \"Text\" boxes. You should set width and "
+        "height properties for IMG tag. Like this:<img src=\"yourimage.gif\" width=\"10\" "
+        "height=\"10\">";
+    bool found = false;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        found = found || (label->text() == hint && label->textFormat() == Qt::PlainText);
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(child<QPushButton>(&dialog, "okButton")->isDefault());
+}
+
+// "Men\xFC", "caf\xE9 \x80 \x93quoted\x94" and so on: an 8-bit project as an old system wrote it.
+ProjectRecord windows1252Design()
+{
+    ProjectRecord record = defaultDesign();
+    record.clearMessages();
+    record.appendMessage(
+        {"Men\xFC", "caf\xE9 \x80 \x93quoted\x94\r\nnext", "http://x.example/\xE9", "_parent"});
+    record.appendMessage({"Second", "na\xEFve", "", "_top"});
+    return record;
+}
+
+TEST(MessageEditorsWindows1252, TextsShowAsTheirAuthorSawThemAndUnchangedOnesKeepTheirBytes)
+{
+    ProjectRecord record = windows1252Design();
+    const ProjectRecord before = record;
+    ASSERT_EQ(ProjectEncoding::of(record), ProjectEncoding::Windows1252);
+    FakePlatform platform;
+    iki page(record, platform);
+    page.LoadFromRecord();
+    EXPECT_EQ(child<QListWidget>(&page, "messageList")->item(0)->text(),
+              QString::fromUtf8("café € “quoted”⏎next"));
+
+    record.selectedMessage = 0;
+    modifybox dialog(record);
+    EXPECT_EQ(line(&dialog, "titleEdit")->text(), QString::fromUtf8("Menü"));
+    EXPECT_EQ(textField(&dialog)->toPlainText(), QString::fromUtf8("café € “quoted”\nnext"));
+    EXPECT_EQ(line(&dialog, "linkEdit")->text(), QString::fromUtf8("http://x.example/é"));
+    pressOk(&dialog);
+    EXPECT_EQ(record.message(0), before.message(0));
+    EXPECT_EQ(record.message(1), before.message(1));
+}
+
+TEST(MessageEditorsWindows1252, EditedTextsAreStoredInTheDesignsEncoding)
+{
+    ProjectRecord record = windows1252Design();
+    record.selectedMessage = 1;
+    modifybox dialog(record);
+    textField(&dialog)->setPlainText(QString::fromUtf8("déjà vu"));
+    pressOk(&dialog);
+    EXPECT_EQ(record.message(1).text, "d\xE9j\xE0 vu");
+    EXPECT_EQ(record.message(0).title, "Men\xFC");
+}
+
+TEST(MessageEditorsWindows1252, ACharacterWithoutAWindows1252ByteTurnsTheWholeDesignIntoUtf8)
+{
+    ProjectRecord record = windows1252Design();
+    addbox dialog(record);
+    line(&dialog, "titleEdit")->setText(QString::fromUtf8("é"));
+    textField(&dialog)->setPlainText(QString::fromUtf8("日本"));
+    pressOk(&dialog);
+    EXPECT_EQ(ProjectEncoding::of(record), ProjectEncoding::Utf8);
+    EXPECT_EQ(record.message(2), (Message{"\xC3\xA9", "\xE6\x97\xA5\xE6\x9C\xAC", "", ""}));
+    EXPECT_EQ(record.message(0).title, "Men\xC3\xBC");
+    EXPECT_EQ(record.message(1).text, "na\xC3\xAFve");
+}
+
+TEST(MessageEditorsWindows1252, EditingOneFieldOutsideWindows1252ConvertsTheOtherFieldsToo)
+{
+    ProjectRecord record = windows1252Design();
+    record.selectedMessage = 0;
+    modifybox dialog(record);
+    line(&dialog, "targetEdit")->setText(QString::fromUtf8("фрейм"));
+    pressOk(&dialog);
+    EXPECT_EQ(ProjectEncoding::of(record), ProjectEncoding::Utf8);
+    const Message edited = record.message(0);
+    EXPECT_EQ(edited.title, "Men\xC3\xBC");
+    EXPECT_EQ(edited.text, "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D\r\nnext");
+    EXPECT_EQ(edited.link, "http://x.example/\xC3\xA9");
+    EXPECT_EQ(edited.target, "\xD1\x84\xD1\x80\xD0\xB5\xD0\xB9\xD0\xBC");
+}
+
+} // namespace

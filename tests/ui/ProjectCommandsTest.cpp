@@ -1,0 +1,216 @@
+#include "generator/BuiltInTexts.h"
+#include "project/ProjectReader.h"
+#include "tests/support/DefaultDesign.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordComparison.h"
+#include "tests/support/RecordingStepPage.h"
+#include "tests/ui/WizardHarness.h"
+
+#include <QLineEdit>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString widthMessage =
+    QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
+const std::string defaultWritten = std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp";
+
+// Reads a project file into a fresh record, as the next run of the program would.
+ProjectRecord readBack(const std::string& path)
+{
+    ProjectRecord record;
+    record.useDefaultProject = 2;
+    record.projectPath = path;
+    const auto error = ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
+    EXPECT_FALSE(error.has_value()) << (error ? error->message() : "");
+    return record;
+}
+
+// The default project text with one value replaced, written by hand from the default file.
+std::string defaultProjectWith(const std::string& from, const std::string& to)
+{
+    std::string text = readBytes(defaultWritten);
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+}
+
+} // namespace
+
+TEST(ProjectCommands, FirstSaveProposesNewProjectInTheWorkingFolderAndTheSecondAsksNothing)
+{
+    WizardHarness harness;
+    const std::string path = harness.workFile("newproject.tkp");
+    harness.platform.expectSaveFileName(QString::fromStdString(path));
+
+    harness.click("saveProjectButton");
+
+    const auto dialog = harness.platform.lastCall(FakePlatform::CallKind::SaveFileName);
+    EXPECT_EQ(dialog.options.proposedName, "newproject.tkp");
+    EXPECT_EQ(dialog.options.folder.toStdString(), harness.workFolder());
+    EXPECT_EQ(dialog.options.filter, "Marquetto Wizard (*.tkp)");
+    EXPECT_EQ(dialog.options.defaultSuffix, "tkp");
+    EXPECT_FALSE(dialog.options.existingOnly);
+    EXPECT_EQ(dialog.parent, &harness.wizard());
+    EXPECT_EQ(readBytes(path), readBytes(defaultWritten));
+    EXPECT_EQ(harness.record().projectUntitled, 2);
+
+    harness.typeInto("nameEdit", "second_");
+    harness.click("saveProjectButton");
+    EXPECT_EQ(readBack(path).scrollerName, "second_");
+}
+
+TEST(ProjectCommands, SaveAsProposesTheNameOfTheCurrentFile)
+{
+    WizardHarness harness;
+    const QString first = harness.path("my design.tkp");
+    harness.platform.expectSaveFileName(first);
+    harness.click("saveProjectAsButton");
+
+    harness.platform.expectSaveFileName(harness.path("copy.tkp"));
+    harness.click("saveProjectAsButton");
+
+    const auto dialog = harness.platform.lastCall(FakePlatform::CallKind::SaveFileName);
+    EXPECT_EQ(dialog.options.proposedName, "my design.tkp");
+    EXPECT_EQ(dialog.options.folder, QString::fromStdString(harness.folder.path() + "/"));
+    EXPECT_EQ(harness.record().projectPath, harness.folder.file("copy.tkp"));
+    EXPECT_TRUE(std::filesystem::exists(harness.folder.file("copy.tkp")));
+}
+
+TEST(ProjectCommands, TheChosenNameIsTrimmedAndABlankNameBecomesNewProject)
+{
+    const struct
+    {
+        const char* typed;
+        const char* saved;
+    } cases[] = {{"   ", "newproject.tkp"}, {"", "newproject.tkp"}, {"  news box.tkp \t", "news box.tkp"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        WizardHarness harness;
+        harness.platform.expectSaveFileName(harness.path("") + c.typed);
+        harness.click("saveProjectAsButton");
+        EXPECT_EQ(harness.record().projectPath, harness.folder.file(c.saved));
+        EXPECT_EQ(readBytes(harness.folder.file(c.saved)), readBytes(defaultWritten));
+    }
+}
+
+TEST(ProjectCommands, CancellingTheDialogLeavesTheProjectWithoutAFile)
+{
+    WizardHarness harness;
+    harness.platform.expectSaveFileName(std::nullopt);
+    harness.click("saveProjectButton");
+    EXPECT_EQ(harness.record().projectUntitled, 1);
+    EXPECT_FALSE(std::filesystem::exists(harness.workFile("newproject.tkp")));
+
+    harness.platform.expectSaveFileName(std::nullopt);
+    harness.click("saveProjectButton");
+}
+
+TEST(ProjectCommands, AWidthWarningComesBeforeAndAfterTheDialogAndTheSaveGoesOn)
+{
+    WizardHarness harness;
+    harness.goToStep(1);
+    harness.typeInto("widthEdit", "");
+    harness.platform.expectMessage(widthMessage);
+    harness.platform.expectSaveFileName(harness.path("wide.tkp"));
+    harness.platform.expectMessage(widthMessage);
+
+    harness.click("saveProjectButton");
+
+    EXPECT_EQ(readBack(harness.folder.file("wide.tkp")).width, "");
+}
+
+TEST(ProjectCommands, OpenThenSaveWritesBackToTheOpenedFile)
+{
+    WizardHarness harness;
+    const std::string path = harness.folder.file("opened.tkp");
+    const std::string original = defaultProjectWith("qvo-nameoftext=scroller_", "qvo-nameoftext=opened_");
+    writeBytes(path, original);
+    harness.platform.expectOpenFileName(QString::fromStdString(path));
+
+    harness.click("openProjectButton");
+
+    const auto dialog = harness.platform.lastCall(FakePlatform::CallKind::OpenFileName);
+    EXPECT_EQ(dialog.options.filter, "Marquetto Wizard Files (*.tkp)");
+    EXPECT_EQ(dialog.options.defaultSuffix, "tkp");
+    EXPECT_TRUE(dialog.options.existingOnly);
+    EXPECT_TRUE(dialog.options.proposedName.isEmpty());
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "opened_");
+    EXPECT_EQ(harness.record().projectUntitled, 2);
+
+    harness.click("saveProjectButton");
+    EXPECT_EQ(readBytes(path), original);
+}
+
+TEST(ProjectCommands, OpenReadsWithoutFlushingAndRefreshesEveryPage)
+{
+    QStringList log;
+    WizardHarness harness([&](int step, ProjectRecord& record, Platform& platform, QWidget* parent) {
+        return new RecordingStepPage(step, log, record, platform, parent);
+    });
+    const std::string path = harness.folder.file("other.tkp");
+    writeBytes(path, readBytes(defaultWritten));
+    log.clear();
+    harness.platform.expectOpenFileName(QString::fromStdString(path));
+
+    harness.wizard().commands().openProject();
+
+    EXPECT_EQ(log, QStringList({"load Step 2", "load Step 4", "load Step 1", "load Step 3"}));
+}
+
+TEST(ProjectCommands, AFailedOpenKeepsThePreviousDesignAndItsFile)
+{
+    WizardHarness harness;
+    const std::string path = harness.folder.file("good.tkp");
+    writeBytes(path, defaultProjectWith("qvo-nameoftext=scroller_", "qvo-nameoftext=good_"));
+    harness.platform.expectOpenFileName(QString::fromStdString(path));
+    harness.click("openProjectButton");
+    const ProjectRecord before = harness.record();
+
+    const std::string missing = harness.folder.file("missing.tkp");
+    harness.platform.expectOpenFileName(QString::fromStdString(missing));
+    harness.platform.expectMessageContaining(QString::fromStdString(missing));
+    harness.click("openProjectButton");
+
+    expectSameDesign(before, harness.record());
+    EXPECT_EQ(harness.record().projectPath, path);
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "good_");
+    harness.platform.verify();
+
+    harness.click("saveProjectButton");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_EQ(readBack(path).scrollerName, "good_");
+}
+
+TEST(ProjectCommands, CancellingOpenChangesNothing)
+{
+    WizardHarness harness;
+    harness.typeInto("nameEdit", "typed_");
+    harness.platform.expectOpenFileName(std::nullopt);
+    harness.click("openProjectButton");
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "typed_");
+    EXPECT_EQ(harness.record().projectUntitled, 1);
+}
+
+TEST(ProjectCommands, AFailedWriteNamesTheFileAndKeepsTheChosenName)
+{
+    WizardHarness harness;
+    const std::string target = harness.folder.file("no such folder/design.tkp");
+    harness.platform.expectSaveFileName(QString::fromStdString(target));
+    harness.platform.expectMessageContaining(QString::fromStdString(target));
+
+    harness.click("saveProjectButton");
+
+    EXPECT_EQ(harness.record().projectPath, target);
+    EXPECT_EQ(harness.record().projectUntitled, 2);
+}
+
+TEST(ProjectCommands, TheSavedDefaultDesignReadsBackAsTheDefaultDesign)
+{
+    WizardHarness harness;
+    harness.platform.expectSaveFileName(harness.path("default.tkp"));
+    harness.click("saveProjectButton");
+    expectSameDesign(defaultDesign(), readBack(harness.folder.file("default.tkp")));
+}

@@ -1,0 +1,152 @@
+#include "tests/support/FakePlatform.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/NextModal.h"
+#include "tests/support/TemporaryFolder.h"
+#include "ui/CQuorvoApp.h"
+#include "ui/CQuorvoDlg.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string sampleInRepository =
+    std::string(MARQUETTO_TEST_DATA) + "/../../tickerkit/tmp/tkbackground.jpg";
+
+class StartUp : public testing::Test
+{
+protected:
+    StartUp()
+    {
+        std::filesystem::create_directories(start.path() + "/tickerkit/tmp");
+        platform.setCurrentFolder(QString::fromStdString(start.path()));
+        platform.setDataFolder(QString::fromStdString(data.path()));
+    }
+
+    void putSampleInStartFolder(const std::string& bytes)
+    {
+        writeBytes(start.path() + "/tickerkit/tmp/tkbackground.jpg", bytes);
+    }
+
+    std::string workFolder() const { return data.path() + "/mirelight/tickerkit/"; }
+
+    TemporaryFolder start;
+    TemporaryFolder data;
+    FakePlatform platform;
+};
+
+} // namespace
+
+TEST_F(StartUp, FirstRunMakesBothFoldersAndCopiesTheSampleOfTheStartFolder)
+{
+    putSampleInStartFolder("sample from the start folder");
+    CQuorvoApp app(platform);
+
+    ASSERT_TRUE(app.prepareFolders());
+
+    EXPECT_EQ(app.startFolder(), start.path());
+    EXPECT_EQ(app.workFolder(), workFolder());
+    const QString dataFolder = QString::fromStdString(data.path());
+    EXPECT_EQ(platform.madeFolders(),
+              QStringList({dataFolder + "/mirelight", dataFolder + "/mirelight/tickerkit"}));
+    EXPECT_EQ(readBytes(workFolder() + "tkbackground.jpg"), "sample from the start folder");
+}
+
+TEST_F(StartUp, FirstRunFromAnyOtherFolderGetsTheCompiledInSample)
+{
+    CQuorvoApp app(platform);
+
+    ASSERT_TRUE(app.prepareFolders());
+
+    const std::string copied = readBytes(workFolder() + "tkbackground.jpg");
+    EXPECT_EQ(copied, readBytes(sampleInRepository));
+    EXPECT_EQ(copied.substr(0, 2), "\xFF\xD8") << "not a JPEG";
+}
+
+TEST_F(StartUp, LaterRunsCopyNothingEvenWhenTheSampleWasDeleted)
+{
+    std::filesystem::create_directories(workFolder());
+    putSampleInStartFolder("sample");
+    CQuorvoApp app(platform);
+
+    ASSERT_TRUE(app.prepareFolders());
+
+    EXPECT_TRUE(platform.madeFolders().isEmpty());
+    EXPECT_TRUE(platform.copies().isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(workFolder() + "tkbackground.jpg"));
+}
+
+TEST_F(StartUp, ADataFolderThatDoesNotExistYetIsMadeLevelByLevel)
+{
+    const std::string freshData = data.path() + "/home/.local/share";
+    platform.setDataFolder(QString::fromStdString(freshData + "/"));
+    CQuorvoApp app(platform);
+
+    ASSERT_TRUE(app.prepareFolders());
+
+    EXPECT_EQ(app.workFolder(), freshData + "/mirelight/tickerkit/");
+    EXPECT_TRUE(std::filesystem::is_directory(freshData + "/mirelight/tickerkit"));
+}
+
+TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
+{
+    struct Case
+    {
+        const char* situation;
+        bool makeFolderFails;
+        bool workFolderReadOnly;
+        bool workFolderExists;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no folder can be made", true, false, false, "File Error No:2 !"},
+        {"the working folder exists but is read-only", false, true, true, "File Error No:2 !"},
+        {"the new working folder is read-only", false, true, false, "File Error No:1 !"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.situation);
+        TemporaryFolder caseData;
+        const std::string caseWork = caseData.path() + "/mirelight/tickerkit/";
+        if (c.workFolderExists)
+            std::filesystem::create_directories(caseWork);
+        FakePlatform casePlatform;
+        casePlatform.setCurrentFolder(QString::fromStdString(start.path()));
+        casePlatform.setDataFolder(QString::fromStdString(caseData.path()));
+        casePlatform.setMakeFolderFails(c.makeFolderFails);
+        if (c.workFolderReadOnly)
+            casePlatform.setReadOnlyFolder(QString::fromStdString(caseWork));
+        casePlatform.expectMessage(c.message);
+
+        bool wizardShown = false;
+        onNextModal([&](QWidget* modal) {
+            wizardShown = modal != nullptr;
+            if (modal != nullptr)
+                modal->close();
+        });
+        EXPECT_EQ(CQuorvoApp(casePlatform).run(), 1);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(wizardShown);
+        EXPECT_FALSE(std::filesystem::exists(caseWork + "tkbackground.jpg"));
+    }
+}
+
+TEST_F(StartUp, RunShowsTheWizardOnTheWorkingFolderAndEndsWhenItCloses)
+{
+    CQuorvoApp app(platform);
+    QString caption;
+    std::string wizardWorkFolder;
+    onNextModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+        ASSERT_NE(wizard, nullptr);
+        caption = wizard->windowTitle();
+        wizardWorkFolder = wizard->record().workFolder;
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_EQ(caption, "Marquetto v2.3");
+    EXPECT_EQ(wizardWorkFolder, workFolder());
+}

@@ -1,0 +1,120 @@
+#include "project/ProjectRecord.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/support/NextModal.h"
+#include "ui/about2.h"
+#include "ui/dort.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StepOnePage : public testing::Test
+{
+protected:
+    StepOnePage() : page(record, platform) {}
+
+    template <typename Widget> Widget* control(const char* name)
+    {
+        auto* widget = page.findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    ProjectRecord record;
+    FakePlatform platform;
+    dort page;
+};
+
+} // namespace
+
+TEST_F(StepOnePage, TheNameGoesToTheRecordExactlyAsTyped)
+{
+    record.scrollerName = "loaded_";
+    page.LoadFromRecord();
+    auto* name = control<QLineEdit>("nameEdit");
+    EXPECT_EQ(name->text(), "loaded_");
+
+    for (const char* typed : {"  spaced name  ", "", "a/b:c"}) {
+        name->setText(typed);
+        page.FlushToRecord();
+        EXPECT_EQ(record.scrollerName, typed);
+    }
+}
+
+TEST_F(StepOnePage, AWindows1252NameShowsAsItsAuthorSawItAndStaysByteForByte)
+{
+    record.scrollerName = "caf\xE9\x80_";
+    page.LoadFromRecord();
+    EXPECT_EQ(control<QLineEdit>("nameEdit")->text(), QString::fromUtf8("café€_"));
+    page.FlushToRecord();
+    EXPECT_EQ(record.scrollerName, "caf\xE9\x80_");
+}
+
+TEST_F(StepOnePage, TheWebSiteButtonShowsAndOpensTheAddress)
+{
+    auto* button = control<QPushButton>("webSiteButton");
+    EXPECT_EQ(button->text(), "http://www.marquetto.example/");
+    platform.expectOpenUrl(QUrl("http://www.marquetto.example/"));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST_F(StepOnePage, AboutOpensTheSmallAboutBox)
+{
+    QString title, product;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<about2*>(modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        product = box->findChild<QLabel*>("productName")->text();
+        QTest::mouseClick(box->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    });
+    QTest::mouseClick(control<QPushButton>("aboutButton"), Qt::LeftButton);
+    EXPECT_EQ(title, "Marquetto");
+    EXPECT_EQ(product, "Marquetto");
+}
+
+TEST_F(StepOnePage, ShowsTheBannerAndTheNameGroup)
+{
+    const QPixmap banner = control<QLabel>("banner")->pixmap();
+    EXPECT_EQ(banner.size(), QSize(217, 59));
+    const QImage image = banner.toImage();
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    int lightPixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lightPixels += image.pixelColor(x, y).lightness() > 180 ? 1 : 0;
+    EXPECT_GT(lightPixels, 300) << "no light grey lettering on the banner";
+
+    auto* group = page.findChild<QGroupBox*>();
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), "Name :");
+    QStringList texts;
+    for (auto* label : group->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_EQ(texts, QStringList{"Name of your scroller. If you use more than one scroller on the same site, "
+                                 "please set different names for each one."});
+    EXPECT_EQ(control<QPushButton>("openProjectButton")->text(), "Open Project");
+    EXPECT_EQ(control<QPushButton>("aboutButton")->text(), "About");
+}
+
+TEST_F(StepOnePage, OpenProjectShowsTheNameOnlyWhenAProjectWasRead)
+{
+    auto* name = control<QLineEdit>("nameEdit");
+    name->setText("typed_");
+    record.scrollerName = "read_";
+    bool readSucceeds = false;
+    page.setOpenProjectCommand([&] { return readSucceeds; });
+
+    QTest::mouseClick(control<QPushButton>("openProjectButton"), Qt::LeftButton);
+    EXPECT_EQ(name->text(), "typed_");
+
+    readSucceeds = true;
+    QTest::mouseClick(control<QPushButton>("openProjectButton"), Qt::LeftButton);
+    EXPECT_EQ(name->text(), "read_");
+}

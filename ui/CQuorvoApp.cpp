@@ -1,0 +1,79 @@
+#include "ui/CQuorvoApp.h"
+
+#include "platform/Platform.h"
+#include "ui/CQuorvoDlg.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString sampleImageName = QStringLiteral("tkbackground.jpg");
+// The copy compiled into the program serves when the start-up folder has none.
+const QString builtInSampleImage = QStringLiteral(":/marquetto/tkbackground.jpg");
+
+std::string pathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+CQuorvoApp::CQuorvoApp(Platform& platform, WizardSetup setup) : platform_(platform), setup_(std::move(setup))
+{}
+
+int CQuorvoApp::run()
+{
+    if (!prepareFolders())
+        return 1;
+    CQuorvoDlg wizard(platform_, startFolder_, workFolder_);
+    if (setup_)
+        setup_(wizard);
+    wizard.exec();
+    return 0;
+}
+
+bool CQuorvoApp::prepareFolders()
+{
+    const QString startFolder = platform_.currentFolder();
+    const QString dataFolder = QDir::cleanPath(platform_.dataFolder());
+    const QString mirelight = dataFolder + QStringLiteral("/mirelight");
+    const QString workFolder = mirelight + QStringLiteral("/tickerkit/");
+    startFolder_ = pathBytes(startFolder);
+    workFolder_ = pathBytes(workFolder);
+    if (platform_.isWritableFolder(workFolder))
+        return true;
+
+    makeMissingLevels(mirelight);
+    if (!platform_.makeFolder(mirelight + QStringLiteral("/tickerkit"))) {
+        platform_.showMessage(nullptr, QStringLiteral("File Error No:2 !"));
+        return false;
+    }
+    if (!platform_.isWritableFolder(workFolder)) {
+        platform_.showMessage(nullptr, QStringLiteral("File Error No:1 !"));
+        return false;
+    }
+    copySampleImage(startFolder, workFolder);
+    return true;
+}
+
+// A fresh account may not have the data folder itself yet; each level that exists already is left alone.
+void CQuorvoApp::makeMissingLevels(const QString& folder)
+{
+    const QStringList names = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("") : QStringLiteral(".");
+    for (const QString& name : names) {
+        level += QLatin1Char('/') + name;
+        if (!QDir(level).exists())
+            platform_.makeFolder(level);
+    }
+}
+
+// Whether the copy succeeds is never reported: the wizard works without the sample.
+void CQuorvoApp::copySampleImage(const QString& startFolder, const QString& workFolder)
+{
+    const QString target = workFolder + sampleImageName;
+    const QString shipped = startFolder + QStringLiteral("/tickerkit/tmp/") + sampleImageName;
+    if (platform_.copyFile(shipped, target))
+        platform_.copyFile(builtInSampleImage, target);
+}

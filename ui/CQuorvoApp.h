@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class CQuorvoDlg;
+class Platform;
+
+// The program's start: settles the start-up folder and the working folder (made on the first run, with
+// the sample background image in it), then runs the wizard until it is closed.
+class CQuorvoApp
+{
+public:
+    // Runs on the wizard before it is shown, so that the program can attach what the wizard itself does
+    // not know, such as the preview and publishing actions of Step 5.
+    using WizardSetup = std::function<void(CQuorvoDlg&)>;
+
+    explicit CQuorvoApp(Platform& platform, WizardSetup setup = {});
+
+    // The exit code of the program: 0 after the wizard closed, 1 when the working folder was refused.
+    int run();
+
+    // False after telling the user that the working folder cannot be used.
+    bool prepareFolders();
+
+    const std::string& startFolder() const { return startFolder_; }
+    const std::string& workFolder() const { return workFolder_; }
+
+private:
+    void makeMissingLevels(const QString& folder);
+    void copySampleImage(const QString& startFolder, const QString& workFolder);
+
+    Platform& platform_;
+    WizardSetup setup_;
+    std::string startFolder_;
+    std::string workFolder_;
+};

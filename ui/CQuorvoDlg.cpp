@@ -1,0 +1,214 @@
+#include "ui/CQuorvoDlg.h"
+
+#include "ui/Artwork.h"
+#include "ui/CAboutDlg.h"
+#include "ui/StepPage.h"
+#include "ui/bir.h"
+#include "ui/dokuz.h"
+#include "ui/dort.h"
+#include "ui/iki.h"
+#include "ui/uc.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* frameButton(const QString& caption, const char* objectName)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+} // namespace
+
+CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const std::string& workFolder,
+                       QWidget* parent)
+    : CQuorvoDlg(platform, startFolder, workFolder, &CQuorvoDlg::makeStepPage, parent)
+{}
+
+CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const std::string& workFolder,
+                       const PageFactory& makePage, QWidget* parent)
+    : QDialog(parent), platform_(platform),
+      commands_(
+          record_, platform, this, [this] { flushPages(); }, [this] { loadPages(); }),
+      stepTabs_(new QTabBar)
+{
+    setWindowTitle(QStringLiteral("Marquetto v2.3"));
+    setWindowIcon(Artwork::applicationIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    createAboutAction();
+    record_.startFolder = startFolder;
+    record_.workFolder = workFolder;
+    record_.projectPath.assign(1, ' ');
+
+    stepTabs_->setObjectName("stepTabs");
+    stepTabs_->setExpanding(true);
+    stepTabs_->setDrawBase(false);
+    for (int step = 1; step <= stepCount; ++step)
+        stepTabs_->addTab(tr("Step %1").arg(step));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->addWidget(stepTabs_);
+    layout->addWidget(createPageFrame(makePage));
+    layout->addSpacing(10);
+    layout->addLayout(createButtonRow());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connectStepOnePage();
+    stopButtonsFromTakingEnter();
+
+    for (int step = 1; step < stepCount; ++step)
+        pageOfStep(step)->hide();
+    commands_.loadDefaultProject();
+    pageOfStep(0)->setFocus();
+    record_.currentStep = 0;
+    connect(stepTabs_, &QTabBar::currentChanged, this, &CQuorvoDlg::changeStep);
+}
+
+StepPage* CQuorvoDlg::makeStepPage(int step, ProjectRecord& record, Platform& platform, QWidget* parent)
+{
+    switch (step) {
+    case 0:
+        return new dort(record, platform, parent);
+    case 1:
+        return new bir(record, platform, parent);
+    case 2:
+        return new dokuz(record, platform, parent);
+    default:
+        return new iki(record, platform, parent);
+    }
+}
+
+QWidget* CQuorvoDlg::createPageFrame(const PageFactory& makePage)
+{
+    auto* frame = new QFrame;
+    frame->setObjectName("pageFrame");
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    auto* stack = new QGridLayout(frame);
+    stack->setContentsMargins(6, 6, 6, 6);
+    for (int step = 0; step < stepCount - 1; ++step) {
+        pages_.at(static_cast<std::size_t>(step)) = makePage(step, record_, platform_, frame);
+        stack->addWidget(stepPage(step), 0, 0);
+    }
+    publishingPage_ = new uc(record_, platform_, frame);
+    stack->addWidget(publishingPage_, 0, 0);
+    for (int step = 0; step < stepCount; ++step)
+        pageOfStep(step)->setFixedSize(pageSize);
+    return frame;
+}
+
+QLayout* CQuorvoDlg::createButtonRow()
+{
+    auto* exitButton = frameButton(tr("Exit"), "exitButton");
+    auto* saveProjectAsButton = frameButton(tr("Save Project As..."), "saveProjectAsButton");
+    auto* saveProjectButton = frameButton(tr("Save Project"), "saveProjectButton");
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(saveProjectAsButton, &QPushButton::clicked, this, [this] { commands_.saveProjectAs(); });
+    connect(saveProjectButton, &QPushButton::clicked, this, [this] { commands_.saveProject(); });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(exitButton);
+    row->addStretch();
+    row->addWidget(saveProjectAsButton);
+    row->addWidget(saveProjectButton);
+    return row;
+}
+
+// The window system owns the system menu here, so the About entry lives in the context menu and on F1.
+void CQuorvoDlg::createAboutAction()
+{
+    auto* about = new QAction(tr("&About Quorvo..."), this);
+    about->setObjectName("aboutAction");
+    about->setShortcut(QKeySequence::HelpContents);
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, &CQuorvoDlg::showAbout);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CQuorvoDlg::connectStepOnePage()
+{
+    if (auto* stepOne = qobject_cast<dort*>(stepPage(0)))
+        stepOne->setOpenProjectCommand([this] { return commands_.openProject(); });
+}
+
+// A focused button would take Enter for itself; in this wizard Enter presses nothing.
+void CQuorvoDlg::stopButtonsFromTakingEnter()
+{
+    for (auto* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+}
+
+void CQuorvoDlg::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CQuorvoDlg::changeStep(int step)
+{
+    leaveStep(record_.currentStep);
+    record_.currentStep = step;
+    enterStep(step);
+}
+
+void CQuorvoDlg::leaveStep(int step)
+{
+    if (step < publishingStep)
+        stepPage(step)->FlushToRecord();
+    pageOfStep(step)->hide();
+}
+
+void CQuorvoDlg::enterStep(int step)
+{
+    if (step == publishingStep) {
+        flushPages();
+        if (!publishingPage_->GenerateOutputs())
+            return;
+    }
+    pageOfStep(step)->show();
+    pageOfStep(step)->setFocus();
+}
+
+QWidget* CQuorvoDlg::pageOfStep(int step) const
+{
+    if (step == publishingStep)
+        return publishingPage_;
+    return stepPage(step);
+}
+
+// Steps 2, 4, 1, 3: the order the project reader refreshes them in, kept for flushing as well.
+void CQuorvoDlg::flushPages()
+{
+    for (int step : {1, 3, 0, 2})
+        stepPage(step)->FlushToRecord();
+}
+
+void CQuorvoDlg::loadPages()
+{
+    for (int step : {1, 3, 0, 2})
+        stepPage(step)->LoadFromRecord();
+}
+
+void CQuorvoDlg::showAbout()
+{
+    CAboutDlg box(this);
+    box.exec();
+}

@@ -1,0 +1,73 @@
+#include "ui/CaptionGrid.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int captionColumn = 0;
+constexpr int fieldColumn = 1;
+constexpr int unitColumn = 2;
+constexpr int fillColumn = 3;
+constexpr int fieldSpan = 3;
+
+} // namespace
+
+CaptionGrid::CaptionGrid(QWidget* parent) : QGridLayout(parent)
+{
+    setHorizontalSpacing(8);
+    setVerticalSpacing(6);
+    setColumnStretch(fillColumn, 1);
+}
+
+QLabel* CaptionGrid::addRow(const QString& caption, QWidget* field, const QString& unit)
+{
+    const int row = rows_++;
+    QLabel* label = addCaption(caption, row);
+    addWidget(field, row, fieldColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    if (!unit.isEmpty())
+        addWidget(new QLabel(unit), row, unitColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* CaptionGrid::addWideRow(const QString& caption, QWidget* field)
+{
+    const int row = rows_++;
+    QLabel* label = addCaption(caption, row);
+    addWidget(field, row, fieldColumn, 1, fieldSpan);
+    return label;
+}
+
+void CaptionGrid::addWideRow(const QString& caption, QLayout* fields)
+{
+    const int row = rows_++;
+    addCaption(caption, row);
+    addLayout(fields, row, fieldColumn, 1, fieldSpan);
+}
+
+QLabel* CaptionGrid::addCaption(const QString& caption, int row)
+{
+    auto* label = new QLabel(caption);
+    addWidget(label, row, captionColumn, Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+void CaptionGrid::alignCaptions(const QList<CaptionGrid*>& grids)
+{
+    int width = 0;
+    for (const CaptionGrid* grid : grids)
+        width = std::max(width, grid->widestCaption());
+    for (CaptionGrid* grid : grids)
+        grid->setColumnMinimumWidth(captionColumn, width);
+}
+
+int CaptionGrid::widestCaption() const
+{
+    int width = 0;
+    for (int row = 0; row < rows_; ++row) {
+        if (const QLayoutItem* caption = itemAtPosition(row, captionColumn))
+            width = std::max(width, caption->sizeHint().width());
+    }
+    return width;
+}

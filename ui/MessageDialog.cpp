@@ -1,0 +1,132 @@
+#include "ui/MessageDialog.h"
+
+#include "ui/RecordText.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString hint = QStringLiteral(
+    "You can use basic HTML tags in \"Title\" and \"Text\" boxes. You should set width and height properties "
+    "for IMG tag. Like this:<img src=\"yourimage.gif\" width=\"10\" height=\"10\">");
+
+constexpr int targetFieldWidth = 120;
+constexpr int dialogWidth = 480;
+
+QLineEdit* lineField(const QString& objectName)
+{
+    auto* field = new QLineEdit;
+    field->setObjectName(objectName);
+    return field;
+}
+
+QPlainTextEdit* textField()
+{
+    auto* field = new QPlainTextEdit;
+    field->setObjectName("textEdit");
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setTabChangesFocus(true);
+    return field;
+}
+
+QLabel* hintLabel()
+{
+    auto* label = new QLabel(hint);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* button(const QString& caption, const QString& objectName)
+{
+    auto* pushButton = new QPushButton(caption);
+    pushButton->setObjectName(objectName);
+    return pushButton;
+}
+
+} // namespace
+
+MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWidget* parent)
+    : QDialog(parent), record_(record), titleEdit_(lineField("titleEdit")), textEdit_(textField()),
+      linkEdit_(lineField("linkEdit")), targetEdit_(lineField("targetEdit"))
+{
+    setWindowTitle(caption);
+    targetEdit_->setFixedWidth(targetFieldWidth);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    fields->setVerticalSpacing(6);
+    fields->addWidget(new QLabel(tr("Title :")), 0, 0);
+    fields->addWidget(titleEdit_, 0, 1);
+    fields->addWidget(new QLabel(tr("Text :")), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    fields->addWidget(textEdit_, 1, 1);
+    fields->addWidget(new QLabel(tr("Link :")), 2, 0);
+    fields->addWidget(linkEdit_, 2, 1);
+    fields->addWidget(new QLabel(tr("Target Frame :")), 3, 0);
+    fields->addWidget(targetEdit_, 3, 1, Qt::AlignLeft);
+
+    QPushButton* ok = button(tr("OK"), "okButton");
+    QPushButton* cancel = button(tr("Cancel"), "cancelButton");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &MessageDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &MessageDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* dialog = new QVBoxLayout(this);
+    dialog->addLayout(fields);
+    dialog->addWidget(hintLabel());
+    dialog->addLayout(buttons);
+    resize(dialogWidth, sizeHint().height());
+}
+
+void MessageDialog::accept()
+{
+    settleEncoding();
+    keepMessage(typedOver(storedMessage()));
+    QDialog::accept();
+}
+
+QString MessageDialog::targetByRule(const QString& typed)
+{
+    const QString target = typed.trimmed();
+    return target == QLatin1String("_self") ? QStringLiteral("_parent") : target;
+}
+
+void MessageDialog::fillFields(const Message& message)
+{
+    titleEdit_->setText(RecordText::shown(record_, message.title));
+    textEdit_->setPlainText(RecordText::shown(record_, message.text));
+    linkEdit_->setText(RecordText::shown(record_, message.link));
+    targetEdit_->setText(RecordText::shown(record_, message.target));
+    loadedText_ = textEdit_->toPlainText();
+}
+
+// A windows-1252 design turns into UTF-8 when a typed character has no windows-1252 byte. Doing that
+// before any field is encoded keeps all four fields in the same encoding as the rest of the design.
+void MessageDialog::settleEncoding()
+{
+    RecordText::bytesFor(record_, titleEdit_->text() + textEdit_->toPlainText() + linkEdit_->text() +
+                                      targetEdit_->text());
+}
+
+Message MessageDialog::typedOver(Message message)
+{
+    RecordText::store(record_, message.title, titleEdit_->text());
+    // The text field turns "\r\n" into "\n"; an untouched text keeps the line breaks it was stored with.
+    if (textEdit_->toPlainText() != loadedText_)
+        RecordText::store(record_, message.text, textEdit_->toPlainText());
+    RecordText::store(record_, message.link, linkEdit_->text());
+    RecordText::store(record_, message.target, targetByRule(targetEdit_->text()));
+    return message;
+}

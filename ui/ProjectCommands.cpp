@@ -1,0 +1,124 @@
+#include "ui/ProjectCommands.h"
+
+#include "generator/BuiltInTexts.h"
+#include "platform/Platform.h"
+#include "project/ProjectRecord.h"
+#include "project/ProjectWriter.h"
+
+#include <QFile>
+
+namespace {
+
+const QString defaultProjectName = QStringLiteral("newproject.tkp");
+const QString projectSuffix = QStringLiteral("tkp");
+const QChar separator = QLatin1Char('/');
+
+QString localPath(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string pathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// Everything up to and including the last separator; empty when there is none.
+QString folderPart(const QString& path)
+{
+    return path.left(path.lastIndexOf(separator) + 1);
+}
+
+QString namePart(const QString& path)
+{
+    return path.mid(path.lastIndexOf(separator) + 1);
+}
+
+} // namespace
+
+ProjectCommands::ProjectCommands(ProjectRecord& record, Platform& platform, QWidget* dialogParent,
+                                 std::function<void()> flushPages, std::function<void()> loadPages)
+    : record_(record), platform_(platform), dialogParent_(dialogParent), flushPages_(std::move(flushPages)),
+      reader_(BuiltInTexts::defaultProject(), std::move(loadPages))
+{}
+
+void ProjectCommands::loadDefaultProject()
+{
+    if (const auto error = reader_.readProject(record_))
+        showError(*error);
+}
+
+bool ProjectCommands::openProject()
+{
+    FileDialogOptions options;
+    options.caption = QStringLiteral("Open Project");
+    options.filter = QStringLiteral("Marquetto Wizard Files (*.tkp)");
+    options.defaultSuffix = projectSuffix;
+    options.existingOnly = true;
+    options.folder = projectFolder();
+    const auto chosen = platform_.openFileName(dialogParent_, options);
+    if (!chosen)
+        return false;
+    // A file that cannot be read must not become the target of the next Save.
+    const std::string previousPath = record_.projectPath;
+    record_.projectPath = pathBytes(*chosen);
+    if (const auto error = reader_.readProject(record_)) {
+        record_.projectPath = previousPath;
+        showError(*error);
+        return false;
+    }
+    return true;
+}
+
+void ProjectCommands::saveProject()
+{
+    flushPages_();
+    if (record_.projectUntitled == 1) {
+        saveProjectAs();
+        return;
+    }
+    write();
+}
+
+void ProjectCommands::saveProjectAs()
+{
+    if (record_.projectUntitled == 1)
+        record_.projectPath = pathBytes(localPath(record_.workFolder) + defaultProjectName);
+    const QString currentPath = localPath(record_.projectPath);
+
+    FileDialogOptions options;
+    options.caption = QStringLiteral("Save Project As");
+    options.filter = QStringLiteral("Marquetto Wizard (*.tkp)");
+    options.defaultSuffix = projectSuffix;
+    options.proposedName = namePart(currentPath);
+    options.folder = folderPart(currentPath);
+    const auto chosen = platform_.saveFileName(dialogParent_, options);
+    if (!chosen)
+        return;
+
+    QString name = namePart(*chosen).trimmed();
+    if (name.isEmpty())
+        name = defaultProjectName;
+    record_.projectPath = pathBytes(folderPart(*chosen) + name);
+    record_.projectUntitled = 2;
+    saveProject();
+}
+
+void ProjectCommands::write()
+{
+    if (const auto error = ProjectWriter::writeProject(record_))
+        showError(*error);
+}
+
+void ProjectCommands::showError(const FileError& error)
+{
+    platform_.showMessage(dialogParent_, QString::fromLocal8Bit(error.message()));
+}
+
+// Where the file dialogs start: beside the current project, or in the working folder for a new one.
+QString ProjectCommands::projectFolder() const
+{
+    if (record_.projectUntitled == 1)
+        return localPath(record_.workFolder);
+    return folderPart(localPath(record_.projectPath));
+}

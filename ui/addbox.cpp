@@ -1,0 +1,15 @@
+#include "ui/addbox.h"
+
+#include "project/ProjectRecord.h"
+
+addbox::addbox(ProjectRecord& record, QWidget* parent) : MessageDialog(tr("Add Text"), record, parent) {}
+
+Message addbox::storedMessage() const
+{
+    return {};
+}
+
+void addbox::keepMessage(Message message)
+{
+    record().appendMessage(std::move(message));
+}

@@ -1,0 +1,210 @@
+#include "ui/bir.h"
+
+#include "platform/Platform.h"
+#include "project/IntegerText.h"
+#include "project/ProjectRecord.h"
+#include "ui/CaptionGrid.h"
+#include "ui/ColorSwatch.h"
+#include "ui/DigitsField.h"
+#include "ui/RecordText.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QMargins pageMargins(8, 8, 8, 8);
+const QString widthMessage =
+    QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
+
+QGroupBox* group(const QString& title, QLayout* content)
+{
+    auto* box = new QGroupBox(title);
+    box->setLayout(content);
+    return box;
+}
+
+QString localPath(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+} // namespace
+
+bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
+    : StepPage(record, platform, parent), widthEdit_(new DigitsField("widthEdit")),
+      heightEdit_(new DigitsField("heightEdit")), spaceEdit_(new DigitsField("spaceEdit")),
+      topMarginEdit_(new DigitsField("topMarginEdit")),
+      bottomMarginEdit_(new DigitsField("bottomMarginEdit")),
+      leftMarginEdit_(new DigitsField("leftMarginEdit")),
+      rightMarginEdit_(new DigitsField("rightMarginEdit")), bgImageCheck_(new QCheckBox),
+      bgImageNameEdit_(new QLineEdit), browseButton_(new QPushButton(tr("Browse..."))),
+      imageXEdit_(new DigitsField("imageXEdit")), imageYEdit_(new DigitsField("imageYEdit"))
+{
+    bgImageCheck_->setObjectName("bgImageCheck");
+    bgImageNameEdit_->setObjectName("bgImageNameEdit");
+    bgImageNameEdit_->setEnabled(false);
+    browseButton_->setObjectName("browseButton");
+    browseButton_->setEnabled(false);
+    connect(bgImageCheck_, &QCheckBox::clicked, this, &bir::setBackgroundImageOn);
+    connect(browseButton_, &QPushButton::clicked, this, &bir::browseForImage);
+
+    auto* sizeGrid = new CaptionGrid;
+    auto* spaceGrid = new CaptionGrid;
+    auto* marginsGrid = new CaptionGrid;
+    auto* colorGrid = new CaptionGrid;
+    auto* imageGrid = new CaptionGrid;
+    auto* left = new QVBoxLayout;
+    left->addWidget(sizeGroup(sizeGrid));
+    left->addWidget(spaceGroup(spaceGrid));
+    left->addWidget(marginsGroup(marginsGrid));
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(colorGroup(colorGrid));
+    right->addWidget(backgroundImageGroup(imageGrid));
+    right->addStretch();
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(pageMargins);
+    columns->addLayout(left, 4);
+    columns->addLayout(right, 5);
+    CaptionGrid::alignCaptions({sizeGrid, spaceGrid, marginsGrid});
+    CaptionGrid::alignCaptions({colorGrid, imageGrid});
+}
+
+void bir::FlushToRecord()
+{
+    RecordText::store(record(), record().width, widthEdit_->text());
+    RecordText::store(record(), record().height, heightEdit_->text());
+    RecordText::store(record(), record().paragraphSpace, spaceEdit_->text());
+    RecordText::store(record(), record().bgImageX, imageXEdit_->text());
+    RecordText::store(record(), record().bgImageY, imageYEdit_->text());
+    RecordText::store(record(), record().topMargin, topMarginEdit_->text());
+    RecordText::store(record(), record().leftMargin, leftMarginEdit_->text());
+    RecordText::store(record(), record().bottomMargin, bottomMarginEdit_->text());
+    RecordText::store(record(), record().rightMargin, rightMarginEdit_->text());
+    warnAboutWidth();
+    RecordText::store(record(), record().bgImageName, bgImageNameEdit_->text());
+}
+
+void bir::LoadFromRecord()
+{
+    widthEdit_->setText(RecordText::shown(record(), record().width));
+    heightEdit_->setText(RecordText::shown(record(), record().height));
+    spaceEdit_->setText(RecordText::shown(record(), record().paragraphSpace));
+    imageXEdit_->setText(RecordText::shown(record(), record().bgImageX));
+    imageYEdit_->setText(RecordText::shown(record(), record().bgImageY));
+    topMarginEdit_->setText(RecordText::shown(record(), record().topMargin));
+    leftMarginEdit_->setText(RecordText::shown(record(), record().leftMargin));
+    bottomMarginEdit_->setText(RecordText::shown(record(), record().bottomMargin));
+    rightMarginEdit_->setText(RecordText::shown(record(), record().rightMargin));
+    bgImageNameEdit_->setText(RecordText::shown(record(), record().bgImageName));
+    bgImageCheck_->setChecked(record().bgImageOn == 1);
+    browseButton_->setEnabled(bgImageCheck_->isChecked());
+    for (ColorSwatch* swatch : swatches_)
+        swatch->update();
+}
+
+QGroupBox* bir::sizeGroup(CaptionGrid* grid)
+{
+    grid->addRow(tr("Width :"), widthEdit_, tr("pixels"));
+    grid->addRow(tr("Height :"), heightEdit_, tr("pixels"));
+    return group(tr("Size :"), grid);
+}
+
+QGroupBox* bir::spaceGroup(CaptionGrid* grid)
+{
+    grid->addRow(tr("Space :"), spaceEdit_, tr("pixels"));
+    return group(tr("Space between paragraphs :"), grid);
+}
+
+QGroupBox* bir::marginsGroup(CaptionGrid* grid)
+{
+    grid->addRow(tr("Top margin :"), topMarginEdit_);
+    grid->addRow(tr("Bottom margin :"), bottomMarginEdit_);
+    grid->addRow(tr("Left margin :"), leftMarginEdit_);
+    grid->addRow(tr("Right margin :"), rightMarginEdit_);
+    return group(tr("Margins :"), grid);
+}
+
+QGroupBox* bir::colorGroup(CaptionGrid* grid)
+{
+    grid->addRow(tr("Background color :"), swatch(record().bgColor, "bgColorSwatch"));
+    grid->addRow(tr("Text color :"), swatch(record().textColor, "textColorSwatch"));
+    grid->addRow(tr("Mouse over text color :"), swatch(record().textHoverColor, "textHoverColorSwatch"));
+    grid->addRow(tr("Title color :"), swatch(record().titleColor, "titleColorSwatch"));
+    grid->addRow(tr("Mouse over title color :"), swatch(record().titleHoverColor, "titleHoverColorSwatch"));
+    return group(tr("Color :"), grid);
+}
+
+QGroupBox* bir::backgroundImageGroup(CaptionGrid* grid)
+{
+    auto* imageRow = new QHBoxLayout;
+    imageRow->addWidget(bgImageCheck_);
+    imageRow->addWidget(bgImageNameEdit_, 1);
+    imageRow->addWidget(browseButton_);
+    grid->addRow(tr("Image X position :"), imageXEdit_);
+    grid->addRow(tr("Image Y position :"), imageYEdit_);
+    auto* content = new QVBoxLayout;
+    content->addLayout(imageRow);
+    content->addLayout(grid);
+    return group(tr("Background image :"), content);
+}
+
+ColorSwatch* bir::swatch(RgbColor& color, const QString& objectName)
+{
+    auto* swatch = new ColorSwatch(color, platform());
+    swatch->setObjectName(objectName);
+    swatches_.append(swatch);
+    return swatch;
+}
+
+// The width is the only value of the page that is checked, and the check blocks nothing.
+void bir::warnAboutWidth()
+{
+    if (IntegerText::parse(record().width) == 0)
+        platform().showMessage(this, widthMessage);
+}
+
+void bir::setBackgroundImageOn(bool on)
+{
+    record().bgImageOn = on ? 1 : 0;
+    browseButton_->setEnabled(on);
+}
+
+void bir::browseForImage()
+{
+    FileDialogOptions options;
+    options.filter = QStringLiteral("Image Files (*.jpg *.gif *.png)");
+    options.defaultSuffix = QStringLiteral("jpg");
+    options.proposedName = QStringLiteral("*.jpg;*.gif,*.png");
+    options.existingOnly = true;
+    const std::optional<QString> chosen = platform().openFileName(this, options);
+    if (!chosen)
+        return;
+    const QString fileName = QFileInfo(*chosen).fileName();
+    RecordText::store(record(), record().bgImageName, fileName);
+    bgImageNameEdit_->setText(fileName);
+    copyIntoWorkFolder(*chosen, fileName);
+}
+
+void bir::copyIntoWorkFolder(const QString& chosenPath, const QString& fileName)
+{
+    const QString target = localPath(record().workFolder) + fileName;
+    // The user may pick the copy that already lies in the working folder; replacing a file by itself
+    // would delete it.
+    const QString source = QFileInfo(chosenPath).canonicalFilePath();
+    if (!source.isEmpty() && source == QFileInfo(target).canonicalFilePath())
+        return;
+    if (const std::optional<QString> failure = platform().copyFile(chosenPath, target)) {
+        platform().showMessage(
+            this, tr("The image \"%1\" could not be copied to \"%2\": %3")
+                      .arg(QDir::toNativeSeparators(chosenPath), QDir::toNativeSeparators(target), *failure));
+    }
+}

@@ -1,0 +1,100 @@
+#include "ui/dort.h"
+
+#include "platform/Platform.h"
+#include "project/ProjectRecord.h"
+#include "ui/Artwork.h"
+#include "ui/RecordText.h"
+#include "ui/about2.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const QString& caption, const char* objectName)
+{
+    auto* pushButton = new QPushButton(caption);
+    pushButton->setObjectName(objectName);
+    pushButton->setMinimumWidth(130);
+    return pushButton;
+}
+
+} // namespace
+
+dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
+    : StepPage(record, platform, parent), nameEdit_(new QLineEdit)
+{
+    auto* banner = new QLabel;
+    banner->setObjectName("banner");
+    banner->setPixmap(Artwork::banner());
+    banner->setFixedSize(Artwork::bannerWidth, Artwork::bannerHeight);
+
+    auto* aboutButton = button(tr("About"), "aboutButton");
+    auto* openProjectButton = button(tr("Open Project"), "openProjectButton");
+    auto* webSiteButton = button(QString::fromLatin1(webSiteAddress), "webSiteButton");
+    connect(aboutButton, &QPushButton::clicked, this, &dort::showAbout);
+    connect(openProjectButton, &QPushButton::clicked, this, &dort::openProject);
+    connect(webSiteButton, &QPushButton::clicked, this, &dort::openWebSite);
+
+    auto* top = new QGridLayout;
+    top->setHorizontalSpacing(16);
+    top->addWidget(banner, 0, 0, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+    top->addWidget(aboutButton, 0, 2);
+    top->addWidget(openProjectButton, 1, 2);
+    top->addWidget(webSiteButton, 2, 2);
+    top->setColumnStretch(1, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(12, 12, 12, 12);
+    page->addLayout(top);
+    page->addStretch(1);
+    page->addWidget(nameGroup());
+    page->addStretch(2);
+}
+
+QWidget* dort::nameGroup()
+{
+    auto* explanation = new QLabel(tr("Name of your scroller. If you use more than one scroller on the same "
+                                      "site, please set different names for each one."));
+    explanation->setWordWrap(true);
+    nameEdit_->setObjectName("nameEdit");
+
+    auto* group = new QGroupBox(tr("Name :"));
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(10);
+    layout->addWidget(explanation);
+    layout->addWidget(nameEdit_);
+    return group;
+}
+
+void dort::FlushToRecord()
+{
+    RecordText::store(record(), record().scrollerName, nameEdit_->text());
+}
+
+void dort::LoadFromRecord()
+{
+    nameEdit_->setText(RecordText::shown(record(), record().scrollerName));
+}
+
+void dort::openProject()
+{
+    if (openProjectCommand_ && openProjectCommand_())
+        nameEdit_->setText(RecordText::shown(record(), record().scrollerName));
+}
+
+void dort::showAbout()
+{
+    about2 box(this);
+    box.exec();
+}
+
+void dort::openWebSite()
+{
+    platform().openUrl(QUrl(QString::fromLatin1(webSiteAddress)));
+}

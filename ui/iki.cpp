@@ -1,0 +1,220 @@
+#include "ui/iki.h"
+
+#include "project/OptionLists.h"
+#include "project/ProjectEncoding.h"
+#include "project/ProjectRecord.h"
+#include "ui/CaptionGrid.h"
+#include "ui/DigitsField.h"
+#include "ui/OptionCombo.h"
+#include "ui/RecordText.h"
+#include "ui/addbox.h"
+#include "ui/modifybox.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QMargins pageMargins(8, 8, 8, 8);
+const QString lineBreakMark = QStringLiteral("\u23CE");
+
+QGroupBox* group(const QString& title, QLayout* content)
+{
+    auto* box = new QGroupBox(title);
+    box->setLayout(content);
+    return box;
+}
+
+// The record keeps a text as it is; in a one-line list a line break is shown as a visible mark.
+QString lineFor(ProjectEncoding::Kind encoding, const std::string& text)
+{
+    QString line = RecordText::shown(encoding, text);
+    line.replace(QLatin1String("\r\n"), lineBreakMark);
+    line.replace(QLatin1Char('\n'), lineBreakMark);
+    line.replace(QLatin1Char('\r'), lineBreakMark);
+    return line;
+}
+
+} // namespace
+
+iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
+    : StepPage(record, platform, parent), messageList_(new QListWidget),
+      addButton_(listButton(tr("Add"), "addButton")), editButton_(listButton(tr("Edit"), "editButton")),
+      deleteButton_(listButton(tr("Delete"), "deleteButton")),
+      moveUpButton_(listButton(tr("Move Up"), "moveUpButton")),
+      moveDownButton_(listButton(tr("Move Down"), "moveDownButton")),
+      styleCombo_(new OptionCombo(OptionLists::effectStyles(), "styleCombo")),
+      effectCombo_(new OptionCombo(OptionLists::transitions(), "effectCombo")),
+      modeCombo_(new OptionCombo(OptionLists::modes(), "modeCombo")),
+      scrollDelayEdit_(new DigitsField("scrollDelayEdit")), pauseEdit_(new DigitsField("pauseEdit")),
+      speedCombo_(new OptionCombo(OptionLists::speeds(), "speedCombo"))
+{
+    messageList_->setObjectName("messageList");
+    messageList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    messageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    messageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(messageList_, &QListWidget::itemSelectionChanged, this, &iki::applyButtonRule);
+    connect(addButton_, &QPushButton::clicked, this, &iki::addMessage);
+    connect(editButton_, &QPushButton::clicked, this, &iki::editMessage);
+    connect(deleteButton_, &QPushButton::clicked, this, &iki::deleteMessage);
+    connect(moveUpButton_, &QPushButton::clicked, this, &iki::moveMessageUp);
+    connect(moveDownButton_, &QPushButton::clicked, this, &iki::moveMessageDown);
+    connect(styleCombo_, &QComboBox::activated, this, &iki::takeStyleAndMode);
+    connect(modeCombo_, &QComboBox::activated, this, &iki::takeStyleAndMode);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {addButton_, editButton_, deleteButton_, moveUpButton_, moveDownButton_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* messages = new QHBoxLayout;
+    messages->addWidget(messageList_, 1);
+    messages->addLayout(buttons);
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(effectGroup(), 1);
+    settings->addWidget(timingGroup(), 1);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(pageMargins);
+    page->addLayout(messages, 1);
+    page->addLayout(settings);
+    enableListButtons(false);
+}
+
+void iki::FlushToRecord()
+{
+    record().effectType = effectCombo_->currentIndex();
+    record().transitionSpeed = speedCombo_->currentIndex();
+    record().effectStyle = styleCombo_->currentIndex();
+    record().scrollMode = modeCombo_->currentIndex();
+    RecordText::store(record(), record().pause, pauseEdit_->text());
+    RecordText::store(record(), record().scrollDelay, scrollDelayEdit_->text());
+}
+
+void iki::LoadFromRecord()
+{
+    rebuildList();
+    applyButtonRule();
+    effectCombo_->selectPosition(record().effectType);
+    speedCombo_->selectPosition(record().transitionSpeed);
+    styleCombo_->selectPosition(record().effectStyle);
+    modeCombo_->selectPosition(record().scrollMode);
+    pauseEdit_->setText(RecordText::shown(record(), record().pause));
+    scrollDelayEdit_->setText(RecordText::shown(record(), record().scrollDelay));
+    applyStyleRule();
+}
+
+QGroupBox* iki::effectGroup()
+{
+    auto* grid = new CaptionGrid;
+    grid->addWideRow(tr("Style :"), styleCombo_);
+    grid->addWideRow({}, effectCombo_);
+    grid->addWideRow({}, modeCombo_);
+    return group(tr("Scroller / Transition effect :"), grid);
+}
+
+QGroupBox* iki::timingGroup()
+{
+    auto* grid = new CaptionGrid;
+    grid->addRow(tr("Scroll delay :"), scrollDelayEdit_, tr("miliseconds"));
+    grid->addRow(tr("Pause :"), pauseEdit_, tr("seconds"));
+    grid->addRow(tr("Transition speed :"), speedCombo_);
+    return group(tr("Timing :"), grid);
+}
+
+QPushButton* iki::listButton(const QString& caption, const QString& objectName)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    return button;
+}
+
+void iki::addMessage()
+{
+    addbox dialog(record(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        messageList_->addItem(lineFor(ProjectEncoding::of(record()), record().messageTexts().back()));
+}
+
+void iki::editMessage()
+{
+    const int index = record().selectedMessage;
+    modifybox dialog(record(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        delete messageList_->takeItem(index);
+        const std::string& text = record().messageTexts()[static_cast<std::size_t>(index)];
+        messageList_->insertItem(index, lineFor(ProjectEncoding::of(record()), text));
+        messageList_->clearSelection();
+    }
+    applyButtonRule();
+}
+
+void iki::deleteMessage()
+{
+    const int index = selectedLine();
+    record().removeMessage(index);
+    delete messageList_->takeItem(index);
+    messageList_->clearSelection();
+    applyButtonRule();
+}
+
+void iki::moveMessageUp()
+{
+    record().moveMessageUp(selectedLine());
+    rebuildList();
+    applyButtonRule();
+}
+
+void iki::moveMessageDown()
+{
+    record().moveMessageDown(selectedLine());
+    rebuildList();
+    applyButtonRule();
+}
+
+void iki::rebuildList()
+{
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record());
+    QStringList lines;
+    lines.reserve(record().messageCount());
+    for (const std::string& text : record().messageTexts())
+        lines.append(lineFor(encoding, text));
+    messageList_->clear();
+    messageList_->addItems(lines);
+}
+
+int iki::selectedLine() const
+{
+    const QList<QListWidgetItem*> selected = messageList_->selectedItems();
+    return selected.isEmpty() ? -1 : messageList_->row(selected.front());
+}
+
+void iki::applyButtonRule()
+{
+    record().selectedMessage = selectedLine();
+    enableListButtons(record().selectedMessage >= 0);
+}
+
+void iki::enableListButtons(bool enabled)
+{
+    for (QPushButton* button : {editButton_, deleteButton_, moveUpButton_, moveDownButton_})
+        button->setEnabled(enabled);
+}
+
+void iki::takeStyleAndMode()
+{
+    record().effectStyle = styleCombo_->currentIndex();
+    record().scrollMode = modeCombo_->currentIndex();
+    applyStyleRule();
+}
+
+void iki::applyStyleRule()
+{
+    const bool scroller = record().effectStyle == 0;
+    modeCombo_->setEnabled(scroller);
+    scrollDelayEdit_->setEnabled(scroller);
+    effectCombo_->setEnabled(!scroller);
+    speedCombo_->setEnabled(!scroller);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/StepPage.h"
+
+class DigitsField;
+class OptionCombo;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+
+// The Step 4 page: the list of messages with Add, Edit, Delete and the two moves, the scroller or fader
+// style with its effect and mode, and the timing.
+class iki : public StepPage
+{
+    Q_OBJECT
+
+public:
+    iki(ProjectRecord& record, Platform& platform, QWidget* parent = nullptr);
+
+    void FlushToRecord() override;
+    void LoadFromRecord() override;
+
+private:
+    QGroupBox* effectGroup();
+    QGroupBox* timingGroup();
+    QPushButton* listButton(const QString& caption, const QString& objectName);
+
+    void addMessage();
+    void editMessage();
+    void deleteMessage();
+    void moveMessageUp();
+    void moveMessageDown();
+    void rebuildList();
+    int selectedLine() const;
+    void applyButtonRule();
+    void enableListButtons(bool enabled);
+    void takeStyleAndMode();
+    void applyStyleRule();
+
+    QListWidget* messageList_;
+    QPushButton* addButton_;
+    QPushButton* editButton_;
+    QPushButton* deleteButton_;
+    QPushButton* moveUpButton_;
+    QPushButton* moveDownButton_;
+    OptionCombo* styleCombo_;
+    OptionCombo* effectCombo_;
+    OptionCombo* modeCombo_;
+    DigitsField* scrollDelayEdit_;
+    DigitsField* pauseEdit_;
+    OptionCombo* speedCombo_;
+};

@@ -1,0 +1,124 @@
+#include "ui/uc.h"
+
+#include "generator/Generator.h"
+#include "platform/Platform.h"
+#include "project/ProjectRecord.h"
+#include "ui/RecordText.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* button(const QString& caption, const char* objectName)
+{
+    auto* pushButton = new QPushButton(caption);
+    pushButton->setObjectName(objectName);
+    return pushButton;
+}
+
+QPlainTextEdit* readOnlyBox(const char* objectName)
+{
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(objectName);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+// Controls show lines without the CR of the generated files.
+QString withoutCarriageReturns(QString text)
+{
+    return text.remove(QLatin1Char('\r'));
+}
+
+} // namespace
+
+uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
+    : QWidget(parent), record_(record), platform_(platform),
+      previewButton_(button(tr("Preview"), "previewButton")), snippetEdit_(readOnlyBox("snippetEdit")),
+      generatedFilesEdit_(readOnlyBox("generatedFilesEdit"))
+{
+    auto* left = new QVBoxLayout;
+    left->addWidget(previewGroup());
+    left->addWidget(filesGroup(), 1);
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(8, 8, 8, 8);
+    columns->setSpacing(10);
+    columns->addLayout(left);
+    columns->addWidget(snippetGroup(), 1);
+}
+
+QWidget* uc::previewGroup()
+{
+    auto* previewInBrowserButton = button(tr("Preview in Browser"), "previewInBrowserButton");
+    connect(previewButton_, &QPushButton::clicked, this, &uc::previewRequested);
+    connect(previewInBrowserButton, &QPushButton::clicked, this, &uc::previewInBrowserRequested);
+
+    auto* group = new QGroupBox(tr("Step 1 :"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(previewButton_);
+    layout->addWidget(previewInBrowserButton);
+    return group;
+}
+
+QWidget* uc::snippetGroup()
+{
+    auto* instructions = new QLabel(tr("Copy the below into the <body> section of your web\n"
+                                       "page where you wish the news scroller to appear."));
+    instructions->setTextFormat(Qt::PlainText);
+    auto* copyButton = button(tr("Copy"), "copyButton");
+    connect(copyButton, &QPushButton::clicked, this, &uc::copyRequested);
+    snippetEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    snippetEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* group = new QGroupBox(tr("Step 2 :"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(instructions);
+    layout->addWidget(copyButton, 0, Qt::AlignLeft);
+    layout->addWidget(snippetEdit_, 1);
+    return group;
+}
+
+QWidget* uc::filesGroup()
+{
+    auto* copyFilesButton = button(tr("Copy Files into..."), "copyFilesButton");
+    connect(copyFilesButton, &QPushButton::clicked, this, &uc::copyFilesRequested);
+    generatedFilesEdit_->setFrameShape(QFrame::NoFrame);
+    generatedFilesEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    generatedFilesEdit_->viewport()->setAutoFillBackground(false);
+
+    auto* group = new QGroupBox(tr("Step 3 :"));
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(copyFilesButton);
+    layout->addSpacing(6);
+    layout->addWidget(new QLabel(tr("Generated files :")));
+    layout->addWidget(generatedFilesEdit_, 1);
+    return group;
+}
+
+bool uc::GenerateOutputs()
+{
+    if (const auto error = Generator::GenerateOutputs(record_, texts_)) {
+        platform_.showMessage(this, QString::fromLocal8Bit(error->message()));
+        return false;
+    }
+    snippetEdit_->setPlainText(RecordText::shown(record_, texts_.embedSnippet));
+    generatedFilesEdit_->setPlainText(
+        withoutCarriageReturns(RecordText::shown(record_, Generator::generatedFilesText(record_))));
+    return true;
+}
+
+void uc::setPreviewButtonCaption(const QString& caption)
+{
+    previewButton_->setText(caption);
+}
+
+QString uc::snippetText() const
+{
+    return snippetEdit_->toPlainText();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "generator/GeneratedTexts.h"
+
+#include <QWidget>
+
+class Platform;
+class ProjectRecord;
+class QPlainTextEdit;
+class QPushButton;
+
+// The Step 5 page: runs the generation when the wizard enters it, then shows the snippet to paste into a
+// web page, the generated file names and the buttons that publish them.
+class uc : public QWidget
+{
+    Q_OBJECT
+
+public:
+    uc(const ProjectRecord& record, Platform& platform, QWidget* parent = nullptr);
+
+    // Writes the files into the working folder and fills both boxes; on a file error the user is told,
+    // the boxes keep their text and the result is false.
+    bool GenerateOutputs();
+
+    void setPreviewButtonCaption(const QString& caption);
+    const GeneratedTexts& generatedTexts() const { return texts_; }
+    QString snippetText() const;
+
+signals:
+    void previewRequested();
+    void previewInBrowserRequested();
+    void copyRequested();
+    void copyFilesRequested();
+
+private:
+    QWidget* previewGroup();
+    QWidget* snippetGroup();
+    QWidget* filesGroup();
+
+    const ProjectRecord& record_;
+    Platform& platform_;
+    GeneratedTexts texts_;
+    QPushButton* previewButton_;
+    QPlainTextEdit* snippetEdit_;
+    QPlainTextEdit* generatedFilesEdit_;
+};
