@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "preview/PreviewModuleLoader.h"
 #include "preview/PublishingActions.h"
 #include "ui/Artwork.h"
 #include "ui/CQuorvoApp.h"
@@ -37,9 +38,7 @@ int main(int argc, char** argv)
                   << ").\nOn a machine without a screen, run it on a virtual display:  xvfb-run ./run\n";
         return 2;
     }
-    // The preview's web engine shares OpenGL contexts with the widgets, and its sandbox refuses to start
-    // for root, as in containers.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The preview's web engine refuses to start its sandbox for root, as in containers.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication application(argc, argv);
@@ -50,7 +49,8 @@ int main(int argc, char** argv)
     QtPlatform platform;
     return CQuorvoApp(platform,
                       [&platform](CQuorvoDlg& wizard) {
-                          new PublishingActions(wizard.record(), platform, *wizard.publishingPage());
+                          new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
+                                                &PreviewModuleLoader::load);
                       })
         .run();
 }

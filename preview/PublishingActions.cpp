@@ -1,8 +1,7 @@
 #include "preview/PublishingActions.h"
 
 #include "platform/Platform.h"
-#include "preview/PreviewBrowser.h"
-#include "preview/PreviewWnd.h"
+#include "preview/PreviewWindows.h"
 #include "project/IntegerText.h"
 #include "project/ProjectRecord.h"
 #include "ui/uc.h"
@@ -26,8 +25,10 @@ bool isPlainFileName(const QString& name)
 
 } // namespace
 
-PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page)
-    : QObject(&page), record_(record), platform_(platform), page_(page)
+PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
+                                     PreviewWindowsSource previewWindows)
+    : QObject(&page), record_(record), platform_(platform), page_(page),
+      previewWindowsSource_(std::move(previewWindows))
 {
     connect(&page, &uc::previewRequested, this, &PublishingActions::ShowPreview);
     connect(&page, &uc::previewInBrowserRequested, this, &PublishingActions::PreviewInBrowser);
@@ -42,28 +43,27 @@ QString PublishingActions::previewPath() const
 
 void PublishingActions::ShowPreview()
 {
-    if (previewOpen_ && previewWindow_) {
-        previewWindow_->browser()->reload();
-        previewWindow_->browser()->setFocus();
-    } else {
-        openPreviewWindow();
+    QString error;
+    if (!previewWindows_ && !(previewWindows_ = previewWindowsSource_(error))) {
+        platform_.showMessage(&page_, error);
+        return;
     }
+    if (previewOpen_ && previewWindow_)
+        previewWindows_->reload(previewWindow_);
+    else
+        openPreviewWindow(*previewWindows_);
     previewOpen_ = true;
     previewShownOnce_ = true;
 }
 
 // The first window of the run is sized from the box; later ones reopen where the last one was closed.
-void PublishingActions::openPreviewWindow()
+void PublishingActions::openPreviewWindow(PreviewWindows& windows)
 {
-    auto* window = new PreviewWnd([this](const QRect& outer) { previewClosed(outer); });
-    previewWindow_ = window;
     if (!previewShownOnce_)
         previewRect_ =
             QRect(0, 0, IntegerText::parse(record_.width) + 100, IntegerText::parse(record_.height) + 100);
-    window->setOuterGeometry(previewRect_);
-    window->browser()->load(QUrl::fromLocalFile(previewPath()));
-    window->show();
-    window->setOuterGeometry(previewRect_);
+    previewWindow_ = windows.openWindow(QUrl::fromLocalFile(previewPath()), previewRect_,
+                                        [this](const QRect& outer) { previewClosed(outer); });
     page_.setPreviewButtonCaption("Refresh Preview");
 }
 

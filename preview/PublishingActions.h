@@ -1,14 +1,15 @@
 #pragma once
 
-#include "preview/PreviewWnd.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
+
+#include <functional>
 
 class Platform;
-
+class PreviewWindows;
 class ProjectRecord;
 class uc;
 
@@ -19,7 +20,11 @@ class PublishingActions : public QObject
     Q_OBJECT
 
 public:
-    PublishingActions(const ProjectRecord& record, Platform& platform, uc& page);
+    // Gives the preview windows, or nothing with the reason when they cannot be had.
+    using PreviewWindowsSource = std::function<PreviewWindows*(QString& error)>;
+
+    PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
+                      PreviewWindowsSource previewWindows);
 
     void ShowPreview();
     void ResetPreviewButton();
@@ -27,20 +32,22 @@ public:
     void CopyFilesInto();
     void CopySnippet();
 
-    PreviewWnd* previewWindow() const { return previewWindow_; }
+    QWidget* previewWindow() const { return previewWindow_; }
     bool previewOpen() const { return previewOpen_; }
     QRect previewRect() const { return previewRect_; }
 
 private:
     QString previewPath() const;
-    void openPreviewWindow();
+    void openPreviewWindow(PreviewWindows& windows);
     void previewClosed(const QRect& outer);
     QStringList copyNewsBoxFiles(const QString& folder);
 
     const ProjectRecord& record_;
     Platform& platform_;
     uc& page_;
-    QPointer<PreviewWnd> previewWindow_;
+    PreviewWindowsSource previewWindowsSource_;
+    PreviewWindows* previewWindows_ = nullptr;
+    QPointer<QWidget> previewWindow_;
     bool previewOpen_ = false;
     bool previewShownOnce_ = false;
     QRect previewRect_;

@@ -43,7 +43,7 @@ TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
     PublishingHarness h;
     h.generate();
     h.click("previewButton");
-    PreviewWnd* window = h.actions.previewWindow();
+    PreviewWnd* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Preview");
 
@@ -70,14 +70,22 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
     h.generate();
     auto* previewButton = h.page.findChild<QPushButton*>("previewButton");
     h.click("previewButton");
-    QPointer<PreviewWnd> first = h.actions.previewWindow();
+    QPointer<PreviewWnd> first = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_TRUE(first);
     EXPECT_EQ(first->frameGeometry(), QRect(0, 0, 280, 315));
     EXPECT_EQ(previewButton->text(), "Refresh Preview");
 
     QSignalSpy reloads(first->browser(), &QWebEngineView::loadStarted);
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    QApplication::setActiveWindow(first);
+    if (QApplication::focusWidget())
+        QApplication::focusWidget()->clearFocus();
     h.click("previewButton");
     EXPECT_EQ(h.actions.previewWindow(), first.data()) << "a second press made a new window";
+    QWidget* focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused && (focused == first->browser() || first->browser()->isAncestorOf(focused)))
+        << "the view did not get the focus";
     EXPECT_TRUE(reloads.count() > 0 || reloads.wait(10000)) << "a second press did not reload";
 
     first->move(40, 50);
@@ -90,7 +98,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
 
     h.record.width = "999";
     h.click("previewButton");
-    PreviewWnd* second = h.actions.previewWindow();
+    PreviewWnd* second = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->frameGeometry(), closedAt);
     EXPECT_EQ(closedAt.topLeft(), QPoint(40, 50));
@@ -102,7 +110,7 @@ TEST(PreviewWindow, Screenshot)
     PublishingHarness h;
     h.generate();
     h.click("previewButton");
-    PreviewWnd* window = h.actions.previewWindow();
+    PreviewWnd* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_NE(window, nullptr);
     const QString started = boxExpression("return box.innerHTML.length;");
     ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, started).toInt() > 0; }, 20000));
@@ -111,4 +119,19 @@ TEST(PreviewWindow, Screenshot)
     QDir().mkpath(folder);
     EXPECT_TRUE(window->grab().save(folder + "preview-window.png"));
     closeWindow(window);
+}
+
+TEST(PreviewWindow, APreviewThatCannotBeHadIsReportedAndTheButtonKeepsItsCaption)
+{
+    PublishingHarness h;
+    h.generate();
+    PublishingActions unavailable(h.record, h.platform, h.page, [](QString& error) -> PreviewWindows* {
+        error = "The preview module could not be loaded: missing";
+        return nullptr;
+    });
+    h.platform.expectMessage("The preview module could not be loaded: missing");
+    unavailable.ShowPreview();
+    EXPECT_EQ(unavailable.previewWindow(), nullptr);
+    EXPECT_FALSE(unavailable.previewOpen());
+    EXPECT_EQ(h.page.findChild<QPushButton*>("previewButton")->text(), "Preview");
 }

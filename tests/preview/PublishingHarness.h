@@ -3,6 +3,7 @@
 #include "generator/BuiltInTexts.h"
 #include "generator/PageRoundTrip.h"
 #include "preview/PublishingActions.h"
+#include "preview/WebPreviewWindows.h"
 #include "project/ProjectReader.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/TemporaryFolder.h"
@@ -20,7 +21,10 @@ struct PublishingHarness
     ProjectRecord record;
     FakePlatform platform;
     uc page{record, platform};
-    PublishingActions actions{record, platform, page};
+    PublishingActions actions{record, platform, page, [](QString&) -> PreviewWindows* {
+                                  static WebPreviewWindows windows;
+                                  return &windows;
+                              }};
 
     PublishingHarness()
     {

@@ -1,0 +1,23 @@
+#include "preview/PreviewModuleLoader.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+PreviewWindows* PreviewModuleLoader::load(QString& error)
+{
+    using Entry = PreviewWindows* (*)();
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {programFolder + "/" + moduleName,
+                                    programFolder + "/../" MARQUETTO_INSTALL_LIBDIR "/marquetto/" +
+                                        moduleName};
+    QStringList reasons;
+    for (const QString& candidate : candidates) {
+        QLibrary module(candidate);
+        module.setLoadHints(QLibrary::PreventUnloadHint);
+        if (auto entry = reinterpret_cast<Entry>(module.resolve("marquetto_preview_windows")))
+            return entry();
+        reasons << module.errorString();
+    }
+    error = "The preview module could not be loaded: " + reasons.join("; ");
+    return nullptr;
+}
