@@ -7,13 +7,13 @@ namespace {
 constexpr std::string_view crlf = "\r\n";
 
 void appendAssignment(std::string& out, std::string_view array, const std::string& index,
-                      std::string_view field, ProjectEncoding::Kind encoding)
+                      std::string_view field, const ScriptText& script)
 {
     out += array;
     out += '[';
     out += index;
     out += "] = \"";
-    out += ScriptText::literalBody(field, encoding);
+    out += script.literalBody(field);
     out += "\";";
 }
 
@@ -31,13 +31,13 @@ std::string MessageDataScript::BuildMessageDataScript(const ProjectRecord& recor
         out += "cyposarr[" + index + "]=" + index + ";";
     }
     out += crlf;
-    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
+    const ScriptText script(record);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string index = std::to_string(i);
-        appendAssignment(out, "titlea", index, record.messageTitles()[i], encoding);
-        appendAssignment(out, "texta", index, record.messageTexts()[i], encoding);
-        appendAssignment(out, "linka", index, record.messageLinks()[i], encoding);
-        appendAssignment(out, "trgfrma", index, record.messageTargets()[i], encoding);
+        appendAssignment(out, "titlea", index, record.messageTitles()[i], script);
+        appendAssignment(out, "texta", index, record.messageTexts()[i], script);
+        appendAssignment(out, "linka", index, record.messageLinks()[i], script);
+        appendAssignment(out, "trgfrma", index, record.messageTargets()[i], script);
     }
     out += crlf;
     out += "var mc=" + std::to_string(count) + ";";

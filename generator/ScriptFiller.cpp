@@ -17,7 +17,7 @@ void substitute(std::string& text, const ScriptFiller::Substitutions& substituti
 
 ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& record)
 {
-    const auto encoding = ProjectEncoding::of(record);
+    const ScriptText script(record);
     const auto textStyle = ValueFormats::FontStyleWords(record.textStyle);
     const auto titleStyle = ValueFormats::FontStyleWords(record.titleStyle);
     return {
@@ -43,8 +43,8 @@ ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& reco
         {"titlelineheight_vr19", record.titleLineHeight},
         {"textovercolor_vr20", ValueFormats::HexColor(record.textHoverColor)},
         {"titleovercolor_vr21", ValueFormats::HexColor(record.titleHoverColor)},
-        {"textfontfamily_vr22", ScriptText::asciiOnly(record.textFontFace, encoding)},
-        {"titlefontfamily_vr23", ScriptText::asciiOnly(record.titleFontFace, encoding)},
+        {"textfontfamily_vr22", script.asciiOnly(record.textFontFace)},
+        {"titlefontfamily_vr23", script.asciiOnly(record.titleFontFace)},
     };
 }
 

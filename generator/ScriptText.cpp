@@ -37,7 +37,19 @@ void appendCharacter(std::string& out, char32_t c, bool escapeQuotes)
     }
 }
 
-std::string escaped(std::string_view bytes, ProjectEncoding::Kind encoding, bool escapeQuotes)
+} // namespace
+
+std::string ScriptText::literalBody(std::string_view bytes) const
+{
+    return escaped(bytes, true);
+}
+
+std::string ScriptText::asciiOnly(std::string_view bytes) const
+{
+    return escaped(bytes, false);
+}
+
+std::string ScriptText::escaped(std::string_view bytes, bool escapeQuotes) const
 {
     std::string out;
     out.reserve(bytes.size() + 8);
@@ -46,7 +58,7 @@ std::string escaped(std::string_view bytes, ProjectEncoding::Kind encoding, bool
             appendCharacter(out, static_cast<char32_t>(c), escapeQuotes);
         return out;
     }
-    const std::u32string characters = encoding == ProjectEncoding::Utf8
+    const std::u32string characters = encoding() == ProjectEncoding::Utf8
                                           ? TextEncoding::decodeUtf8(bytes)
                                           : TextEncoding::decodeWindows1252(bytes);
     for (char32_t c : characters)
@@ -54,16 +66,11 @@ std::string escaped(std::string_view bytes, ProjectEncoding::Kind encoding, bool
     return out;
 }
 
-} // namespace
-
-std::string ScriptText::literalBody(std::string_view bytes, ProjectEncoding::Kind encoding)
+ProjectEncoding::Kind ScriptText::encoding() const
 {
-    return escaped(bytes, encoding, true);
-}
-
-std::string ScriptText::asciiOnly(std::string_view bytes, ProjectEncoding::Kind encoding)
-{
-    return escaped(bytes, encoding, false);
+    if (!encoding_)
+        encoding_ = ProjectEncoding::of(record_);
+    return *encoding_;
 }
 
 std::string ScriptText::percentEncoded(std::string_view bytes)

@@ -2,6 +2,7 @@
 
 #include "project/ProjectEncoding.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,14 +12,24 @@
 class ScriptText
 {
 public:
+    explicit ScriptText(const ProjectRecord& record) : record_(record) {}
+
     // The body of a double-quoted string literal: double quotes get a backslash, line breaks are
     // deleted (a break would end the literal), non-ASCII characters become \uXXXX escapes. Backslashes
     // pass through, so authors keep their own escapes.
-    static std::string literalBody(std::string_view bytes, ProjectEncoding::Kind encoding);
+    std::string literalBody(std::string_view bytes) const;
 
     // The same without quote escaping, for values that the templates put inside their own literals.
-    static std::string asciiOnly(std::string_view bytes, ProjectEncoding::Kind encoding);
+    std::string asciiOnly(std::string_view bytes) const;
 
     // Non-ASCII bytes as %XX, so an address finds the file whose name holds those bytes.
     static std::string percentEncoded(std::string_view bytes);
+
+private:
+    std::string escaped(std::string_view bytes, bool escapeQuotes) const;
+    // Finding the design's encoding reads all of it, so it is done once, and only for a non-ASCII text.
+    ProjectEncoding::Kind encoding() const;
+
+    const ProjectRecord& record_;
+    mutable std::optional<ProjectEncoding::Kind> encoding_;
 };

@@ -1,4 +1,5 @@
 #include "generator/MessageDataScript.h"
+
 #include "generator/ScriptText.h"
 
 #include <gtest/gtest.h>
@@ -33,16 +34,21 @@ TEST(MessageDataScript, QuotesAreEscapedWithoutLimitAndLineBreaksDropped)
 
 TEST(ScriptText, AsciiPassesThroughAndEveryOtherCharacterBecomesAnEscape)
 {
-    const std::string ascii = "<b>&amp;</b> it's a\\tb \\ ~";
-    EXPECT_EQ(ScriptText::literalBody(ascii, ProjectEncoding::Utf8), ascii);
-    EXPECT_EQ(ScriptText::literalBody(ascii, ProjectEncoding::Windows1252), ascii);
+    ProjectRecord utf8;
+    utf8.scrollerName = "Sch\xc3\xb6n";
+    ProjectRecord windows1252;
+    windows1252.scrollerName = "caf\xe9";
 
-    EXPECT_EQ(ScriptText::literalBody("Sch\xc3\xb6n \xe2\x82\xac \xe6\x97\xa5 \xf0\x9f\x98\x80 \"q\"\r\n",
-                                      ProjectEncoding::Utf8),
-              "Sch\\u00F6n \\u20AC \\u65E5 \\uD83D\\uDE00 \\\"q\\\"");
-    EXPECT_EQ(ScriptText::literalBody("caf\xe9 \x80 \x93q\x94 \xb6", ProjectEncoding::Windows1252),
+    const std::string ascii = "<b>&amp;</b> it's a\\tb \\ ~";
+    EXPECT_EQ(ScriptText(utf8).literalBody(ascii), ascii);
+    EXPECT_EQ(ScriptText(windows1252).literalBody(ascii), ascii);
+
+    EXPECT_EQ(
+        ScriptText(utf8).literalBody("Sch\xc3\xb6n \xe2\x82\xac \xe6\x97\xa5 \xf0\x9f\x98\x80 \"q\"\r\n"),
+        "Sch\\u00F6n \\u20AC \\u65E5 \\uD83D\\uDE00 \\\"q\\\"");
+    EXPECT_EQ(ScriptText(windows1252).literalBody("caf\xe9 \x80 \x93q\x94 \xb6"),
               "caf\\u00E9 \\u20AC \\u201Cq\\u201D \\u00B6");
-    EXPECT_EQ(ScriptText::asciiOnly("Caf\xc3\xa9 \"Sans\"\n", ProjectEncoding::Utf8), "Caf\\u00E9 \"Sans\"");
+    EXPECT_EQ(ScriptText(utf8).asciiOnly("Caf\xc3\xa9 \"Sans\"\n"), "Caf\\u00E9 \"Sans\"");
 }
 
 TEST(ScriptText, PercentEncodingTouchesOnlyNonAsciiBytes)
