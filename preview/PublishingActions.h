@@ -34,7 +34,6 @@ public:
 
     QWidget* previewWindow() const { return previewWindow_; }
     bool previewOpen() const { return previewOpen_; }
-    QRect previewRect() const { return previewRect_; }
 
 private:
     QString previewPath() const;

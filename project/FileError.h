@@ -12,7 +12,6 @@ public:
     static FileError fromErrno(std::string path, const std::string& action);
 
     const std::string& path() const { return path_; }
-    const std::string& reason() const { return reason_; }
     std::string message() const;
 
 private:

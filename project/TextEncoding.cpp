@@ -121,8 +121,3 @@ std::optional<std::string> TextEncoding::encodeWindows1252(std::u32string_view t
     }
     return bytes;
 }
-
-std::u32string TextEncoding::decode(std::string_view bytes)
-{
-    return isUtf8(bytes) ? decodeUtf8(bytes) : decodeWindows1252(bytes);
-}

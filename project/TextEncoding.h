@@ -18,7 +18,4 @@ public:
     static std::u32string decodeWindows1252(std::string_view bytes);
     // Empty when a character has no windows-1252 byte.
     static std::optional<std::string> encodeWindows1252(std::u32string_view text);
-
-    // Decodes as UTF-8 when the bytes are valid UTF-8, otherwise as windows-1252.
-    static std::u32string decode(std::string_view bytes);
 };
