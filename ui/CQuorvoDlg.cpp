@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/CAboutDlg.h"
+#include "ui/NamedButton.h"
 #include "ui/StepPage.h"
 #include "ui/bir.h"
 #include "ui/dokuz.h"
@@ -17,18 +18,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton* frameButton(const QString& caption, const char* objectName)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(objectName);
-    button->setMinimumWidth(120);
-    return button;
-}
-
-} // namespace
 
 CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const std::string& workFolder,
                        QWidget* parent)
@@ -109,9 +98,9 @@ QWidget* CQuorvoDlg::createPageFrame(const PageFactory& makePage)
 
 QLayout* CQuorvoDlg::createButtonRow()
 {
-    auto* exitButton = frameButton(tr("Exit"), "exitButton");
-    auto* saveProjectAsButton = frameButton(tr("Save Project As..."), "saveProjectAsButton");
-    auto* saveProjectButton = frameButton(tr("Save Project"), "saveProjectButton");
+    auto* exitButton = namedButton(tr("Exit"), "exitButton", 120);
+    auto* saveProjectAsButton = namedButton(tr("Save Project As..."), "saveProjectAsButton", 120);
+    auto* saveProjectButton = namedButton(tr("Save Project"), "saveProjectButton", 120);
     connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(saveProjectAsButton, &QPushButton::clicked, this, [this] { commands_.saveProjectAs(); });
     connect(saveProjectButton, &QPushButton::clicked, this, [this] { commands_.saveProject(); });

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
 #include "ui/Artwork.h"
+#include "ui/NamedButton.h"
 #include "ui/RecordText.h"
 #include "ui/about2.h"
 
@@ -14,18 +15,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* button(const QString& caption, const char* objectName)
-{
-    auto* pushButton = new QPushButton(caption);
-    pushButton->setObjectName(objectName);
-    pushButton->setMinimumWidth(130);
-    return pushButton;
-}
-
-} // namespace
-
 dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     : StepPage(record, platform, parent), nameEdit_(new QLineEdit)
 {
@@ -34,9 +23,9 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     banner->setPixmap(Artwork::banner());
     banner->setFixedSize(Artwork::bannerWidth, Artwork::bannerHeight);
 
-    auto* aboutButton = button(tr("About"), "aboutButton");
-    auto* openProjectButton = button(tr("Open Project"), "openProjectButton");
-    auto* webSiteButton = button(QString::fromLatin1(webSiteAddress), "webSiteButton");
+    auto* aboutButton = namedButton(tr("About"), "aboutButton", 130);
+    auto* openProjectButton = namedButton(tr("Open Project"), "openProjectButton", 130);
+    auto* webSiteButton = namedButton(QString::fromLatin1(webSiteAddress), "webSiteButton", 130);
     connect(aboutButton, &QPushButton::clicked, this, &dort::showAbout);
     connect(openProjectButton, &QPushButton::clicked, this, &dort::openProject);
     connect(webSiteButton, &QPushButton::clicked, this, &dort::openWebSite);

@@ -3,6 +3,7 @@
 #include "generator/Generator.h"
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
+#include "ui/NamedButton.h"
 #include "ui/RecordText.h"
 
 #include <QGroupBox>
@@ -13,13 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* button(const QString& caption, const char* objectName)
-{
-    auto* pushButton = new QPushButton(caption);
-    pushButton->setObjectName(objectName);
-    return pushButton;
-}
 
 QPlainTextEdit* readOnlyBox(const char* objectName)
 {
@@ -40,7 +34,7 @@ QString withoutCarriageReturns(QString text)
 
 uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
     : QWidget(parent), record_(record), platform_(platform),
-      previewButton_(button(tr("Preview"), "previewButton")), snippetEdit_(readOnlyBox("snippetEdit")),
+      previewButton_(namedButton(tr("Preview"), "previewButton")), snippetEdit_(readOnlyBox("snippetEdit")),
       generatedFilesEdit_(readOnlyBox("generatedFilesEdit"))
 {
     auto* left = new QVBoxLayout;
@@ -55,7 +49,7 @@ uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
 
 QWidget* uc::previewGroup()
 {
-    auto* previewInBrowserButton = button(tr("Preview in Browser"), "previewInBrowserButton");
+    auto* previewInBrowserButton = namedButton(tr("Preview in Browser"), "previewInBrowserButton");
     connect(previewButton_, &QPushButton::clicked, this, &uc::previewRequested);
     connect(previewInBrowserButton, &QPushButton::clicked, this, &uc::previewInBrowserRequested);
 
@@ -71,7 +65,7 @@ QWidget* uc::snippetGroup()
     auto* instructions = new QLabel(tr("Copy the below into the <body> section of your web\n"
                                        "page where you wish the news scroller to appear."));
     instructions->setTextFormat(Qt::PlainText);
-    auto* copyButton = button(tr("Copy"), "copyButton");
+    auto* copyButton = namedButton(tr("Copy"), "copyButton");
     connect(copyButton, &QPushButton::clicked, this, &uc::copyRequested);
     snippetEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     snippetEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -86,7 +80,7 @@ QWidget* uc::snippetGroup()
 
 QWidget* uc::filesGroup()
 {
-    auto* copyFilesButton = button(tr("Copy Files into..."), "copyFilesButton");
+    auto* copyFilesButton = namedButton(tr("Copy Files into..."), "copyFilesButton");
     connect(copyFilesButton, &QPushButton::clicked, this, &uc::copyFilesRequested);
     generatedFilesEdit_->setFrameShape(QFrame::NoFrame);
     generatedFilesEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
