@@ -1,17 +1,95 @@
 #include "app/CommandLineOptions.h"
 
-CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments,
-                                       const std::set<std::string>& allowed)
+#include <getopt.h>
+
+namespace {
+
+// getopt_long reports an option by the value it was given: its short letter, or a number past any letter.
+constexpr int firstLongOnlyCode = 256;
+
+int codeOf(const std::vector<OptionSpec>& allowed, std::size_t index)
 {
-    for (std::size_t i = 0; i < arguments.size() && problem_.empty(); i += 2) {
-        const std::string& name = arguments[i];
-        if (allowed.count(name) == 0)
-            problem_ = "unknown option \"" + name + "\"";
-        else if (i + 1 >= arguments.size())
-            problem_ = "option " + name + " needs a value";
-        else if (!values_.emplace(name, arguments[i + 1]).second)
-            problem_ = "option " + name + " is given twice";
+    const char letter = allowed[index].shortName;
+    return letter != 0 ? letter : firstLongOnlyCode + static_cast<int>(index);
+}
+
+const OptionSpec* specWithCode(const std::vector<OptionSpec>& allowed, int code)
+{
+    for (std::size_t i = 0; i < allowed.size(); ++i)
+        if (codeOf(allowed, i) == code)
+            return &allowed[i];
+    return nullptr;
+}
+
+std::string shortOptionString(const std::vector<OptionSpec>& allowed)
+{
+    // The leading ':' makes a missing value come back as ':' rather than as an unknown option.
+    std::string letters = ":";
+    for (const OptionSpec& spec : allowed) {
+        if (spec.shortName == 0)
+            continue;
+        letters += spec.shortName;
+        if (spec.takesValue)
+            letters += ':';
     }
+    return letters;
+}
+
+std::vector<option> longOptionTable(const std::vector<OptionSpec>& allowed)
+{
+    std::vector<option> table;
+    for (std::size_t i = 0; i < allowed.size(); ++i)
+        table.push_back({allowed[i].name.c_str(), allowed[i].takesValue ? required_argument : no_argument,
+                         nullptr, codeOf(allowed, i)});
+    table.push_back({nullptr, 0, nullptr, 0});
+    return table;
+}
+
+// getopt_long refuses a word in three ways: an unknown long option (no code), a known option without a
+// value given one ("--help=yes", its code), and an unknown letter (the letter).
+std::string describeRefused(const std::string& word, int refused, const std::vector<OptionSpec>& allowed)
+{
+    if (refused == 0)
+        return "unknown option '" + word.substr(0, word.find('=')) + "'";
+    if (const OptionSpec* spec = specWithCode(allowed, refused))
+        return "option '--" + spec->name + "' takes no value";
+    return std::string("unknown option '-") + static_cast<char>(refused) + "'";
+}
+
+} // namespace
+
+CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments,
+                                       const std::vector<OptionSpec>& allowed)
+{
+    std::vector<std::string> words{"marquetto-cli"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+    const std::string letters = shortOptionString(allowed);
+    const std::vector<option> table = longOptionTable(allowed);
+
+    // getopt_long keeps its place in globals: start afresh, and let it print nothing of its own.
+    optind = 0;
+    opterr = 0;
+    int code;
+    while (problem_.empty() &&
+           (code = getopt_long(argc, argv.data(), letters.c_str(), table.data(), nullptr)) != -1) {
+        if (code == '?') {
+            problem_ = describeRefused(argv[optind - 1], optopt, allowed);
+        } else if (code == ':') {
+            const OptionSpec* spec = specWithCode(allowed, optopt);
+            problem_ = "option '--" + (spec ? spec->name : std::string()) + "' needs a value";
+        } else {
+            const OptionSpec* spec = specWithCode(allowed, code);
+            if (!values_.emplace(spec->name, optarg ? optarg : "").second)
+                problem_ = "option '--" + spec->name + "' is given twice";
+        }
+    }
+    if (problem_.empty())
+        operands_.assign(argv.begin() + optind, argv.begin() + argc);
 }
 
 std::string CommandLineOptions::value(const std::string& name) const

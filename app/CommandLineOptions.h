@@ -1,21 +1,32 @@
 #pragma once
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
-// Options of the form "--name VALUE", each allowed once; anything else is a problem to report.
+// One option a command accepts: "--name" and, when shortName is set, "-x".
+struct OptionSpec
+{
+    std::string name;
+    char shortName = 0;
+    bool takesValue = false;
+};
+
+// A command's arguments read the GNU way, with getopt_long: "--name VALUE", "--name=VALUE", "-x VALUE",
+// options and operands in any order, "--" ending the options. Each option is allowed once; the first
+// problem found is kept, in words for the user.
 class CommandLineOptions
 {
 public:
-    CommandLineOptions(const std::vector<std::string>& arguments, const std::set<std::string>& allowed);
+    CommandLineOptions(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& allowed);
 
     bool has(const std::string& name) const { return values_.count(name) > 0; }
     std::string value(const std::string& name) const;
+    const std::vector<std::string>& operands() const { return operands_; }
     const std::string& problem() const { return problem_; }
 
 private:
     std::map<std::string, std::string> values_;
+    std::vector<std::string> operands_;
     std::string problem_;
 };

@@ -1,5 +1,6 @@
 #include "app/CommandLineTool.h"
 
+#include "MarquettoVersion.h"
 #include "app/CommandLineOptions.h"
 #include "generator/BuiltInTexts.h"
 #include "generator/DesignCheck.h"
@@ -14,78 +15,182 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* usage =
-    "Usage: marquetto-cli COMMAND [OPTIONS]\n"
+constexpr const char* toolUsage =
+    "Usage: marquetto-cli COMMAND [OPTIONS] [PROJECT]\n"
+    "       marquetto-cli help COMMAND\n"
+    "Does the design tasks of the Marquetto news box wizard without a window.\n"
     "\n"
     "Commands:\n"
-    "  save [--project FILE] --to FILE\n"
-    "      Reads the project FILE (without --project, the built-in default\n"
-    "      project) and writes it to the --to file as the wizard saves it.\n"
-    "  generate [--project FILE] [--out DIR]\n"
-    "      Generates the news box of the project (or of the built-in default\n"
-    "      project) into DIR (default: the current folder), exactly as the wizard\n"
-    "      does on Step 5, and prints the snippet to paste into a web page.\n"
-    "  check [--project FILE]\n"
-    "      Lists what in the design will make its news box misbehave; exits with 1\n"
-    "      when it finds anything.\n"
+    "  generate  write the news box files of a project, as Step 5 of the wizard does\n"
+    "  check     list what in a design will make its news box misbehave\n"
+    "  save      read a project and write it as the wizard saves it\n"
+    "  help      show the help of a command\n"
+    "\n"
+    "PROJECT is a .tkp project file, given after the command or with --project;\n"
+    "without one, a command works on the built-in default project.\n"
     "\n"
     "Options:\n"
-    "  --help     show this help\n"
-    "  --version  show the version\n"
+    "  -h, --help     show this help; after a command, that command's help\n"
+    "  -V, --version  show the version\n"
     "\n"
-    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n";
+    "Exit status:\n"
+    "  0  success; check found nothing\n"
+    "  1  check found problems in the design\n"
+    "  2  wrong usage\n"
+    "  3  a file could not be read or written\n";
+
+constexpr const char* generateHelp =
+    "Usage: marquetto-cli generate [--out DIR] [PROJECT]\n"
+    "Writes the news box of PROJECT (without one, of the built-in default project)\n"
+    "into DIR exactly as the wizard does on Step 5, and prints the snippet to paste\n"
+    "into a web page. When the design shows a background image, the image is\n"
+    "copied into DIR from the project's folder.\n"
+    "\n"
+    "Options:\n"
+    "  -p, --project=FILE  the project to read, as PROJECT\n"
+    "  -o, --out=DIR       the folder to write into (default: the current folder;\n"
+    "                      made when missing)\n"
+    "  -h, --help          show this help\n"
+    "\n"
+    "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
+
+constexpr const char* checkHelp = "Usage: marquetto-cli check [PROJECT]\n"
+                                  "Lists, one line each, what in the design of PROJECT (without one, of the\n"
+                                  "built-in default project) will make its news box misbehave.\n"
+                                  "\n"
+                                  "Options:\n"
+                                  "  -p, --project=FILE  the project to read, as PROJECT\n"
+                                  "  -h, --help          show this help\n"
+                                  "\n"
+                                  "Exit status: 0 nothing found, 1 problems found, 2 wrong usage,\n"
+                                  "3 a file could not be read.\n";
+
+constexpr const char* saveHelp =
+    "Usage: marquetto-cli save --to FILE [PROJECT]\n"
+    "Reads PROJECT (without one, the built-in default project) and writes it to\n"
+    "FILE as the wizard saves it.\n"
+    "\n"
+    "Options:\n"
+    "  -p, --project=FILE  the project to read, as PROJECT\n"
+    "  -t, --to=FILE       the project file to write (required)\n"
+    "  -h, --help          show this help\n"
+    "\n"
+    "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
+
+const OptionSpec helpOption{"help", 'h', false};
+const OptionSpec projectOption{"project", 'p', true};
 
 } // namespace
+
+const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
+{
+    static const std::vector<Command> all{
+        {"generate",
+         generateHelp,
+         {helpOption, projectOption, {"out", 'o', true}},
+         &CommandLineTool::generate},
+        {"check", checkHelp, {helpOption, projectOption}, &CommandLineTool::check},
+        {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
+    };
+    return all;
+}
+
+const CommandLineTool::Command* CommandLineTool::findCommand(const std::string& name)
+{
+    for (const Command& command : commands())
+        if (name == command.name)
+            return &command;
+    return nullptr;
+}
 
 int CommandLineTool::run(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
         return usageError("no command given");
-    const std::string& command = arguments.front();
-    if (command == "--help" || command == "-h") {
-        out_ << usage;
-        return Success;
-    }
-    if (command == "--version") {
-        out_ << "marquetto-cli 2.3\n";
-        return Success;
-    }
-    const std::vector<std::string> options(arguments.begin() + 1, arguments.end());
-    if (command == "save")
-        return save(options);
-    if (command == "generate")
-        return generate(options);
-    if (command == "check")
-        return check(options);
-    return usageError("unknown command \"" + command + "\"");
+    const std::string& first = arguments.front();
+    if (first.size() > 1 && first.front() == '-')
+        return runToolOptions(arguments);
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (first == "help")
+        return help(rest);
+    if (const Command* command = findCommand(first))
+        return runCommand(*command, rest);
+    return usageError("unknown command '" + first + "'");
 }
 
-int CommandLineTool::save(const std::vector<std::string>& options)
+// Options before any command: the tool's help and version.
+int CommandLineTool::runToolOptions(const std::vector<std::string>& arguments)
 {
-    const CommandLineOptions parsed(options, {"--project", "--to"});
+    const CommandLineOptions parsed(arguments, {helpOption, {"version", 'V', false}});
     if (!parsed.problem().empty())
         return usageError(parsed.problem());
-    if (!parsed.has("--to"))
+    if (parsed.has("help")) {
+        out_ << toolUsage;
+        return Success;
+    }
+    if (!parsed.operands().empty())
+        return usageError("the command comes before its options: '" + parsed.operands().front() + "'");
+    if (!parsed.has("version"))
+        return usageError("no command given");
+    out_ << "marquetto-cli " MARQUETTO_VERSION "\n" MARQUETTO_COPYRIGHT "\n" MARQUETTO_LICENCE_NOTE "\n";
+    return Success;
+}
+
+int CommandLineTool::help(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty()) {
+        out_ << toolUsage;
+        return Success;
+    }
+    if (arguments.size() > 1)
+        return usageError("help takes one command, not '" + arguments[1] + "'");
+    const Command* command = findCommand(arguments.front());
+    if (command == nullptr)
+        return usageError("unknown command '" + arguments.front() + "'");
+    out_ << command->help;
+    return Success;
+}
+
+int CommandLineTool::runCommand(const Command& command, const std::vector<std::string>& arguments)
+{
+    const CommandLineOptions parsed(arguments, command.options);
+    if (!parsed.problem().empty())
+        return usageError(parsed.problem());
+    if (parsed.has("help")) {
+        out_ << command.help;
+        return Success;
+    }
+    const auto& operands = parsed.operands();
+    if (operands.size() > 1 || (operands.size() == 1 && parsed.has("project")))
+        return usageError("one project only; '" + operands.back() + "' is one too many");
+    Project project;
+    if (parsed.has("project"))
+        project = parsed.value("project");
+    else if (!operands.empty())
+        project = operands.front();
+    return (this->*command.perform)(parsed, project);
+}
+
+int CommandLineTool::save(const CommandLineOptions& parsed, const Project& project)
+{
+    if (!parsed.has("to"))
         return usageError("save needs --to FILE");
     ProjectRecord record;
-    if (!readDesign(parsed, record))
+    if (!readDesign(project, record))
         return FileFailure;
-    record.projectPath = parsed.value("--to");
+    record.projectPath = parsed.value("to");
     if (auto error = ProjectWriter::writeProject(record))
         return fileFailure(*error);
     return Success;
 }
 
-int CommandLineTool::generate(const std::vector<std::string>& options)
+int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& project)
 {
-    const CommandLineOptions parsed(options, {"--project", "--out"});
-    if (!parsed.problem().empty())
-        return usageError(parsed.problem());
     ProjectRecord record;
-    if (!readDesign(parsed, record))
+    if (!readDesign(project, record))
         return FileFailure;
     PageRoundTrip::apply(record);
-    const std::string out = parsed.has("--out") ? parsed.value("--out") : ".";
+    const std::string out = parsed.has("out") ? parsed.value("out") : ".";
     std::error_code status;
     fs::create_directories(out, status);
     record.workFolder = (fs::path(out) / "").string();
@@ -93,32 +198,29 @@ int CommandLineTool::generate(const std::vector<std::string>& options)
     if (auto error = Generator::GenerateOutputs(record, texts))
         return fileFailure(*error);
     if (record.bgImageOn == 1)
-        bringBackgroundImage(record, designFolder(parsed), record.workFolder);
+        bringBackgroundImage(record, designFolder(project), record.workFolder);
     out_ << texts.embedSnippet << '\n';
     return Success;
 }
 
-int CommandLineTool::check(const std::vector<std::string>& options)
+int CommandLineTool::check(const CommandLineOptions&, const Project& project)
 {
-    const CommandLineOptions parsed(options, {"--project"});
-    if (!parsed.problem().empty())
-        return usageError(parsed.problem());
     ProjectRecord record;
-    if (!readDesign(parsed, record))
+    if (!readDesign(project, record))
         return FileFailure;
-    const auto problems = DesignCheck::problems(record, designFolder(parsed));
+    const auto problems = DesignCheck::problems(record, designFolder(project));
     for (const std::string& problem : problems)
         out_ << problem << '\n';
     if (problems.empty())
         out_ << "No problems found.\n";
-    return problems.empty() ? Success : FileFailure;
+    return problems.empty() ? Success : ProblemsFound;
 }
 
-bool CommandLineTool::readDesign(const CommandLineOptions& parsed, ProjectRecord& record)
+bool CommandLineTool::readDesign(const Project& project, ProjectRecord& record)
 {
-    if (parsed.has("--project")) {
+    if (project) {
         record.useDefaultProject = 2;
-        record.projectPath = parsed.value("--project");
+        record.projectPath = *project;
     }
     if (auto error = ProjectReader(BuiltInTexts::defaultProject()).readProject(record)) {
         fileFailure(*error);
@@ -128,11 +230,11 @@ bool CommandLineTool::readDesign(const CommandLineOptions& parsed, ProjectRecord
 }
 
 // Background images are kept beside the project file; the built-in project has the current folder.
-std::string CommandLineTool::designFolder(const CommandLineOptions& parsed)
+std::string CommandLineTool::designFolder(const Project& project)
 {
-    if (!parsed.has("--project"))
+    if (!project)
         return ".";
-    const fs::path folder = fs::path(parsed.value("--project")).parent_path();
+    const fs::path folder = fs::path(*project).parent_path();
     return folder.empty() ? "." : folder.string();
 }
 
@@ -169,6 +271,6 @@ int CommandLineTool::fileFailure(const FileError& error)
 
 int CommandLineTool::usageError(const std::string& problem)
 {
-    err_ << "marquetto-cli: " << problem << "\n\n" << usage;
+    err_ << "marquetto-cli: " << problem << "\nTry 'marquetto-cli --help'.\n";
     return UsageError;
 }

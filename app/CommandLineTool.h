@@ -4,6 +4,7 @@
 #include "project/FileError.h"
 #include "project/ProjectRecord.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,21 +16,39 @@ public:
     enum ExitStatus
     {
         Success = 0,
-        FileFailure = 1,
-        UsageError = 2
+        ProblemsFound = 1,
+        UsageError = 2,
+        FileFailure = 3
     };
 
     CommandLineTool(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
 
+    // Results go to `out`, messages to `err`; returns the exit status.
     int run(const std::vector<std::string>& arguments);
 
 private:
-    int save(const std::vector<std::string>& options);
-    int generate(const std::vector<std::string>& options);
-    int check(const std::vector<std::string>& options);
+    using Project = std::optional<std::string>;
+    struct Command
+    {
+        const char* name;
+        const char* help;
+        std::vector<OptionSpec> options;
+        int (CommandLineTool::*perform)(const CommandLineOptions&, const Project&);
+    };
 
-    bool readDesign(const CommandLineOptions& parsed, ProjectRecord& record);
-    static std::string designFolder(const CommandLineOptions& parsed);
+    static const std::vector<Command>& commands();
+    static const Command* findCommand(const std::string& name);
+
+    int runToolOptions(const std::vector<std::string>& arguments);
+    int help(const std::vector<std::string>& arguments);
+    int runCommand(const Command& command, const std::vector<std::string>& arguments);
+
+    int save(const CommandLineOptions& parsed, const Project& project);
+    int generate(const CommandLineOptions& parsed, const Project& project);
+    int check(const CommandLineOptions& parsed, const Project& project);
+
+    bool readDesign(const Project& project, ProjectRecord& record);
+    static std::string designFolder(const Project& project);
     void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
     int fileFailure(const FileError& error);
     int usageError(const std::string& problem);
