@@ -1,3 +1,4 @@
+#include "app/WizardCommandLine.h"
 #include "platform/QtPlatform.h"
 #include "preview/PreviewModuleLoader.h"
 #include "preview/PublishingActions.h"
@@ -6,6 +7,7 @@
 #include "ui/CQuorvoDlg.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -31,6 +33,20 @@ bool hasDisplay()
 
 int main(int argc, char** argv)
 {
+    const WizardCommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (commandLine.action()) {
+    case WizardCommandLine::Action::ShowHelp:
+        std::cout << WizardCommandLine::help();
+        return 0;
+    case WizardCommandLine::Action::ShowVersion:
+        std::cout << WizardCommandLine::version();
+        return 0;
+    case WizardCommandLine::Action::RefuseUsage:
+        std::cerr << "marquetto: " << commandLine.problem() << "\nTry 'marquetto --help'.\n";
+        return 2;
+    case WizardCommandLine::Action::RunWizard:
+        break;
+    }
     if (!hasDisplay()) {
         std::cerr << "marquetto: there is no graphical display to show the wizard on (DISPLAY is "
                   << (qEnvironmentVariableIsEmpty("DISPLAY") ? "not set"
@@ -47,10 +63,12 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QtPlatform platform;
-    return CQuorvoApp(platform,
-                      [&platform](CQuorvoDlg& wizard) {
-                          new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
-                                                &PreviewModuleLoader::load);
-                      })
+    return CQuorvoApp(
+               platform,
+               [&platform](CQuorvoDlg& wizard) {
+                   new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
+                                         &PreviewModuleLoader::load);
+               },
+               QFile::decodeName(commandLine.project().c_str()))
         .run();
 }

@@ -19,7 +19,8 @@ std::string pathBytes(const QString& path)
 
 } // namespace
 
-CQuorvoApp::CQuorvoApp(Platform& platform, WizardSetup setup) : platform_(platform), setup_(std::move(setup))
+CQuorvoApp::CQuorvoApp(Platform& platform, WizardSetup setup, QString startProject)
+    : platform_(platform), setup_(std::move(setup)), startProject_(std::move(startProject))
 {}
 
 int CQuorvoApp::run()
@@ -29,6 +30,8 @@ int CQuorvoApp::run()
     CQuorvoDlg wizard(platform_, startFolder_, workFolder_);
     if (setup_)
         setup_(wizard);
+    if (!startProject_.isEmpty())
+        wizard.commands().openProjectFile(QDir(platform_.currentFolder()).absoluteFilePath(startProject_));
     wizard.exec();
     return 0;
 }

@@ -17,7 +17,8 @@ public:
     // not know, such as the preview and publishing actions of Step 5.
     using WizardSetup = std::function<void(CQuorvoDlg&)>;
 
-    explicit CQuorvoApp(Platform& platform, WizardSetup setup = {});
+    // `startProject`, when not empty, is opened as Open Project opens a file, before the wizard shows.
+    explicit CQuorvoApp(Platform& platform, WizardSetup setup = {}, QString startProject = {});
 
     // The exit code of the program: 0 after the wizard closed, 1 when the working folder was refused.
     int run();
@@ -34,6 +35,7 @@ private:
 
     Platform& platform_;
     WizardSetup setup_;
+    QString startProject_;
     std::string startFolder_;
     std::string workFolder_;
 };

@@ -57,11 +57,14 @@ bool ProjectCommands::openProject()
     options.existingOnly = true;
     options.folder = projectFolder();
     const auto chosen = platform_.openFileName(dialogParent_, options);
-    if (!chosen)
-        return false;
+    return chosen && openProjectFile(*chosen);
+}
+
+bool ProjectCommands::openProjectFile(const QString& path)
+{
     // A file that cannot be read must not become the target of the next Save.
     const std::string previousPath = record_.projectPath;
-    record_.projectPath = pathBytes(*chosen);
+    record_.projectPath = pathBytes(path);
     if (const auto error = reader_.readProject(record_)) {
         record_.projectPath = previousPath;
         showError(*error);

@@ -22,6 +22,8 @@ public:
     void loadDefaultProject();
     // True when a project was read; false when the user cancelled or the file could not be read.
     bool openProject();
+    // Open Project without the dialog, for a project named when the program starts.
+    bool openProjectFile(const QString& path);
     void saveProject();
     void saveProjectAs();
 

@@ -6,6 +6,7 @@
 #include "ui/CQuorvoDlg.h"
 
 #include <QFile>
+#include <QLineEdit>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -149,4 +150,53 @@ TEST_F(StartUp, RunShowsTheWizardOnTheWorkingFolderAndEndsWhenItCloses)
 
     EXPECT_EQ(caption, "Marquetto v2.3");
     EXPECT_EQ(wizardWorkFolder, workFolder());
+}
+
+TEST_F(StartUp, AProjectNamedAtStartIsOpenWhenTheWizardShows)
+{
+    // Named relative to the folder the program starts in, as a shell passes it.
+    writeBytes(start.path() + "/named.tkp", "#%#qvo-nameoftext=from_argument_endof-qvo-nameoftext#%#"
+                                            "#%#qvo-width=333endof-qvo-width#%#");
+    CQuorvoApp app(platform, {}, QStringLiteral("named.tkp"));
+    QString shownName;
+    ProjectRecord seen;
+    onNextModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+        ASSERT_NE(wizard, nullptr);
+        auto* nameEdit = wizard->findChild<QLineEdit*>("nameEdit");
+        ASSERT_NE(nameEdit, nullptr);
+        shownName = nameEdit->text();
+        seen = wizard->record();
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_EQ(shownName, "from_argument_");
+    EXPECT_EQ(seen.width, "333");
+    EXPECT_EQ(seen.projectPath, start.path() + "/named.tkp") << "Save Project writes back to it";
+    EXPECT_EQ(seen.projectUntitled, 2);
+}
+
+TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
+{
+    const std::string missing = start.path() + "/missing.tkp";
+    platform.expectMessageContaining(QString::fromStdString(missing));
+    CQuorvoApp app(platform, {}, QString::fromStdString(missing));
+    QString shownName;
+    ProjectRecord seen;
+    onNextModal([&](QWidget* modal) {
+        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+        ASSERT_NE(wizard, nullptr);
+        shownName = wizard->findChild<QLineEdit*>("nameEdit")->text();
+        seen = wizard->record();
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_EQ(shownName, "scroller_");
+    EXPECT_EQ(seen.width, "180");
+    EXPECT_EQ(seen.projectUntitled, 1) << "the first Save Project asks for a file name";
+    EXPECT_NE(seen.projectPath, missing);
 }

@@ -1,0 +1,42 @@
+#include "app/WizardCommandLine.h"
+
+#include "MarquettoVersion.h"
+#include "app/CommandLineOptions.h"
+
+WizardCommandLine::WizardCommandLine(const std::vector<std::string>& arguments)
+{
+    const CommandLineOptions parsed(arguments, {{"help", 'h', false}, {"version", 'V', false}});
+    const auto& operands = parsed.operands();
+    if (!parsed.problem().empty())
+        problem_ = parsed.problem();
+    else if (parsed.has("help"))
+        action_ = Action::ShowHelp;
+    else if (parsed.has("version"))
+        action_ = Action::ShowVersion;
+    else if (operands.size() > 1)
+        problem_ = "one project at a time; '" + operands[1] + "' is one too many";
+    else if (operands.size() == 1)
+        project_ = operands.front();
+    if (!problem_.empty())
+        action_ = Action::RefuseUsage;
+}
+
+const char* WizardCommandLine::help()
+{
+    return "Usage: marquetto [PROJECT]\n"
+           "Designs a scrolling news box for a web page and generates its files.\n"
+           "With PROJECT, a .tkp project file, the wizard starts with that project\n"
+           "open; without it, with the built-in default design.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help     show this help\n"
+           "  -V, --version  show the version\n"
+           "\n"
+           "Exit status: 0 the wizard was closed, 1 the working folder could not be\n"
+           "used, 2 wrong usage or no graphical display.\n";
+}
+
+const char* WizardCommandLine::version()
+{
+    return "marquetto " MARQUETTO_VERSION "\n" MARQUETTO_COPYRIGHT "\n" MARQUETTO_LICENCE_NOTE "\n";
+}
