@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marquetto"));
     QApplication::setApplicationDisplayName(QStringLiteral("Marquetto"));
-    QApplication::setDesktopFileName(QStringLiteral("marquetto"));
+    QApplication::setDesktopFileName(QStringLiteral("example.marquetto.Marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QtPlatform platform;
     return CQuorvoApp(

@@ -1,5 +1,7 @@
+// Copyright (C) 2026 The Marquetto developers. MIT licence: see the file LICENSE.
 #include "ui/AboutDialog.h"
 
+#include "MarquettoVersion.h"
 #include "ui/Artwork.h"
 
 #include <QDialogButtonBox>
@@ -21,7 +23,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.6);
     nameFont.setBold(true);
     name->setFont(nameFont);
-    auto* details = new QLabel(tr("Version 2.3\nNews box wizard for web authors"));
+    auto* details =
+        new QLabel(tr("Version %1\nNews box wizard for web authors\n\n%2\nMIT licence")
+                       .arg(QStringLiteral(MARQUETTO_VERSION), QStringLiteral(MARQUETTO_COPYRIGHT)));
+    details->setObjectName("aboutDetails");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));

@@ -3,7 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The program's own pictures, painted rather than shipped: the Step 1 banner and the application icon.
+// The program's own pictures: the Step 1 banner, painted, and the application icon, rendered at build time
+// from data/icons/example.marquetto.Marquetto.svg.
 class Artwork
 {
 public:
@@ -13,8 +14,5 @@ public:
     // "Marquetto" and, below it, "Wizard", light grey on black.
     static QPixmap banner();
 
-    // The icon at any size, painted when a size is first asked for.
     static QIcon applicationIcon();
-    // One square image of the icon, `size` pixels wide.
-    static QImage applicationIconImage(int size);
 };
