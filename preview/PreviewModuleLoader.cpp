@@ -8,8 +8,7 @@ PreviewWindows* PreviewModuleLoader::load(QString& error)
     using Entry = PreviewWindows* (*)();
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QStringList candidates = {programFolder + "/" + moduleName,
-                                    programFolder + "/../" MARQUETTO_INSTALL_LIBDIR "/marquetto/" +
-                                        moduleName};
+                                    programFolder + "/../" MARQUETTO_MODULE_DIR "/" + moduleName};
     QStringList reasons;
     for (const QString& candidate : candidates) {
         QLibrary module(candidate);

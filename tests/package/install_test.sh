@@ -28,7 +28,7 @@ DESTDIR=$root cmake --install "$build_dir" --prefix /usr >"$work/install.log" ||
 for file in usr/bin/marquetto usr/bin/marquetto-cli; do
     [ -x "$root/$file" ] || fail "$file is not installed as a program"
 done
-[ -f "$root/usr/lib/marquetto/marquetto-preview.so" ] || fail "the preview module is not installed"
+compgen -G "$root/usr/lib/*/marquetto/marquetto-preview.so" >/dev/null || fail "the preview module is not installed"
 
 # The menu entry: valid, opening files of the project type with the wizard.
 desktop=$share/applications/$app_id.desktop
