@@ -7,13 +7,13 @@ namespace {
 // getopt_long reports an option by the value it was given: its short letter, or a number past any letter.
 constexpr int firstLongOnlyCode = 256;
 
-int codeOf(const std::vector<OptionSpec>& allowed, std::size_t index)
+int codeOf(const std::vector<OptionRule>& allowed, std::size_t index)
 {
     const char letter = allowed[index].shortName;
     return letter != 0 ? letter : firstLongOnlyCode + static_cast<int>(index);
 }
 
-const OptionSpec* specWithCode(const std::vector<OptionSpec>& allowed, int code)
+const OptionRule* ruleWithCode(const std::vector<OptionRule>& allowed, int code)
 {
     for (std::size_t i = 0; i < allowed.size(); ++i)
         if (codeOf(allowed, i) == code)
@@ -21,21 +21,21 @@ const OptionSpec* specWithCode(const std::vector<OptionSpec>& allowed, int code)
     return nullptr;
 }
 
-std::string shortOptionString(const std::vector<OptionSpec>& allowed)
+std::string shortOptionString(const std::vector<OptionRule>& allowed)
 {
     // The leading ':' makes a missing value come back as ':' rather than as an unknown option.
     std::string letters = ":";
-    for (const OptionSpec& spec : allowed) {
-        if (spec.shortName == 0)
+    for (const OptionRule& rule : allowed) {
+        if (rule.shortName == 0)
             continue;
-        letters += spec.shortName;
-        if (spec.takesValue)
+        letters += rule.shortName;
+        if (rule.takesValue)
             letters += ':';
     }
     return letters;
 }
 
-std::vector<option> longOptionTable(const std::vector<OptionSpec>& allowed)
+std::vector<option> longOptionTable(const std::vector<OptionRule>& allowed)
 {
     std::vector<option> table;
     for (std::size_t i = 0; i < allowed.size(); ++i)
@@ -47,19 +47,19 @@ std::vector<option> longOptionTable(const std::vector<OptionSpec>& allowed)
 
 // getopt_long refuses a word in three ways: an unknown long option (no code), a known option without a
 // value given one ("--help=yes", its code), and an unknown letter (the letter).
-std::string describeRefused(const std::string& word, int refused, const std::vector<OptionSpec>& allowed)
+std::string describeRefused(const std::string& word, int refused, const std::vector<OptionRule>& allowed)
 {
     if (refused == 0)
         return "unknown option '" + word.substr(0, word.find('=')) + "'";
-    if (const OptionSpec* spec = specWithCode(allowed, refused))
-        return "option '--" + spec->name + "' takes no value";
+    if (const OptionRule* rule = ruleWithCode(allowed, refused))
+        return "option '--" + rule->name + "' takes no value";
     return std::string("unknown option '-") + static_cast<char>(refused) + "'";
 }
 
 } // namespace
 
 CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments,
-                                       const std::vector<OptionSpec>& allowed)
+                                       const std::vector<OptionRule>& allowed)
 {
     std::vector<std::string> words{"marquetto-cli"};
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -80,12 +80,12 @@ CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments
         if (code == '?') {
             problem_ = describeRefused(argv[optind - 1], optopt, allowed);
         } else if (code == ':') {
-            const OptionSpec* spec = specWithCode(allowed, optopt);
-            problem_ = "option '--" + (spec ? spec->name : std::string()) + "' needs a value";
+            const OptionRule* rule = ruleWithCode(allowed, optopt);
+            problem_ = "option '--" + (rule ? rule->name : std::string()) + "' needs a value";
         } else {
-            const OptionSpec* spec = specWithCode(allowed, code);
-            if (!values_.emplace(spec->name, optarg ? optarg : "").second)
-                problem_ = "option '--" + spec->name + "' is given twice";
+            const OptionRule* rule = ruleWithCode(allowed, code);
+            if (!values_.emplace(rule->name, optarg ? optarg : "").second)
+                problem_ = "option '--" + rule->name + "' is given twice";
         }
     }
     if (problem_.empty())

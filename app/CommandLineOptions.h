@@ -5,7 +5,7 @@
 #include <vector>
 
 // One option a command accepts: "--name" and, when shortName is set, "-x".
-struct OptionSpec
+struct OptionRule
 {
     std::string name;
     char shortName = 0;
@@ -18,7 +18,7 @@ struct OptionSpec
 class CommandLineOptions
 {
 public:
-    CommandLineOptions(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& allowed);
+    CommandLineOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& allowed);
 
     bool has(const std::string& name) const { return values_.count(name) > 0; }
     std::string value(const std::string& name) const;

@@ -77,8 +77,8 @@ constexpr const char* saveHelp =
     "\n"
     "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
 
-const OptionSpec helpOption{"help", 'h', false};
-const OptionSpec projectOption{"project", 'p', true};
+const OptionRule helpOption{"help", 'h', false};
+const OptionRule projectOption{"project", 'p', true};
 
 } // namespace
 

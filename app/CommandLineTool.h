@@ -32,7 +32,7 @@ private:
     {
         const char* name;
         const char* help;
-        std::vector<OptionSpec> options;
+        std::vector<OptionRule> options;
         int (CommandLineTool::*perform)(const CommandLineOptions&, const Project&);
     };
 
