@@ -138,15 +138,19 @@ int CommandLineTool::runToolOptions(const std::vector<std::string>& arguments)
 
 int CommandLineTool::help(const std::vector<std::string>& arguments)
 {
-    if (arguments.empty()) {
+    const CommandLineOptions parsed(arguments, {helpOption});
+    const auto& commandNames = parsed.operands();
+    if (!parsed.problem().empty())
+        return usageError(parsed.problem());
+    if (parsed.has("help") || commandNames.empty()) {
         out_ << toolUsage;
         return Success;
     }
-    if (arguments.size() > 1)
-        return usageError("help takes one command, not '" + arguments[1] + "'");
-    const Command* command = findCommand(arguments.front());
+    if (commandNames.size() > 1)
+        return usageError("help takes one command, not '" + commandNames[1] + "'");
+    const Command* command = findCommand(commandNames.front());
     if (command == nullptr)
-        return usageError("unknown command '" + arguments.front() + "'");
+        return usageError("unknown command '" + commandNames.front() + "'");
     out_ << command->help;
     return Success;
 }

@@ -37,6 +37,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
         EXPECT_NE(help.out.find(status), std::string::npos) << status;
     EXPECT_EQ(runCli({"-h"}).out, help.out);
     EXPECT_EQ(runCli({"help"}).out, help.out);
+    EXPECT_EQ(runCli({"help", "--help"}).out, help.out);
 }
 
 TEST(CliConventions, EachCommandHasItsOwnHelpThreeWays)
@@ -99,6 +100,8 @@ TEST(CliConventions, WrongUsageSaysWhatInOneLineAndExitsWithTwo)
         {{}, "no command"},
         {{"paint"}, "'paint'"},
         {{"help", "paint"}, "'paint'"},
+        {{"help", "save", "check"}, "'check'"},
+        {{"help", "--colour"}, "'--colour'"},
         {{"--frobnicate"}, "'--frobnicate'"},
         {{"save", "--colour", "red", "--to", "a.tkp"}, "'--colour'"},
         {{"save", "--colour=red", "--to", "a.tkp"}, "'--colour'"},
