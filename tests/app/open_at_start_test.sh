@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Starts the built wizard on a virtual display with a project named on its command line, presses
+# Save Project, and expects the project to be written back to that file without a dialog: proof that
+# the file was read at start and became the current project.
+set -uo pipefail
+wizard=$1
+work=$(mktemp -d)
+wizard_pid=""
+xvfb_pid=""
+finish() {
+    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+
+project=$work/designs/named.tkp
+mkdir -p "$work/designs" "$work/home"
+# A valid width, or the Step 2 page would warn about it on saving.
+printf '#%%#qvo-nameoftext=from_the_shell_endof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' >"$project"
+before=$(cat "$project")
+
+# Waits up to thirty seconds for a command to succeed: a busy machine starts Qt slowly.
+wait_for() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# A display of our own, numbered by the server itself so that parallel runs never meet.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for test -s "$work/display" || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
+
+cd "$work/designs"
+env -u QT_QPA_PLATFORM HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_CONFIG_HOME=$work/home/config \
+    "$wizard" named.tkp >"$work/wizard.log" 2>&1 &
+wizard_pid=$!
+window=""
+find_window() { window=$(xdotool search --onlyvisible --pid "$wizard_pid" --name '^Marquetto v' | head -1) && [ -n "$window" ]; }
+wait_for find_window || {
+    echo "FAIL: the wizard showed no window; it says:"
+    cat "$work/wizard.log"
+    exit 1
+}
+
+# Save Project is the button in the bottom right corner of the wizard.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --sync $((X + WIDTH - 40)) $((Y + HEIGHT - 22)) click 1
+project_rewritten() { [ "$(cat "$project")" != "$before" ]; }
+wait_for project_rewritten || { echo "FAIL: Save Project did not write back to the project named at start"; exit 1; }
+grep -q 'qvo-nameoftext=from_the_shell_endof' "$project" && grep -q 'qvo-width=333endof' "$project" ||
+    { echo "FAIL: the project written back lost the values it was opened with"; exit 1; }
+grep -q 'qvo-height=' "$project" || { echo "FAIL: the file written back is not a whole project"; exit 1; }
+[ -z "$(ls "$work/home/share/mirelight/tickerkit/" | grep -v tkbackground.jpg)" ] ||
+    { echo "FAIL: something was saved in the working folder"; exit 1; }
+echo "the project named at start was open: Save Project wrote it back"
