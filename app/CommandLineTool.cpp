@@ -9,11 +9,23 @@
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+bool sameBytes(const fs::path& one, const fs::path& other)
+{
+    std::ifstream first(one, std::ios::binary);
+    std::ifstream second(other, std::ios::binary);
+    return first && second &&
+           std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
+}
 
 constexpr const char* toolUsage =
     "Usage: marquetto-cli COMMAND [OPTIONS] [PROJECT]\n"
@@ -22,7 +34,7 @@ constexpr const char* toolUsage =
     "\n"
     "Commands:\n"
     "  generate  write the news box files of a project, as Step 5 of the wizard does\n"
-    "  check     list what in a design will make its news box misbehave\n"
+    "  check     list what will break a design's news box or change what it shows\n"
     "  save      read a project and write it as the wizard saves it\n"
     "  help      show the help of a command\n"
     "\n"
@@ -35,7 +47,7 @@ constexpr const char* toolUsage =
     "\n"
     "Exit status:\n"
     "  0  success; check found nothing\n"
-    "  1  check found problems in the design\n"
+    "  1  check found problems in the design; generate refused the design\n"
     "  2  wrong usage\n"
     "  3  a file could not be read or written\n";
 
@@ -44,7 +56,10 @@ constexpr const char* generateHelp =
     "Writes the news box of PROJECT (without one, of the built-in default project)\n"
     "into DIR exactly as the wizard does on Step 5, and prints the snippet to paste\n"
     "into a web page. When the design shows a background image, the image is\n"
-    "copied into DIR from the project's folder.\n"
+    "copied into DIR from the project's folder, replacing an older copy there.\n"
+    "A design whose values hold a name that the generator looks for in its\n"
+    "scripts (possible only in a hand-edited file) is refused, and nothing is\n"
+    "written.\n"
     "\n"
     "Options:\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
@@ -52,23 +67,27 @@ constexpr const char* generateHelp =
     "                      made when missing)\n"
     "  -h, --help          show this help\n"
     "\n"
-    "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
+    "Exit status: 0 success, 1 the design was refused, 2 wrong usage, 3 a file\n"
+    "could not be read or written.\n";
 
-constexpr const char* checkHelp = "Usage: marquetto-cli check [PROJECT]\n"
-                                  "Lists, one line each, what in the design of PROJECT (without one, of the\n"
-                                  "built-in default project) will make its news box misbehave.\n"
-                                  "\n"
-                                  "Options:\n"
-                                  "  -p, --project=FILE  the project to read, as PROJECT\n"
-                                  "  -h, --help          show this help\n"
-                                  "\n"
-                                  "Exit status: 0 nothing found, 1 problems found, 2 wrong usage,\n"
-                                  "3 a file could not be read.\n";
+constexpr const char* checkHelp =
+    "Usage: marquetto-cli check [PROJECT]\n"
+    "Lists, one line each with the step and field to fix, what in the design of\n"
+    "PROJECT (without one, of the built-in default project) will break its news\n"
+    "box or make it show something other than what was typed.\n"
+    "\n"
+    "Options:\n"
+    "  -p, --project=FILE  the project to read, as PROJECT\n"
+    "  -h, --help          show this help\n"
+    "\n"
+    "Exit status: 0 nothing found, 1 problems found, 2 wrong usage,\n"
+    "3 a file could not be read.\n";
 
 constexpr const char* saveHelp =
     "Usage: marquetto-cli save --to FILE [PROJECT]\n"
     "Reads PROJECT (without one, the built-in default project) and writes it to\n"
-    "FILE as the wizard saves it.\n"
+    "FILE as the wizard saves it: a choice outside its list is written as -1, a\n"
+    "\"Use this\" other than 1 as 0.\n"
     "\n"
     "Options:\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
@@ -182,6 +201,7 @@ int CommandLineTool::save(const CommandLineOptions& parsed, const Project& proje
     ProjectRecord record;
     if (!readDesign(project, record))
         return FileFailure;
+    PageRoundTrip::apply(record);
     record.projectPath = parsed.value("to");
     if (auto error = ProjectWriter::writeProject(record))
         return fileFailure(*error);
@@ -200,7 +220,7 @@ int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& p
     record.workFolder = (fs::path(out) / "").string();
     GeneratedTexts texts;
     if (auto error = Generator::GenerateOutputs(record, texts))
-        return fileFailure(*error);
+        return generationFailure(*error);
     if (record.bgImageOn == 1)
         bringBackgroundImage(record, designFolder(project), record.workFolder);
     out_ << texts.embedSnippet << '\n';
@@ -212,6 +232,10 @@ int CommandLineTool::check(const CommandLineOptions&, const Project& project)
     ProjectRecord record;
     if (!readDesign(project, record))
         return FileFailure;
+    record.textFontFace =
+        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
+    record.titleFontFace =
+        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
     const auto problems = DesignCheck::problems(record, designFolder(project));
     for (const std::string& problem : problems)
         out_ << problem << '\n';
@@ -242,27 +266,30 @@ std::string CommandLineTool::designFolder(const Project& project)
     return folder.empty() ? "." : folder.string();
 }
 
-// The page names the image by its bare name, so it must lie beside the generated files.
+// The page names the image by its bare name, so it must lie beside the generated files; a copy left
+// there by an earlier run is replaced when the project's image has changed since.
 void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const std::string& from,
                                            const std::string& to)
 {
-    const std::string& name = record.bgImageName;
-    if (name.empty() || name == ".." || name.find_first_of("/\\") != std::string::npos) {
+    const std::string name = Generator::imageFileName(record);
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) {
         err_ << "marquetto-cli: warning: the background image name \"" << name
              << "\" is not a plain file name, so it was not copied; the box shows no image.\n";
         return;
     }
     std::error_code status;
-    const fs::path target = fs::path(to) / name;
-    if (fs::exists(target, status))
-        return;
     const fs::path source = fs::path(from) / name;
+    const fs::path target = fs::path(to) / name;
+    const bool present = fs::exists(target, status);
     if (!fs::is_regular_file(source, status)) {
-        err_ << "marquetto-cli: warning: the background image \"" << source.string()
-             << "\" is missing; the box shows no image.\n";
+        if (!present)
+            err_ << "marquetto-cli: warning: the background image \"" << source.string()
+                 << "\" is missing; the box shows no image.\n";
         return;
     }
-    if (!fs::copy_file(source, target, status))
+    if (present && (fs::equivalent(source, target, status) || sameBytes(source, target)))
+        return;
+    if (!fs::copy_file(source, target, fs::copy_options::overwrite_existing, status))
         err_ << "marquetto-cli: warning: the background image \"" << source.string()
              << "\" could not be copied to \"" << target.string() << "\": " << status.message() << ".\n";
 }
@@ -271,6 +298,12 @@ int CommandLineTool::fileFailure(const FileError& error)
 {
     err_ << "marquetto-cli: " << error.message() << '\n';
     return FileFailure;
+}
+
+int CommandLineTool::generationFailure(const GenerationError& error)
+{
+    err_ << "marquetto-cli: " << error.message() << '\n';
+    return error.code() == GenerationError::DesignRefused ? ProblemsFound : FileFailure;
 }
 
 int CommandLineTool::usageError(const std::string& problem)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
+#include "generator/GenerationError.h"
 #include "project/FileError.h"
 #include "project/ProjectRecord.h"
 
@@ -51,6 +52,7 @@ private:
     static std::string designFolder(const Project& project);
     void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
     int fileFailure(const FileError& error);
+    int generationFailure(const GenerationError& error);
     int usageError(const std::string& problem);
 
     std::ostream& out_;

@@ -1,5 +1,8 @@
 #include "generator/DesignCheck.h"
 
+#include "generator/ScriptText.h"
+#include "generator/TemplateFields.h"
+#include "generator/ValueFormats.h"
 #include "project/IntegerText.h"
 #include "project/OptionLists.h"
 
@@ -36,6 +39,19 @@ struct ListField
     bool used;
 };
 
+bool isPlainEscape(char32_t c)
+{
+    return std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+std::string asciiText(std::u32string_view characters)
+{
+    std::string text;
+    for (char32_t c : characters)
+        text += c < 0x80 ? static_cast<char>(c) : '?';
+    return text;
+}
+
 } // namespace
 
 std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, const std::string& imageFolder)
@@ -43,6 +59,8 @@ std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, cons
     std::vector<std::string> found;
     checkName(record, found);
     checkNumbers(record, found);
+    checkPlaceholders(record, found);
+    checkFontFaces(record, found);
     checkLists(record, found);
     checkMessages(record, found);
     checkImage(record, imageFolder, found);
@@ -81,7 +99,21 @@ void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>&
         else if (field.positive && IntegerText::parse(field.value) <= 0)
             found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
                             " is not a positive number; the news box has no room and shows nothing.");
+        else if (const std::string written = ValueFormats::number(field.value); written != field.value)
+            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
+                            " has a leading zero, which scripts may read as an octal number; it is "
+                            "written as " +
+                            written + ".");
     }
+}
+
+void DesignCheck::checkPlaceholders(const ProjectRecord& record, std::vector<std::string>& found)
+{
+    for (const TemplateFields::Field& field : TemplateFields::of(record))
+        if (const auto placeholder = TemplateFields::placeholderIn(field.value))
+            found.push_back(std::string(field.name) + ": holds " + quoted(std::string(*placeholder)) +
+                            ", which the generator looks for in its scripts; the news box is not generated "
+                            "until it is removed.");
 }
 
 void DesignCheck::checkName(const ProjectRecord& record, std::vector<std::string>& found)
@@ -92,15 +124,16 @@ void DesignCheck::checkName(const ProjectRecord& record, std::vector<std::string
                         "newsticns6.js and clash with any other news box in the same folder.");
         return;
     }
-    const std::string unsafe = "/\\:*?\"<>|#%&'+ ";
+    // Blanks, quotes and the like are percent-encoded in the addresses; these cannot be in a file name
+    // on every system the files may be copied to.
+    const std::string unsafe = "/\\:*?\"<>|";
     const auto bad = std::find_if(name.begin(), name.end(), [&](char c) {
         return unsafe.find(c) != std::string::npos || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     });
     if (bad != name.end())
-        found.push_back(
-            "Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, *bad)) +
-            ", which is unsafe in file names or web addresses; the files cannot be written, or the "
-            "page cannot find them.");
+        found.push_back("Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, *bad)) +
+                        ", which is not allowed in file names on every system; the files cannot be written, "
+                        "or not copied to a web server.");
 }
 
 void DesignCheck::checkMessages(const ProjectRecord& record, std::vector<std::string>& found)
@@ -110,22 +143,82 @@ void DesignCheck::checkMessages(const ProjectRecord& record, std::vector<std::st
     for (int i = 0; i < record.messageCount(); ++i) {
         const Message m = record.message(i);
         const std::string where = "Step 4, message " + std::to_string(i + 1);
-        const std::string breaks = " ends in a backslash, which escapes the closing quote of its string; the "
-                                   "news box stops with a script error.";
-        if (!m.title.empty() && m.title.back() == '\\')
-            found.push_back(where + ", Title:" + breaks);
-        if (!m.text.empty() && m.text.back() == '\\')
-            found.push_back(where + ", Text:" + breaks);
-        if (m.link.find('\'') != std::string::npos)
-            found.push_back(where +
-                            ", Link: holds a single quote; a click on the message fails with a script "
-                            "error instead of opening the address.");
-        if (m.link.find('\\') != std::string::npos)
-            found.push_back(where +
-                            ", Link: holds a backslash; the address a click opens is not the one typed.");
-        if (!m.link.empty() && m.link.size() <= 3)
-            found.push_back(where + ", Link: " + quoted(m.link) +
-                            " has one to three characters; a click on the message does nothing.");
+        checkBackslashes(record, where + ", Title", m.title, true, found);
+        checkBackslashes(record, where + ", Text", m.text, true, found);
+        checkBackslashes(record, where + ", Link", m.link, true, found);
+        checkBackslashes(record, where + ", Target", m.target, true, found);
+        checkLink(record, m, where, found);
+    }
+}
+
+// A link that goes to the parent or top window is put into a single-quoted string and evaluated.
+void DesignCheck::checkLink(const ProjectRecord& record, const Message& m, const std::string& where,
+                            std::vector<std::string>& found)
+{
+    if (!m.link.empty() && m.link.size() <= 3) {
+        found.push_back(where + ", Link: " + quoted(m.link) +
+                        " has one to three characters; a click on the message does nothing.");
+        return;
+    }
+    const bool evaluated =
+        m.link.size() > 3 && m.link.rfind("javascript:", 0) != 0 &&
+        (m.target.find("_parent") != std::string::npos || m.target.find("_top") != std::string::npos);
+    if (!evaluated)
+        return;
+    if (m.link.find('\'') != std::string::npos)
+        found.push_back(where + ", Link: holds a single quote, and the target " + quoted(m.target) +
+                        " opens it through a script; a click on the message fails with a script error "
+                        "instead of opening the address.");
+    const std::u32string link = ScriptText(record).characters(m.link);
+    const std::vector<bool> doubled = ScriptText::literalBackslashes(link, true);
+    bool backslashArrives = false;
+    for (std::size_t at = 0; at < link.size(); ++at) {
+        if (link[at] != '\\')
+            continue;
+        if (doubled[at] || (at + 1 < link.size() && link[at + 1] == '\\'))
+            backslashArrives = true;
+        if (!doubled[at])
+            ++at;
+    }
+    if (backslashArrives)
+        found.push_back(where + ", Link: holds a backslash, and the target " + quoted(m.target) +
+                        " opens the address through a script that reads it as an escape; a click fails or "
+                        "opens another address.");
+}
+
+void DesignCheck::checkFontFaces(const ProjectRecord& record, std::vector<std::string>& found)
+{
+    checkBackslashes(record, "Step 3, Text font", record.textFontFace, false, found);
+    checkBackslashes(record, "Step 3, Title font", record.titleFontFace, false, found);
+}
+
+// Backslashes pass into the scripts so that authors may write JavaScript escapes; those that would break
+// the script are written doubled, those that only vanish are worth a word.
+void DesignCheck::checkBackslashes(const ProjectRecord& record, const std::string& field,
+                                   const std::string& value, bool quotesEscaped,
+                                   std::vector<std::string>& found)
+{
+    if (value.find('\\') == std::string::npos)
+        return;
+    const std::u32string text = ScriptText(record).characters(value);
+    const std::vector<bool> doubled = ScriptText::literalBackslashes(text, quotesEscaped);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\\')
+            continue;
+        const std::string typed = asciiText(text.substr(at, 2));
+        if (doubled[at]) {
+            found.push_back(
+                field + ": the backslash in " + quoted(typed) +
+                " cannot go into the script as it is, so it is written doubled and the box shows the "
+                "text exactly as typed.");
+            return;
+        }
+        if (!isPlainEscape(text[at + 1])) {
+            found.push_back(field + ": " + quoted(typed) + " is read as a JavaScript escape and shows as " +
+                            quoted(typed.substr(1)) + "; type \\\\ for a backslash.");
+            return;
+        }
+        ++at;
     }
 }
 
@@ -155,7 +248,7 @@ void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& f
         {"Step 4, Transition effect", r.effectType, OptionLists::transitions(),
          "Internet Explorer gets no message box at all", fader},
         {"Step 4, Transition speed", r.transitionSpeed, OptionLists::speeds(),
-         "Internet Explorer holds each page for 0 ms", true},
+         "Internet Explorer holds each page for 0 ms", fader || r.scrollMode == 1},
         {"Step 4, Mode", r.scrollMode, OptionLists::modes(), "the continuous mode is used", !fader},
     };
     for (const ListField& field : fields) {
@@ -172,9 +265,15 @@ void DesignCheck::checkImage(const ProjectRecord& record, const std::string& ima
     if (record.bgImageOn != 1)
         return;
     std::error_code status;
-    const auto image = std::filesystem::path(imageFolder) / record.bgImageName;
+    const auto image = std::filesystem::path(imageFolder) / ScriptText(record).fileName(record.bgImageName);
     if (record.bgImageName.empty() || !std::filesystem::is_regular_file(image, status))
         found.push_back("Step 2, Background image: " + quoted(record.bgImageName) +
                         " is switched on but not found in " + quoted(imageFolder) +
                         "; the box shows no image.");
+    const std::string address = ScriptText(record).address(record.bgImageName);
+    if (address != record.bgImageName)
+        found.push_back("Step 2, Background image: " + quoted(record.bgImageName) +
+                        " holds characters that a web address cannot hold as they are; the page asks for it "
+                        "percent-encoded, as " +
+                        quoted(address) + ", so keep the file's name exactly as it is.");
 }

@@ -4,6 +4,8 @@
 #include "generator/LinkCode.h"
 #include "generator/MessageDataScript.h"
 #include "generator/ScriptFiller.h"
+#include "generator/ScriptText.h"
+#include "generator/TemplateFields.h"
 #include "project/TextFile.h"
 
 namespace {
@@ -15,13 +17,13 @@ constexpr std::string_view crlf = "\r\n";
 std::optional<FileError> writeBoxFile(const ProjectRecord& record, const std::string& suffix,
                                       const std::string& text)
 {
-    const std::string path = record.workFolder + record.scrollerName + suffix;
+    const std::string path = record.workFolder + Generator::boxFileName(record, suffix);
     if (record.scrollerName.find_first_of("/\\") != std::string::npos)
         return FileError(path, "cannot be written: the name of the news box holds a path separator");
     return TextFile::write(path, text);
 }
 
-std::optional<FileError> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
+std::optional<GenerationError> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
     const std::string previewPage = LinkCode::BuildPreviewPage(texts.embedSnippet);
     LinkCode::FinishScripts(texts);
@@ -33,13 +35,17 @@ std::optional<FileError> WriteOutputFiles(const ProjectRecord& record, Generated
     if (auto error = writeBoxFile(record, "newsticns6.js", texts.standardsScriptText))
         return error;
     texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
-    return writeBoxFile(record, "newsticie.js", texts.ieScriptText);
+    if (auto error = writeBoxFile(record, "newsticie.js", texts.ieScriptText))
+        return error;
+    return std::nullopt;
 }
 
 } // namespace
 
-std::optional<FileError> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
+std::optional<GenerationError> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
 {
+    if (auto problem = TemplateFields::placeholderProblem(record))
+        return GenerationError::refused(std::move(*problem));
     texts.embedSnippet = HostPage::embedSnippet(record);
     texts.hostPageText = HostPage::BuildHostPage(record);
     texts.messageDataScript = MessageDataScript::BuildMessageDataScript(record);
@@ -52,4 +58,14 @@ std::string Generator::generatedFilesText(const ProjectRecord& record)
 {
     const std::string& name = record.scrollerName;
     return name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+}
+
+std::string Generator::boxFileName(const ProjectRecord& record, std::string_view file)
+{
+    return ScriptText(record).fileName(record.scrollerName) + std::string(file);
+}
+
+std::string Generator::imageFileName(const ProjectRecord& record)
+{
+    return ScriptText(record).fileName(record.bgImageName);
 }

@@ -1,21 +1,28 @@
 #pragma once
 
 #include "generator/GeneratedTexts.h"
-#include "project/FileError.h"
+#include "generator/GenerationError.h"
 #include "project/ProjectRecord.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // One generation run: the design becomes the host page, the two runtime scripts and the preview page.
 class Generator
 {
 public:
     // Builds every text into `texts`, then writes preview.html, NAME newstic.html, NAME newsticns6.js and
-    // NAME newsticie.js into record.workFolder, in that order. The run stops at the first file that
-    // cannot be written; files written before it keep their new contents.
-    static std::optional<FileError> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
+    // NAME newsticie.js into record.workFolder, in that order. A design with a template placeholder in a
+    // value is refused before anything is written. The run stops at the first file that cannot be
+    // written; files written before it keep their new contents.
+    static std::optional<GenerationError> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
 
     // The three news box file names, one per line, as the "Generated files :" box shows them.
     static std::string generatedFilesText(const ProjectRecord& record);
+
+    // The name under which a news box file is written: the box name in UTF-8, then `file`.
+    static std::string boxFileName(const ProjectRecord& record, std::string_view file);
+    // The background image's name as the file system holds it.
+    static std::string imageFileName(const ProjectRecord& record);
 };

@@ -34,9 +34,14 @@ constexpr std::array<Filter, 9> filters = {{
      ", GridSizeX=8, GridSizeY=8);\"></div>"},
 }};
 
-std::int64_t number(const std::string& text)
+std::int64_t integer(const std::string& text)
 {
     return IntegerText::parse(text);
+}
+
+std::string typed(const std::string& number)
+{
+    return ValueFormats::number(number);
 }
 
 bool hasTransition(const ProjectRecord& record)
@@ -53,21 +58,22 @@ std::string bg(const ProjectRecord& record)
 std::string border(const ProjectRecord& record)
 {
     return "border-style:" + ValueFormats::borderStyleWord(record.borderStyle) +
-           "; border-width:" + record.borderWidth + "px; border-color:#" +
+           "; border-width:" + typed(record.borderWidth) + "px; border-color:#" +
            ValueFormats::HexColor(record.borderColor);
 }
 
 std::string innerSize(const std::string& size, const ProjectRecord& record)
 {
-    return std::to_string(number(size) - 2 * number(record.borderWidth));
+    return std::to_string(integer(size) - 2 * integer(record.borderWidth));
 }
 
 } // namespace
 
 std::string HostPage::embedSnippet(const ProjectRecord& record)
 {
-    return "<iframe width=\"" + record.width + "\" height=\"" + record.height + "\" src=\"" +
-           record.scrollerName + "newstic.html\" SCROLLING=\"no\" FRAMEBORDER=\"0\" border=0></iframe>";
+    return "<iframe width=\"" + typed(record.width) + "\" height=\"" + typed(record.height) + "\" src=\"" +
+           ScriptText(record).address(record.scrollerName) +
+           "newstic.html\" SCROLLING=\"no\" FRAMEBORDER=\"0\" border=0></iframe>";
 }
 
 std::string HostPage::BuildHostPage(const ProjectRecord& record)
@@ -86,23 +92,23 @@ std::string HostPage::ieMarkup(const ProjectRecord& record)
 std::string HostPage::scrollerBox(const ProjectRecord& record)
 {
     return "<div id=\"disspageie\" style=\"position:absolute;background:#" + bg(record) +
-           ";width:" + record.width + "; height:" + record.height +
+           ";width:" + typed(record.width) + "; height:" + typed(record.height) +
            ";left:0; top:0;margin:0px;overflow:hidden;padding:0px;" + border(record) + ";" +
            imageStyle(record) + "\">" +
-           "<div id=\"spageie\" style=\"position:absolute; width:" + record.width +
-           "; height:" + record.height + "; left:0; top:0; border-width:0px; overflow:hidden;" +
+           "<div id=\"spageie\" style=\"position:absolute; width:" + typed(record.width) +
+           "; height:" + typed(record.height) + "; left:0; top:0; border-width:0px; overflow:hidden;" +
            clipStyle(record) + "\"></div>" + "</div>";
 }
 
 std::string HostPage::faderBoxWithImage(const ProjectRecord& record)
 {
-    std::string markup = "<div id=\"disspageie\" style=\"position:absolute;width:" + record.width +
-                         "; height:" + record.height +
+    std::string markup = "<div id=\"disspageie\" style=\"position:absolute;width:" + typed(record.width) +
+                         "; height:" + typed(record.height) +
                          ";left:0; top:0;margin:0px;overflow:hidden;padding:0px;" + border(record) + ";" +
                          imageStyle(record) + "\">";
     if (hasTransition(record))
-        markup += "<div id=\"spageie\" style=\"position:absolute; width:" + record.width +
-                  "; height:" + record.height + "; left:0; top:0; " + border(record) +
+        markup += "<div id=\"spageie\" style=\"position:absolute; width:" + typed(record.width) +
+                  "; height:" + typed(record.height) + "; left:0; top:0; " + border(record) +
                   transitionFilter(record);
     return markup + "</div>";
 }
@@ -112,8 +118,8 @@ std::string HostPage::faderBoxWithoutImage(const ProjectRecord& record)
     if (!hasTransition(record))
         return {};
     return "<div id=\"spageie\" style=\"position:absolute;background:#" + bg(record) +
-           "; width:" + record.width + "; height:" + record.height + "; left:0; top:0; " + border(record) +
-           transitionFilter(record);
+           "; width:" + typed(record.width) + "; height:" + typed(record.height) + "; left:0; top:0; " +
+           border(record) + transitionFilter(record);
 }
 
 std::string HostPage::transitionFilter(const ProjectRecord& record)
@@ -130,12 +136,12 @@ std::string HostPage::loaderScript(const ProjectRecord& record)
     const std::string scriptEnd = "\\\"></scr\"+\"ipt>\");";
     return "<script language=\"javascript\">var OPB=false;uagent = window.navigator.userAgent.toLowerCase();"
            "OPB=(uagent.indexOf('opera') != -1)?true:false;if((document.all)&&(OPB==false)){" +
-           scriptStart + ScriptText::percentEncoded(record.scrollerName) + "newsticie.js" + scriptEnd +
+           scriptStart + ScriptText(record).address(record.scrollerName) + "newsticie.js" + scriptEnd +
            "}else{" + "document.write(\"<div id=\\\"spagensbrd\\\" style=\\\"position:absolute; width:" + iw +
            "; height:" + ih + "; left:0; top:0; " + border(record) +
            ";overflow:hidden;\\\"><div id=\\\"spagens\\\" style=\\\"position:absolute; width:" + iw +
            "; height:" + ih + "; left:0; top:0; border-width:0px; overflow:hidden;" + clipStyle(record) +
-           "\\\"></div></div>\");" + scriptStart + ScriptText::percentEncoded(record.scrollerName) +
+           "\\\"></div></div>\");" + scriptStart + ScriptText(record).address(record.scrollerName) +
            "newsticns6.js" + scriptEnd + "}</script>";
 }
 
@@ -143,14 +149,15 @@ std::string HostPage::imageStyle(const ProjectRecord& record)
 {
     if (record.bgImageOn != 1)
         return {};
-    return "background-image: url(" + ScriptText::percentEncoded(record.bgImageName) +
-           "); background-repeat :no-repeat;background-position:" + record.bgImageX + "px " +
-           record.bgImageY + "px;";
+    return "background-image: url(" + ScriptText(record).address(record.bgImageName) +
+           "); background-repeat :no-repeat;background-position:" + typed(record.bgImageX) + "px " +
+           typed(record.bgImageY) + "px;";
 }
 
 std::string HostPage::clipStyle(const ProjectRecord& record)
 {
     const std::int64_t bottom =
-        number(record.height) - number(record.bottomMargin) - number(record.borderWidth);
-    return "clip:rect(" + record.topMargin + " " + record.width + " " + std::to_string(bottom) + " 0);";
+        integer(record.height) - integer(record.bottomMargin) - integer(record.borderWidth);
+    return "clip:rect(" + typed(record.topMargin) + " " + typed(record.width) + " " + std::to_string(bottom) +
+           " 0);";
 }

@@ -13,6 +13,11 @@ void substitute(std::string& text, const ScriptFiller::Substitutions& substituti
         TextReplace::ReplaceBounded(text, token, value);
 }
 
+std::string number(const std::string& typed)
+{
+    return ValueFormats::number(typed);
+}
+
 } // namespace
 
 ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& record)
@@ -21,30 +26,30 @@ ScriptFiller::Substitutions ScriptFiller::sharedTokens(const ProjectRecord& reco
     const auto textStyle = ValueFormats::FontStyleWords(record.textStyle);
     const auto titleStyle = ValueFormats::FontStyleWords(record.titleStyle);
     return {
-        {"psleftvr1", record.leftMargin},
-        {"psrightvr2", record.rightMargin},
-        {"pstopvr3", record.topMargin},
-        {"psbottomvr4", record.bottomMargin},
-        {"ticwvr5", record.width},
-        {"tichvr6", record.height},
-        {"borderwvr7", record.borderWidth},
-        {"prgspacevr8", record.paragraphSpace},
-        {"scrdelayinms", record.scrollDelay},
+        {"psleftvr1", number(record.leftMargin)},
+        {"psrightvr2", number(record.rightMargin)},
+        {"pstopvr3", number(record.topMargin)},
+        {"psbottomvr4", number(record.bottomMargin)},
+        {"ticwvr5", number(record.width)},
+        {"tichvr6", number(record.height)},
+        {"borderwvr7", number(record.borderWidth)},
+        {"prgspacevr8", number(record.paragraphSpace)},
+        {"scrdelayinms", number(record.scrollDelay)},
         {"bgcolorstrvr9", ValueFormats::HexColor(record.bgColor)},
-        {"font_sizevr10", record.textFontSize},
-        {"titlefont_sizevr13", record.titleFontSize},
+        {"font_sizevr10", number(record.textFontSize)},
+        {"titlefont_sizevr13", number(record.titleFontSize)},
         {"txtcolorvr11", ValueFormats::HexColor(record.textColor)},
         {"titlecolorvr12", ValueFormats::HexColor(record.titleColor)},
         {"textstyle_vr14", textStyle.style},
         {"titlestyle_vr15", titleStyle.style},
         {"fontweight_vr16", textStyle.weight},
         {"titleweight_vr17", titleStyle.weight},
-        {"textlineheight_vr18", record.textLineHeight},
-        {"titlelineheight_vr19", record.titleLineHeight},
+        {"textlineheight_vr18", number(record.textLineHeight)},
+        {"titlelineheight_vr19", number(record.titleLineHeight)},
         {"textovercolor_vr20", ValueFormats::HexColor(record.textHoverColor)},
         {"titleovercolor_vr21", ValueFormats::HexColor(record.titleHoverColor)},
-        {"textfontfamily_vr22", script.asciiOnly(record.textFontFace)},
-        {"titlefontfamily_vr23", script.asciiOnly(record.titleFontFace)},
+        {"textfontfamily_vr22", script.fontFace(record.textFontFace)},
+        {"titlefontfamily_vr23", script.fontFace(record.titleFontFace)},
     };
 }
 
@@ -53,7 +58,7 @@ ScriptFiller::Substitutions ScriptFiller::standardsOnlyTokens(const ProjectRecor
     return {
         {"pausetime_vr24", ValueFormats::standardsPause(record.pause)},
         {"textalign_vr25", ValueFormats::AlignWord(record.alignment)},
-        {"disborderw", record.borderWidth},
+        {"disborderw", number(record.borderWidth)},
     };
 }
 
@@ -80,14 +85,14 @@ void ScriptFiller::FillIeScript(const ProjectRecord& record, GeneratedTexts& tex
     inBoth("pauseietime_vr24", ValueFormats::pauseMilliseconds(record.pause));
     TextReplace::ReplaceBounded(ie, "pausetime_vr24",
                                 ValueFormats::iePause(record.pause, record.transitionSpeed));
-    inBoth("disborderw", record.borderWidth);
+    inBoth("disborderw", number(record.borderWidth));
     inBoth("tittxtdectut", ValueFormats::DecorationWord(record.titleDecoration));
     inBoth("txttxtdectut", ValueFormats::DecorationWord(record.textDecoration));
     inBoth("handletxtdeccode1", ValueFormats::bodyDecorationCode(record.textHoverDecoration) +
                                     ValueFormats::titleDecorationCode(record.titleHoverDecoration));
     inBoth("handletxtdeccode2", ValueFormats::bodyDecorationCode(record.textDecoration) +
                                     ValueFormats::titleDecorationCode(record.titleDecoration));
-    inBoth("hangipixeldepause", record.topMargin);
+    inBoth("hangipixeldepause", number(record.topMargin));
     TextReplace::ReplaceBounded(ie, "textalign_vr25", ValueFormats::AlignWord(record.alignment));
     removeLineBreaksAndTabs(ie);
 }

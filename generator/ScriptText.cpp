@@ -13,20 +13,59 @@ bool isAscii(std::string_view bytes)
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+bool isHexDigit(char32_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool hexDigitsAt(std::u32string_view text, std::size_t from, std::size_t count)
+{
+    if (from + count > text.size())
+        return false;
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
+                       text.begin() + static_cast<std::ptrdiff_t>(from + count), isHexDigit);
+}
+
+// \u{...}: one or more hex digits naming a code point up to 10FFFF.
+bool codePointEscapeAt(std::u32string_view text, std::size_t from)
+{
+    if (from >= text.size() || text[from] != '{')
+        return false;
+    std::uint32_t value = 0;
+    std::size_t at = from + 1;
+    for (; at < text.size() && isHexDigit(text[at]); ++at) {
+        const char32_t c = text[at];
+        value = value * 16 + static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+        if (value > 0x10FFFF)
+            return false;
+    }
+    return at > from + 1 && at < text.size() && text[at] == '}';
+}
+
+bool startsEscape(std::u32string_view text, std::size_t backslash, bool quotesEscaped)
+{
+    if (backslash + 1 >= text.size())
+        return false;
+    const char32_t next = text[backslash + 1];
+    if (next >= 0x80 || (quotesEscaped && next == '"'))
+        return false;
+    if (next == 'x')
+        return hexDigitsAt(text, backslash + 2, 2);
+    if (next == 'u')
+        return hexDigitsAt(text, backslash + 2, 4) || codePointEscapeAt(text, backslash + 2);
+    return true;
+}
+
 void appendUnicodeEscape(std::string& out, char32_t unit)
 {
-    char buffer[8];
+    char buffer[16];
     std::snprintf(buffer, sizeof buffer, "\\u%04X", static_cast<unsigned>(unit));
     out += buffer;
 }
 
-void appendCharacter(std::string& out, char32_t c, bool escapeQuotes)
+void appendCharacter(std::string& out, char32_t c)
 {
-    if (c == '\r' || c == '\n')
-        return;
     if (c < 0x80) {
-        if (escapeQuotes && c == '"')
-            out += '\\';
         out += static_cast<char>(c);
     } else if (c <= 0xFFFF) {
         appendUnicodeEscape(out, c);
@@ -37,48 +76,81 @@ void appendCharacter(std::string& out, char32_t c, bool escapeQuotes)
     }
 }
 
+bool staysInAddress(unsigned char byte)
+{
+    static constexpr std::string_view unsafe = "\"#%'()<>?[\\]^`{|}";
+    return byte > 0x20 && byte < 0x7F && unsafe.find(static_cast<char>(byte)) == std::string_view::npos;
+}
+
 } // namespace
 
 std::string ScriptText::literalBody(std::string_view bytes) const
 {
-    return escaped(bytes, true);
+    return escaped(bytes, Quotes::Escaped);
 }
 
-std::string ScriptText::asciiOnly(std::string_view bytes) const
+std::string ScriptText::fontFace(std::string_view bytes) const
 {
-    return escaped(bytes, false);
+    return escaped(bytes, Quotes::Single);
 }
 
-std::string ScriptText::escaped(std::string_view bytes, bool escapeQuotes) const
+std::u32string ScriptText::characters(std::string_view bytes) const
 {
-    std::string out;
-    out.reserve(bytes.size() + 8);
-    if (isAscii(bytes)) {
-        for (char c : bytes)
-            appendCharacter(out, static_cast<char32_t>(c), escapeQuotes);
-        return out;
+    std::u32string decoded;
+    if (isAscii(bytes))
+        decoded.assign(bytes.begin(), bytes.end());
+    else
+        decoded = encoding() == ProjectEncoding::Utf8 ? TextEncoding::decodeUtf8(bytes)
+                                                      : TextEncoding::decodeWindows1252(bytes);
+    std::erase_if(decoded, [](char32_t c) { return c == '\r' || c == '\n'; });
+    return decoded;
+}
+
+std::vector<bool> ScriptText::literalBackslashes(std::u32string_view characters, bool quotesEscaped)
+{
+    std::vector<bool> doubled(characters.size(), false);
+    for (std::size_t at = 0; at < characters.size(); ++at) {
+        if (characters[at] != '\\')
+            continue;
+        if (startsEscape(characters, at, quotesEscaped))
+            ++at;
+        else
+            doubled[at] = true;
     }
-    const std::u32string characters = encoding() == ProjectEncoding::Utf8
-                                          ? TextEncoding::decodeUtf8(bytes)
-                                          : TextEncoding::decodeWindows1252(bytes);
-    for (char32_t c : characters)
-        appendCharacter(out, c, escapeQuotes);
+    return doubled;
+}
+
+std::string ScriptText::escaped(std::string_view bytes, Quotes quotes) const
+{
+    const std::u32string text = characters(bytes);
+    const std::vector<bool> doubled = literalBackslashes(text, quotes == Quotes::Escaped);
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char32_t c = text[at];
+        if (doubled[at])
+            out += '\\';
+        if (c == '"')
+            out += quotes == Quotes::Escaped ? "\\\"" : "'";
+        else
+            appendCharacter(out, c);
+    }
     return out;
 }
 
-ProjectEncoding::Kind ScriptText::encoding() const
+std::string ScriptText::fileName(std::string_view bytes) const
 {
-    if (!encoding_)
-        encoding_ = ProjectEncoding::of(record_);
-    return *encoding_;
+    if (isAscii(bytes) || encoding() == ProjectEncoding::Utf8)
+        return std::string(bytes);
+    return TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes));
 }
 
-std::string ScriptText::percentEncoded(std::string_view bytes)
+std::string ScriptText::address(std::string_view bytes) const
 {
     std::string out;
-    for (char c : bytes) {
+    for (char c : fileName(bytes)) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
+        if (staysInAddress(byte)) {
             out += c;
             continue;
         }
@@ -87,4 +159,11 @@ std::string ScriptText::percentEncoded(std::string_view bytes)
         out += buffer;
     }
     return out;
+}
+
+ProjectEncoding::Kind ScriptText::encoding() const
+{
+    if (!encoding_)
+        encoding_ = ProjectEncoding::of(record_);
+    return *encoding_;
 }

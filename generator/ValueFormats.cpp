@@ -2,6 +2,7 @@
 
 #include "project/IntegerText.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 
@@ -97,9 +98,25 @@ std::string ValueFormats::transitionDuration(int speed)
     }
 }
 
+std::string ValueFormats::number(const std::string& typed)
+{
+    const auto isDigit = [&](std::size_t at) {
+        return at < typed.size() && std::isdigit(static_cast<unsigned char>(typed[at]));
+    };
+    std::size_t first = 0;
+    while (first < typed.size() && std::isspace(static_cast<unsigned char>(typed[first])))
+        ++first;
+    if (first < typed.size() && (typed[first] == '+' || typed[first] == '-'))
+        ++first;
+    std::size_t kept = first;
+    while (isDigit(kept + 1) && typed[kept] == '0')
+        ++kept;
+    return kept == first ? typed : typed.substr(0, first) + typed.substr(kept);
+}
+
 std::string ValueFormats::standardsPause(const std::string& pause)
 {
-    return pause + "000";
+    return number(pause) + "000";
 }
 
 std::string ValueFormats::pauseMilliseconds(const std::string& pause)

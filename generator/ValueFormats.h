@@ -25,7 +25,12 @@ public:
     // Seconds of the IE transition for a speed: "2", "1", "0.6" or "0.4".
     static std::string transitionDuration(int speed);
 
-    // The pause text with "000" appended: text, not arithmetic, so "02" gives "02000".
+    // A typed number without its leading zeros ("02" gives "2", "0" stays "0"), so that no script reads
+    // it as an octal number and the page and the scripts agree; a text that does not begin with a number
+    // (after blanks and a sign) is returned as typed.
+    static std::string number(const std::string& typed);
+
+    // The pause text with "000" appended: text, not arithmetic, so "3s" gives "3s000".
     static std::string standardsPause(const std::string& pause);
     static std::string pauseMilliseconds(const std::string& pause);
     // The pause plus the transition's duration, so a fader page stands still for the whole pause; 0 for

@@ -1,5 +1,6 @@
 #include "preview/PublishingActions.h"
 
+#include "generator/Generator.h"
 #include "platform/Platform.h"
 #include "preview/PreviewWindows.h"
 #include "project/IntegerText.h"
@@ -104,11 +105,12 @@ void PublishingActions::CopyFilesInto()
 
 QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
 {
-    const QString name = fileName(record_.scrollerName);
-    QStringList files = {name + "newsticns6.js", name + "newsticie.js", name + "newstic.html"};
+    QStringList files = {fileName(Generator::boxFileName(record_, "newsticns6.js")),
+                         fileName(Generator::boxFileName(record_, "newsticie.js")),
+                         fileName(Generator::boxFileName(record_, "newstic.html"))};
     QStringList failures;
     if (record_.bgImageOn == 1) {
-        const QString image = fileName(record_.bgImageName);
+        const QString image = fileName(Generator::imageFileName(record_));
         if (isPlainFileName(image))
             files << image;
         else

@@ -7,6 +7,7 @@
 #include "tests/support/RecordComparison.h"
 #include "tests/support/TemporaryFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -43,6 +44,25 @@ TEST(CommandLineTool, SavingTheDefaultAndResavingItGivesIdenticalBytes)
     read.projectPath = second;
     ASSERT_FALSE(ProjectReader({}).readProject(read));
     expectSameDesign(defaultDesign(), read);
+}
+
+TEST(CommandLineTool, SaveWritesWhatTheWizardWouldAfterLoadingThePages)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("hand.tkp");
+    writeBytes(project, "#%#qvo-effecttype=42endof-qvo-effecttype#%#\r\n"
+                        "#>#qvo-use_this=2endof-qvo-use_this#>#\r\n"
+                        "#>#qvo-titleuse_this=1endof-qvo-titleuse_this#>#\r\n"
+                        "#%#qvo-tiali=7endof-qvo-tiali#%#\r\n"
+                        "#%#qvo-speed=2endof-qvo-speed#%#\r\n"
+                        "#%#qvo-pause=02endof-qvo-pause#%#\r\n");
+    ASSERT_EQ(runTool({"save", "--project", project, "--to", folder.file("saved.tkp")}).status, 0);
+    const std::string saved = readBytes(folder.file("saved.tkp"));
+    for (const char* line :
+         {"#%#qvo-effecttype=-1endof-qvo-effecttype#%#\r\n", "#>#qvo-use_this=0endof-qvo-use_this#>#\r\n",
+          "#>#qvo-titleuse_this=1endof-qvo-titleuse_this#>#\r\n", "#%#qvo-tiali=-1endof-qvo-tiali#%#\r\n",
+          "#%#qvo-speed=2endof-qvo-speed#%#\r\n", "#%#qvo-pause=02endof-qvo-pause#%#\r\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
 }
 
 TEST(CommandLineTool, FileErrorsNameTheFileAndExitWithThree)
@@ -89,6 +109,43 @@ TEST(CommandLineTool, GenerateBringsTheBackgroundImageOrWarns)
     EXPECT_EQ(found.status, 0);
     EXPECT_EQ(found.err, "");
     EXPECT_EQ(readBytes(folder.file("out/sky.jpg")), "JPEG bytes");
+
+    writeBytes(folder.file("sky.jpg"), "newer JPEG");
+    ASSERT_EQ(runTool({"generate", "--project", project, "--out", folder.file("out")}).status, 0);
+    EXPECT_EQ(readBytes(folder.file("out/sky.jpg")), "newer JPEG") << "a stale copy is replaced";
+
+    const ToolRun sameFolder = runTool({"generate", "--project", project, "--out", folder.path()});
+    EXPECT_EQ(sameFolder.status, 0) << sameFolder.err;
+    EXPECT_EQ(readBytes(folder.file("sky.jpg")), "newer JPEG");
+}
+
+TEST(CommandLineTool, GenerateUsesTheUtf8NameOfAWindows1252ImageAndBox)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("cafe.tkp");
+    writeBytes(project,
+               "#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=caf\xe9.jpgendof-qvo-bgimgname#>#"
+               "#%#qvo-nameoftext=caf\xe9_endof-qvo-nameoftext#%#");
+    writeBytes(folder.file("caf\xc3\xa9.jpg"), "JPEG");
+    const ToolRun run = runTool({"generate", "--project", project, "--out", folder.file("out")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readBytes(folder.file("out/caf\xc3\xa9.jpg")), "JPEG");
+    EXPECT_NE(run.out.find("src=\"caf%C3%A9_newstic.html\""), std::string::npos) << run.out;
+    for (const char* file : {"newstic.html", "newsticie.js", "newsticns6.js"})
+        EXPECT_TRUE(std::filesystem::exists(folder.file("out/caf\xc3\xa9_") + file)) << file;
+}
+
+TEST(CommandLineTool, GenerateRefusesAPlaceholderBeforeWritingAndExitsWithOne)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("blow-up.tkp");
+    writeBytes(project, "#%#qvo-leftmargin=psleftvr1psleftvr1endof-qvo-leftmargin#%#");
+    const ToolRun run = runTool({"generate", "--project", project, "--out", folder.file("out")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Step 2, Left margin: holds \"psleftvr1\""), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(!std::filesystem::exists(folder.file("out/preview.html")));
 }
 
 TEST(CommandLineTool, GenerateReportsAFileThatCannotBeWritten)
@@ -100,7 +157,7 @@ TEST(CommandLineTool, GenerateReportsAFileThatCannotBeWritten)
     EXPECT_NE(run.err.find(folder.file("plain") + "/preview.html"), std::string::npos) << run.err;
 }
 
-TEST(CommandLineTool, CheckListsProblemsAndExitsWithOne)
+TEST(CommandLineTool, CheckListsProblemsAndExitsWithOneOrThree)
 {
     const ToolRun clean = runTool({"check"});
     EXPECT_EQ(clean.status, 0);
@@ -114,4 +171,14 @@ TEST(CommandLineTool, CheckListsProblemsAndExitsWithOne)
     EXPECT_NE(bad.out.find("Step 2, Width: \"12px\" is not plain digits"), std::string::npos) << bad.out;
     EXPECT_NE(bad.out.find("Step 1, Name: \"a/b\" holds \"/\""), std::string::npos) << bad.out;
     EXPECT_NE(bad.out.find("Step 4, Messages: there are none"), std::string::npos) << bad.out;
+
+    writeBytes(project, "#>#qvo-use_this=1endof-qvo-use_this#>#"
+                        "#%#qvo-custom_fontface=Sans\\endof-qvo-custom_fontface#%#");
+    const ToolRun face = runTool({"check", "--project", project});
+    EXPECT_NE(face.out.find("Step 3, Text font: the backslash in \"\\\""), std::string::npos)
+        << "the font face is derived as the wizard derives it: " << face.out;
+
+    const ToolRun missing = runTool({"check", "--project", folder.file("missing.tkp")});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.out, "");
 }

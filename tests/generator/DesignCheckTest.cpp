@@ -51,17 +51,77 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
         {"the image position counts only with an image", [](ProjectRecord& r) { r.bgImageX = "-5"; }, {}},
         {"names", [](ProjectRecord& r) { r.scrollerName = ""; }, {"Step 1, Name: empty"}},
         {"unsafe names",
-         [](ProjectRecord& r) { r.scrollerName = "my box"; },
-         {"Step 1, Name: \"my box\" holds \" \""}},
-        {"messages",
+         [](ProjectRecord& r) { r.scrollerName = "my:box"; },
+         {"Step 1, Name: \"my:box\" holds \":\""}},
+        {"names that addresses encode",
+         [](ProjectRecord& r) { r.scrollerName = "my box #1 caf\xc3\xa9_"; },
+         {}},
+        {"single quotes in links",
          [](ProjectRecord& r) {
-             r.replaceMessage(0, {"ends\\", "also\\", "it's", "_parent"});
-             r.replaceMessage(1, {"t", "x", "#", "_top"});
-             r.replaceMessage(2, {"t", "x", "c:\\site", "_top"});
+             r.replaceMessage(0, {"t", "x", "http://a.example/it's", "_parent"});
+             r.replaceMessage(1, {"t", "x", "http://a.example/it's", "_blank"});
+             r.replaceMessage(2, {"t", "x", "javascript:alert('hi')", "_top"});
          },
-         {"Step 4, message 1, Title: ends in a backslash", "Step 4, message 1, Text: ends in a backslash",
-          "Step 4, message 1, Link: holds a single quote", "Step 4, message 2, Link: \"#\" has one to three",
-          "Step 4, message 3, Link: holds a backslash"}},
+         {"Step 4, message 1, Link: holds a single quote, and the target \"_parent\""}},
+        {"short links",
+         [](ProjectRecord& r) {
+             r.replaceMessage(1, {"t", "x", "#", "_top"});
+             r.replaceMessage(2, {"t", "x", "", "_top"});
+         },
+         {"Step 4, message 2, Link: \"#\" has one to three"}},
+        {"backslashes that are written doubled",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"Say \\\"hi\\\" now", "C:\\xampp", "http://a.example/", "frame\\"});
+             r.replaceMessage(1, {"ends\\", "c:\\users", "http://a.example/", "_blank"});
+         },
+         {"Step 4, message 1, Title: the backslash in \"\\\"\" cannot go into the script as it is",
+          "Step 4, message 1, Text: the backslash in \"\\x\" cannot go into the script as it is",
+          "Step 4, message 1, Target: the backslash in \"\\\" cannot go into the script as it is",
+          "Step 4, message 2, Title: the backslash in \"\\\" cannot go into the script as it is",
+          "Step 4, message 2, Text: the backslash in \"\\u\" cannot go into the script as it is"}},
+        {"escapes an author means are no problem",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"caf\\u00e9 \\x41", "one\\ntwo \\\\ \\'", "http://a.example/", "_blank"});
+         },
+         {}},
+        {"escapes that only drop the backslash",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"t", "c:\\site", "http://a.example/\\s", "_blank"});
+         },
+         {"Step 4, message 1, Text: \"\\s\" is read as a JavaScript escape and shows as \"s\"",
+          "Step 4, message 1, Link: \"\\s\" is read as a JavaScript escape"}},
+        {"a backslash reaching a link that a script opens",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"t", "x", "http://a.example/a\\\\b", "_top"});
+             r.replaceMessage(1, {"t", "x", "http://a.example/a\\\\b", "_blank"});
+         },
+         {"Step 4, message 1, Link: holds a backslash, and the target \"_top\""}},
+        {"font faces",
+         [](ProjectRecord& r) {
+             r.textFontFace = "\"Times New Roman\", serif";
+             r.titleFontFace = "Sans\\";
+         },
+         {"Step 3, Title font: the backslash in \"\\\" cannot go into the script as it is"}},
+        {"leading zeros",
+         [](ProjectRecord& r) {
+             r.pause = "02";
+             r.scrollDelay = "040";
+             r.leftMargin = "010";
+             r.topMargin = "0";
+         },
+         {"Step 2, Left margin: \"010\" has a leading zero, which scripts may read as an octal number; it "
+          "is written as 10.",
+          "Step 4, Scroll delay: \"040\" has a leading zero", "Step 4, Pause: \"02\" has a leading zero"}},
+        {"placeholders",
+         [](ProjectRecord& r) {
+             r.width = "1ticwvr5";
+             r.textFontFace = "Arial window.onload=initte;";
+             r.pause = "//buildergenlink";
+         },
+         {"Step 2, Width: \"1ticwvr5\" is not plain digits",
+          "Step 4, Pause: \"//buildergenlink\" is not plain",
+          "Step 2, Width: holds \"ticwvr5\", which the generator looks for in its scripts",
+          "Step 3, Text font: holds \"window.onload=initte;\"", "Step 4, Pause: holds \"//buildergenlink\""}},
         {"no messages", [](ProjectRecord& r) { r.clearMessages(); }, {"Step 4, Messages: there are none"}},
         {"lists",
          [](ProjectRecord& r) {
@@ -72,12 +132,30 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
              r.textFontIndex = 99;
          },
          {"Step 3, Title font type: 13 is outside its list (0 to 12)", "Step 3, Text style: 4 is outside"}},
+        {"a transition speed counts for faders and the page scroller only",
+         [](ProjectRecord& r) {
+             r.transitionSpeed = 7;
+             r.scrollMode = 0;
+         },
+         {}},
+        {"a transition speed in page mode",
+         [](ProjectRecord& r) {
+             r.transitionSpeed = 7;
+             r.scrollMode = 1;
+         },
+         {"Step 4, Transition speed: 7 is outside its list (0 to 3)"}},
         {"a fader's transition",
          [](ProjectRecord& r) {
              r.effectStyle = 1;
              r.effectType = 9;
          },
          {"Step 4, Transition effect: 9 is outside its list (0 to 8)"}},
+        {"a fader's transition speed",
+         [](ProjectRecord& r) {
+             r.effectStyle = 1;
+             r.transitionSpeed = -1;
+         },
+         {"Step 4, Transition speed: -1 is outside its list"}},
         {"a missing image",
          [](ProjectRecord& r) {
              r.bgImageOn = 1;
@@ -97,12 +175,27 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
     }
 }
 
-TEST(DesignCheck, APresentImageIsNoProblem)
+TEST(DesignCheck, APresentImageIsNoProblemUnlessItsAddressHadToBeEncoded)
 {
     TemporaryFolder folder;
     std::ofstream(folder.file("sky.jpg")) << "image";
+    std::ofstream(folder.file("my sky (1).jpg")) << "image";
+    std::ofstream(folder.file("caf\xc3\xa9.jpg")) << "image";
     ProjectRecord record = defaultDesign();
     record.bgImageOn = 1;
     record.bgImageName = "sky.jpg";
     EXPECT_TRUE(DesignCheck::problems(record, folder.path()).empty());
+
+    record.bgImageName = "my sky (1).jpg";
+    EXPECT_EQ(DesignCheck::problems(record, folder.path()),
+              std::vector<std::string>{"Step 2, Background image: \"my sky (1).jpg\" holds characters that a "
+                                       "web address cannot hold as they are; the page asks for it "
+                                       "percent-encoded, as \"my%20sky%20%281%29.jpg\", so keep the file's "
+                                       "name exactly as it is."});
+
+    record.bgImageName = "caf\xe9.jpg";
+    record.scrollerName = "caf\xe9_";
+    const auto found = DesignCheck::problems(record, folder.path());
+    ASSERT_EQ(found.size(), 1u) << "the windows-1252 name is found under its UTF-8 form";
+    EXPECT_NE(found[0].find("\"caf%C3%A9.jpg\""), std::string::npos) << found[0];
 }

@@ -5,6 +5,7 @@
 #include "tests/support/TemporaryFolder.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,8 +47,13 @@ TEST(GenerationRun, TheDefaultDesignGivesTheHandWrittenTextsAndFiles)
     EXPECT_EQ(LinkCode::linkClickCode(), fixture("link-code.js"));
     EXPECT_EQ(readBytes(folder.file("preview.html")), fixture("default-preview.html"));
     EXPECT_EQ(readBytes(folder.file("scroller_newstic.html")), fixture("default-host-page.html"));
-    EXPECT_EQ(readBytes(folder.file("scroller_newsticns6.js")), texts.standardsScriptText);
-    EXPECT_EQ(readBytes(folder.file("scroller_newsticie.js")), texts.ieScriptText);
+    for (const char* script : {"scroller_newsticns6.js", "scroller_newsticie.js"}) {
+        const std::string written = readBytes(folder.file(script));
+        EXPECT_EQ(written.substr(0, written.find("\r\n", written.find("var mc=")) + 4),
+                  fixture("default-data-script.js") + "\r\n")
+            << script;
+        EXPECT_EQ(occurrences(written, fixture("link-code.js")), 1u) << script;
+    }
     EXPECT_EQ(Generator::generatedFilesText(record), fixture("default-file-list.txt"));
 }
 
@@ -63,7 +69,7 @@ TEST(GenerationRun, EachScriptIsTheDataScriptThenOneLineOfRuntimeWithTheLinkCode
             ASSERT_FALSE(Generator::GenerateOutputs(record, texts));
             for (const std::string* script : {&texts.standardsScriptText, &texts.ieScriptText}) {
                 SCOPED_TRACE("style " + std::to_string(style) + " mode " + std::to_string(mode));
-                const std::string head = texts.messageDataScript + "\r\n";
+                const std::string head = fixture("default-data-script.js") + "\r\n";
                 ASSERT_EQ(script->substr(0, head.size()), head);
                 const std::string runtime = script->substr(head.size());
                 EXPECT_EQ(occurrences(runtime, LinkCode::linkClickCode()), 1u);
@@ -121,4 +127,75 @@ TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPag
         EXPECT_FALSE(std::filesystem::exists(folder.file("sub/box_newstic.html")));
         EXPECT_FALSE(std::filesystem::exists(folder.path() + "/../escape_newstic.html"));
     }
+}
+
+TEST(GenerationRun, BrokenInputGivesScriptsThatShowWhatWasTyped)
+{
+    TemporaryFolder folder;
+    ProjectRecord record = designIn(folder);
+    record.scrollerName = "caf\xe9_";
+    record.replaceMessage(0, {"Say \\\"hi\\\" now", "C:\\xampp", "http://a.example/", "_parent"});
+    record.textFontFace = "\"Times New Roman\", serif";
+    record.pause = "02";
+    record.scrollDelay = "040";
+    record.leftMargin = "010";
+    record.width = "0180";
+    record.bgImageOn = 1;
+    record.bgImageName = "my sky (1).jpg";
+    GeneratedTexts texts;
+    ASSERT_FALSE(Generator::GenerateOutputs(record, texts));
+
+    const std::string standards = readBytes(folder.file("caf\xc3\xa9_newsticns6.js"));
+    const std::string ie = readBytes(folder.file("caf\xc3\xa9_newsticie.js"));
+    for (const std::string* script : {&standards, &ie}) {
+        EXPECT_EQ(
+            occurrences(*script, "titlea[0] = \"Say \\\\\\\"hi\\\\\\\" now\";texta[0] = \"C:\\\\xampp\";"),
+            1u);
+        EXPECT_EQ(occurrences(*script, "FONT-FAMILY: 'Times New Roman', serif;"), 1u);
+        EXPECT_EQ(occurrences(*script, "dotrans,2000+40);"), 1u);
+        EXPECT_EQ(occurrences(*script, "tmpv=180-8-10-"), 1u);
+    }
+    const std::string host = readBytes(folder.file("caf\xc3\xa9_newstic.html"));
+    EXPECT_EQ(occurrences(host, ";width:180; height:215;"), 1u);
+    EXPECT_EQ(occurrences(host, "background-image: url(my%20sky%20%281%29.jpg);"), 1u);
+    EXPECT_EQ(occurrences(host, "sr\"+\"c=\\\"caf%C3%A9_newsticie.js\\\""), 1u);
+    EXPECT_EQ(occurrences(host, "sr\"+\"c=\\\"caf%C3%A9_newsticns6.js\\\""), 1u);
+    const std::string snippet =
+        "<iframe width=\"180\" height=\"215\" src=\"caf%C3%A9_newstic.html\" SCROLLING=\"no\" "
+        "FRAMEBORDER=\"0\" border=0></iframe>";
+    EXPECT_EQ(texts.embedSnippet, snippet);
+    EXPECT_EQ(occurrences(readBytes(folder.file("preview.html")), "<center>\r\n" + snippet + "\r\n</center>"),
+              1u);
+    EXPECT_EQ(record.pause, "02") << "the design keeps the text as typed";
+}
+
+TEST(GenerationRun, AValueHoldingAPlaceholderIsRefusedBeforeAnythingIsWritten)
+{
+    const std::vector<std::pair<std::function<void(ProjectRecord&)>, std::string>> cases = {
+        {[](ProjectRecord& r) { r.leftMargin = "psleftvr1psleftvr1"; },
+         "Step 2, Left margin: holds \"psleftvr1\""},
+        {[](ProjectRecord& r) { r.titleFontFace = "x textfontfamily_vr22"; },
+         "Step 3, Title font: holds \"textfontfamily_vr22\""},
+        {[](ProjectRecord& r) { r.pause = "1hangipixeldepause"; },
+         "Step 4, Pause: holds \"hangipixeldepause\""},
+        {[](ProjectRecord& r) { r.textFontFace = "window.onload=initte;"; },
+         "Step 3, Text font: holds \"window.onload=initte;\""},
+    };
+    for (const auto& [change, message] : cases) {
+        TemporaryFolder folder;
+        ProjectRecord record = designIn(folder);
+        change(record);
+        GeneratedTexts texts;
+        const auto error = Generator::GenerateOutputs(record, texts);
+        ASSERT_TRUE(error) << message;
+        EXPECT_EQ(error->code(), GenerationError::DesignRefused);
+        EXPECT_EQ(error->message().rfind(message, 0), 0u) << error->message();
+        EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << message;
+    }
+    TemporaryFolder folder;
+    ProjectRecord record = designIn(folder);
+    record.replaceMessage(0, {"psleftvr1", "ticwvr5", "http://a.example/tichvr6", "_top"});
+    GeneratedTexts texts;
+    ASSERT_FALSE(Generator::GenerateOutputs(record, texts)) << "messages are never substituted";
+    EXPECT_EQ(occurrences(readBytes(folder.file("scroller_newsticie.js")), "titlea[0] = \"psleftvr1\";"), 1u);
 }

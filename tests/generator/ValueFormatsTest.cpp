@@ -14,7 +14,7 @@ TEST(ValueFormats, PausesFollowTheTextAndTheSpeedAllowance)
     };
     const std::vector<Case> cases = {
         {"3", 1, "3000", "3000", "4000"},   {"", 0, "000", "0", "2000"},
-        {"02", 2, "02000", "2000", "2600"}, {"2", 3, "2000", "2000", "2400"},
+        {"02", 2, "2000", "2000", "2600"},  {"2", 3, "2000", "2000", "2400"},
         {"5", 7, "5000", "5000", "0"},      {"5", -1, "5000", "5000", "0"},
         {"3s", 1, "3s000", "3000", "4000"}, {"3000000", 1, "3000000000", "3000000000", "3000001000"},
     };
@@ -24,6 +24,18 @@ TEST(ValueFormats, PausesFollowTheTextAndTheSpeedAllowance)
         EXPECT_EQ(ValueFormats::pauseMilliseconds(c.pause), c.milliseconds);
         EXPECT_EQ(ValueFormats::iePause(c.pause, c.speed), c.ie);
     }
+}
+
+TEST(ValueFormats, NumbersLoseTheirLeadingZerosAndOtherTextStaysAsTyped)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"02", "2"},      {"040", "40"},    {"010", "10"},        {"0", "0"},       {"000", "0"},
+        {"180", "180"},   {"100", "100"},   {"-010", "-10"},      {"+07", "+7"},    {" 08", " 8"},
+        {"007px", "7px"}, {"0.5", "0.5"},   {"00.5", "0.5"},      {"0x1F", "0x1F"}, {"", ""},
+        {"abc", "abc"},   {"a010", "a010"}, {"10 010", "10 010"},
+    };
+    for (const auto& [typed, written] : cases)
+        EXPECT_EQ(ValueFormats::number(typed), written) << "\"" << typed << "\"";
 }
 
 TEST(ValueFormats, ColoursAndWords)

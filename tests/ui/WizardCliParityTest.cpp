@@ -66,9 +66,9 @@ const Project projects[] = {
 
 const char* const generatedFiles[] = {"preview.html", "newstic.html", "newsticns6.js", "newsticie.js"};
 
-std::string fileName(const char* generated, const std::string& scrollerName)
+std::string fileName(const char* generated, const ProjectRecord& record)
 {
-    return std::string(generated) == "preview.html" ? generated : scrollerName + generated;
+    return std::string(generated) == "preview.html" ? generated : Generator::boxFileName(record, generated);
 }
 
 } // namespace
@@ -98,7 +98,7 @@ TEST(WizardCliParity, TheWizardGeneratesWhatTheToolGeneratesForTheSameProject)
         ASSERT_FALSE(Generator::GenerateOutputs(record, texts).has_value());
 
         for (const char* generated : generatedFiles) {
-            const std::string name = fileName(generated, record.scrollerName);
+            const std::string name = fileName(generated, record);
             SCOPED_TRACE(name);
             const std::string wizardBytes = readBytes(harness.workFile(name));
             EXPECT_FALSE(wizardBytes.empty());
