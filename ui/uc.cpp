@@ -1,5 +1,6 @@
 #include "ui/uc.h"
 
+#include "generator/DesignCheck.h"
 #include "generator/Generator.h"
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -40,11 +42,14 @@ uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(previewGroup());
     left->addWidget(filesGroup(), 1);
-    auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(8, 8, 8, 8);
+    auto* columns = new QHBoxLayout;
     columns->setSpacing(10);
     columns->addLayout(left);
     columns->addWidget(snippetGroup(), 1);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addLayout(columns, 1);
+    page->addWidget(findingsNotice());
 }
 
 QWidget* uc::previewGroup()
@@ -95,6 +100,54 @@ QWidget* uc::filesGroup()
     return group;
 }
 
+// Shown only when the check finds something; it informs and never stands in the way of publishing.
+QWidget* uc::findingsNotice()
+{
+    findingsNotice_ = new QFrame;
+    findingsNotice_->setObjectName("findingsNotice");
+    findingsNotice_->setFrameShape(QFrame::StyledPanel);
+    findingsNotice_->setAutoFillBackground(true);
+    QPalette shade = findingsNotice_->palette();
+    shade.setColor(QPalette::Window, QColor(255, 244, 206));
+    shade.setColor(QPalette::WindowText, QColor(60, 45, 0));
+    findingsNotice_->setPalette(shade);
+
+    findingsTitle_ = new QLabel;
+    findingsTitle_->setObjectName("findingsTitle");
+    findingsTitle_->setWordWrap(true);
+    findingsList_ = new QListWidget;
+    findingsList_->setObjectName("findingsList");
+    findingsList_->setWordWrap(true);
+    findingsList_->setAlternatingRowColors(true);
+    findingsList_->setSelectionMode(QAbstractItemView::NoSelection);
+    findingsList_->setFocusPolicy(Qt::TabFocus);
+    findingsList_->setMaximumHeight(72);
+    findingsList_->setAccessibleName(tr("Design check findings"));
+
+    auto* layout = new QVBoxLayout(findingsNotice_);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    layout->addWidget(findingsTitle_);
+    layout->addWidget(findingsList_);
+    findingsNotice_->hide();
+    return findingsNotice_;
+}
+
+void uc::showFindings()
+{
+    const std::vector<std::string> findings = DesignCheck::problems(record_, record_.workFolder);
+    findingsList_->clear();
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record_);
+    for (const std::string& finding : findings) {
+        auto* item = new QListWidgetItem(RecordText::shown(encoding, finding), findingsList_);
+        item->setToolTip(item->text());
+    }
+    const QString count = findings.size() == 1 ? tr("1 thing") : tr("%1 things").arg(findings.size());
+    findingsTitle_->setText(
+        tr("The files are written. The design check found %1 to fix in the steps named:").arg(count));
+    findingsNotice_->setVisible(!findings.empty());
+}
+
 bool uc::GenerateOutputs()
 {
     if (const auto error = Generator::GenerateOutputs(record_, texts_)) {
@@ -104,6 +157,7 @@ bool uc::GenerateOutputs()
     snippetEdit_->setPlainText(RecordText::shown(record_, texts_.embedSnippet));
     generatedFilesEdit_->setPlainText(
         withoutCarriageReturns(RecordText::shown(record_, Generator::generatedFilesText(record_))));
+    showFindings();
     return true;
 }
 

@@ -6,6 +6,9 @@
 
 class Platform;
 class ProjectRecord;
+class QFrame;
+class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -18,8 +21,9 @@ class uc : public QWidget
 public:
     uc(const ProjectRecord& record, Platform& platform, QWidget* parent = nullptr);
 
-    // Writes the files into the working folder and fills both boxes; on a file error the user is told,
-    // the boxes keep their text and the result is false.
+    // Writes the files into the working folder, fills both boxes and shows what the design check finds
+    // in the design just generated; on an error the user is told, the boxes keep their text and the
+    // result is false.
     bool GenerateOutputs();
 
     void setPreviewButtonCaption(const QString& caption);
@@ -36,6 +40,8 @@ private:
     QWidget* previewGroup();
     QWidget* snippetGroup();
     QWidget* filesGroup();
+    QWidget* findingsNotice();
+    void showFindings();
 
     const ProjectRecord& record_;
     Platform& platform_;
@@ -43,4 +49,7 @@ private:
     QPushButton* previewButton_;
     QPlainTextEdit* snippetEdit_;
     QPlainTextEdit* generatedFilesEdit_;
+    QFrame* findingsNotice_ = nullptr;
+    QLabel* findingsTitle_ = nullptr;
+    QListWidget* findingsList_ = nullptr;
 };

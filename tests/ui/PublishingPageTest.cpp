@@ -6,11 +6,13 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,10 +51,47 @@ TEST_F(PublishingPage, GenerationFillsTheSnippetAndTheFileNames)
         control<QPlainTextEdit>("snippetEdit")->toPlainText(),
         "<iframe width=\"300\" height=\"215\" src=\"news_newstic.html\" SCROLLING=\"no\" FRAMEBORDER=\"0\" "
         "border=0></iframe>");
-    EXPECT_EQ(page.snippetText(), control<QPlainTextEdit>("snippetEdit")->toPlainText());
     EXPECT_EQ(control<QPlainTextEdit>("generatedFilesEdit")->toPlainText(),
               "news_newstic.html\nnews_newsticie.js\nnews_newsticns6.js");
-    EXPECT_EQ(page.generatedTexts().embedSnippet, page.snippetText().toStdString());
+    EXPECT_FALSE(control<QFrame>("findingsNotice")->isVisibleTo(&page)) << "the default design is sound";
+}
+
+TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutStoppingThem)
+{
+    record.replaceMessage(1, {"Say \\\"hi\\\" now", "Body", "http://a.example/", "_blank"});
+    record.pause = "02";
+    ASSERT_TRUE(page.GenerateOutputs());
+
+    EXPECT_TRUE(std::filesystem::exists(folder.file("scroller_newsticie.js")));
+    auto* notice = control<QFrame>("findingsNotice");
+    EXPECT_TRUE(notice->isVisibleTo(&page));
+    auto* list = control<QListWidget>("findingsList");
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Step 4, Pause: \"02\" has a leading zero")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Step 4, message 2, Title: the backslash in \"\\\"\""))
+        << lines[1].toStdString();
+    EXPECT_TRUE(control<QLabel>("findingsTitle")->text().contains("found 2 things to fix"))
+        << control<QLabel>("findingsTitle")->text().toStdString();
+
+    record.pause = "2";
+    record.replaceMessage(1, {"Features", "Body", "http://a.example/", "_blank"});
+    ASSERT_TRUE(page.GenerateOutputs());
+    EXPECT_FALSE(notice->isVisibleTo(&page)) << "a mended design clears the notice";
+}
+
+TEST_F(PublishingPage, AWindows1252DesignShowsItsFindingsAsCharacters)
+{
+    record.scrollerName = "caf\xe9_";
+    record.replaceMessage(0, {"caf\xe9\\", "x", "http://a.example/", "_blank"});
+    ASSERT_TRUE(page.GenerateOutputs());
+    auto* list = control<QListWidget>("findingsList");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_TRUE(list->item(0)->text().startsWith(
+        QString::fromUtf8("Step 4, message 1, Title: the backslash in \"\\\"")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("caf\xc3\xa9_newstic.html")));
 }
 
 TEST_F(PublishingPage, AFailedRunNamesTheFileAndKeepsTheBoxes)

@@ -71,6 +71,16 @@ TEST(Screenshots, EveryStepOfTheWizard)
     }
 }
 
+TEST(Screenshots, StepFiveWithTheFindingsOfTheCheck)
+{
+    WizardHarness harness;
+    harness.goToStep(3);
+    harness.typeInto("pauseEdit", "02");
+    harness.record().replaceMessage(0, {"Say \\\"hi\\\" now", "C:\\xampp", "http://a.example/it's", "_top"});
+    harness.goToStep(CQuorvoDlg::publishingStep);
+    saveAndCheck(&harness.wizard(), "step5-findings");
+}
+
 TEST(Screenshots, MessageEditors)
 {
     WizardHarness harness;
