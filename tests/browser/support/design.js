@@ -60,6 +60,55 @@ const DEFAULT_DESIGN = Object.freeze({
     ],
 });
 
+// Every value differs from every other, so that a value in the place of another shows in the browser; the
+// same design as tests/data/generator/asymmetric, whose NOTES.md lists the values.
+const ASYMMETRIC_DESIGN = Object.freeze({
+    ...DEFAULT_DESIGN,
+    width: '317',
+    height: '229',
+    topMargin: '6',
+    leftMargin: '11',
+    bottomMargin: '14',
+    rightMargin: '3',
+    paragraphSpace: '7',
+    scrollerName: 'asym_',
+    textCustomFont: 'Georgia, serif',
+    titleCustomFont: 'Courier New, monospace',
+    textFontSize: '10',
+    titleFontSize: '13',
+    textLineHeight: '15',
+    titleLineHeight: '19',
+    textStyle: 2,
+    titleStyle: 1,
+    textDecoration: 1,
+    textHoverDecoration: 0,
+    titleDecoration: 0,
+    titleHoverDecoration: 1,
+    alignment: 2,
+    bgColor: [250, 240, 230],
+    textColor: [17, 34, 51],
+    titleColor: [68, 85, 102],
+    textHoverColor: [119, 0, 136],
+    titleHoverColor: [153, 170, 0],
+    borderColor: [204, 0, 17],
+    borderWidth: '2',
+    borderStyle: 2,
+    bgImageOn: 1,
+    bgImageName: 'asym-bg.png',
+    bgImageX: '21',
+    bgImageY: '9',
+    effectStyle: 0,
+    effectType: 4,
+    transitionSpeed: 3,
+    scrollMode: 0,
+    scrollDelay: '41',
+    pause: '5',
+    messages: [
+        { title: 'First title', text: 'Body one<br>second line', link: 'http://example.test/one', target: '_blank' },
+        { title: 'Second', text: 'Body two', link: '', target: '' },
+    ],
+});
+
 // Line heights in points that are whole pixels (15pt = 20px, 12pt = 16px): a message with a one-line title
 // and a one-line text is then exactly EVEN_MESSAGE_HEIGHT pixels tall in every engine.
 const EVEN_LINES = Object.freeze({ titleLineHeight: '15', textLineHeight: '12' });
@@ -154,4 +203,4 @@ function evenMessages(count, fields = () => ({})) {
     }));
 }
 
-module.exports = { DEFAULT_DESIGN, EVEN_LINES, EVEN_MESSAGE_HEIGHT, design, evenMessages, projectText };
+module.exports = { ASYMMETRIC_DESIGN, DEFAULT_DESIGN, EVEN_LINES, EVEN_MESSAGE_HEIGHT, design, evenMessages, projectText };
