@@ -27,7 +27,6 @@ public:
     bool GenerateOutputs();
 
     void setPreviewButtonCaption(const QString& caption);
-    const GeneratedTexts& generatedTexts() const { return texts_; }
     QString snippetText() const;
 
 signals:

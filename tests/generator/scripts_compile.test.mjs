@@ -37,6 +37,7 @@ const tricky = [
   { title: 'Say "hi"', text: 'It\'s <b>here</b>\r\nand "there"\nnow', link: 'http://x/?q="1"', target: '_parent' },
   { title: 'Schön ж 日本 😀', text: 'line one\r\nline two', link: 'javascript:alert("ö")', target: 'a"b\nc' },
   { title: '<i>\'single\'</i>', text: '', link: '', target: '' },
+  { title: 'Say \\"hi\\" now\\', text: 'C:\\xampp c:\\users \\u{110000} \\x4 end\\', link: 'c:\\x', target: 'frame\\' },
 ];
 
 const designs = [];
@@ -45,7 +46,7 @@ for (const [style, mode] of [[0, 0], [0, 1], [0, 2], [1, 0]]) {
   designs.push({ name: `style ${style} mode ${mode}, default messages`, text: project(base, tricky.slice(2)) });
   designs.push({
     name: `style ${style} mode ${mode}, quotes, accents and line breaks in every field`,
-    text: project({ ...base, custom_fontface: 'Schön\r\nSans,serif', titlecustom_fontface: 'Ünï\nFace' }, tricky),
+    text: project({ ...base, custom_fontface: 'Schön\r\nSans,serif', titlecustom_fontface: '"Ünï\nFace", C:\\x\\' }, tricky),
   });
   designs.push({ name: `style ${style} mode ${mode}, no messages`, text: project(base, []) });
 }

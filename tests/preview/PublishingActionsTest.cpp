@@ -104,7 +104,9 @@ TEST(PublishingActions, CopyPutsExactlyTheSnippetOnTheClipboardAndPreviewInBrows
 {
     PublishingHarness h;
     h.generate();
-    h.platform.expectClipboard(QString::fromStdString(h.page.generatedTexts().embedSnippet));
+    h.platform.expectClipboard(
+        "<iframe width=\"180\" height=\"215\" src=\"scroller_newstic.html\" SCROLLING=\"no\" "
+        "FRAMEBORDER=\"0\" border=0></iframe>");
     h.click("copyButton");
     h.platform.expectOpenUrl(QUrl::fromLocalFile(h.work("preview.html")));
     h.click("previewInBrowserButton");

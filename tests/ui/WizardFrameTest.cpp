@@ -232,9 +232,17 @@ TEST(WizardFrame, IsAFixedSizeWindowWithMinimiseButAnyMaximise)
     for (int i = 0; i < harness.tabs()->count(); ++i)
         captions << harness.tabs()->tabText(i);
     EXPECT_EQ(captions, QStringList({"Step 1", "Step 2", "Step 3", "Step 4", "Step 5"}));
+    // Every page has the same size, whole inside the frame that the tabs switch.
+    QWidget* frame = harness.find<QWidget>("pageFrame");
+    std::vector<QWidget*> pages = {wizard.publishingPage()};
     for (int step = 0; step < CQuorvoDlg::stepCount - 1; ++step)
-        EXPECT_EQ(wizard.stepPage(step)->size(), CQuorvoDlg::pageSize);
-    EXPECT_EQ(wizard.publishingPage()->size(), CQuorvoDlg::pageSize);
+        pages.push_back(wizard.stepPage(step));
+    for (QWidget* page : pages) {
+        EXPECT_EQ(page->parentWidget(), frame);
+        EXPECT_EQ(page->size(), pages.front()->size());
+        EXPECT_TRUE(frame->rect().contains(page->geometry())) << page->metaObject()->className();
+    }
+    EXPECT_TRUE(wizard.rect().contains(QRect(frame->mapTo(&wizard, QPoint(0, 0)), frame->size())));
 }
 
 TEST(WizardFrame, F1AndTheContextMenuOpenTheAboutBox)
