@@ -39,7 +39,9 @@ struct ListField
     bool used;
 };
 
-bool isPlainEscape(char32_t c)
+// The characters after a backslash that make an escape of their own; before any other the backslash only
+// vanishes.
+bool hasEscapeMeaning(char32_t c)
 {
     return std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
 }
@@ -140,19 +142,20 @@ void DesignCheck::checkMessages(const ProjectRecord& record, std::vector<std::st
 {
     if (record.messageCount() == 0)
         found.push_back("Step 4, Messages: there are none; the news box stays empty.");
+    const ScriptText script(record);
     for (int i = 0; i < record.messageCount(); ++i) {
         const Message m = record.message(i);
         const std::string where = "Step 4, message " + std::to_string(i + 1);
-        checkBackslashes(record, where + ", Title", m.title, true, found);
-        checkBackslashes(record, where + ", Text", m.text, true, found);
-        checkBackslashes(record, where + ", Link", m.link, true, found);
-        checkBackslashes(record, where + ", Target", m.target, true, found);
-        checkLink(record, m, where, found);
+        checkBackslashes(script, where + ", Title", m.title, true, found);
+        checkBackslashes(script, where + ", Text", m.text, true, found);
+        checkBackslashes(script, where + ", Link", m.link, true, found);
+        checkBackslashes(script, where + ", Target", m.target, true, found);
+        checkLink(script, m, where, found);
     }
 }
 
 // A link that goes to the parent or top window is put into a single-quoted string and evaluated.
-void DesignCheck::checkLink(const ProjectRecord& record, const Message& m, const std::string& where,
+void DesignCheck::checkLink(const ScriptText& script, const Message& m, const std::string& where,
                             std::vector<std::string>& found)
 {
     if (!m.link.empty() && m.link.size() <= 3) {
@@ -169,7 +172,7 @@ void DesignCheck::checkLink(const ProjectRecord& record, const Message& m, const
         found.push_back(where + ", Link: holds a single quote, and the target " + quoted(m.target) +
                         " opens it through a script; a click on the message fails with a script error "
                         "instead of opening the address.");
-    const std::u32string link = ScriptText(record).characters(m.link);
+    const std::u32string link = script.characters(m.link);
     const std::vector<bool> doubled = ScriptText::literalBackslashes(link, true);
     bool backslashArrives = false;
     for (std::size_t at = 0; at < link.size(); ++at) {
@@ -188,19 +191,20 @@ void DesignCheck::checkLink(const ProjectRecord& record, const Message& m, const
 
 void DesignCheck::checkFontFaces(const ProjectRecord& record, std::vector<std::string>& found)
 {
-    checkBackslashes(record, "Step 3, Text font", record.textFontFace, false, found);
-    checkBackslashes(record, "Step 3, Title font", record.titleFontFace, false, found);
+    const ScriptText script(record);
+    checkBackslashes(script, "Step 3, Text font", record.textFontFace, false, found);
+    checkBackslashes(script, "Step 3, Title font", record.titleFontFace, false, found);
 }
 
 // Backslashes pass into the scripts so that authors may write JavaScript escapes; those that would break
 // the script are written doubled, those that only vanish are worth a word.
-void DesignCheck::checkBackslashes(const ProjectRecord& record, const std::string& field,
+void DesignCheck::checkBackslashes(const ScriptText& script, const std::string& field,
                                    const std::string& value, bool quotesEscaped,
                                    std::vector<std::string>& found)
 {
     if (value.find('\\') == std::string::npos)
         return;
-    const std::u32string text = ScriptText(record).characters(value);
+    const std::u32string text = script.characters(value);
     const std::vector<bool> doubled = ScriptText::literalBackslashes(text, quotesEscaped);
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] != '\\')
@@ -213,7 +217,7 @@ void DesignCheck::checkBackslashes(const ProjectRecord& record, const std::strin
                 "text exactly as typed.");
             return;
         }
-        if (!isPlainEscape(text[at + 1])) {
+        if (!hasEscapeMeaning(text[at + 1])) {
             found.push_back(field + ": " + quoted(typed) + " is read as a JavaScript escape and shows as " +
                             quoted(typed.substr(1)) + "; type \\\\ for a backslash.");
             return;

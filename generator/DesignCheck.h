@@ -2,6 +2,8 @@
 
 #include "project/ProjectRecord.h"
 
+class ScriptText;
+
 #include <string>
 #include <vector>
 
@@ -19,12 +21,11 @@ private:
     static void checkPlaceholders(const ProjectRecord& record, std::vector<std::string>& found);
     static void checkName(const ProjectRecord& record, std::vector<std::string>& found);
     static void checkMessages(const ProjectRecord& record, std::vector<std::string>& found);
-    static void checkLink(const ProjectRecord& record, const Message& message, const std::string& where,
+    static void checkLink(const ScriptText& script, const Message& message, const std::string& where,
                           std::vector<std::string>& found);
     static void checkFontFaces(const ProjectRecord& record, std::vector<std::string>& found);
-    static void checkBackslashes(const ProjectRecord& record, const std::string& field,
-                                 const std::string& value, bool quotesEscaped,
-                                 std::vector<std::string>& found);
+    static void checkBackslashes(const ScriptText& script, const std::string& field, const std::string& value,
+                                 bool quotesEscaped, std::vector<std::string>& found);
     static void checkLists(const ProjectRecord& record, std::vector<std::string>& found);
     static void checkImage(const ProjectRecord& record, const std::string& imageFolder,
                            std::vector<std::string>& found);
