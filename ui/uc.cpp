@@ -42,14 +42,14 @@ uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(previewGroup());
     left->addWidget(filesGroup(), 1);
-    auto* columns = new QHBoxLayout;
+    auto* right = new QVBoxLayout;
+    right->addWidget(snippetGroup(), 1);
+    right->addWidget(findingsNotice());
+    auto* columns = new QHBoxLayout(this);
+    columns->setContentsMargins(8, 8, 8, 8);
     columns->setSpacing(10);
     columns->addLayout(left);
-    columns->addWidget(snippetGroup(), 1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 8, 8, 8);
-    page->addLayout(columns, 1);
-    page->addWidget(findingsNotice());
+    columns->addLayout(right, 1);
 }
 
 QWidget* uc::previewGroup()
@@ -121,7 +121,7 @@ QWidget* uc::findingsNotice()
     findingsList_->setAlternatingRowColors(true);
     findingsList_->setSelectionMode(QAbstractItemView::NoSelection);
     findingsList_->setFocusPolicy(Qt::TabFocus);
-    findingsList_->setMaximumHeight(72);
+    findingsList_->setMaximumHeight(fontMetrics().lineSpacing() * 6);
     findingsList_->setAccessibleName(tr("Design check findings"));
 
     auto* layout = new QVBoxLayout(findingsNotice_);

@@ -132,10 +132,16 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
              r.textFontIndex = 99;
          },
          {"Step 3, Title font type: 13 is outside its list (0 to 12)", "Step 3, Text style: 4 is outside"}},
-        {"a transition speed counts for faders and the page scroller only",
+        {"a transition speed has no effect in wait mode",
          [](ProjectRecord& r) {
              r.transitionSpeed = 7;
              r.scrollMode = 0;
+         },
+         {}},
+        {"a transition speed has no effect in continuous mode",
+         [](ProjectRecord& r) {
+             r.transitionSpeed = 7;
+             r.scrollMode = 2;
          },
          {}},
         {"a transition speed in page mode",
