@@ -118,6 +118,7 @@ QWidget* uc::findingsNotice()
     findingsList_ = new QListWidget;
     findingsList_->setObjectName("findingsList");
     findingsList_->setWordWrap(true);
+    findingsList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     findingsList_->setAlternatingRowColors(true);
     findingsList_->setSelectionMode(QAbstractItemView::NoSelection);
     findingsList_->setFocusPolicy(Qt::TabFocus);

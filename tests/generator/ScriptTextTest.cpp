@@ -89,6 +89,7 @@ TEST(ScriptText, FileNamesAreUtf8AndAddressesPercentEncodeWhatTheyCannotHold)
     EXPECT_EQ(ScriptText(windows1252).address("caf\xe9_"), "caf%C3%A9_");
     EXPECT_EQ(ScriptText(utf8).address("my sky (1)'s\".jpg"), "my%20sky%20%281%29%27s%22.jpg");
     EXPECT_EQ(ScriptText(utf8).address("a%b#c?d\\e"), "a%25b%23c%3Fd%5Ce");
+    EXPECT_EQ(ScriptText(utf8).address("my:box_"), "my%3Abox_");
     for (const char* plain : {"scroller_", "tkbackground.jpg", "news-box.2_", "A~b+c,d;e=f&g@h!$*"})
         EXPECT_EQ(ScriptText(utf8).address(plain), plain);
 }
