@@ -107,6 +107,16 @@ TEST_F(PublishingPage, AFailedRunNamesTheFileAndKeepsTheBoxes)
     EXPECT_TRUE(control<QPlainTextEdit>("generatedFilesEdit")->toPlainText().startsWith("scroller_"));
 }
 
+TEST_F(PublishingPage, ARefusedDesignIsExplainedAndNothingIsWritten)
+{
+    record.textFontFace = "Arial psleftvr1";
+    platform.expectMessageContaining("Step 3, Text font: holds \"psleftvr1\"");
+    EXPECT_FALSE(page.GenerateOutputs());
+    platform.verify();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_EQ(control<QPlainTextEdit>("snippetEdit")->toPlainText(), "");
+}
+
 TEST_F(PublishingPage, BoxesCannotBeEditedAndTheSnippetScrollsSideways)
 {
     ASSERT_TRUE(page.GenerateOutputs());
