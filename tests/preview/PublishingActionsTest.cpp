@@ -57,6 +57,25 @@ TEST(PublishingActions, TheBackgroundImageIsCopiedOnlyWhenSwitchedOn)
     EXPECT_TRUE(QFile::exists(on + "/tkbackground.jpg"));
 }
 
+TEST(PublishingActions, AWindows1252DesignCopiesTheFilesUnderTheirUtf8Names)
+{
+    PublishingHarness h;
+    h.record.scrollerName = "caf\xe9_";
+    h.record.bgImageOn = 1;
+    h.record.bgImageName = "\xe9t\xe9.jpg";
+    writeBytes(h.work(QString::fromUtf8("\xc3\xa9t\xc3\xa9.jpg")).toStdString(), "image");
+    h.generate();
+    const QString site = h.work("site");
+    QDir().mkpath(site);
+    h.platform.expectSaveFileName(site + "/x.js");
+    h.click("copyFilesButton");
+    EXPECT_EQ(h.platform.messages(), QStringList());
+    EXPECT_EQ(filesIn(site), (QStringList{QString::fromUtf8("caf\xc3\xa9_newstic.html"),
+                                          QString::fromUtf8("caf\xc3\xa9_newsticie.js"),
+                                          QString::fromUtf8("caf\xc3\xa9_newsticns6.js"),
+                                          QString::fromUtf8("\xc3\xa9t\xc3\xa9.jpg")}));
+}
+
 TEST(PublishingActions, FailedCopiesAreNamedInOneMessageAndTheOthersStillHappen)
 {
     PublishingHarness h;
