@@ -90,6 +90,8 @@ QWidget* CQuorvoDlg::createPageFrame(const PageFactory& makePage)
         stack->addWidget(stepPage(step), 0, 0);
     }
     publishingPage_ = new uc(record_, platform_, frame);
+    connect(publishingPage_, &uc::stepToFixRequested, this,
+            [this](int step) { stepTabs_->setCurrentIndex(step); });
     stack->addWidget(publishingPage_, 0, 0);
     for (int step = 0; step < stepCount; ++step)
         pageOfStep(step)->setFixedSize(pageSize);

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace {
 
 QPlainTextEdit* readOnlyBox(const char* objectName)
@@ -24,6 +26,14 @@ QPlainTextEdit* readOnlyBox(const char* objectName)
     box->setReadOnly(true);
     box->setTabChangesFocus(true);
     return box;
+}
+
+// Each finding begins with the step where its field is, "Step 4, ..."; the step's index counts from 0.
+std::optional<int> stepOf(const std::string& finding)
+{
+    if (finding.rfind("Step ", 0) != 0 || finding.size() < 6 || finding[5] < '1' || finding[5] > '4')
+        return std::nullopt;
+    return finding[5] - '1';
 }
 
 // Controls show lines without the CR of the generated files.
@@ -124,6 +134,11 @@ QWidget* uc::findingsNotice()
     findingsList_->setFocusPolicy(Qt::TabFocus);
     findingsList_->setMaximumHeight(fontMetrics().lineSpacing() * 6);
     findingsList_->setAccessibleName(tr("Design check findings"));
+    connect(findingsList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const QVariant step = item->data(Qt::UserRole);
+        if (step.isValid())
+            emit stepToFixRequested(step.toInt());
+    });
 
     auto* layout = new QVBoxLayout(findingsNotice_);
     layout->setContentsMargins(8, 4, 8, 4);
@@ -141,11 +156,16 @@ void uc::showFindings()
     const ProjectEncoding::Kind encoding = ProjectEncoding::of(record_);
     for (const std::string& finding : findings) {
         auto* item = new QListWidgetItem(RecordText::shown(encoding, finding), findingsList_);
-        item->setToolTip(item->text());
+        if (const std::optional<int> step = stepOf(finding)) {
+            item->setData(Qt::UserRole, *step);
+            item->setToolTip(tr("Click to go to Step %1").arg(*step + 1));
+        }
     }
     const QString count = findings.size() == 1 ? tr("1 thing") : tr("%1 things").arg(findings.size());
     findingsTitle_->setText(
-        tr("The files are written. The design check found %1 to fix in the steps named:").arg(count));
+        tr("The files are written. The design check found %1 to fix in the steps named (click one to go "
+           "there):")
+            .arg(count));
     findingsNotice_->setVisible(!findings.empty());
 }
 

@@ -34,6 +34,8 @@ signals:
     void previewInBrowserRequested();
     void copyRequested();
     void copyFilesRequested();
+    // A finding of the design check was clicked: the step (0 to 3) where its field is fixed.
+    void stepToFixRequested(int step);
 
 private:
     QWidget* previewGroup();

@@ -76,6 +76,11 @@ TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutS
     EXPECT_TRUE(control<QLabel>("findingsTitle")->text().contains("found 2 things to fix"))
         << control<QLabel>("findingsTitle")->text().toStdString();
 
+    QSignalSpy stepRequests(&page, &uc::stepToFixRequested);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    ASSERT_EQ(stepRequests.count(), 1);
+    EXPECT_EQ(stepRequests.at(0).at(0).toInt(), 3) << "the Step 4 page";
+
     record.pause = "2";
     record.replaceMessage(1, {"Features", "Body", "http://a.example/", "_blank"});
     ASSERT_TRUE(page.GenerateOutputs());

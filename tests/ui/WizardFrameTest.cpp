@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -278,4 +279,21 @@ TEST(WizardFrame, F1AndTheContextMenuOpenTheAboutBox)
 
     EXPECT_EQ(menuEntries, QStringList{"&About Quorvo..."});
     EXPECT_EQ(opened, QStringList({"Marquetto", "Marquetto"}));
+}
+
+TEST(WizardFrame, AFindingOnStepFiveLeadsToTheStepWhereItIsFixed)
+{
+    WizardHarness harness;
+    harness.wizard().show();
+    harness.goToStep(3);
+    harness.typeInto("pauseEdit", "02");
+    harness.goToStep(CQuorvoDlg::publishingStep);
+    ASSERT_EQ(harness.visiblePage(), CQuorvoDlg::publishingStep);
+
+    auto* list = harness.find<QListWidget>("findingsList");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_TRUE(list->item(0)->text().startsWith("Step 4, Pause: \"02\""));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(harness.visiblePage(), 3);
+    EXPECT_EQ(harness.record().pause, "02") << "the check changes nothing";
 }
