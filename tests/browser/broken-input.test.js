@@ -29,7 +29,23 @@ function shownMessage() {
 }
 
 describeInEngines('A box made from input that once broke it', (session) => {
-    it('runs from the preview page and shows the texts exactly as typed', async (t) => {
+    for (const [flavour, options] of [
+        ['standards', {}],
+        ['IE (under emulation)', { ie: true }],
+    ]) {
+        it(`shows the texts exactly as typed in the ${flavour} runtime`, async (t) => {
+            const { page } = await session.open(t, BROKEN, options);
+            await page.tick(600);
+            assert.deepEqual(await page.evaluate(shownMessage), {
+                title: TITLE,
+                text: TEXT,
+                family: 'Times New Roman, serif',
+            });
+            assert.deepEqual(page.errors, []);
+        });
+    }
+
+    it('runs from the preview page under its UTF-8 file name', async (t) => {
         const { box, page } = await session.open(t, BROKEN, { page: 'preview' });
         const host = page.hostFrame();
         assert.equal(host.frame.url(), pathToFileURL(`${box.folder}/café_newstic.html`).href);
