@@ -3,6 +3,7 @@
 #include "project/TextEncoding.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace {
