@@ -8,11 +8,13 @@
 #include "generator/PageRoundTrip.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
+#include "project/TextFile.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -87,7 +89,8 @@ constexpr const char* saveHelp =
     "Usage: marquetto-cli save --to FILE [PROJECT]\n"
     "Reads PROJECT (without one, the built-in default project) and writes it to\n"
     "FILE as the wizard saves it: a choice outside its list is written as -1, a\n"
-    "\"Use this\" other than 1 as 0.\n"
+    "\"Use this\" other than 1 as 0. A PROJECT of - is read from standard input,\n"
+    "a FILE of - is written to standard output.\n"
     "\n"
     "Options:\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
@@ -202,8 +205,7 @@ int CommandLineTool::save(const CommandLineOptions& parsed, const Project& proje
     if (!readDesign(project, record))
         return FileFailure;
     PageRoundTrip::apply(record);
-    record.projectPath = parsed.value("to");
-    if (auto error = ProjectWriter::writeProject(record))
+    if (auto error = writeDesign(record, parsed.value("to")))
         return fileFailure(*error);
     return Success;
 }
@@ -246,21 +248,38 @@ int CommandLineTool::check(const CommandLineOptions&, const Project& project)
 
 bool CommandLineTool::readDesign(const Project& project, ProjectRecord& record)
 {
-    if (project) {
-        record.useDefaultProject = 2;
-        record.projectPath = *project;
+    const ProjectReader reader(BuiltInTexts::defaultProject());
+    std::optional<FileError> error;
+    if (project == "-") {
+        InputFile standardInput = InputFile::onDescriptor(STDIN_FILENO, "standard input");
+        error = reader.readProjectFrom(record, standardInput);
+    } else {
+        if (project) {
+            record.useDefaultProject = 2;
+            record.projectPath = *project;
+        }
+        error = reader.readProject(record);
     }
-    if (auto error = ProjectReader(BuiltInTexts::defaultProject()).readProject(record)) {
+    if (error)
         fileFailure(*error);
-        return false;
-    }
-    return true;
+    return !error;
 }
 
-// Background images are kept beside the project file; the built-in project has the current folder.
+std::optional<FileError> CommandLineTool::writeDesign(ProjectRecord& record, const std::string& to)
+{
+    if (to == "-") {
+        OutputFile standardOutput = OutputFile::onDescriptor(STDOUT_FILENO, "standard output");
+        return ProjectWriter::writeProjectTo(record, standardOutput);
+    }
+    record.projectPath = to;
+    return ProjectWriter::writeProject(record);
+}
+
+// Background images are kept beside the project file; the built-in project and a project read from
+// standard input have the current folder.
 std::string CommandLineTool::designFolder(const Project& project)
 {
-    if (!project)
+    if (!project || project == "-")
         return ".";
     const fs::path folder = fs::path(*project).parent_path();
     return folder.empty() ? "." : folder.string();
@@ -289,9 +308,9 @@ void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const st
     }
     if (present && (fs::equivalent(source, target, status) || sameBytes(source, target)))
         return;
-    if (!fs::copy_file(source, target, fs::copy_options::overwrite_existing, status))
-        err_ << "marquetto-cli: warning: the background image \"" << source.string()
-             << "\" could not be copied to \"" << target.string() << "\": " << status.message() << ".\n";
+    if (auto error = TextFile::copy(source.string(), target.string()))
+        err_ << "marquetto-cli: warning: the background image could not be copied: " << error->message()
+             << "\n";
 }
 
 int CommandLineTool::fileFailure(const FileError& error)

@@ -49,6 +49,7 @@ private:
     int check(const CommandLineOptions& parsed, const Project& project);
 
     bool readDesign(const Project& project, ProjectRecord& record);
+    std::optional<FileError> writeDesign(ProjectRecord& record, const std::string& to);
     static std::string designFolder(const Project& project);
     void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
     int fileFailure(const FileError& error);

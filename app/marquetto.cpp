@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <csignal>
 #include <iostream>
 #include <unistd.h>
 
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
     // The preview's web engine refuses to start its sandbox for root, as in containers.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Past a file-size limit a save should fail with a message, not end the wizard with the design lost.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marquetto"));
     QApplication::setApplicationDisplayName(QStringLiteral("Marquetto"));

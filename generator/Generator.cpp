@@ -20,14 +20,14 @@ std::optional<FileError> writeBoxFile(const ProjectRecord& record, const std::st
     const std::string path = record.workFolder + Generator::boxFileName(record, suffix);
     if (record.scrollerName.find_first_of("/\\") != std::string::npos)
         return FileError(path, "cannot be written: the name of the news box holds a path separator");
-    return TextFile::write(path, text);
+    return TextFile::replace(path, text);
 }
 
 std::optional<GenerationError> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
     const std::string previewPage = LinkCode::BuildPreviewPage(texts.embedSnippet);
     LinkCode::FinishScripts(texts);
-    if (auto error = TextFile::write(record.workFolder + "preview.html", previewPage))
+    if (auto error = TextFile::replace(record.workFolder + "preview.html", previewPage))
         return error;
     if (auto error = writeBoxFile(record, "newstic.html", texts.hostPageText))
         return error;

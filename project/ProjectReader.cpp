@@ -2,37 +2,63 @@
 
 #include "project/IntegerText.h"
 #include "project/ProjectKeys.h"
-#include "project/ProjectTextIndex.h"
-#include "project/TextFile.h"
+#include "project/ProjectTextScanner.h"
+#include "project/SpanReader.h"
 
 #include <algorithm>
 
 namespace {
 
-void assignSetting(ProjectRecord& record, const ProjectTextIndex& index, const SettingLine& line)
+constexpr std::size_t scanChunk = 1024 * 1024;
+
+std::string sizeInWords(std::uintmax_t bytes)
 {
-    if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field)) {
-        record.*(*text) = index.findValue(line.key);
-    } else if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field)) {
-        record.*(*integer) = IntegerText::parse(index.findValue(line.key));
-    } else {
-        RgbColor& color = record.*std::get<RgbColor ProjectRecord::*>(line.field);
-        const auto keys = ProjectKeys::colorKeys(line.key);
-        color = {IntegerText::parse(index.findValue(keys[0])), IntegerText::parse(index.findValue(keys[1])),
-                 IntegerText::parse(index.findValue(keys[2]))};
-    }
+    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
 }
 
-int messageCountOf(const ProjectTextIndex& index)
+std::optional<FileError> readInteger(SpanReader& values, ValueSpan span, int& into)
 {
-    return IntegerText::parse(index.findValue(ProjectKeys::messageCountKey));
+    std::string text;
+    if (auto error = values.read(span, text))
+        return error;
+    into = IntegerText::parse(text);
+    return std::nullopt;
+}
+
+std::optional<FileError> readSetting(ProjectRecord& record, const ProjectTextScanner& scanner,
+                                     SpanReader& values, const SettingLine& line)
+{
+    if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field))
+        return values.read(scanner.settingSpan(line.key), record.*(*text));
+    if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field))
+        return readInteger(values, scanner.settingSpan(line.key), record.*(*integer));
+    RgbColor& color = record.*std::get<RgbColor ProjectRecord::*>(line.field);
+    const auto keys = ProjectKeys::colorKeys(line.key);
+    for (auto [key, component] :
+         {std::pair{&keys[0], &color.red}, {&keys[1], &color.green}, {&keys[2], &color.blue}}) {
+        if (auto error = readInteger(values, scanner.settingSpan(*key), *component))
+            return error;
+    }
+    return std::nullopt;
+}
+
+// Overlapping values could make a small file unfold into far more text than any project holds.
+std::uintmax_t valueBytes(const ProjectTextScanner& scanner, int count)
+{
+    std::uintmax_t total = 0;
+    for (const std::string& key : ProjectKeys::valueKeys())
+        total += scanner.settingSpan(key).size();
+    for (int number = 1; number <= count; ++number) {
+        for (MessageField field : ProjectKeys::messageFieldOrder)
+            total += scanner.messageSpan(field, number).size();
+    }
+    return total;
 }
 
 // The text of a file ends at its first NUL byte, as the format has always been read.
-std::string upToFirstNul(std::string bytes)
+std::string_view upToFirstNul(std::string_view bytes)
 {
-    bytes.resize(std::min(bytes.find('\0'), bytes.size()));
-    return bytes;
+    return bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
 }
 
 } // namespace
@@ -43,42 +69,98 @@ ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::functi
 
 std::optional<FileError> ProjectReader::readProject(ProjectRecord& record) const
 {
-    record.projectText.clear();
-    const bool fromFile = record.useDefaultProject != 1;
-    std::string text;
-    if (fromFile) {
-        auto bytes = TextFile::read(record.projectPath, maxFileBytes);
-        if (!bytes)
-            return bytes.error();
-        text = upToFirstNul(std::move(bytes.value()));
-    } else {
-        text = std::string(builtInDefaultProject_);
-        record.useDefaultProject = 2;
+    if (record.useDefaultProject != 1) {
+        auto file = InputFile::open(record.projectPath);
+        if (!file)
+            return file.error();
+        return readProjectFrom(record, file.value());
     }
-    const ProjectTextIndex index(text);
-    const int count = messageCountOf(index);
-    if (count > ProjectTextIndex::maxMessageNumber)
-        return FileError(record.projectPath,
-                         "holds a message count of " + std::to_string(count) + "; at most " +
-                             std::to_string(ProjectTextIndex::maxMessageNumber) + " messages can be read");
-    assign(record, index, count);
-    record.projectText = std::move(text);
-    if (fromFile)
-        record.projectUntitled = 2;
-    if (refreshPages_)
-        refreshPages_();
+    ProjectRecord loaded;
+    if (auto error = loadText(loaded, builtInDefaultProject_, "the built-in default project"))
+        return error;
+    record.useDefaultProject = 2;
+    adopt(record, loaded);
     return std::nullopt;
 }
 
-// A negative count reads as no messages.
-void ProjectReader::assign(ProjectRecord& record, const ProjectTextIndex& index, int count)
+// A regular file is scanned and then read value by value, so that its text is never held in memory
+// beside the design; a pipe can be read only once and is held whole.
+std::optional<FileError> ProjectReader::readProjectFrom(ProjectRecord& record, InputFile& file) const
+{
+    ProjectRecord loaded;
+    if (file.isRegular()) {
+        if (file.size() > maxFileBytes)
+            return file.tooLarge(maxFileBytes);
+        ProjectTextScanner scanner;
+        auto length = scanner.scanStream(
+            [&file](char* into, std::size_t wanted) { return file.read(into, wanted); }, scanChunk);
+        if (!length)
+            return length.error();
+        if (length.value() > maxFileBytes)
+            return file.tooLarge(maxFileBytes);
+        SpanReader values(file);
+        if (auto error = load(loaded, scanner, values, file.name()))
+            return error;
+    } else {
+        auto bytes = file.readAll(maxFileBytes);
+        if (!bytes)
+            return bytes.error();
+        if (auto error = loadText(loaded, upToFirstNul(bytes.value()), file.name()))
+            return error;
+    }
+    record.projectUntitled = 2;
+    adopt(record, loaded);
+    return std::nullopt;
+}
+
+std::optional<FileError> ProjectReader::loadText(ProjectRecord& loaded, std::string_view text,
+                                                 const std::string& name) const
+{
+    ProjectTextScanner scanner;
+    scanner.scanText(text);
+    SpanReader values(text);
+    return load(loaded, scanner, values, name);
+}
+
+// Every setting is assigned: a record missing from the text gives "" or 0. A negative count reads as no
+// messages.
+std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScanner& scanner,
+                                             SpanReader& values, const std::string& name)
+{
+    for (const SettingLine& line : ProjectKeys::settingLines()) {
+        if (auto error = readSetting(loaded, scanner, values, line))
+            return error;
+    }
+    int count = 0;
+    if (auto error = readInteger(values, scanner.settingSpan(ProjectKeys::messageCountKey), count))
+        return error;
+    if (count > ProjectTextScanner::maxMessageNumber)
+        return FileError(name, "holds a message count of " + std::to_string(count) + "; at most " +
+                                   std::to_string(ProjectTextScanner::maxMessageNumber) +
+                                   " messages can be read");
+    if (const std::uintmax_t total = valueBytes(scanner, count); total > maxFileBytes)
+        return FileError(name, "holds values of " + sizeInWords(total) + " in all, more than the " +
+                                   sizeInWords(maxFileBytes) + " a project can hold");
+    loaded.reserveMessages(std::max(count, 0));
+    for (int number = 1; number <= count; ++number) {
+        Message message;
+        for (auto [field, into] : {std::pair{MessageField::Text, &message.text},
+                                   {MessageField::Link, &message.link},
+                                   {MessageField::Target, &message.target},
+                                   {MessageField::Title, &message.title}}) {
+            if (auto error = values.read(scanner.messageSpan(field, number), *into))
+                return error;
+        }
+        loaded.appendMessage(std::move(message));
+    }
+    return std::nullopt;
+}
+
+void ProjectReader::adopt(ProjectRecord& record, ProjectRecord& loaded) const
 {
     for (const SettingLine& line : ProjectKeys::settingLines())
-        assignSetting(record, index, line);
-    record.clearMessages();
-    for (int number = 1; number <= count; ++number)
-        record.appendMessage({index.findMessageValue(MessageField::Title, number),
-                              index.findMessageValue(MessageField::Text, number),
-                              index.findMessageValue(MessageField::Link, number),
-                              index.findMessageValue(MessageField::Target, number)});
+        std::visit([&](auto field) { record.*field = std::move(loaded.*field); }, line.field);
+    record.swapMessages(loaded);
+    if (refreshPages_)
+        refreshPages_();
 }

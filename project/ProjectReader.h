@@ -1,14 +1,17 @@
 #pragma once
 
 #include "project/FileError.h"
+#include "project/InputFile.h"
 #include "project/ProjectRecord.h"
-#include "project/ProjectTextIndex.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+class ProjectTextScanner;
+class SpanReader;
 
 // Fills the record from the built-in default project (first read) or from the file at projectPath.
 class ProjectReader
@@ -19,12 +22,18 @@ public:
     // refreshPages runs after every successful read, so the wizard's pages show the new design.
     ProjectReader(std::string_view builtInDefaultProject, std::function<void()> refreshPages = {});
 
-    // On failure the record keeps its values (only projectText is emptied) and the error names the file.
+    // On failure the record keeps its values and the error names the file.
     std::optional<FileError> readProject(ProjectRecord& record) const;
+    // The same from a file already open, such as standard input; projectPath is left as it is.
+    [[nodiscard]] std::optional<FileError> readProjectFrom(ProjectRecord& record, InputFile& file) const;
 
 private:
-    // Every setting is assigned: a record missing from the text gives "" or 0, never the old value.
-    static void assign(ProjectRecord& record, const ProjectTextIndex& index, int count);
+    [[nodiscard]] static std::optional<FileError> load(ProjectRecord& loaded,
+                                                       const ProjectTextScanner& scanner, SpanReader& values,
+                                                       const std::string& name);
+    [[nodiscard]] std::optional<FileError> loadText(ProjectRecord& loaded, std::string_view text,
+                                                    const std::string& name) const;
+    void adopt(ProjectRecord& record, ProjectRecord& loaded) const;
 
     std::string_view builtInDefaultProject_;
     std::function<void()> refreshPages_;

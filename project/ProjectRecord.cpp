@@ -61,6 +61,21 @@ void ProjectRecord::clearMessages()
     messageTargets_.clear();
 }
 
+void ProjectRecord::reserveMessages(int count)
+{
+    const auto size = static_cast<std::size_t>(std::max(count, 0));
+    for (auto* list : {&messageTitles_, &messageTexts_, &messageLinks_, &messageTargets_})
+        list->reserve(size);
+}
+
+void ProjectRecord::swapMessages(ProjectRecord& other)
+{
+    messageTitles_.swap(other.messageTitles_);
+    messageTexts_.swap(other.messageTexts_);
+    messageLinks_.swap(other.messageLinks_);
+    messageTargets_.swap(other.messageTargets_);
+}
+
 Message ProjectRecord::takeMessage(int index)
 {
     Message taken = message(index);

@@ -63,7 +63,6 @@ public:
     std::string projectPath;
     int projectUntitled = 1;
     int useDefaultProject = 1;
-    std::string projectText;
     std::string workFolder;
     std::string startFolder;
     std::string textFontFace;
@@ -85,6 +84,9 @@ public:
     bool moveMessageUp(int index);
     bool moveMessageDown(int index);
     void clearMessages();
+    void reserveMessages(int count);
+    // Exchanges the whole message list with another record's, without copying a message.
+    void swapMessages(ProjectRecord& other);
 
 private:
     bool isMessageIndex(int index) const { return index >= 0 && index < messageCount(); }

@@ -1,38 +1,120 @@
 #include "project/ProjectWriter.h"
 
 #include "project/ProjectKeys.h"
-#include "project/TextFile.h"
+#include "project/ProjectReader.h"
+
+#include <charconv>
+#include <cstring>
 
 namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
 
-void appendRecord(std::string& out, std::string_view key, std::string_view value, std::string_view marker)
+// Where the text goes: a string, a byte count, or a file written in large pieces.
+class StringSink
 {
-    out += ProjectKeys::startPrefix;
-    out += key;
-    out += '=';
-    out += value;
-    out += ProjectKeys::endPrefix;
-    out += key;
-    out += marker;
+public:
+    explicit StringSink(std::string& out) : out_(out) {}
+    void append(std::string_view piece) { out_ += piece; }
+
+private:
+    std::string& out_;
+};
+
+class CountingSink
+{
+public:
+    void append(std::string_view piece) { bytes_ += piece.size(); }
+    std::uintmax_t bytes() const { return bytes_; }
+
+private:
+    std::uintmax_t bytes_ = 0;
+};
+
+class FileSink
+{
+public:
+    static constexpr std::size_t pieceSize = 256 * 1024;
+
+    explicit FileSink(OutputFile& file) : file_(file), pending_(pieceSize, '\0') {}
+    void append(std::string_view piece)
+    {
+        if (piece.size() > pending_.size() - used_) {
+            appendAfterFlush(piece);
+            return;
+        }
+        std::memcpy(pending_.data() + used_, piece.data(), piece.size());
+        used_ += piece.size();
+    }
+    std::optional<FileError> finish()
+    {
+        flush();
+        return std::move(error_);
+    }
+
+private:
+    void appendAfterFlush(std::string_view piece)
+    {
+        flush();
+        if (piece.size() >= pending_.size()) {
+            write(piece);
+            return;
+        }
+        std::memcpy(pending_.data(), piece.data(), piece.size());
+        used_ = piece.size();
+    }
+    void flush()
+    {
+        write(std::string_view(pending_).substr(0, used_));
+        used_ = 0;
+    }
+    void write(std::string_view bytes)
+    {
+        if (!error_)
+            error_ = file_.write(bytes);
+    }
+
+    OutputFile& file_;
+    std::string pending_;
+    std::size_t used_ = 0;
+    std::optional<FileError> error_;
+};
+
+std::string_view decimal(int value, std::array<char, 16>& digits)
+{
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return {digits.data(), static_cast<std::size_t>(end - digits.data())};
 }
 
-void appendSettingLine(std::string& out, const ProjectRecord& record, const SettingLine& line)
+template <typename Sink>
+void appendRecord(Sink& out, std::string_view key, std::string_view value, std::string_view marker)
 {
-    out += line.marker;
+    out.append(ProjectKeys::startPrefix);
+    out.append(key);
+    out.append("=");
+    out.append(value);
+    out.append(ProjectKeys::endPrefix);
+    out.append(key);
+    out.append(marker);
+}
+
+template <typename Sink>
+void appendSettingLine(Sink& out, const ProjectRecord& record, const SettingLine& line)
+{
+    std::array<char, 16> digits{};
+    out.append(line.marker);
     if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field)) {
         appendRecord(out, line.key, record.*(*text), line.marker);
     } else if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field)) {
-        appendRecord(out, line.key, std::to_string(record.*(*integer)), line.marker);
+        appendRecord(out, line.key, decimal(record.*(*integer), digits), line.marker);
     } else {
         const RgbColor& color = record.*std::get<RgbColor ProjectRecord::*>(line.field);
         const auto keys = ProjectKeys::colorKeys(line.key);
-        appendRecord(out, keys[0], std::to_string(color.red), line.marker);
-        appendRecord(out, keys[1], std::to_string(color.green), line.marker);
-        appendRecord(out, keys[2], std::to_string(color.blue), line.marker);
+        appendRecord(out, keys[0], decimal(color.red, digits), line.marker);
+        appendRecord(out, keys[1], decimal(color.green, digits), line.marker);
+        appendRecord(out, keys[2], decimal(color.blue, digits), line.marker);
     }
-    out += lineEnd;
+    out.append(lineEnd);
 }
 
 const std::string& messageValue(const ProjectRecord& record, MessageField field, std::size_t index)
@@ -50,13 +132,59 @@ const std::string& messageValue(const ProjectRecord& record, MessageField field,
     return record.messageTitles()[index];
 }
 
-std::size_t estimatedSize(const ProjectRecord& record)
+// The fixed texts around a message value, joined once, so that a message costs few appends.
+struct MessageRecordTexts
 {
-    std::size_t size = 4096;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(record.messageCount()); ++i)
-        size += 160 + record.messageTitles()[i].size() + record.messageTexts()[i].size() +
-                record.messageLinks()[i].size() + record.messageTargets()[i].size();
-    return size;
+    std::string opening;
+    std::string ending;
+    std::string closing;
+
+    explicit MessageRecordTexts(MessageField field)
+        : opening(std::string(ProjectKeys::messageMarker) + std::string(ProjectKeys::startPrefix) +
+                  std::string(ProjectKeys::messageKey(field))),
+          ending(std::string(ProjectKeys::endPrefix) + std::string(ProjectKeys::messageKey(field))),
+          closing(std::string(ProjectKeys::messageMarker) + std::string(lineEnd))
+    {}
+};
+
+template <typename Sink> void appendMessages(const ProjectRecord& record, Sink& out)
+{
+    static const std::array<MessageRecordTexts, 4> texts{
+        MessageRecordTexts(ProjectKeys::messageFieldOrder[0]),
+        MessageRecordTexts(ProjectKeys::messageFieldOrder[1]),
+        MessageRecordTexts(ProjectKeys::messageFieldOrder[2]),
+        MessageRecordTexts(ProjectKeys::messageFieldOrder[3])};
+    std::array<char, 16> digits{};
+    for (int i = 0; i < record.messageCount(); ++i) {
+        const std::string_view number = decimal(i + 1, digits);
+        digits[number.size()] = '=';
+        const std::string_view numberAndEquals(digits.data(), number.size() + 1);
+        for (std::size_t f = 0; f < texts.size(); ++f) {
+            out.append(texts[f].opening);
+            out.append(numberAndEquals);
+            out.append(messageValue(record, ProjectKeys::messageFieldOrder[f], static_cast<std::size_t>(i)));
+            out.append(texts[f].ending);
+            out.append(number);
+            out.append(texts[f].closing);
+        }
+    }
+}
+
+template <typename Sink> void writeText(const ProjectRecord& record, Sink& out)
+{
+    std::array<char, 16> digits{};
+    for (const SettingLine& line : ProjectKeys::settingLines())
+        appendSettingLine(out, record, line);
+    out.append(ProjectKeys::messageCountMarker);
+    appendRecord(out, ProjectKeys::messageCountKey, decimal(record.messageCount(), digits),
+                 ProjectKeys::messageCountMarker);
+    out.append(lineEnd);
+    appendMessages(record, out);
+}
+
+std::string sizeInWords(std::uintmax_t bytes)
+{
+    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
 }
 
 } // namespace
@@ -64,27 +192,52 @@ std::size_t estimatedSize(const ProjectRecord& record)
 std::string ProjectWriter::projectText(const ProjectRecord& record)
 {
     std::string out;
-    out.reserve(estimatedSize(record));
-    for (const SettingLine& line : ProjectKeys::settingLines())
-        appendSettingLine(out, record, line);
-    out += ProjectKeys::messageCountMarker;
-    appendRecord(out, ProjectKeys::messageCountKey, std::to_string(record.messageCount()),
-                 ProjectKeys::messageCountMarker);
-    out += lineEnd;
-
-    for (std::size_t i = 0; i < static_cast<std::size_t>(record.messageCount()); ++i) {
-        const std::string number = std::to_string(i + 1);
-        for (MessageField field : ProjectKeys::messageFieldOrder) {
-            const std::string key = std::string(ProjectKeys::messageKey(field)) + number;
-            out += ProjectKeys::messageMarker;
-            appendRecord(out, key, messageValue(record, field, i), ProjectKeys::messageMarker);
-            out += lineEnd;
-        }
-    }
+    out.reserve(static_cast<std::size_t>(projectSize(record)));
+    StringSink sink(out);
+    writeText(record, sink);
     return out;
+}
+
+std::uintmax_t ProjectWriter::projectSize(const ProjectRecord& record)
+{
+    CountingSink sink;
+    writeText(record, sink);
+    return sink.bytes();
 }
 
 std::optional<FileError> ProjectWriter::writeProject(const ProjectRecord& record)
 {
-    return TextFile::replace(record.projectPath, projectText(record));
+    if (auto refused = refusal(record, record.projectPath))
+        return refused;
+    auto file = OutputFile::replacing(record.projectPath);
+    if (!file)
+        return file.error();
+    return streamTo(record, file.value());
+}
+
+std::optional<FileError> ProjectWriter::writeProjectTo(const ProjectRecord& record, OutputFile& file)
+{
+    if (auto refused = refusal(record, file.name()))
+        return refused;
+    return streamTo(record, file);
+}
+
+std::optional<FileError> ProjectWriter::streamTo(const ProjectRecord& record, OutputFile& file)
+{
+    FileSink sink(file);
+    writeText(record, sink);
+    if (auto error = sink.finish())
+        return error;
+    return file.commit();
+}
+
+// What is written must open again: the reader's size limit is checked before the first byte. (Its limit on
+// the number of messages needs no check of its own, as that many messages take more room than the size.)
+std::optional<FileError> ProjectWriter::refusal(const ProjectRecord& record, const std::string& name)
+{
+    if (const std::uintmax_t size = projectSize(record); size > ProjectReader::maxFileBytes)
+        return FileError(name, "was not saved: the project would take " + sizeInWords(size) +
+                                   ", more than the " + sizeInWords(ProjectReader::maxFileBytes) +
+                                   " a project file can hold");
+    return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "project/FileError.h"
+#include "project/OutputFile.h"
 #include "project/ProjectRecord.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,7 +13,17 @@ class ProjectWriter
 {
 public:
     static std::string projectText(const ProjectRecord& record);
+    static std::uintmax_t projectSize(const ProjectRecord& record);
 
-    // Replaces the file at the record's projectPath; the previous file survives any failure.
+    // Replaces the file at the record's projectPath; the previous file survives any failure. A project
+    // that the reader would refuse is refused before anything is written.
     static std::optional<FileError> writeProject(const ProjectRecord& record);
+    // The same into a file already open, such as standard output; the file is committed.
+    [[nodiscard]] static std::optional<FileError> writeProjectTo(const ProjectRecord& record,
+                                                                 OutputFile& file);
+
+private:
+    [[nodiscard]] static std::optional<FileError> streamTo(const ProjectRecord& record, OutputFile& file);
+    [[nodiscard]] static std::optional<FileError> refusal(const ProjectRecord& record,
+                                                          const std::string& name);
 };

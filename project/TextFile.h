@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-// Whole-file reads and writes of byte texts, each failure reported with the file's name.
+// Whole-file reads, writes and copies of byte texts, each failure reported with the file's name.
 class TextFile
 {
 public:
-    static Expected<std::string> read(const std::string& path, std::uintmax_t maxBytes);
-
-    // Creates or truncates the file and writes the text, as generated files are written.
-    static std::optional<FileError> write(const std::string& path, std::string_view text);
+    [[nodiscard]] static Expected<std::string> read(const std::string& path, std::uintmax_t maxBytes);
 
     // Writes beside the target and renames over it, so a failure never leaves a half-written file.
-    static std::optional<FileError> replace(const std::string& path, std::string_view text);
+    [[nodiscard]] static std::optional<FileError> replace(const std::string& path, std::string_view text);
+
+    // A copy is written as replace() writes, piece by piece, so a large file is never held whole.
+    [[nodiscard]] static std::optional<FileError> copy(const std::string& from, const std::string& to);
 };

@@ -26,17 +26,21 @@ ProjectRecord openedFrom(const std::string& path)
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
     {
-        std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &previous_);
         rlimit limited = previous_;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
 
 private:
+    void (*previousHandler_)(int);
     rlimit previous_{};
 };
 
@@ -129,4 +133,55 @@ TEST(ProjectFileErrors, ASaveReplacesTheFileAndLeavesNothingElse)
     ASSERT_FALSE(ProjectWriter::writeProject(record));
     EXPECT_EQ(readBytes(path), ProjectWriter::projectText(record));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(ProjectFileErrors, AProjectThatCouldNotBeOpenedAgainIsNotSaved)
+{
+    TemporaryFolder folder;
+    // A short file whose count asks for a million (empty) messages reads, but would save as far more than
+    // a project file may hold.
+    const std::string crowded = folder.file("crowded.tkp");
+    writeBytes(crowded, "#%#qvo-text-message_count=1000000endof-qvo-text-message_count#%#");
+    ProjectRecord record = openedFrom(crowded);
+    ASSERT_FALSE(ProjectReader({}).readProject(record));
+    ASSERT_EQ(record.messageCount(), 1000000);
+
+    record.projectPath = folder.file("copy.tkp");
+    writeBytes(record.projectPath, "the previous copy");
+    const auto error = ProjectWriter::writeProject(record);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find(record.projectPath), std::string::npos) << error->message();
+    EXPECT_NE(error->message().find("more than the 67108864 bytes (64 MiB)"), std::string::npos)
+        << error->message();
+    EXPECT_EQ(readBytes(record.projectPath), "the previous copy");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+
+    record.clearMessages();
+    for (int i = 0; i < 1000; ++i)
+        record.appendMessage({"", std::string(ProjectReader::maxFileBytes / 1000 - 200, 'v'), "", ""});
+    ASSERT_LE(ProjectWriter::projectSize(record), ProjectReader::maxFileBytes);
+    ASSERT_FALSE(ProjectWriter::writeProject(record)) << "a project just under the limit saves";
+    ProjectRecord reread = openedFrom(record.projectPath);
+    ASSERT_FALSE(ProjectReader({}).readProject(reread));
+    EXPECT_EQ(reread.messageCount(), 1000);
+}
+
+// Message 1 to 700 all start before 100 KB of padding and all end after it, so each value is the padding.
+TEST(ProjectFileErrors, ValuesThatOverlapIntoMoreThanTheLimitAreRefused)
+{
+    TemporaryFolder folder;
+    std::string text = "#%#qvo-text-message_count=700endof-qvo-text-message_count#%#";
+    for (int n = 1; n <= 700; ++n)
+        text += "qvo-tmessage" + std::to_string(n) + "=";
+    text += std::string(100000, '.');
+    for (int n = 700; n >= 1; --n)
+        text += "endof-qvo-tmessage" + std::to_string(n);
+    const std::string path = folder.file("overlapping.tkp");
+    writeBytes(path, text);
+    ProjectRecord record = openedFrom(path);
+    const auto error = ProjectReader({}).readProject(record);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
+    EXPECT_NE(error->message().find("64 MiB"), std::string::npos) << error->message();
+    expectSameDesign(defaultDesign(), record);
 }

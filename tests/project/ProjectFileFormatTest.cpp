@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -103,7 +105,6 @@ TEST(ProjectFile, TheBuiltInDefaultProjectReadsToTheDefaults)
     EXPECT_EQ(record.messageTexts()[2], "Supports basic HTML tags. (img, B, U,  ...)");
     EXPECT_EQ(record.useDefaultProject, 2);
     EXPECT_EQ(record.projectUntitled, 1);
-    EXPECT_EQ(record.projectText, BuiltInTexts::defaultProject());
     EXPECT_EQ(refreshes, 1);
 }
 
@@ -228,4 +229,46 @@ TEST(ProjectFile, AFileLongerThanSixtyThousandBytesIsReadWhole)
     original.appendMessage({"after", "the long one", "", ""});
     const ProjectRecord read = readText(ProjectWriter::projectText(original));
     expectSameDesign(original, read);
+}
+
+// A regular file is read in pieces and value by value, a pipe whole: both must give the same design, also
+// when the records stand in another order than the writer's (as in the built-in default) and when the file
+// spans several pieces.
+TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
+{
+    TemporaryFolder folder;
+    ProjectRecord design = defaultDesign();
+    for (int i = 0; i < 6000; ++i)
+        design.appendMessage({"Titel " + std::to_string(i), std::string(i % 700, 'a' + i % 26) + "\r\nZeile",
+                              "https://example.org/" + std::to_string(i), i % 2 ? "_top" : ""});
+    const std::string written = ProjectWriter::projectText(design);
+    ASSERT_GT(written.size(), 3u * 1024 * 1024);
+    for (const std::string& text : {written, std::string(BuiltInTexts::defaultProject())}) {
+        writeBytes(folder.file("design.tkp"), text);
+        ProjectRecord fromFile;
+        fromFile.useDefaultProject = 2;
+        fromFile.projectPath = folder.file("design.tkp");
+        ASSERT_FALSE(ProjectReader({}).readProject(fromFile));
+
+        int ends[2];
+        ASSERT_EQ(pipe(ends), 0);
+        std::thread writer([&] {
+            ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+            close(ends[1]);
+        });
+        InputFile input = InputFile::onDescriptor(ends[0], "standard input");
+        ProjectRecord fromPipe;
+        const auto error = ProjectReader({}).readProjectFrom(fromPipe, input);
+        writer.join();
+        close(ends[0]);
+        ASSERT_FALSE(error);
+        expectSameDesign(fromFile, fromPipe);
+        EXPECT_EQ(fromPipe.projectUntitled, 2);
+    }
+    ProjectRecord reread;
+    reread.useDefaultProject = 2;
+    reread.projectPath = folder.file("design.tkp");
+    writeBytes(reread.projectPath, written);
+    ASSERT_FALSE(ProjectReader({}).readProject(reread));
+    expectSameDesign(design, reread);
 }

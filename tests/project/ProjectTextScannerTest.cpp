@@ -1,4 +1,4 @@
-#include "project/ProjectTextIndex.h"
+#include "project/ProjectTextScanner.h"
 
 #include "project/ProjectKeys.h"
 #include "project/ProjectWriter.h"
@@ -19,22 +19,57 @@ std::string naiveFindValue(std::string_view text, const std::string& start, cons
     return std::string(text.substr(s + start.size(), e - s - start.size()));
 }
 
-void expectAgreesWithNaiveSearch(const std::string& text, int messages)
+std::string cut(std::string_view text, ValueSpan span)
 {
-    const ProjectTextIndex index(text);
+    return std::string(text.substr(span.begin, span.size()));
+}
+
+// Reads the text in pieces of the given size, as a file is read.
+std::size_t streamInto(ProjectTextScanner& scanner, std::string_view text, std::size_t pieceSize)
+{
+    std::size_t at = 0;
+    const auto length = scanner.scanStream(
+        [&](char* into, std::size_t wanted) -> Expected<std::size_t> {
+            const std::size_t count = std::min(wanted, text.size() - at);
+            text.copy(into, count, at);
+            at += count;
+            return count;
+        },
+        pieceSize);
+    EXPECT_TRUE(length);
+    return length ? length.value() : 0;
+}
+
+ProjectTextScanner scannedInPieces(std::string_view text, std::size_t pieceSize)
+{
+    ProjectTextScanner scanner;
+    EXPECT_EQ(streamInto(scanner, text, pieceSize), text.size());
+    return scanner;
+}
+
+void expectAgreesWithNaiveSearch(const std::string& text, int messages, const ProjectTextScanner& scanner)
+{
     for (const std::string& key : ProjectKeys::valueKeys())
-        ASSERT_EQ(index.findValue(key), naiveFindValue(text, "qvo-" + key + "=", "endof-qvo-" + key))
+        ASSERT_EQ(cut(text, scanner.settingSpan(key)),
+                  naiveFindValue(text, "qvo-" + key + "=", "endof-qvo-" + key))
             << "key " << key << " in text:\n"
             << text;
     for (int n = 1; n <= messages; ++n) {
         for (MessageField field : ProjectKeys::messageFieldOrder) {
             const std::string key = std::string(ProjectKeys::messageKey(field)) + std::to_string(n);
-            ASSERT_EQ(index.findMessageValue(field, n),
+            ASSERT_EQ(cut(text, scanner.messageSpan(field, n)),
                       naiveFindValue(text, "qvo-" + key + "=", "endof-qvo-" + key))
                 << "key " << key << " in text:\n"
                 << text;
         }
     }
+}
+
+void expectAgreesWithNaiveSearch(const std::string& text, int messages)
+{
+    ProjectTextScanner whole;
+    whole.scanText(text);
+    expectAgreesWithNaiveSearch(text, messages, whole);
 }
 
 // Texts made of the pieces keys are made of, so that overlaps, duplicates and near misses are common.
@@ -56,14 +91,14 @@ std::string randomText(std::mt19937& random)
 
 } // namespace
 
-TEST(ProjectTextIndex, AgreesWithTheNaiveSearchOnGeneratedTexts)
+TEST(ProjectTextScanner, AgreesWithTheNaiveSearchOnGeneratedTexts)
 {
     std::mt19937 random(20261207);
     for (int round = 0; round < 4000; ++round)
         expectAgreesWithNaiveSearch(randomText(random), 12);
 }
 
-TEST(ProjectTextIndex, AgreesWithTheNaiveSearchOnTruncatedAndSplicedProjects)
+TEST(ProjectTextScanner, AgreesWithTheNaiveSearchOnTruncatedAndSplicedProjects)
 {
     ProjectRecord design = defaultDesign();
     for (int i = 0; i < 25; ++i)
@@ -78,4 +113,31 @@ TEST(ProjectTextIndex, AgreesWithTheNaiveSearchOnTruncatedAndSplicedProjects)
         expectAgreesWithNaiveSearch(full.substr(0, std::max(a, b)), 30);
         expectAgreesWithNaiveSearch(full.substr(std::min(a, b)) + full.substr(0, std::min(a, b)), 30);
     }
+}
+
+// Pieces as small as one byte put every start and end text across a boundary somewhere.
+TEST(ProjectTextScanner, ScanningPieceByPieceFindsWhatTheWholeTextGives)
+{
+    std::mt19937 random(12);
+    std::uniform_int_distribution<std::size_t> pieceSize(1, 40);
+    for (int round = 0; round < 1500; ++round) {
+        const std::string text = randomText(random);
+        expectAgreesWithNaiveSearch(text, 12, scannedInPieces(text, pieceSize(random)));
+    }
+    ProjectRecord design = defaultDesign();
+    for (int i = 0; i < 40; ++i)
+        design.appendMessage({"title " + std::to_string(i), "text", "", "_top"});
+    const std::string project = ProjectWriter::projectText(design);
+    for (std::size_t size : {1, 2, 7, 64, 1000})
+        expectAgreesWithNaiveSearch(project, 45, scannedInPieces(project, size));
+}
+
+TEST(ProjectTextScanner, AStreamEndsAtItsFirstNulByte)
+{
+    const std::string text =
+        std::string("#%#qvo-width=12endof-qvo-width#%#\0#%#qvo-height=5endof-qvo-height#%#", 68);
+    ProjectTextScanner scanner;
+    EXPECT_EQ(streamInto(scanner, text, 4), text.find('\0'));
+    EXPECT_EQ(cut(text, scanner.settingSpan("width")), "12");
+    EXPECT_EQ(scanner.settingSpan("height").size(), 0u);
 }

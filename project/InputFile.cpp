@@ -1,0 +1,126 @@
+#include "project/InputFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+constexpr std::size_t streamChunk = 1024 * 1024;
+
+std::string sizeInWords(std::uintmax_t bytes)
+{
+    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
+}
+
+} // namespace
+
+Expected<InputFile> InputFile::open(const std::string& path)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return FileError::fromErrno(path, "cannot be opened for reading");
+    InputFile file(descriptor, true, path);
+    struct stat info
+    {};
+    if (fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
+        return FileError(path, "is a folder, not a file");
+    return file;
+}
+
+InputFile InputFile::onDescriptor(int descriptor, std::string name)
+{
+    return InputFile(descriptor, false, std::move(name));
+}
+
+InputFile::InputFile(int descriptor, bool ownsDescriptor, std::string name)
+    : descriptor_(descriptor), ownsDescriptor_(ownsDescriptor), name_(std::move(name))
+{
+    describe();
+}
+
+InputFile::InputFile(InputFile&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)),
+      ownsDescriptor_(std::exchange(other.ownsDescriptor_, false)), name_(std::move(other.name_)),
+      regular_(other.regular_), size_(other.size_)
+{}
+
+InputFile::~InputFile()
+{
+    if (ownsDescriptor_ && descriptor_ >= 0)
+        close(descriptor_);
+}
+
+void InputFile::describe()
+{
+    struct stat info
+    {};
+    regular_ = fstat(descriptor_, &info) == 0 && S_ISREG(info.st_mode);
+    size_ = regular_ ? static_cast<std::uintmax_t>(info.st_size) : 0;
+}
+
+Expected<std::size_t> InputFile::read(char* into, std::size_t wanted)
+{
+    std::size_t got = 0;
+    while (got < wanted) {
+        const ssize_t count = ::read(descriptor_, into + got, wanted - got);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return FileError::fromErrno(name_, "could not be read");
+        if (count == 0)
+            break;
+        got += static_cast<std::size_t>(count);
+    }
+    return got;
+}
+
+Expected<std::size_t> InputFile::readAt(char* into, std::size_t wanted, std::uintmax_t position)
+{
+    std::size_t got = 0;
+    while (got < wanted) {
+        const ssize_t count =
+            pread(descriptor_, into + got, wanted - got, static_cast<off_t>(position + got));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return FileError::fromErrno(name_, "could not be read");
+        if (count == 0)
+            break;
+        got += static_cast<std::size_t>(count);
+    }
+    return got;
+}
+
+// A pipe has no size to check in advance, so it is read in pieces until it ends or passes the limit.
+Expected<std::string> InputFile::readAll(std::uintmax_t maxBytes)
+{
+    if (regular_ && size_ > maxBytes)
+        return tooLarge(maxBytes);
+    std::string bytes;
+    bytes.reserve(regular_ ? static_cast<std::size_t>(size_) + 1 : streamChunk);
+    for (;;) {
+        const std::size_t had = bytes.size();
+        const std::size_t room = std::max(bytes.capacity() - had, std::min(streamChunk, had));
+        bytes.resize(had + room);
+        auto got = read(bytes.data() + had, room);
+        if (!got)
+            return got.error();
+        bytes.resize(had + got.value());
+        if (bytes.size() > maxBytes)
+            return tooLarge(maxBytes);
+        if (got.value() < room)
+            return bytes;
+    }
+}
+
+FileError InputFile::tooLarge(std::uintmax_t maxBytes) const
+{
+    if (regular_)
+        return FileError(name_, "is " + sizeInWords(size_) + " large; files over " + sizeInWords(maxBytes) +
+                                    " are not read");
+    return FileError(name_, "holds more than " + sizeInWords(maxBytes) + "; larger files are not read");
+}
