@@ -1,5 +1,7 @@
 #include "platform/QtPlatform.h"
 
+#include "project/TextFile.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -91,16 +93,22 @@ bool QtPlatform::isWritableFolder(const QString& path)
     return info.isDir() && info.isWritable();
 }
 
+// A copy is made as a save is: beside the target, renamed over it only when whole, through symbolic links.
 std::optional<QString> QtPlatform::copyFile(const QString& from, const QString& to)
 {
-    QFile source(from);
-    if (!source.exists())
-        return QStringLiteral("%1 does not exist").arg(from);
-    if (QFile::exists(to) && !QFile::remove(to))
-        return QStringLiteral("%1 could not be replaced").arg(to);
-    if (!source.copy(to))
-        return QStringLiteral("%1 could not be copied to %2: %3").arg(from, to, source.errorString());
-    // A copy of a compiled-in resource would otherwise keep the resource's read-only permissions.
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const std::string target = QFile::encodeName(to).toStdString();
+    std::optional<FileError> error;
+    if (from.startsWith(QLatin1Char(':'))) {
+        QFile resource(from);
+        if (!resource.open(QIODevice::ReadOnly))
+            return QStringLiteral("%1 could not be read: %2").arg(from, resource.errorString());
+        const QByteArray bytes = resource.readAll();
+        error = TextFile::replace(
+            target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } else {
+        error = TextFile::copy(QFile::encodeName(from).toStdString(), target);
+    }
+    if (error)
+        return QString::fromLocal8Bit(error->message());
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -160,4 +161,28 @@ TEST(QtPlatform, FoldersComeFromTheEnvironment)
     EXPECT_EQ(QDir(platform.dataFolder()), QDir(folderOf(temporary)));
     EXPECT_EQ(QDir(platform.currentFolder()), QDir::current());
     qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(QtPlatform, ACopyKeepsLinksAndNeverReplacesAReadOnlyFile)
+{
+    TemporaryFolder temporary;
+    const QString root = folderOf(temporary);
+    QtPlatform platform;
+    writeFile(root + "/picture.jpg", "new");
+    writeFile(root + "/kept.jpg", "kept");
+    QFile::setPermissions(root + "/kept.jpg", QFile::ReadOwner);
+    const auto refused = platform.copyFile(root + "/picture.jpg", root + "/kept.jpg");
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->contains(root + "/kept.jpg\": is read-only")) << refused->toStdString();
+    QFile kept(root + "/kept.jpg");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "kept");
+
+    writeFile(root + "/target.jpg", "old");
+    ASSERT_TRUE(QFile::link("target.jpg", root + "/link.jpg"));
+    EXPECT_EQ(platform.copyFile(root + "/picture.jpg", root + "/link.jpg"), std::nullopt);
+    EXPECT_TRUE(QFileInfo(root + "/link.jpg").isSymLink());
+    QFile target(root + "/target.jpg");
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), "new");
 }

@@ -214,3 +214,26 @@ TEST(ProjectCommands, TheSavedDefaultDesignReadsBackAsTheDefaultDesign)
     harness.click("saveProjectButton");
     expectSameDesign(defaultDesign(), readBack(harness.folder.file("default.tkp")));
 }
+
+// The wizard saves through the same file layer as the command line: a read-only project is refused with a
+// message that says so, a project reached through a link stays linked.
+TEST(ProjectCommands, SaveRefusesAReadOnlyProjectAndKeepsALinkedOne)
+{
+    namespace fs = std::filesystem;
+    WizardHarness harness;
+    const std::string locked = harness.folder.file("locked.tkp");
+    writeBytes(locked, "an earlier design");
+    fs::permissions(locked, fs::perms::owner_read);
+    harness.platform.expectSaveFileName(QString::fromStdString(locked));
+    harness.platform.expectMessageContaining(QString::fromStdString(locked) + "\": is read-only");
+    harness.click("saveProjectButton");
+    EXPECT_EQ(readBytes(locked), "an earlier design");
+
+    fs::create_directory(harness.folder.file("real"));
+    writeBytes(harness.folder.file("real/design.tkp"), "an earlier design");
+    fs::create_symlink("real/design.tkp", harness.folder.file("link.tkp"));
+    harness.platform.expectSaveFileName(harness.path("link.tkp"));
+    harness.click("saveProjectAsButton");
+    EXPECT_TRUE(fs::is_symlink(harness.folder.file("link.tkp")));
+    EXPECT_EQ(readBytes(harness.folder.file("real/design.tkp")), readBytes(defaultWritten));
+}
