@@ -156,8 +156,13 @@ void keepFirst(std::uint32_t& first, std::size_t position)
         first = static_cast<std::uint32_t>(position);
 }
 
+// Messages come in order in most files, so the next number usually just extends the list.
 void keepFirst(std::vector<std::uint32_t>& positions, std::size_t number, std::size_t position)
 {
+    if (positions.size() == number && position < notFound) {
+        positions.push_back(static_cast<std::uint32_t>(position));
+        return;
+    }
     if (positions.size() <= number)
         positions.resize(number + 1, notFound);
     keepFirst(positions[number], position);
