@@ -16,3 +16,8 @@ std::string FileError::message() const
 {
     return "\"" + path_ + "\": " + reason_ + ".";
 }
+
+std::string FileError::sizeInWords(std::uintmax_t bytes)
+{
+    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
+}

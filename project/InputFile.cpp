@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::size_t streamChunk = 1024 * 1024;
 
-std::string sizeInWords(std::uintmax_t bytes)
-{
-    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
-}
-
 } // namespace
 
 Expected<InputFile> InputFile::open(const std::string& path)
@@ -64,26 +59,24 @@ void InputFile::describe()
 
 Expected<std::size_t> InputFile::read(char* into, std::size_t wanted)
 {
-    std::size_t got = 0;
-    while (got < wanted) {
-        const ssize_t count = ::read(descriptor_, into + got, wanted - got);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return FileError::fromErrno(name_, "could not be read");
-        if (count == 0)
-            break;
-        got += static_cast<std::size_t>(count);
-    }
-    return got;
+    return readUntilDone(wanted,
+                         [&](std::size_t got) { return ::read(descriptor_, into + got, wanted - got); });
 }
 
 Expected<std::size_t> InputFile::readAt(char* into, std::size_t wanted, std::uintmax_t position)
 {
+    return readUntilDone(wanted, [&](std::size_t got) {
+        return pread(descriptor_, into + got, wanted - got, static_cast<off_t>(position + got));
+    });
+}
+
+// A read may return less than asked for before the end; only a read of nothing is the end.
+template <typename ReadOnce>
+Expected<std::size_t> InputFile::readUntilDone(std::size_t wanted, ReadOnce readOnce)
+{
     std::size_t got = 0;
     while (got < wanted) {
-        const ssize_t count =
-            pread(descriptor_, into + got, wanted - got, static_cast<off_t>(position + got));
+        const ssize_t count = readOnce(got);
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
@@ -120,7 +113,8 @@ Expected<std::string> InputFile::readAll(std::uintmax_t maxBytes)
 FileError InputFile::tooLarge(std::uintmax_t maxBytes) const
 {
     if (regular_)
-        return FileError(name_, "is " + sizeInWords(size_) + " large; files over " + sizeInWords(maxBytes) +
-                                    " are not read");
-    return FileError(name_, "holds more than " + sizeInWords(maxBytes) + "; larger files are not read");
+        return FileError(name_, "is " + FileError::sizeInWords(size_) + " large; files over " +
+                                    FileError::sizeInWords(maxBytes) + " are not read");
+    return FileError(name_,
+                     "holds more than " + FileError::sizeInWords(maxBytes) + "; larger files are not read");
 }

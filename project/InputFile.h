@@ -37,6 +37,7 @@ public:
 private:
     InputFile(int descriptor, bool ownsDescriptor, std::string name);
     void describe();
+    template <typename ReadOnce> Expected<std::size_t> readUntilDone(std::size_t wanted, ReadOnce readOnce);
 
     int descriptor_ = -1;
     bool ownsDescriptor_ = false;

@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::size_t scanChunk = 1024 * 1024;
 
-std::string sizeInWords(std::uintmax_t bytes)
-{
-    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
-}
-
 std::optional<FileError> readInteger(SpanReader& values, ValueSpan span, int& into)
 {
     std::string text;
@@ -139,8 +134,9 @@ std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const Projec
                                    std::to_string(ProjectTextScanner::maxMessageNumber) +
                                    " messages can be read");
     if (const std::uintmax_t total = valueBytes(scanner, count); total > maxFileBytes)
-        return FileError(name, "holds values of " + sizeInWords(total) + " in all, more than the " +
-                                   sizeInWords(maxFileBytes) + " a project can hold");
+        return FileError(name, "holds values of " + FileError::sizeInWords(total) +
+                                   " in all, more than the " + FileError::sizeInWords(maxFileBytes) +
+                                   " a project can hold");
     loaded.reserveMessages(std::max(count, 0));
     for (int number = 1; number <= count; ++number) {
         Message message;

@@ -182,11 +182,6 @@ template <typename Sink> void writeText(const ProjectRecord& record, Sink& out)
     appendMessages(record, out);
 }
 
-std::string sizeInWords(std::uintmax_t bytes)
-{
-    return std::to_string(bytes) + " bytes (" + std::to_string(bytes / (1024 * 1024)) + " MiB)";
-}
-
 } // namespace
 
 std::string ProjectWriter::projectText(const ProjectRecord& record)
@@ -236,8 +231,8 @@ std::optional<FileError> ProjectWriter::streamTo(const ProjectRecord& record, Ou
 std::optional<FileError> ProjectWriter::refusal(const ProjectRecord& record, const std::string& name)
 {
     if (const std::uintmax_t size = projectSize(record); size > ProjectReader::maxFileBytes)
-        return FileError(name, "was not saved: the project would take " + sizeInWords(size) +
-                                   ", more than the " + sizeInWords(ProjectReader::maxFileBytes) +
+        return FileError(name, "was not saved: the project would take " + FileError::sizeInWords(size) +
+                                   ", more than the " + FileError::sizeInWords(ProjectReader::maxFileBytes) +
                                    " a project file can hold");
     return std::nullopt;
 }

@@ -2,14 +2,13 @@
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/FedPipe.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordComparison.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -250,17 +249,10 @@ TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
         fromFile.projectPath = folder.file("design.tkp");
         ASSERT_FALSE(ProjectReader({}).readProject(fromFile));
 
-        int ends[2];
-        ASSERT_EQ(pipe(ends), 0);
-        std::thread writer([&] {
-            ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
-            close(ends[1]);
-        });
-        InputFile input = InputFile::onDescriptor(ends[0], "standard input");
+        FedPipe pipe(text);
+        InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
         ProjectRecord fromPipe;
         const auto error = ProjectReader({}).readProjectFrom(fromPipe, input);
-        writer.join();
-        close(ends[0]);
         ASSERT_FALSE(error);
         expectSameDesign(fromFile, fromPipe);
         EXPECT_EQ(fromPipe.projectUntitled, 2);

@@ -2,6 +2,7 @@
 
 #include "project/InputFile.h"
 #include "project/OutputFile.h"
+#include "tests/support/FedPipe.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -212,32 +213,15 @@ TEST(TextFile, AFailedWriteThrowsTheNewVersionAway)
 TEST(TextFile, APipeIsReadToItsEndUpToTheLimit)
 {
     for (std::size_t size : {0u, 1u, 70000u, 3000000u}) {
-        int ends[2];
-        ASSERT_EQ(pipe(ends), 0);
-        std::thread writer([&] {
-            const std::string text(size, 'r');
-            ASSERT_EQ(write(ends[1], text.data(), text.size()), static_cast<ssize_t>(size));
-            close(ends[1]);
-        });
-        InputFile input = InputFile::onDescriptor(ends[0], "standard input");
+        FedPipe pipe(std::string(size, 'r'));
+        InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
         const auto bytes = input.readAll(3000000);
-        writer.join();
-        close(ends[0]);
         ASSERT_TRUE(bytes) << bytes.error().message();
         EXPECT_EQ(bytes.value(), std::string(size, 'r'));
     }
-
-    int ends[2];
-    ASSERT_EQ(pipe(ends), 0);
-    std::thread writer([&] {
-        const std::string text(1000001, 'r');
-        [[maybe_unused]] const auto written = write(ends[1], text.data(), text.size());
-        close(ends[1]);
-    });
-    InputFile input = InputFile::onDescriptor(ends[0], "standard input");
+    FedPipe pipe(std::string(1000001, 'r'));
+    InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
     const auto refused = input.readAll(1000000);
-    writer.join();
-    close(ends[0]);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().message(),
               "\"standard input\": holds more than 1000000 bytes (0 MiB); larger files are not read.");
