@@ -6,48 +6,39 @@
 #include "project/SpanReader.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
 constexpr std::size_t scanChunk = 1024 * 1024;
 
-std::optional<FileError> readInteger(SpanReader& values, ValueSpan span, int& into)
+// Reads one value into a text; refuses once the values read come to more than a project can hold.
+using ReadValue = std::function<std::optional<FileError>(ValueSpan span, std::string& into)>;
+
+std::optional<FileError> readInteger(const ReadValue& readValue, ValueSpan span, int& into)
 {
     std::string text;
-    if (auto error = values.read(span, text))
+    if (auto error = readValue(span, text))
         return error;
     into = IntegerText::parse(text);
     return std::nullopt;
 }
 
 std::optional<FileError> readSetting(ProjectRecord& record, const ProjectTextScanner& scanner,
-                                     SpanReader& values, const SettingLine& line)
+                                     const ReadValue& readValue, const SettingLine& line)
 {
     if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field))
-        return values.read(scanner.settingSpan(line.key), record.*(*text));
+        return readValue(scanner.settingSpan(line.key), record.*(*text));
     if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field))
-        return readInteger(values, scanner.settingSpan(line.key), record.*(*integer));
+        return readInteger(readValue, scanner.settingSpan(line.key), record.*(*integer));
     RgbColor& color = record.*std::get<RgbColor ProjectRecord::*>(line.field);
     const auto keys = ProjectKeys::colorKeys(line.key);
     for (auto [key, component] :
          {std::pair{&keys[0], &color.red}, {&keys[1], &color.green}, {&keys[2], &color.blue}}) {
-        if (auto error = readInteger(values, scanner.settingSpan(*key), *component))
+        if (auto error = readInteger(readValue, scanner.settingSpan(*key), *component))
             return error;
     }
     return std::nullopt;
-}
-
-// Overlapping values could make a small file unfold into far more text than any project holds.
-std::uintmax_t valueBytes(const ProjectTextScanner& scanner, int count)
-{
-    std::uintmax_t total = 0;
-    for (const std::string& key : ProjectKeys::valueKeys())
-        total += scanner.settingSpan(key).size();
-    for (int number = 1; number <= count; ++number) {
-        for (MessageField field : ProjectKeys::messageFieldOrder)
-            total += scanner.messageSpan(field, number).size();
-    }
-    return total;
 }
 
 // The text of a file ends at its first NUL byte, as the format has always been read.
@@ -122,21 +113,26 @@ std::optional<FileError> ProjectReader::loadText(ProjectRecord& loaded, std::str
 std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScanner& scanner,
                                              SpanReader& values, const std::string& name)
 {
+    // Overlapping values could make a small file unfold into far more text than any project holds.
+    std::uintmax_t total = 0;
+    const ReadValue readValue = [&](ValueSpan span, std::string& into) -> std::optional<FileError> {
+        total += span.size();
+        if (total > maxFileBytes)
+            return FileError(name, "holds values of more than " + FileError::sizeInWords(maxFileBytes) +
+                                       " in all, more than a project can hold");
+        return values.read(span, into);
+    };
     for (const SettingLine& line : ProjectKeys::settingLines()) {
-        if (auto error = readSetting(loaded, scanner, values, line))
+        if (auto error = readSetting(loaded, scanner, readValue, line))
             return error;
     }
     int count = 0;
-    if (auto error = readInteger(values, scanner.settingSpan(ProjectKeys::messageCountKey), count))
+    if (auto error = readInteger(readValue, scanner.settingSpan(ProjectKeys::messageCountKey), count))
         return error;
     if (count > ProjectTextScanner::maxMessageNumber)
         return FileError(name, "holds a message count of " + std::to_string(count) + "; at most " +
                                    std::to_string(ProjectTextScanner::maxMessageNumber) +
                                    " messages can be read");
-    if (const std::uintmax_t total = valueBytes(scanner, count); total > maxFileBytes)
-        return FileError(name, "holds values of " + FileError::sizeInWords(total) +
-                                   " in all, more than the " + FileError::sizeInWords(maxFileBytes) +
-                                   " a project can hold");
     loaded.reserveMessages(std::max(count, 0));
     for (int number = 1; number <= count; ++number) {
         Message message;
@@ -144,7 +140,7 @@ std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const Projec
                                    {MessageField::Link, &message.link},
                                    {MessageField::Target, &message.target},
                                    {MessageField::Title, &message.title}}) {
-            if (auto error = values.read(scanner.messageSpan(field, number), *into))
+            if (auto error = readValue(scanner.messageSpan(field, number), *into))
                 return error;
         }
         loaded.appendMessage(std::move(message));

@@ -1,3 +1,4 @@
+#include "project/ProjectKeys.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "tests/support/DefaultDesign.h"
@@ -178,10 +179,22 @@ TEST(ProjectFileErrors, ValuesThatOverlapIntoMoreThanTheLimitAreRefused)
         text += "endof-qvo-tmessage" + std::to_string(n);
     const std::string path = folder.file("overlapping.tkp");
     writeBytes(path, text);
-    ProjectRecord record = openedFrom(path);
-    const auto error = ProjectReader({}).readProject(record);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
-    EXPECT_NE(error->message().find("64 MiB"), std::string::npos) << error->message();
-    expectSameDesign(defaultDesign(), record);
+    // The same with the settings: each of them starts before 1.2 MB of padding and ends after it.
+    std::string settings;
+    for (const std::string& key : ProjectKeys::valueKeys())
+        settings += "qvo-" + key + "=";
+    settings += std::string(1200000, '.');
+    for (const std::string& key : ProjectKeys::valueKeys())
+        settings += "endof-qvo-" + key;
+    writeBytes(folder.file("settings.tkp"), settings);
+
+    for (const std::string& overlapping : {path, folder.file("settings.tkp")}) {
+        ProjectRecord record = openedFrom(overlapping);
+        const auto error = ProjectReader({}).readProject(record);
+        ASSERT_TRUE(error) << overlapping;
+        EXPECT_NE(error->message().find(overlapping), std::string::npos) << error->message();
+        EXPECT_NE(error->message().find("more than 67108864 bytes (64 MiB)"), std::string::npos)
+            << error->message();
+        expectSameDesign(defaultDesign(), record);
+    }
 }
