@@ -162,7 +162,8 @@ std::size_t longestNameIn(const std::string& folder)
 
 std::string OutputFile::temporaryPrefix(std::string_view name, std::size_t longestName)
 {
-    const std::size_t room = longestName - 1 - temporaryMark.size() - maxTemporaryNumberDigits;
+    const std::size_t overhead = 1 + temporaryMark.size() + maxTemporaryNumberDigits;
+    const std::size_t room = longestName > overhead ? longestName - overhead : 0;
     std::size_t kept = std::min(name.size(), room);
     // A name cut inside a UTF-8 sequence would show as garbage in a file manager.
     while (kept > 0 && kept < name.size() && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)

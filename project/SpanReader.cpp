@@ -20,6 +20,10 @@ std::optional<FileError> SpanReader::read(ValueSpan span, std::string& into)
 
 std::optional<FileError> SpanReader::readFromFile(ValueSpan span, std::string& into)
 {
+    if (span.begin >= bufferStart_ && span.end <= bufferStart_ + buffer_.size()) {
+        into.assign(buffer_.data() + (span.begin - bufferStart_), span.size());
+        return std::nullopt;
+    }
     into.resize(span.size());
     if (span.begin < bufferStart_) {
         auto got = file_->readAt(into.data(), span.size(), span.begin);
