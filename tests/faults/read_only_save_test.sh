@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Starts the built wizard on a virtual display with a read-only project named on its command line and
+# presses Save Project. Expected: a message box that names the file and says it is read-only, and the
+# file exactly as it was (not replaced, still read-only).
+set -uo pipefail
+wizard=$1
+work=$(mktemp -d)
+wizard_pid=""
+xvfb_pid=""
+finish() {
+    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    chmod -R u+w "$work"
+    rm -rf "$work"
+}
+trap finish EXIT
+
+project=$work/designs/locked.tkp
+mkdir -p "$work/designs" "$work/home"
+# A valid width, or the Step 2 page would warn about it on saving.
+printf '#%%#qvo-nameoftext=kept_endof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' >"$project"
+chmod 444 "$project"
+before=$(cat "$project")
+
+# Waits up to thirty seconds for a command to succeed: a busy machine starts Qt slowly.
+wait_for() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for test -s "$work/display" || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
+
+cd "$work/designs"
+env -u QT_QPA_PLATFORM HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_CONFIG_HOME=$work/home/config \
+    "$wizard" locked.tkp >"$work/wizard.log" 2>&1 &
+wizard_pid=$!
+window=""
+find_window() { window=$(xdotool search --onlyvisible --pid "$wizard_pid" --name '^Marquetto v' | head -1) && [ -n "$window" ]; }
+wait_for find_window || { echo "FAIL: the wizard showed no window:"; cat "$work/wizard.log"; exit 1; }
+
+# The message box is the window titled "Marquetto". A window that has only just appeared may not take a
+# click yet, so Save Project (bottom right) is clicked again until the box shows.
+message_box() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$wizard_pid" --name 'Marquetto'); do
+        [ "$(xdotool getwindowname "$id")" = Marquetto ] && return 0
+    done
+    return 1
+}
+press_save_project() {
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove --sync $((X + WIDTH - 40)) $((Y + HEIGHT - 22)) click 1
+    for _ in $(seq 6); do
+        message_box && return 0
+        sleep 0.5
+    done
+    return 1
+}
+for _ in $(seq 6); do
+    press_save_project && break
+done
+message_box || { echo "FAIL: Save Project on a read-only project showed no message"; exit 1; }
+[ "$(cat "$project")" = "$before" ] || { echo "FAIL: the read-only project was changed"; exit 1; }
+[ ! -w "$project" ] || [ "$(stat -c %a "$project")" = 444 ] || { echo "FAIL: the project is no longer read-only"; exit 1; }
+[ "$(ls -A "$work/designs")" = locked.tkp ] || { echo "FAIL: something was left beside the project:"; ls -A "$work/designs"; exit 1; }
+echo "Save Project on a read-only project showed a message and left the file as it was"
