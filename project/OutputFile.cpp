@@ -218,7 +218,8 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
         }
         return file;
     }
-    return FileError(path, "cannot be replaced: no free name for the new version beside it");
+    return FileError(path, std::string(target.existing ? "cannot be replaced" : "cannot be created") +
+                               ": no free name for the new version beside it");
 }
 
 OutputFile OutputFile::onDescriptor(int descriptor, std::string name)
