@@ -6,15 +6,14 @@
 #include "project/SpanReader.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 constexpr std::size_t scanChunk = 1024 * 1024;
 
-// Reads one value into a text; refuses once the values read come to more than a project can hold.
-using ReadValue = std::function<std::optional<FileError>(ValueSpan span, std::string& into)>;
-
+// readValue(span, into) reads one value into a text; it refuses once the values read come to more than a
+// project can hold.
+template <typename ReadValue>
 std::optional<FileError> readInteger(const ReadValue& readValue, ValueSpan span, int& into)
 {
     std::string text;
@@ -24,6 +23,7 @@ std::optional<FileError> readInteger(const ReadValue& readValue, ValueSpan span,
     return std::nullopt;
 }
 
+template <typename ReadValue>
 std::optional<FileError> readSetting(ProjectRecord& record, const ProjectTextScanner& scanner,
                                      const ReadValue& readValue, const SettingLine& line)
 {
@@ -115,7 +115,7 @@ std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const Projec
 {
     // Overlapping values could make a small file unfold into far more text than any project holds.
     std::uintmax_t total = 0;
-    const ReadValue readValue = [&](ValueSpan span, std::string& into) -> std::optional<FileError> {
+    const auto readValue = [&](ValueSpan span, std::string& into) -> std::optional<FileError> {
         total += span.size();
         if (total > maxFileBytes)
             return FileError(name, "holds values of more than " + FileError::sizeInWords(maxFileBytes) +
