@@ -57,9 +57,12 @@ int main(int argc, char** argv)
     // The preview's web engine refuses to start its sandbox for root, as in containers.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The preview's web engine draws through an OpenGL context shared with the application's, which Qt
+    // makes only when asked before the application exists.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    // No display name: Qt would add it to every window caption.
     QApplication::setApplicationName(QStringLiteral("marquetto"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Marquetto"));
     QApplication::setDesktopFileName(QStringLiteral("example.marquetto.Marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QtPlatform platform;
