@@ -35,8 +35,10 @@ QLabel* CaptionGrid::addRow(const QString& caption, QWidget* field, const QStrin
 QLabel* CaptionGrid::addWideRow(const QString& caption, QWidget* field)
 {
     const int row = rows_++;
-    QLabel* label = addCaption(caption, row);
-    label->setBuddy(field);
+    // A row without a caption carries no empty label, which a screen reader would announce.
+    QLabel* label = caption.isEmpty() ? nullptr : addCaption(caption, row);
+    if (label != nullptr)
+        label->setBuddy(field);
     addWidget(field, row, fieldColumn, 1, fieldSpan);
     return label;
 }

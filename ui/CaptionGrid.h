@@ -15,7 +15,7 @@ public:
 
     // The field keeps its own width, left-aligned after the caption.
     QLabel* addRow(const QString& caption, QWidget* field, const QString& unit = {});
-    // The field takes the whole width after the caption.
+    // The field takes the whole width after the caption; nullptr for a row without caption.
     QLabel* addWideRow(const QString& caption, QWidget* field);
     // The caption names the first of the fields.
     void addWideRow(const QString& caption, QLayout* fields);
