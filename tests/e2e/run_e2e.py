@@ -8,6 +8,7 @@ in SCREENSHOT_FOLDER, and exit status 1."""
 import filecmp
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -104,14 +105,18 @@ class Suite:
         self.check(names.endswith(f'= "{caption}"'), f"the title bar property {names}")
         return window
 
-    def question(self):
-        """The "Save changes to the project?" box, found by its text."""
+    def message_box(self, text_part):
+        """A shown window holding a label with `text_part` in it."""
         def find():
             for window in self.wizard.windows():
-                if showing(window) and self.wizard.find("Save changes to the project?", None, window):
+                if showing(window) and any(text_part in node.name for node in walk(window)
+                                           if role(node) == "label"):
                     return window
             return None
-        return wait_for('the question "Save changes to the project?"', find)
+        return wait_for(f'a message saying "{text_part}"', find)
+
+    def question(self):
+        return self.message_box("Save changes to the project?")
 
     # Scenarios -------------------------------------------------------------------------------------
 
@@ -316,7 +321,26 @@ class Suite:
         messages = w.control("Messages", "list", w.page(4))
         self.check(TYPED["text"] in [item.name for item in children(messages)], "the added message missing")
 
+        self.at("a width of 0: the frame keeps its shape while the width message shows")
+        frame_window = w.x_window("Marquetto v2.3")
+        frame_size = w.outer_rect(frame_window)[2:]
+        w.go_to_step(2)
+        self.set_text("Width :", "0", w.page(2))
+        # Clicked, not pressed over the bus: the message box holds the tab's action until it closes.
+        w.click(w.step_tab(5))
+        for time_shown in ("first", "second"):
+            box = self.message_box("Width of the text scroll")
+            sizes = w.outer_rect(frame_window)[2:]
+            self.check(sizes == frame_size, f"the frame at {sizes} behind the {time_shown} message, before {frame_size}")
+            self.press("OK", box)
+            wait_for("the message to close", lambda: box not in w.windows() or not showing(box))
+        wait_for("the Step 5 page", lambda: w.shown_step() == 5)
+        self.check(w.outer_rect(frame_window)[2:] == frame_size, "the frame changed its size on Step 5")
+        w.go_to_step(2)
+        self.set_text("Width :", TYPED["width"], w.page(2))
+
         self.at("an edit, then Alt+F4 on the wizard asks, and Cancel keeps it open")
+        w.go_to_step(4)
         self.set_text("Pause :", "7", w.page(4))
         self.desktop.xdotool("windowactivate", "--sync", w.x_window("Marquetto v2.3"))
         w.key("alt+F4")
@@ -402,6 +426,8 @@ class Suite:
 
 
 if __name__ == "__main__":
+    # CTest ends a suite that runs too long with SIGTERM; the desktop's processes must go with it.
+    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit("FAIL: the suite was stopped from outside"))
     build_folder = os.path.abspath(sys.argv[1])
     screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
     sys.exit(Suite(build_folder, screenshots).run())
