@@ -183,6 +183,26 @@ class Suite:
                  lambda: TYPED["text"] in [item.name for item in children(messages)])
         self.set_text("Scroll delay :", TYPED["scroll delay"], page)
 
+        self.at("Step 4: the Edit editor's caption")
+        item = [node for node in children(messages) if node.name == TYPED["text"]][0]
+        w.click(item, self.scale)
+        edit = w.control("Edit", "push button", page)
+        wait_for("Edit to be enabled", lambda: states(edit).contains(pyatspi.STATE_ENABLED))
+        self.press("Edit", page)
+        editor = self.dialog("Edit")
+        self.caption_as_shown("Edit")
+        self.check(w.text_of(self.text_field("Title :", editor)) == TYPED["title"], "another message in Edit")
+        self.press("Cancel", editor)
+        self.dialog_gone("Edit")
+
+        self.at("Step 1: the About box's caption")
+        w.go_to_step(1)
+        self.press("About", w.page(1))
+        about = self.dialog("Marquetto")
+        self.caption_as_shown("Marquetto")
+        self.press("OK", about)
+        self.dialog_gone("Marquetto")
+
         self.at("Step 5: generation, and the frame keeps its size")
         w.go_to_step(5)
         snippet = self.text_field("Copy the below into the <body> section of your web\npage where you wish the news scroller to appear.", w.page(5))
