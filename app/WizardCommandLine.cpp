@@ -33,7 +33,7 @@ const char* WizardCommandLine::help()
            "  -V, --version  show the version\n"
            "\n"
            "Exit status: 0 the wizard was closed, 1 the working folder could not be\n"
-           "used, 2 wrong usage or no graphical display.\n";
+           "used or no display could be reached, 2 wrong usage.\n";
 }
 
 const char* WizardCommandLine::version()

@@ -1,3 +1,4 @@
+#include "app/DisplayProbe.h"
 #include "app/WizardCommandLine.h"
 #include "platform/QtPlatform.h"
 #include "preview/PreviewModuleLoader.h"
@@ -8,26 +9,20 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 #include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
 namespace {
 
-// Qt aborts when it cannot reach a display, so look before starting it. A local X display ":N" has
-// its socket in /tmp/.X11-unix; any other display, or a platform chosen by QT_QPA_PLATFORM, is trusted.
-bool hasDisplay()
+// A build folder lies inside the source tree, where ./run starts the wizard.
+bool startedFromSourceTree()
 {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return true;
-    const QString display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty())
-        return false;
-    const auto local = QRegularExpression(QStringLiteral("^:(\\d+)(\\.\\d+)?$")).match(display);
-    return !local.hasMatch() || QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + local.captured(1));
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return !error && std::filesystem::exists(program.parent_path().parent_path() / "CMakeCache.txt");
 }
 
 } // namespace
@@ -48,21 +43,24 @@ int main(int argc, char** argv)
     case WizardCommandLine::Action::RunWizard:
         break;
     }
-    if (!hasDisplay()) {
-        std::cerr << "marquetto: there is no graphical display to show the wizard on (DISPLAY is "
-                  << (qEnvironmentVariableIsEmpty("DISPLAY") ? "not set"
-                                                             : "set, but no X server answers there")
-                  << ").\nOn a machine without a screen, run it on a virtual display:  xvfb-run ./run\n";
-        return 2;
+    if (const std::string missing = DisplayProbe::whatIsMissing(DisplayProbe::fromProcess());
+        !missing.empty()) {
+        std::cerr << "marquetto: no display could be reached to show the wizard on (" << missing << ").\n";
+        if (startedFromSourceTree())
+            std::cerr << "To run it on a machine without a screen, use a virtual display:  xvfb-run ./run\n";
+        return 1;
     }
     // The preview's web engine refuses to start its sandbox for root, as in containers.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Past a file-size limit a save should fail with a message, not end the wizard with the design lost.
     std::signal(SIGXFSZ, SIG_IGN);
+    // The preview's web engine draws through an OpenGL context shared with the application's, which Qt
+    // makes only when asked before the application exists.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    // No display name: Qt would add it to every window caption.
     QApplication::setApplicationName(QStringLiteral("marquetto"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Marquetto"));
     QApplication::setDesktopFileName(QStringLiteral("example.marquetto.Marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QtPlatform platform;

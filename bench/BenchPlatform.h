@@ -11,6 +11,7 @@ public:
     QString projectToOpen;
 
     void showMessage(QWidget*, const QString&) override {}
+    SaveChangesAnswer askToSaveChanges(QWidget*) override { return SaveChangesAnswer::Discard; }
     std::optional<QString> openFileName(QWidget*, const FileDialogOptions&) override { return projectToOpen; }
     std::optional<QString> saveFileName(QWidget*, const FileDialogOptions&) override { return std::nullopt; }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }

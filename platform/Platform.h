@@ -20,6 +20,15 @@ public:
     // A modal box titled "Marquetto" with the text and an OK button.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
 
+    enum class SaveChangesAnswer
+    {
+        Save,
+        Discard,
+        Cancel
+    };
+    // A modal box titled "Marquetto" asking "Save changes to the project?" with Save, Discard and Cancel.
+    virtual SaveChangesAnswer askToSaveChanges(QWidget* parent) = 0;
+
     // Full path of the chosen file, or nothing when the user cancels.
     virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) = 0;
@@ -30,6 +39,7 @@ public:
     // Opens a web address or a local file with the desktop's default program.
     virtual void openUrl(const QUrl& url) = 0;
 
+    // Also the primary selection, where the window system has one.
     virtual void copyToClipboard(const QString& text) = 0;
 
     virtual QString currentFolder() = 0;

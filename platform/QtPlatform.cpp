@@ -44,6 +44,21 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
+Platform::SaveChangesAnswer QtPlatform::askToSaveChanges(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Warning, applicationTitle, QStringLiteral("Save changes to the project?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveChangesAnswer::Discard;
+    default:
+        return SaveChangesAnswer::Cancel;
+    }
+}
+
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const FileDialogOptions& options)
 {
     return runFileDialog(parent, options, QFileDialog::AcceptOpen);
@@ -69,7 +84,10 @@ void QtPlatform::openUrl(const QUrl& url)
 
 void QtPlatform::copyToClipboard(const QString& text)
 {
-    QApplication::clipboard()->setText(text);
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(text);
+    if (clipboard->supportsSelection())
+        clipboard->setText(text, QClipboard::Selection);
 }
 
 QString QtPlatform::currentFolder()

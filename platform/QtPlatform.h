@@ -7,6 +7,7 @@ class QtPlatform : public Platform
 {
 public:
     void showMessage(QWidget* parent, const QString& text) override;
+    SaveChangesAnswer askToSaveChanges(QWidget* parent) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;

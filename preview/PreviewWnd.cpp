@@ -19,9 +19,39 @@ PreviewWnd::PreviewWnd(std::function<void(const QRect&)> onClose)
 
 void PreviewWnd::setOuterGeometry(const QRect& outer)
 {
-    const QSize frame = frameGeometry().size() - geometry().size();
+    pendingOuter_ = outer;
     move(outer.topLeft());
-    resize(outer.size() - frame);
+    resize(outer.size() - frameSize());
+    if (!frameSize().isNull())
+        pendingOuter_.reset();
+}
+
+QSize PreviewWnd::frameSize() const
+{
+    return frameGeometry().size() - geometry().size();
+}
+
+// The frame arrives with a move or resize once the window manager has put its decorations around the window.
+bool PreviewWnd::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+        fitToFrame();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void PreviewWnd::fitToFrame()
+{
+    if (pendingOuter_ && !frameSize().isNull())
+        setOuterGeometry(*pendingOuter_);
 }
 
 void PreviewWnd::closeEvent(QCloseEvent* event)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class PreviewBrowser;
 
@@ -17,15 +18,21 @@ public:
 
     PreviewBrowser* browser() const { return browser_; }
 
-    // Places the window so that its outer rectangle, frame included, is `outer`.
+    // Places the window so that its outer rectangle, frame included, is `outer`. The window manager
+    // tells the size of its frame only after the window is shown; until then the frame counts as none,
+    // and the size is corrected once the frame is known.
     void setOuterGeometry(const QRect& outer);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void OnClose();
+    QSize frameSize() const;
+    void fitToFrame();
 
     std::function<void(const QRect&)> onClose_;
     PreviewBrowser* browser_;
+    std::optional<QRect> pendingOuter_;
 };

@@ -37,6 +37,11 @@ PublishingActions::PublishingActions(const ProjectRecord& record, Platform& plat
     connect(&page, &uc::copyRequested, this, &PublishingActions::CopySnippet);
 }
 
+PublishingActions::~PublishingActions()
+{
+    delete previewWindow_;
+}
+
 QString PublishingActions::previewPath() const
 {
     return fileName(record_.workFolder) + "preview.html";
@@ -128,5 +133,5 @@ QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
 
 void PublishingActions::CopySnippet()
 {
-    platform_.copyToClipboard(page_.snippetText());
+    platform_.copyToClipboard(page_.selectWholeSnippet());
 }

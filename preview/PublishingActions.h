@@ -25,6 +25,8 @@ public:
 
     PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
                       PreviewWindowsSource previewWindows);
+    // The preview window goes with the wizard.
+    ~PublishingActions() override;
 
     void ShowPreview();
     void ResetPreviewButton();

@@ -30,9 +30,10 @@ void paintBannerLines(QPainter& painter)
 
 } // namespace
 
-QPixmap Artwork::banner()
+QPixmap Artwork::banner(qreal pixelRatio)
 {
-    QPixmap picture(bannerWidth, bannerHeight);
+    QPixmap picture(QSize(bannerWidth, bannerHeight) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

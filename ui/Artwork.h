@@ -11,8 +11,9 @@ public:
     static constexpr int bannerWidth = 217;
     static constexpr int bannerHeight = 59;
 
-    // "Marquetto" and, below it, "Wizard", light grey on black.
-    static QPixmap banner();
+    // "Marquetto" and, below it, "Wizard", light grey on black; painted with `pixelRatio` device pixels
+    // per pixel, so that it stays sharp on a scaled screen.
+    static QPixmap banner(qreal pixelRatio = 1);
 
     static QIcon applicationIcon();
 };

@@ -4,6 +4,7 @@
 #include "ui/CQuorvoDlg.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 
 namespace {
@@ -32,7 +33,11 @@ int CQuorvoApp::run()
         setup_(wizard);
     if (!startProject_.isEmpty())
         wizard.commands().openProjectFile(QDir(platform_.currentFolder()).absoluteFilePath(startProject_));
-    wizard.exec();
+    // Shown without modality: the preview window beside it must take clicks, keys and its own close box.
+    QEventLoop untilClosed;
+    QObject::connect(&wizard, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    wizard.show();
+    untilClosed.exec();
     return 0;
 }
 

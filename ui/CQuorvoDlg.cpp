@@ -2,6 +2,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/CAboutDlg.h"
+#include "ui/DialogUnits.h"
 #include "ui/NamedButton.h"
 #include "ui/StepPage.h"
 #include "ui/bir.h"
@@ -55,11 +56,12 @@ CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connectStepOnePage();
     stopButtonsFromTakingEnter();
+    fixPageSize();
 
     for (int step = 1; step < stepCount; ++step)
         pageOfStep(step)->hide();
     commands_.loadDefaultProject();
-    pageOfStep(0)->setFocus();
+    focusFirstControl(pageOfStep(0));
     record_.currentStep = 0;
     connect(stepTabs_, &QTabBar::currentChanged, this, &CQuorvoDlg::changeStep);
 }
@@ -93,17 +95,31 @@ QWidget* CQuorvoDlg::createPageFrame(const PageFactory& makePage)
     connect(publishingPage_, &uc::stepToFixRequested, this,
             [this](int step) { stepTabs_->setCurrentIndex(step); });
     stack->addWidget(publishingPage_, 0, 0);
-    for (int step = 0; step < stepCount; ++step)
-        pageOfStep(step)->setFixedSize(pageSize);
     return frame;
+}
+
+// Every page gets the same size, large enough for the largest at the font in use. Hidden pages keep
+// their place, so the frame holds its shape even when no page is shown.
+void CQuorvoDlg::fixPageSize()
+{
+    QSize size = DialogUnits(fontMetrics()).size(pageUnits.width(), pageUnits.height());
+    for (int step = 0; step < stepCount; ++step)
+        size = size.expandedTo(pageOfStep(step)->sizeHint());
+    for (int step = 0; step < stepCount; ++step) {
+        QWidget* page = pageOfStep(step);
+        page->setFixedSize(size);
+        QSizePolicy policy = page->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        page->setSizePolicy(policy);
+    }
 }
 
 QLayout* CQuorvoDlg::createButtonRow()
 {
-    auto* exitButton = namedButton(tr("Exit"), "exitButton", 120);
-    auto* saveProjectAsButton = namedButton(tr("Save Project As..."), "saveProjectAsButton", 120);
-    auto* saveProjectButton = namedButton(tr("Save Project"), "saveProjectButton", 120);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    auto* exitButton = namedButton(tr("Exit"), "exitButton", 68);
+    auto* saveProjectAsButton = namedButton(tr("Save Project As..."), "saveProjectAsButton", 68);
+    auto* saveProjectButton = namedButton(tr("Save Project"), "saveProjectButton", 68);
+    connect(exitButton, &QPushButton::clicked, this, &CQuorvoDlg::reject);
     connect(saveProjectAsButton, &QPushButton::clicked, this, [this] { commands_.saveProjectAs(); });
     connect(saveProjectButton, &QPushButton::clicked, this, [this] { commands_.saveProject(); });
 
@@ -130,7 +146,7 @@ void CQuorvoDlg::createAboutAction()
 void CQuorvoDlg::connectStepOnePage()
 {
     if (auto* stepOne = qobject_cast<dort*>(stepPage(0)))
-        stepOne->setOpenProjectCommand([this] { return commands_.openProject(); });
+        stepOne->setOpenProjectCommand([this] { return maySetDesignAside() && commands_.openProject(); });
 }
 
 // A focused button would take Enter for itself; in this wizard Enter presses nothing.
@@ -151,6 +167,38 @@ void CQuorvoDlg::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void CQuorvoDlg::reject()
+{
+    if (maySetDesignAside())
+        QDialog::reject();
+}
+
+// The page in view hands its values over first, so that what was typed there counts as well.
+bool CQuorvoDlg::maySetDesignAside()
+{
+    if (record_.currentStep < publishingStep)
+        stepPage(record_.currentStep)->FlushToRecord();
+    return commands_.settleUnsavedChanges();
+}
+
+// A page as such takes no keys: the focus goes to the control the page names as its first, or else to
+// the first in the focus chain that can take it.
+void CQuorvoDlg::focusFirstControl(QWidget* page)
+{
+    if (QWidget* first = page->focusProxy(); first != nullptr && first->isEnabled()) {
+        first->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    for (QWidget* widget = page->nextInFocusChain(); widget != page; widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && widget->isEnabled() && widget->isVisibleTo(page) &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    page->setFocus();
 }
 
 void CQuorvoDlg::changeStep(int step)
@@ -175,7 +223,7 @@ void CQuorvoDlg::enterStep(int step)
             return;
     }
     pageOfStep(step)->show();
-    pageOfStep(step)->setFocus();
+    focusFirstControl(pageOfStep(step));
 }
 
 QWidget* CQuorvoDlg::pageOfStep(int step) const

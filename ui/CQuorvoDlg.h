@@ -23,7 +23,8 @@ class CQuorvoDlg : public QDialog
 public:
     static constexpr int stepCount = 5;
     static constexpr int publishingStep = 4;
-    static constexpr QSize pageSize{560, 400};
+    // The least size of a page in dialog units; a page that needs more for its font gets more.
+    static constexpr QSize pageUnits{320, 213};
 
     // Makes the page of one of Steps 1 to 4 (step 0 to 3).
     using PageFactory = std::function<StepPage*(int step, ProjectRecord&, Platform&, QWidget* parent)>;
@@ -40,6 +41,9 @@ public:
     StepPage* stepPage(int step) const { return pages_.at(static_cast<std::size_t>(step)); }
     uc* publishingPage() const { return publishingPage_; }
 
+    // Exit, the close box and Alt+F4 come here; an edited design is not dropped without asking.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -49,6 +53,9 @@ private:
     void createAboutAction();
     void connectStepOnePage();
     void stopButtonsFromTakingEnter();
+    void fixPageSize();
+    static void focusFirstControl(QWidget* page);
+    bool maySetDesignAside();
 
     void changeStep(int step);
     void leaveStep(int step);

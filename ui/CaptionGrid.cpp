@@ -25,6 +25,7 @@ QLabel* CaptionGrid::addRow(const QString& caption, QWidget* field, const QStrin
 {
     const int row = rows_++;
     QLabel* label = addCaption(caption, row);
+    label->setBuddy(field);
     addWidget(field, row, fieldColumn, Qt::AlignLeft | Qt::AlignVCenter);
     if (!unit.isEmpty())
         addWidget(new QLabel(unit), row, unitColumn, Qt::AlignLeft | Qt::AlignVCenter);
@@ -34,7 +35,10 @@ QLabel* CaptionGrid::addRow(const QString& caption, QWidget* field, const QStrin
 QLabel* CaptionGrid::addWideRow(const QString& caption, QWidget* field)
 {
     const int row = rows_++;
-    QLabel* label = addCaption(caption, row);
+    // A row without a caption carries no empty label, which a screen reader would announce.
+    QLabel* label = caption.isEmpty() ? nullptr : addCaption(caption, row);
+    if (label != nullptr)
+        label->setBuddy(field);
     addWidget(field, row, fieldColumn, 1, fieldSpan);
     return label;
 }
@@ -42,7 +46,9 @@ QLabel* CaptionGrid::addWideRow(const QString& caption, QWidget* field)
 void CaptionGrid::addWideRow(const QString& caption, QLayout* fields)
 {
     const int row = rows_++;
-    addCaption(caption, row);
+    QLabel* label = addCaption(caption, row);
+    if (QLayoutItem* first = fields->itemAt(0))
+        label->setBuddy(first->widget());
     addLayout(fields, row, fieldColumn, 1, fieldSpan);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "project/RgbColor.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -28,7 +29,25 @@ ColorSwatch::ColorSwatch(RgbColor& color, Platform& platform, QWidget* parent)
 
 QSize ColorSwatch::sizeHint() const
 {
-    return {22, 22};
+    const int side = fontMetrics().height() + 6;
+    return {side, side};
+}
+
+void ColorSwatch::refresh()
+{
+    setAccessibleName(caption() + QLatin1Char(' ') + shownColor().name(QColor::HexRgb).toUpper());
+    update();
+}
+
+// The text of the label whose buddy the swatch is.
+QString ColorSwatch::caption() const
+{
+    if (parentWidget() != nullptr) {
+        for (const QLabel* label : parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy() == this)
+                return label->text();
+    }
+    return tr("Color :");
 }
 
 void ColorSwatch::paintEvent(QPaintEvent*)
@@ -58,5 +77,5 @@ void ColorSwatch::chooseColor()
     if (!chosen)
         return;
     color_ = RgbColor{chosen->red(), chosen->green(), chosen->blue()};
-    update();
+    refresh();
 }

@@ -15,12 +15,15 @@ public:
     ColorSwatch(RgbColor& color, Platform& platform, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // Shows the record's colour again, also to screen readers: "Caption : #RRGGBB".
+    void refresh();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor shownColor() const;
+    QString caption() const;
     void chooseColor();
 
     RgbColor& color_;

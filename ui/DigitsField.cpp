@@ -1,16 +1,17 @@
 #include "ui/DigitsField.h"
 
+#include "ui/DialogUnits.h"
 #include "ui/DigitsOnlyValidator.h"
 
 namespace {
 
-constexpr int fieldWidth = 56;
+constexpr int fieldWidthUnits = 32;
 
 } // namespace
 
 DigitsField::DigitsField(const QString& objectName, QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(objectName);
-    setFixedWidth(fieldWidth);
+    setFixedWidth(DialogUnits(fontMetrics()).x(fieldWidthUnits));
     new DigitsOnlyValidator(this);
 }

@@ -1,5 +1,6 @@
 #include "ui/MessageDialog.h"
 
+#include "ui/DialogUnits.h"
 #include "ui/RecordText.h"
 
 #include <QGridLayout>
@@ -10,14 +11,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString hint = QStringLiteral(
     "You can use basic HTML tags in \"Title\" and \"Text\" boxes. You should set width and height properties "
     "for IMG tag. Like this:<img src=\"yourimage.gif\" width=\"10\" height=\"10\">");
 
-constexpr int targetFieldWidth = 120;
-constexpr int dialogWidth = 480;
+constexpr int targetFieldWidthUnits = 68;
+constexpr int dialogWidthUnits = 274;
 
 QLineEdit* lineField(const QString& objectName)
 {
@@ -35,6 +38,14 @@ QPlainTextEdit* textField()
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     field->setTabChangesFocus(true);
     return field;
+}
+
+// The caption is the field's buddy, which names the field for screen readers.
+QLabel* captionOf(const QString& caption, QWidget* field)
+{
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    return label;
 }
 
 QLabel* hintLabel()
@@ -59,18 +70,19 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
       linkEdit_(lineField("linkEdit")), targetEdit_(lineField("targetEdit"))
 {
     setWindowTitle(caption);
-    targetEdit_->setFixedWidth(targetFieldWidth);
+    const DialogUnits units(fontMetrics());
+    targetEdit_->setFixedWidth(units.x(targetFieldWidthUnits));
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     fields->setVerticalSpacing(6);
-    fields->addWidget(new QLabel(tr("Title :")), 0, 0);
+    fields->addWidget(captionOf(tr("Title :"), titleEdit_), 0, 0);
     fields->addWidget(titleEdit_, 0, 1);
-    fields->addWidget(new QLabel(tr("Text :")), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    fields->addWidget(captionOf(tr("Text :"), textEdit_), 1, 0, Qt::AlignLeft | Qt::AlignTop);
     fields->addWidget(textEdit_, 1, 1);
-    fields->addWidget(new QLabel(tr("Link :")), 2, 0);
+    fields->addWidget(captionOf(tr("Link :"), linkEdit_), 2, 0);
     fields->addWidget(linkEdit_, 2, 1);
-    fields->addWidget(new QLabel(tr("Target Frame :")), 3, 0);
+    fields->addWidget(captionOf(tr("Target Frame :"), targetEdit_), 3, 0);
     fields->addWidget(targetEdit_, 3, 1, Qt::AlignLeft);
 
     QPushButton* ok = button(tr("OK"), "okButton");
@@ -87,7 +99,7 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     dialog->addLayout(fields);
     dialog->addWidget(hintLabel());
     dialog->addLayout(buttons);
-    resize(dialogWidth, sizeHint().height());
+    resize(std::max(units.x(dialogWidthUnits), sizeHint().width()), sizeHint().height());
 }
 
 void MessageDialog::accept()

@@ -46,6 +46,7 @@ void ProjectCommands::loadDefaultProject()
 {
     if (const auto error = reader_.readProject(record_))
         showError(*error);
+    rememberSavedDesign();
 }
 
 bool ProjectCommands::openProject()
@@ -70,20 +71,19 @@ bool ProjectCommands::openProjectFile(const QString& path)
         showError(*error);
         return false;
     }
+    rememberSavedDesign();
     return true;
 }
 
-void ProjectCommands::saveProject()
+bool ProjectCommands::saveProject()
 {
     flushPages_();
-    if (record_.projectUntitled == 1) {
-        saveProjectAs();
-        return;
-    }
-    write();
+    if (record_.projectUntitled == 1)
+        return saveProjectAs();
+    return write();
 }
 
-void ProjectCommands::saveProjectAs()
+bool ProjectCommands::saveProjectAs()
 {
     if (record_.projectUntitled == 1)
         record_.projectPath = pathBytes(localPath(record_.workFolder) + defaultProjectName);
@@ -97,20 +97,50 @@ void ProjectCommands::saveProjectAs()
     options.folder = folderPart(currentPath);
     const auto chosen = platform_.saveFileName(dialogParent_, options);
     if (!chosen)
-        return;
+        return false;
 
     QString name = namePart(*chosen).trimmed();
     if (name.isEmpty())
         name = defaultProjectName;
     record_.projectPath = pathBytes(folderPart(*chosen) + name);
     record_.projectUntitled = 2;
-    saveProject();
+    return saveProject();
 }
 
-void ProjectCommands::write()
+bool ProjectCommands::hasUnsavedChanges() const
 {
-    if (const auto error = ProjectWriter::writeProject(record_))
+    return ProjectWriter::projectText(record_) != savedDesign_;
+}
+
+bool ProjectCommands::settleUnsavedChanges()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    switch (platform_.askToSaveChanges(dialogParent_)) {
+    case Platform::SaveChangesAnswer::Save:
+        return saveProject();
+    case Platform::SaveChangesAnswer::Discard:
+        return true;
+    case Platform::SaveChangesAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool ProjectCommands::write()
+{
+    if (const auto error = ProjectWriter::writeProject(record_)) {
         showError(*error);
+        return false;
+    }
+    rememberSavedDesign();
+    return true;
+}
+
+// What the project file holds is what counts as the design; the working state around it does not.
+void ProjectCommands::rememberSavedDesign()
+{
+    savedDesign_ = ProjectWriter::projectText(record_);
 }
 
 void ProjectCommands::showError(const FileError& error)

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class Platform;
 class ProjectRecord;
@@ -24,11 +25,19 @@ public:
     bool openProject();
     // Open Project without the dialog, for a project named when the program starts.
     bool openProjectFile(const QString& path);
-    void saveProject();
-    void saveProjectAs();
+    // True when the design was written to its file.
+    bool saveProject();
+    bool saveProjectAs();
+
+    // Whether the design, as the pages have handed it over, differs from what was last read or saved.
+    bool hasUnsavedChanges() const;
+    // Before the design is closed or replaced: asks whether to save it when it changed. True when the
+    // caller may go on: nothing changed, the user chose Discard, or chose Save and the save succeeded.
+    bool settleUnsavedChanges();
 
 private:
-    void write();
+    bool write();
+    void rememberSavedDesign();
     void showError(const FileError& error);
     QString projectFolder() const;
 
@@ -37,4 +46,5 @@ private:
     QWidget* dialogParent_;
     std::function<void()> flushPages_;
     ProjectReader reader_;
+    std::string savedDesign_;
 };

@@ -51,6 +51,7 @@ bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
     bgImageCheck_->setObjectName("bgImageCheck");
     bgImageNameEdit_->setObjectName("bgImageNameEdit");
     bgImageNameEdit_->setEnabled(false);
+    bgImageNameEdit_->setAccessibleName(tr("Background image file"));
     browseButton_->setObjectName("browseButton");
     browseButton_->setEnabled(false);
     connect(bgImageCheck_, &QCheckBox::clicked, this, &bir::setBackgroundImageOn);
@@ -108,7 +109,7 @@ void bir::LoadFromRecord()
     bgImageCheck_->setChecked(record().bgImageOn == 1);
     browseButton_->setEnabled(bgImageCheck_->isChecked());
     for (ColorSwatch* swatch : swatches_)
-        swatch->update();
+        swatch->refresh();
 }
 
 QGroupBox* bir::sizeGroup(CaptionGrid* grid)

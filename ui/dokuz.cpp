@@ -74,6 +74,9 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
       titleHoverDecorationCombo_(new OptionCombo(OptionLists::decorations(), "titleHoverDecorationCombo"))
 {
     borderColorSwatch_->setObjectName("borderColorSwatch");
+    setFocusProxy(textFontCombo_);
+    textCustomFontEdit_->setAccessibleName(tr("Text font name"));
+    titleCustomFontEdit_->setAccessibleName(tr("Title font name"));
     connect(textUseCustomCheck_, &QCheckBox::toggled, this,
             [this] { showCustomFontChoice(textUseCustomCheck_, textFontCombo_, textCustomFontEdit_); });
     connect(titleUseCustomCheck_, &QCheckBox::toggled, this,
@@ -148,7 +151,7 @@ void dokuz::LoadFromRecord()
     titleCustomFontEdit_->setCursorPosition(0);
     showCustomFontChoice(textUseCustomCheck_, textFontCombo_, textCustomFontEdit_);
     showCustomFontChoice(titleUseCustomCheck_, titleFontCombo_, titleCustomFontEdit_);
-    borderColorSwatch_->update();
+    borderColorSwatch_->refresh();
 }
 
 QGroupBox* dokuz::fontGroup()

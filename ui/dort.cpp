@@ -7,6 +7,7 @@
 #include "ui/RecordText.h"
 #include "ui/about2.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,12 +21,12 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
-    banner->setPixmap(Artwork::banner());
+    banner->setPixmap(Artwork::banner(qApp->devicePixelRatio()));
     banner->setFixedSize(Artwork::bannerWidth, Artwork::bannerHeight);
 
-    auto* aboutButton = namedButton(tr("About"), "aboutButton", 130);
-    auto* openProjectButton = namedButton(tr("Open Project"), "openProjectButton", 130);
-    auto* webSiteButton = namedButton(QString::fromLatin1(webSiteAddress), "webSiteButton", 130);
+    auto* aboutButton = namedButton(tr("About"), "aboutButton", 74);
+    auto* openProjectButton = namedButton(tr("Open Project"), "openProjectButton", 74);
+    auto* webSiteButton = namedButton(QString::fromLatin1(webSiteAddress), "webSiteButton", 74);
     connect(aboutButton, &QPushButton::clicked, this, &dort::showAbout);
     connect(openProjectButton, &QPushButton::clicked, this, &dort::openProject);
     connect(webSiteButton, &QPushButton::clicked, this, &dort::openWebSite);
@@ -44,6 +45,8 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     page->addStretch(1);
     page->addWidget(nameGroup());
     page->addStretch(2);
+    // What a user types first on this page is the name.
+    setFocusProxy(nameEdit_);
 }
 
 QWidget* dort::nameGroup()

@@ -54,6 +54,9 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
       speedCombo_(new OptionCombo(OptionLists::speeds(), "speedCombo"))
 {
     messageList_->setObjectName("messageList");
+    messageList_->setAccessibleName(tr("Messages"));
+    effectCombo_->setAccessibleName(tr("Transition effect"));
+    modeCombo_->setAccessibleName(tr("Scroll mode"));
     messageList_->setSelectionMode(QAbstractItemView::SingleSelection);
     messageList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     messageList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

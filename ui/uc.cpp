@@ -80,6 +80,7 @@ QWidget* uc::snippetGroup()
     auto* instructions = new QLabel(tr("Copy the below into the <body> section of your web\n"
                                        "page where you wish the news scroller to appear."));
     instructions->setTextFormat(Qt::PlainText);
+    instructions->setBuddy(snippetEdit_);
     auto* copyButton = namedButton(tr("Copy"), "copyButton");
     connect(copyButton, &QPushButton::clicked, this, &uc::copyRequested);
     snippetEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -105,7 +106,9 @@ QWidget* uc::filesGroup()
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(copyFilesButton);
     layout->addSpacing(6);
-    layout->addWidget(new QLabel(tr("Generated files :")));
+    auto* filesCaption = new QLabel(tr("Generated files :"));
+    filesCaption->setBuddy(generatedFilesEdit_);
+    layout->addWidget(filesCaption);
     layout->addWidget(generatedFilesEdit_, 1);
     return group;
 }
@@ -190,4 +193,11 @@ void uc::setPreviewButtonCaption(const QString& caption)
 QString uc::snippetText() const
 {
     return snippetEdit_->toPlainText();
+}
+
+QString uc::selectWholeSnippet()
+{
+    snippetEdit_->selectAll();
+    // A selection separates its lines by U+2029; the clipboard wants plain line breaks.
+    return snippetEdit_->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }

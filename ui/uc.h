@@ -28,6 +28,8 @@ public:
 
     void setPreviewButtonCaption(const QString& caption);
     QString snippetText() const;
+    // Selects the whole snippet, as the user sees it marked, and gives the selected text.
+    QString selectWholeSnippet();
 
 signals:
     void previewRequested();

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QUrl>
 
 #include <filesystem>
@@ -123,10 +124,14 @@ TEST(PublishingActions, CopyPutsExactlyTheSnippetOnTheClipboardAndPreviewInBrows
 {
     PublishingHarness h;
     h.generate();
-    h.platform.expectClipboard(
+    const QString snippet =
         "<iframe width=\"180\" height=\"215\" src=\"scroller_newstic.html\" SCROLLING=\"no\" "
-        "FRAMEBORDER=\"0\" border=0></iframe>");
+        "FRAMEBORDER=\"0\" border=0></iframe>";
+    auto* snippetBox = h.page.findChild<QPlainTextEdit*>("snippetEdit");
+    ASSERT_FALSE(snippetBox->textCursor().hasSelection());
+    h.platform.expectClipboard(snippet);
     h.click("copyButton");
+    EXPECT_EQ(snippetBox->textCursor().selectedText(), snippet) << "the copied snippet is not shown selected";
     h.platform.expectOpenUrl(QUrl::fromLocalFile(h.work("preview.html")));
     h.click("previewInBrowserButton");
     h.platform.verify();

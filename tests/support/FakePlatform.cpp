@@ -48,6 +48,13 @@ void FakePlatform::expectClipboard(const QString& text)
     expected_.push_back({CallKind::Clipboard, text, {}, {}, {}});
 }
 
+void FakePlatform::expectSaveChangesQuestion(SaveChangesAnswer answer)
+{
+    Expectation expectation{CallKind::SaveChanges, {}, {}, {}, {}};
+    expectation.saveChangesAnswer = answer;
+    expected_.push_back(expectation);
+}
+
 void FakePlatform::verify()
 {
     for (const Expectation& waiting : expected_) {
@@ -107,6 +114,12 @@ void FakePlatform::showMessage(QWidget* parent, const QString& text)
     } else {
         EXPECT_EQ(next->text.toStdString(), text.toStdString()) << "message text";
     }
+}
+
+Platform::SaveChangesAnswer FakePlatform::askToSaveChanges(QWidget* parent)
+{
+    const auto next = take({CallKind::SaveChanges, parent, {}, {}, {}, {}});
+    return next ? next->saveChangesAnswer : SaveChangesAnswer::Cancel;
 }
 
 std::optional<QString> FakePlatform::openFileName(QWidget* parent, const FileDialogOptions& options)
@@ -203,6 +216,8 @@ const char* FakePlatform::kindName(CallKind kind)
         return "openUrl";
     case CallKind::Clipboard:
         return "clipboard";
+    case CallKind::SaveChanges:
+        return "askToSaveChanges";
     }
     return "?";
 }

@@ -25,7 +25,8 @@ public:
         SaveFileName,
         Color,
         OpenUrl,
-        Clipboard
+        Clipboard,
+        SaveChanges
     };
 
     // One call as it was made; the fields that do not belong to its kind stay empty.
@@ -53,6 +54,8 @@ public:
     void expectColor(std::optional<QColor> answer);
     void expectOpenUrl(const QUrl& url);
     void expectClipboard(const QString& text);
+    // The user answers "Save changes to the project?" with `answer`.
+    void expectSaveChangesQuestion(SaveChangesAnswer answer);
 
     // Fails the test for every expectation still waiting, then forgets them.
     void verify();
@@ -76,6 +79,7 @@ public:
     const QStringList& copies() const { return copies_; }
 
     void showMessage(QWidget* parent, const QString& text) override;
+    SaveChangesAnswer askToSaveChanges(QWidget* parent) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
@@ -96,6 +100,7 @@ private:
         std::optional<QString> fileAnswer;
         std::optional<QColor> colorAnswer;
         bool partialText = false;
+        SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
     };
 
     // Takes the next expectation when it is of `kind`; fails the test and returns nothing otherwise.

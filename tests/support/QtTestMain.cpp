@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     // The preview's web engine refuses to start its sandbox for root, as tests run in CI.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

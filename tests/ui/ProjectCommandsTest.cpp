@@ -1,5 +1,6 @@
 #include "generator/BuiltInTexts.h"
 #include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordComparison.h"
@@ -188,10 +189,38 @@ TEST(ProjectCommands, CancellingOpenChangesNothing)
 {
     WizardHarness harness;
     harness.typeInto("nameEdit", "typed_");
+    harness.platform.expectSaveChangesQuestion(Platform::SaveChangesAnswer::Discard);
     harness.platform.expectOpenFileName(std::nullopt);
     harness.click("openProjectButton");
     EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "typed_");
     EXPECT_EQ(harness.record().projectUntitled, 1);
+}
+
+TEST(ProjectCommands, OpenOverAnEditedDesignAsksFirstAndCancelKeepsIt)
+{
+    WizardHarness harness;
+    const QString other = harness.path("other.tkp");
+    harness.record().scrollerName = "other_";
+    harness.record().projectPath = other.toStdString();
+    ASSERT_FALSE(ProjectWriter::writeProject(harness.record()).has_value());
+    harness.record().scrollerName = "scroller_";
+    harness.record().projectPath = " ";
+
+    harness.typeInto("nameEdit", "typed_");
+    harness.platform.expectSaveChangesQuestion(Platform::SaveChangesAnswer::Cancel);
+    harness.click("openProjectButton");
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "typed_");
+    harness.platform.verify();
+
+    harness.platform.expectSaveChangesQuestion(Platform::SaveChangesAnswer::Discard);
+    harness.platform.expectOpenFileName(other);
+    harness.click("openProjectButton");
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "other_");
+    harness.platform.verify();
+
+    // What was just read is the design as saved: opening again asks nothing.
+    harness.platform.expectOpenFileName(std::nullopt);
+    harness.click("openProjectButton");
 }
 
 TEST(ProjectCommands, AFailedWriteNamesTheFileAndKeepsTheChosenName)

@@ -1,12 +1,13 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
-#include "tests/support/NextModal.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/CQuorvoApp.h"
 #include "ui/CQuorvoDlg.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -37,6 +38,20 @@ protected:
     TemporaryFolder data;
     FakePlatform platform;
 };
+
+// Acts on the wizard once the start-up sequence shows it (nullptr when it never did).
+void onShownWizard(std::function<void(CQuorvoDlg*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* wizard = qobject_cast<CQuorvoDlg*>(window); wizard && wizard->isVisible()) {
+                act(wizard);
+                return;
+            }
+        }
+        act(nullptr);
+    });
+}
 
 } // namespace
 
@@ -121,10 +136,10 @@ TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
         casePlatform.expectMessage(c.message);
 
         bool wizardShown = false;
-        onNextModal([&](QWidget* modal) {
-            wizardShown = modal != nullptr;
-            if (modal != nullptr)
-                modal->close();
+        onShownWizard([&](CQuorvoDlg* wizard) {
+            wizardShown = wizard != nullptr;
+            if (wizard != nullptr)
+                wizard->close();
         });
         EXPECT_EQ(CQuorvoApp(casePlatform).run(), 1);
         QCoreApplication::processEvents();
@@ -138,16 +153,19 @@ TEST_F(StartUp, RunShowsTheWizardOnTheWorkingFolderAndEndsWhenItCloses)
     CQuorvoApp app(platform);
     QString caption;
     std::string wizardWorkFolder;
-    onNextModal([&](QWidget* modal) {
-        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+    bool blocksOtherWindows = true;
+    onShownWizard([&](CQuorvoDlg* wizard) {
         ASSERT_NE(wizard, nullptr);
         caption = wizard->windowTitle();
         wizardWorkFolder = wizard->record().workFolder;
+        // The preview window must stay usable beside the wizard.
+        blocksOtherWindows = wizard->isModal() || QApplication::activeModalWidget() != nullptr;
         wizard->close();
     });
 
     EXPECT_EQ(app.run(), 0);
 
+    EXPECT_FALSE(blocksOtherWindows);
     EXPECT_EQ(caption, "Marquetto v2.3");
     EXPECT_EQ(wizardWorkFolder, workFolder());
 }
@@ -160,8 +178,7 @@ TEST_F(StartUp, AProjectNamedAtStartIsOpenWhenTheWizardShows)
     CQuorvoApp app(platform, {}, QStringLiteral("named.tkp"));
     QString shownName;
     ProjectRecord seen;
-    onNextModal([&](QWidget* modal) {
-        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+    onShownWizard([&](CQuorvoDlg* wizard) {
         ASSERT_NE(wizard, nullptr);
         auto* nameEdit = wizard->findChild<QLineEdit*>("nameEdit");
         ASSERT_NE(nameEdit, nullptr);
@@ -185,8 +202,7 @@ TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
     CQuorvoApp app(platform, {}, QString::fromStdString(missing));
     QString shownName;
     ProjectRecord seen;
-    onNextModal([&](QWidget* modal) {
-        auto* wizard = qobject_cast<CQuorvoDlg*>(modal);
+    onShownWizard([&](CQuorvoDlg* wizard) {
         ASSERT_NE(wizard, nullptr);
         shownName = wizard->findChild<QLineEdit*>("nameEdit")->text();
         seen = wizard->record();

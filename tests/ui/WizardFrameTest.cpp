@@ -208,15 +208,75 @@ TEST(WizardFrame, EnterAndEscapeLeaveTheWizardOpenAndPressNothing)
     EXPECT_EQ(harness.wizard().result(), 0);
 }
 
-TEST(WizardFrame, ExitClosesAtOnceWithoutSavingOrAsking)
+TEST(WizardFrame, ExitAfterOnlyLookingAtEveryStepAsksNothing)
 {
     WizardHarness harness;
     harness.wizard().show();
-    harness.typeInto("nameEdit", "unsaved_");
+    for (int step : {1, 2, 3, 4, 0, 3})
+        harness.goToStep(step);
     harness.click("exitButton");
     EXPECT_FALSE(harness.wizard().isVisible());
-    EXPECT_EQ(harness.record().scrollerName, "scroller_");
-    EXPECT_TRUE(std::filesystem::is_empty(harness.workFolder()));
+}
+
+TEST(WizardFrame, ClosingAnEditedDesignAsksWhetherToSaveIt)
+{
+    using Answer = Platform::SaveChangesAnswer;
+    struct Case
+    {
+        const char* situation;
+        Answer answer;
+        std::optional<QString> saveDialogAnswer;
+        bool closes;
+        bool written;
+    };
+    WizardHarness paths;
+    const Case cases[] = {
+        {"cancel", Answer::Cancel, std::nullopt, false, false},
+        {"discard", Answer::Discard, std::nullopt, true, false},
+        {"save, then cancel the file dialog", Answer::Save, std::nullopt, false, false},
+        {"save into a file", Answer::Save, paths.path("kept.tkp"), true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.situation);
+        std::filesystem::remove(paths.folder.file("kept.tkp"));
+        WizardHarness harness;
+        harness.wizard().show();
+        harness.goToStep(1);
+        harness.typeInto("heightEdit", "321");
+        harness.platform.expectSaveChangesQuestion(c.answer);
+        if (c.answer == Answer::Save)
+            harness.platform.expectSaveFileName(c.saveDialogAnswer);
+        // The title bar's close box and Alt+F4 reach the wizard as a close request.
+        harness.wizard().close();
+        harness.platform.verify();
+        EXPECT_EQ(harness.wizard().isVisible(), !c.closes);
+        EXPECT_EQ(harness.find<QLineEdit>("heightEdit")->text(), "321") << "the typed value was lost";
+        EXPECT_EQ(std::filesystem::exists(paths.folder.file("kept.tkp")), c.written);
+        if (c.written) {
+            EXPECT_NE(readBytes(paths.folder.file("kept.tkp")).find("321"), std::string::npos);
+        }
+    }
+}
+
+TEST(WizardFrame, ExitAfterSavingAsksNothingUntilTheNextEdit)
+{
+    WizardHarness harness;
+    harness.wizard().show();
+    harness.typeInto("nameEdit", "saved_");
+    harness.platform.expectSaveFileName(harness.path("saved.tkp"));
+    harness.click("saveProjectButton");
+    harness.platform.verify();
+
+    harness.typeInto("nameEdit", "again_");
+    harness.platform.expectSaveChangesQuestion(Platform::SaveChangesAnswer::Cancel);
+    harness.click("exitButton");
+    harness.platform.verify();
+    EXPECT_TRUE(harness.wizard().isVisible());
+
+    harness.typeInto("nameEdit", "saved_");
+    harness.click("exitButton");
+    EXPECT_FALSE(harness.wizard().isVisible())
+        << "a design typed back to what was saved still counted as changed";
 }
 
 TEST(WizardFrame, IsAFixedSizeWindowWithMinimiseButAnyMaximise)

@@ -217,8 +217,18 @@ private:
 
     QString projectFile() { return harness_.path(pickFrom<std::string>({"a.tkp", "b.tkp", "c c.tkp"})); }
 
+    // The wizard asks before an edited design is replaced; the Step 1 page, where the button is, hands
+    // its name over first, as the wizard does.
     void expectOpenDialog()
     {
+        harness_.wizard().stepPage(0)->FlushToRecord();
+        if (harness_.wizard().commands().hasUnsavedChanges()) {
+            const bool cancel = pick(4) == 0;
+            harness_.platform.expectSaveChangesQuestion(cancel ? Platform::SaveChangesAnswer::Cancel
+                                                               : Platform::SaveChangesAnswer::Discard);
+            if (cancel)
+                return;
+        }
         const int choice = pick(6);
         if (choice == 0) {
             harness_.platform.expectOpenFileName(std::nullopt);

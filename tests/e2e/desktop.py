@@ -1,0 +1,142 @@
+"""A private X desktop for driving the real wizard: Xvfb, a session bus with the accessibility bus,
+openbox, and the wizard started with a fresh home and a stub "open" command."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+
+class StepFailed(Exception):
+    """One step of a scenario did not see what it expected."""
+
+
+def wait_for(what, condition, timeout=15.0, interval=0.05):
+    """Polls `condition` until it returns something true; fails naming `what` and the last value seen."""
+    deadline = time.monotonic() + timeout
+    seen = None
+    while True:
+        try:
+            seen = condition()
+        except Exception as error:  # the bus may drop objects that are being rebuilt
+            seen = error
+        if seen and not isinstance(seen, Exception):
+            return seen
+        if time.monotonic() > deadline:
+            raise StepFailed(f"waited {timeout:.0f} s for {what}; last seen: {seen!r}")
+        time.sleep(interval)
+
+
+def wait_until_equal(what, get, expected, timeout=15.0):
+    """Polls `get` until it gives `expected`; fails naming `what` and the last value it gave."""
+    last = []
+
+    def matches():
+        last[:] = [get()]
+        return last[0] == expected
+
+    try:
+        return wait_for(what, matches, timeout)
+    except StepFailed:
+        raise StepFailed(f"waited {timeout:.0f} s for {what}; last seen: {last[0] if last else None!r}") from None
+
+
+class Desktop:
+    """Owns every process it starts and ends each by its id."""
+
+    def __init__(self, scratch, width=2560, height=1600):
+        self.scratch = scratch
+        self.processes = []
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "DBUS_", "AT_SPI"))}
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self._start_x(width, height)
+        self._start_bus()
+        self._start_window_manager()
+
+    def _spawn(self, args, **kwargs):
+        process = subprocess.Popen(args, env=kwargs.pop("env", self.env), start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def _start_x(self, width, height):
+        read_end, write_end = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+                     "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 20
+        while not number.endswith(b"\n"):
+            chunk = os.read(read_end, 16)
+            if not chunk or time.monotonic() > deadline:
+                raise StepFailed("Xvfb did not report its display number")
+            number += chunk
+        os.close(read_end)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def _start_bus(self):
+        output = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, capture_output=True, text=True,
+                                check=True).stdout
+        for line in output.splitlines():
+            if "=" in line and not line.startswith("export"):
+                key, value = line.rstrip(";").split("=", 1)
+                self.env[key] = value.strip("'")
+        self.bus_pid = int(self.env["DBUS_SESSION_BUS_PID"])
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stderr=subprocess.DEVNULL)
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
+
+    def _start_window_manager(self):
+        def managed():
+            result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                    capture_output=True, text=True)
+            return "window id" in result.stdout
+
+        for _ in range(3):
+            openbox = self._spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+            try:
+                wait_for("openbox to manage the screen", managed, timeout=5)
+                return
+            except StepFailed:
+                self._end(openbox)
+        raise StepFailed("openbox did not start")
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
+                              check=True).stdout
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=False,
+                       stderr=subprocess.DEVNULL)
+
+    def region(self, x, y, width, height):
+        """The raw RGB bytes of a part of the screen."""
+        result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
+                                 "rgb:-"], env=self.env, capture_output=True, check=True)
+        return result.stdout
+
+    def window_property(self, window, name):
+        result = subprocess.run(["xprop", "-id", str(window), name], env=self.env, capture_output=True,
+                                text=True)
+        return result.stdout.strip()
+
+    @staticmethod
+    def _end(process):
+        if process.poll() is None:
+            try:
+                os.killpg(process.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                return
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+    def close(self):
+        for process in reversed(self.processes):
+            self._end(process)
+        try:
+            os.kill(self.bus_pid, signal.SIGTERM)
+        except (AttributeError, ProcessLookupError):
+            pass
