@@ -6,6 +6,9 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -32,7 +35,7 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
         {"the default design", [](ProjectRecord&) {}, {}},
         {"sizes",
          [](ProjectRecord& r) {
-             r.width = "0";
+             r.width = "0"s;
              r.height = "";
          },
          {"Step 2, Width: \"0\" is not a positive number", "Step 2, Height: \"\" is not plain digits"}},
@@ -45,7 +48,7 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
         {"a fader ignores its scroll delay",
          [](ProjectRecord& r) {
              r.effectStyle = 1;
-             r.scrollDelay = "x";
+             r.scrollDelay = "x"s;
          },
          {}},
         {"the image position counts only with an image", [](ProjectRecord& r) { r.bgImageX = "-5"; }, {}},

@@ -3,6 +3,9 @@
 #include "tests/support/DefaultDesign.h"
 
 #include <gtest/gtest.h>
+#include <string>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -66,8 +69,8 @@ TEST(HostPage, TheFormFollowsStyleImageAndEffect)
 {
     ProjectRecord withImage = fader(6, 1);
     withImage.bgImageName = "sky.jpg";
-    withImage.bgImageX = "3";
-    withImage.bgImageY = "4";
+    withImage.bgImageX = "3"s;
+    withImage.bgImageY = "4"s;
     EXPECT_EQ(ieMarkup(withImage),
               "<div id=\"disspageie\" style=\"position:absolute;width:180; height:215;left:0; "
               "top:0;margin:0px;overflow:hidden;padding:0px;border-style:solid; border-width:1px; "
@@ -100,9 +103,9 @@ TEST(HostPage, SizesBordersAndColoursComeFromTheDesign)
     ProjectRecord record = defaultDesign();
     record.width = "300px";
     record.height = " 100";
-    record.borderWidth = "4";
-    record.bottomMargin = "x";
-    record.topMargin = "7";
+    record.borderWidth = "4"s;
+    record.bottomMargin = "x"s;
+    record.topMargin = "7"s;
     record.borderStyle = 3;
     record.bgColor = {256, -1, 10};
     record.borderColor = {0, 128, 255};

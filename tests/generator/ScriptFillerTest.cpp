@@ -4,6 +4,9 @@
 #include "tests/support/DefaultDesign.h"
 
 #include <gtest/gtest.h>
+#include <string>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -85,7 +88,7 @@ TEST(ScriptFiller, EveryTokenIsReplacedAndNoLineBreakOrTabRemains)
 TEST(ScriptFiller, PausesDifferByFlavour)
 {
     ProjectRecord record = design(1, 0);
-    record.pause = "3";
+    record.pause = "3"s;
     record.transitionSpeed = 2;
     GeneratedTexts texts = filled(record);
     EXPECT_TRUE(contains(texts.ieScriptText, "3600"));
@@ -93,7 +96,7 @@ TEST(ScriptFiller, PausesDifferByFlavour)
     EXPECT_TRUE(contains(texts.standardsScriptText, "3000"));
 
     record = design(0, 0);
-    record.pause = "2";
+    record.pause = "2"s;
     record.scrollDelay = "40";
     texts = filled(record);
     EXPECT_TRUE(contains(texts.ieScriptText, "2000+40"));
@@ -104,7 +107,7 @@ TEST(ScriptFiller, AValueHoldingATokenIsSubstitutedByLaterSteps)
 {
     ProjectRecord record = design(0, 0);
     record.textFontFace = "Face disborderw";
-    record.borderWidth = "3";
+    record.borderWidth = "3"s;
     record.textDecoration = 1;
     record.titleHoverDecoration = 1;
     const GeneratedTexts texts = filled(record);

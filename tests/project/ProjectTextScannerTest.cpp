@@ -101,9 +101,10 @@ TEST(ProjectTextScanner, AgreesWithTheNaiveSearchOnGeneratedTexts)
 TEST(ProjectTextScanner, AgreesWithTheNaiveSearchOnTruncatedAndSplicedProjects)
 {
     ProjectRecord design = defaultDesign();
-    for (int i = 0; i < 25; ++i)
-        design.appendMessage(
-            {"t" + std::to_string(i), "endof-qvo-tmessage1" + std::to_string(i), "qvo-linktext2=", ""});
+    for (int i = 0; i < 25; ++i) {
+        const std::string number = std::to_string(i);
+        design.appendMessage({"t" + number, "endof-qvo-tmessage1" + number, "qvo-linktext2=", ""});
+    }
     const std::string full = ProjectWriter::projectText(design);
     std::mt19937 random(7);
     std::uniform_int_distribution<std::size_t> cut(0, full.size());
