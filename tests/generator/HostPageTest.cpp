@@ -1,6 +1,7 @@
 #include "generator/HostPage.h"
 
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/TextContains.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -8,11 +9,6 @@
 using namespace std::string_literals;
 
 namespace {
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
 
 ProjectRecord fader(int effectType, int imageOn)
 {

@@ -2,6 +2,7 @@
 
 #include "generator/ScriptTemplates.h"
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/TextContains.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -26,11 +27,6 @@ GeneratedTexts filled(const ProjectRecord& record)
     ScriptFiller::FillStandardsScript(record, texts);
     ScriptFiller::FillIeScript(record, texts);
     return texts;
-}
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
 }
 
 const std::vector<std::string> allTokens = {"psleftvr1",

@@ -1,5 +1,6 @@
 #include "project/ProjectEncoding.h"
 #include "project/ProjectRecord.h"
+#include "tests/support/ChildWidget.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/NextModal.h"
@@ -18,14 +19,6 @@
 #include <stdexcept>
 
 namespace {
-
-template <typename Widget> Widget* child(QWidget* parent, const char* objectName)
-{
-    auto* widget = parent->findChild<Widget*>(objectName);
-    if (!widget)
-        throw std::runtime_error(std::string("no widget named ") + objectName);
-    return widget;
-}
 
 QLineEdit* line(QWidget* dialog, const char* objectName)
 {

@@ -5,6 +5,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordComparison.h"
 #include "tests/support/RecordingStepPage.h"
+#include "tests/support/WidthWarning.h"
 #include "tests/ui/WizardHarness.h"
 
 #include <QLineEdit>
@@ -14,8 +15,6 @@
 
 namespace {
 
-const QString widthMessage =
-    QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
 const std::string defaultWritten = std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp";
 
 // Reads a project file into a fresh record, as the next run of the program would.

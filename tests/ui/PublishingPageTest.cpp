@@ -39,8 +39,6 @@ protected:
     uc page;
 };
 
-} // namespace
-
 TEST_F(PublishingPage, GenerationFillsTheSnippetAndTheFileNames)
 {
     record.scrollerName = "news_";
@@ -175,3 +173,5 @@ TEST_F(PublishingPage, GroupsAreTheThreeSubSteps)
     EXPECT_TRUE(labels.contains("Copy the below into the <body> section of your web\n"
                                 "page where you wish the news scroller to appear."));
 }
+
+} // namespace

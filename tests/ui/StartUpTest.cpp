@@ -53,8 +53,6 @@ void onShownWizard(std::function<void(CQuorvoDlg*)> act)
     });
 }
 
-} // namespace
-
 TEST_F(StartUp, FirstRunMakesBothFoldersAndCopiesTheSampleOfTheStartFolder)
 {
     putSampleInStartFolder("sample from the start folder");
@@ -216,3 +214,5 @@ TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
     EXPECT_EQ(seen.projectUntitled, 1) << "the first Save Project asks for a file name";
     EXPECT_NE(seen.projectPath, missing);
 }
+
+} // namespace

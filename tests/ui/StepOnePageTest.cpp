@@ -31,8 +31,6 @@ protected:
     dort page;
 };
 
-} // namespace
-
 TEST_F(StepOnePage, TheNameGoesToTheRecordExactlyAsTyped)
 {
     record.scrollerName = "loaded_";
@@ -118,3 +116,5 @@ TEST_F(StepOnePage, OpenProjectShowsTheNameOnlyWhenAProjectWasRead)
     QTest::mouseClick(control<QPushButton>("openProjectButton"), Qt::LeftButton);
     EXPECT_EQ(name->text(), "read_");
 }
+
+} // namespace

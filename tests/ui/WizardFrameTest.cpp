@@ -1,6 +1,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/RecordingStepPage.h"
+#include "tests/support/WidthWarning.h"
 #include "tests/ui/WizardHarness.h"
 #include "ui/CAboutDlg.h"
 #include "ui/StepPage.h"
@@ -19,9 +20,6 @@
 #include <filesystem>
 
 namespace {
-
-const QString widthMessage =
-    QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
 
 // A wizard whose four first pages only write into `log`.
 class RecordingWizard : public testing::Test
@@ -43,8 +41,6 @@ bool exists(const std::string& path)
 {
     return std::filesystem::exists(path);
 }
-
-} // namespace
 
 TEST_F(RecordingWizard, OpensOnStepOneWithEveryPageLoadedInTheReadersOrder)
 {
@@ -357,3 +353,5 @@ TEST(WizardFrame, AFindingOnStepFiveLeadsToTheStepWhereItIsFixed)
     EXPECT_EQ(harness.visiblePage(), 3);
     EXPECT_EQ(harness.record().pause, "02") << "the check changes nothing";
 }
+
+} // namespace

@@ -5,6 +5,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/WidthWarning.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,9 +16,6 @@
 #include <stdexcept>
 
 namespace {
-
-const QString widthMessage =
-    "\"Width of the text scroll\" field require numerical value, the minumum value is 1";
 
 struct TextFieldCase
 {

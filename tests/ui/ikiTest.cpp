@@ -1,6 +1,7 @@
 #include "ui/iki.h"
 
 #include "project/ProjectRecord.h"
+#include "tests/support/ChildWidget.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/NextModal.h"
@@ -28,14 +29,6 @@ ProjectRecord numberedDesign()
     for (const std::string n : {"0", "1", "2", "3"})
         record.appendMessage({"title" + n, "text" + n, "link" + n, "target" + n});
     return record;
-}
-
-template <typename Widget> Widget* child(QWidget* parent, const char* objectName)
-{
-    auto* widget = parent->findChild<Widget*>(objectName);
-    if (!widget)
-        throw std::runtime_error(std::string("no widget named ") + objectName);
-    return widget;
 }
 
 class Step4Page : public testing::Test
