@@ -1,0 +1,26 @@
+#pragma once
+
+#include "project/IntegerText.h"
+
+#include <string>
+#include <string_view>
+
+// The project file's lookup written the plain way: the first occurrence of the start text and the first
+// occurrence of the end text, each searched from the beginning of the whole text.
+inline std::string plainValue(std::string_view text, const std::string& key)
+{
+    const std::string start = "qvo-" + key + "=";
+    const auto from = text.find(start);
+    const auto to = text.find("endof-qvo-" + key);
+    if (from == std::string_view::npos || to == std::string_view::npos || to < from + start.size())
+        return {};
+    return std::string(text.substr(from + start.size(), to - from - start.size()));
+}
+
+inline int plainMessageCount(std::string_view text)
+{
+    return IntegerText::parse(plainValue(text, "text-message_count"));
+}
+
+// Inputs with more messages than this are left out: each would take the plain lookup seconds.
+constexpr int fuzzedMessageLimit = 2000;
