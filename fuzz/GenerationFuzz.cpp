@@ -1,10 +1,12 @@
 // A generation run on any design read from a project text: the files on disk hold exactly the texts
-// of the run, and when the design check finds nothing, every generated script compiles.
+// of the run, a design the run refuses is one the check reports, and when the check finds nothing,
+// every generated script compiles.
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/PlainLookup.h"
 #include "fuzz/ScriptCompiler.h"
 #include "generator/DesignCheck.h"
 #include "generator/Generator.h"
+#include "generator/PageRoundTrip.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -75,19 +77,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text.resize(std::min(text.find('\0'), text.size()));
     if (plainMessageCount(text) > generatedMessageLimit)
         return -1;
+    // The design as marquetto-cli check and generate each take it.
     ProjectRecord record = readText(text);
+    ProjectRecord checked = record;
+    checked.textFontFace =
+        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
+    checked.titleFontFace =
+        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
+    const bool checkIsSilent = DesignCheck::problems(checked, workFolder).empty();
+    PageRoundTrip::apply(record);
     record.workFolder = workFolder;
     GeneratedTexts texts;
     const auto error = Generator::GenerateOutputs(record, texts);
     if (error) {
         require(!error->message().empty(), "a failed run says why");
+        require(error->code() != GenerationError::DesignRefused || !checkIsSilent,
+                "the check reports a design that the run refuses", error->message());
     } else {
-        requireFile(workFolder + record.scrollerName + "newstic.html", texts.hostPageText);
-        requireFile(workFolder + record.scrollerName + "newsticns6.js", texts.standardsScriptText);
-        requireFile(workFolder + record.scrollerName + "newsticie.js", texts.ieScriptText);
+        requireFile(workFolder + Generator::boxFileName(record, "newstic.html"), texts.hostPageText);
+        requireFile(workFolder + Generator::boxFileName(record, "newsticns6.js"), texts.standardsScriptText);
+        requireFile(workFolder + Generator::boxFileName(record, "newsticie.js"), texts.ieScriptText);
         require(fileBytes(workFolder + "preview.html").find(texts.embedSnippet) != std::string::npos,
                 "the preview page holds the snippet");
-        if (DesignCheck::problems(record, workFolder).empty()) {
+        if (checkIsSilent) {
             requireCompiles("the standards runtime", texts.standardsScriptText);
             requireCompiles("the Internet Explorer runtime", texts.ieScriptText);
             requireCompiles("the host page's loader", loaderOf(texts.hostPageText));
