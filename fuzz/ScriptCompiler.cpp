@@ -2,10 +2,59 @@
 
 #include "fuzz/FuzzCheck.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// libFuzzer's timeout timer interrupts system calls (its handlers do not ask for a restart), so every
+// read and write is resumed by hand.
+bool writeAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+bool readAll(int fd, char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t got = read(fd, data, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        data += got;
+        size -= static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+std::string lengthHeader(std::uint32_t length)
+{
+    return {static_cast<char>(length & 0xFF), static_cast<char>((length >> 8) & 0xFF),
+            static_cast<char>((length >> 16) & 0xFF), static_cast<char>((length >> 24) & 0xFF)};
+}
+
+std::uint32_t lengthOf(const char* header)
+{
+    const auto byte = [&](int i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(header[i]));
+    };
+    return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+}
+
+} // namespace
 
 ScriptCompiler::ScriptCompiler(const std::string& node, const std::string& server)
 {
@@ -24,36 +73,29 @@ ScriptCompiler::ScriptCompiler(const std::string& node, const std::string& serve
     }
     close(request[0]);
     close(answer[1]);
-    toServer_ = fdopen(request[1], "wb");
-    fromServer_ = fdopen(answer[0], "rb");
-    // A crashed server must end the run with its message, not kill it with SIGPIPE.
+    toServer_ = request[1];
+    fromServer_ = answer[0];
+    // A server that ended must stop the run with its message, not kill it with SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
 }
 
 ScriptCompiler::~ScriptCompiler()
 {
-    std::fclose(toServer_);
-    std::fclose(fromServer_);
+    close(toServer_);
+    close(fromServer_);
     waitpid(server_, nullptr, 0);
 }
 
 // Each request is a 4-byte little-endian length and the script; each answer is a length and the error.
 std::string ScriptCompiler::syntaxError(std::string_view script)
 {
-    const auto length = static_cast<std::uint32_t>(script.size());
-    const unsigned char header[4] = {
-        static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
-        static_cast<unsigned char>(length >> 16), static_cast<unsigned char>(length >> 24)};
-    const bool sent = std::fwrite(header, 1, 4, toServer_) == 4 &&
-                      std::fwrite(script.data(), 1, script.size(), toServer_) == script.size() &&
-                      std::fflush(toServer_) == 0;
-    require(sent, "the script reaches the script compiler");
-    unsigned char answerHeader[4];
-    require(std::fread(answerHeader, 1, 4, fromServer_) == 4, "the script compiler answers");
-    const std::uint32_t answerLength = answerHeader[0] | answerHeader[1] << 8 | answerHeader[2] << 16 |
-                                       static_cast<std::uint32_t>(answerHeader[3]) << 24;
-    std::string error(answerLength, '\0');
-    require(std::fread(error.data(), 1, answerLength, fromServer_) == answerLength,
-            "the script compiler's answer arrives whole");
+    const std::string header = lengthHeader(static_cast<std::uint32_t>(script.size()));
+    require(writeAll(toServer_, header.data(), header.size()) &&
+                writeAll(toServer_, script.data(), script.size()),
+            "the script reaches the script compiler");
+    char answerHeader[4];
+    require(readAll(fromServer_, answerHeader, sizeof answerHeader), "the script compiler answers");
+    std::string error(lengthOf(answerHeader), '\0');
+    require(readAll(fromServer_, error.data(), error.size()), "the script compiler's answer arrives whole");
     return error;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -20,6 +19,6 @@ public:
 
 private:
     pid_t server_ = -1;
-    std::FILE* toServer_ = nullptr;
-    std::FILE* fromServer_ = nullptr;
+    int toServer_ = -1;
+    int fromServer_ = -1;
 };
