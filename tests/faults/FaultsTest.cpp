@@ -100,8 +100,6 @@ private:
     CliProcess::Options options_;
 };
 
-} // namespace
-
 // Expected: exit 3 with a message naming the file and the reason; the old file whole; nothing left
 // behind; never killed by SIGXFSZ (exit 153).
 TEST_F(Faults, AFullDiskFailsTheSaveAndKeepsTheOldFile)
@@ -313,3 +311,5 @@ TEST_F(Faults, LongNamesSave)
     }
     EXPECT_EQ(namesIn(folder.path()).size(), 2u);
 }
+
+} // namespace

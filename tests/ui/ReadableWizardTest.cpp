@@ -90,8 +90,6 @@ private:
     QFont previous_;
 };
 
-} // namespace
-
 TEST_P(AtFontSize, NoPageCutsAnyText)
 {
     WizardHarness harness;
@@ -230,3 +228,5 @@ TEST(ReadableWizard, TheKeyboardLandsOnEachPagesFirstControl)
     EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "typed_")
         << "what was typed did not reach the name";
 }
+
+} // namespace
