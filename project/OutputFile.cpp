@@ -168,7 +168,10 @@ std::string OutputFile::temporaryPrefix(std::string_view name, std::size_t longe
     // A name cut inside a UTF-8 sequence would show as garbage in a file manager.
     while (kept > 0 && kept < name.size() && (static_cast<unsigned char>(name[kept]) & 0xC0) == 0x80)
         --kept;
-    return "." + std::string(name.substr(0, kept)) + std::string(temporaryMark);
+    std::string prefix = ".";
+    prefix += name.substr(0, kept);
+    prefix += temporaryMark;
+    return prefix;
 }
 
 Expected<OutputFile> OutputFile::replacing(const std::string& path)
