@@ -58,8 +58,8 @@ std::string describeRefused(const std::string& word, int refused, const std::vec
 
 } // namespace
 
-CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments,
-                                       const std::vector<OptionRule>& allowed)
+Expected<CommandLineOptions> CommandLineOptions::parse(const std::vector<std::string>& arguments,
+                                                       const std::vector<OptionRule>& allowed)
 {
     std::vector<std::string> words{"marquetto-cli"};
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -74,22 +74,21 @@ CommandLineOptions::CommandLineOptions(const std::vector<std::string>& arguments
     // getopt_long keeps its place in globals: start afresh, and let it print nothing of its own.
     optind = 0;
     opterr = 0;
+    CommandLineOptions parsed;
     int code;
-    while (problem_.empty() &&
-           (code = getopt_long(argc, argv.data(), letters.c_str(), table.data(), nullptr)) != -1) {
-        if (code == '?') {
-            problem_ = describeRefused(argv[optind - 1], optopt, allowed);
-        } else if (code == ':') {
+    while ((code = getopt_long(argc, argv.data(), letters.c_str(), table.data(), nullptr)) != -1) {
+        if (code == '?')
+            return Error::usage(describeRefused(argv[optind - 1], optopt, allowed));
+        if (code == ':') {
             const OptionRule* rule = ruleWithCode(allowed, optopt);
-            problem_ = "option '--" + (rule ? rule->name : std::string()) + "' needs a value";
-        } else {
-            const OptionRule* rule = ruleWithCode(allowed, code);
-            if (!values_.emplace(rule->name, optarg ? optarg : "").second)
-                problem_ = "option '--" + rule->name + "' is given twice";
+            return Error::usage("option '--" + (rule ? rule->name : std::string()) + "' needs a value");
         }
+        const OptionRule* rule = ruleWithCode(allowed, code);
+        if (!parsed.values_.emplace(rule->name, optarg ? optarg : "").second)
+            return Error::usage("option '--" + rule->name + "' is given twice");
     }
-    if (problem_.empty())
-        operands_.assign(argv.begin() + optind, argv.begin() + argc);
+    parsed.operands_.assign(argv.begin() + optind, argv.begin() + argc);
+    return parsed;
 }
 
 std::string CommandLineOptions::value(const std::string& name) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/Expected.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -14,19 +16,20 @@ struct OptionRule
 
 // A command's arguments read the GNU way, with getopt_long: "--name VALUE", "--name=VALUE", "-x VALUE",
 // options and operands in any order, "--" ending the options. Each option is allowed once; the first
-// problem found is kept, in words for the user.
+// problem found is the usage error, in words for the user.
 class CommandLineOptions
 {
 public:
-    CommandLineOptions(const std::vector<std::string>& arguments, const std::vector<OptionRule>& allowed);
+    static Expected<CommandLineOptions> parse(const std::vector<std::string>& arguments,
+                                              const std::vector<OptionRule>& allowed);
 
     bool has(const std::string& name) const { return values_.count(name) > 0; }
     std::string value(const std::string& name) const;
     const std::vector<std::string>& operands() const { return operands_; }
-    const std::string& problem() const { return problem_; }
 
 private:
+    CommandLineOptions() = default;
+
     std::map<std::string, std::string> values_;
     std::vector<std::string> operands_;
-    std::string problem_;
 };

@@ -128,7 +128,7 @@ const CommandLineTool::Command* CommandLineTool::findCommand(const std::string& 
 int CommandLineTool::run(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
-        return usageError("no command given");
+        return failure(Error::usage("no command given"));
     const std::string& first = arguments.front();
     if (first.size() > 1 && first.front() == '-')
         return runToolOptions(arguments);
@@ -137,58 +137,62 @@ int CommandLineTool::run(const std::vector<std::string>& arguments)
         return help(rest);
     if (const Command* command = findCommand(first))
         return runCommand(*command, rest);
-    return usageError("unknown command '" + first + "'");
+    return failure(Error::usage("unknown command '" + first + "'"));
 }
 
 // Options before any command: the tool's help and version.
 int CommandLineTool::runToolOptions(const std::vector<std::string>& arguments)
 {
-    const CommandLineOptions parsed(arguments, {helpOption, {"version", 'V', false}});
-    if (!parsed.problem().empty())
-        return usageError(parsed.problem());
+    const auto read = CommandLineOptions::parse(arguments, {helpOption, {"version", 'V', false}});
+    if (!read.ok())
+        return failure(read.error());
+    const CommandLineOptions& parsed = read.value();
     if (parsed.has("help")) {
         out_ << toolUsage;
         return Success;
     }
     if (!parsed.operands().empty())
-        return usageError("the command comes before its options: '" + parsed.operands().front() + "'");
+        return failure(
+            Error::usage("the command comes before its options: '" + parsed.operands().front() + "'"));
     if (!parsed.has("version"))
-        return usageError("no command given");
+        return failure(Error::usage("no command given"));
     out_ << "marquetto-cli " MARQUETTO_VERSION "\n" MARQUETTO_COPYRIGHT "\n" MARQUETTO_LICENCE_NOTE "\n";
     return Success;
 }
 
 int CommandLineTool::help(const std::vector<std::string>& arguments)
 {
-    const CommandLineOptions parsed(arguments, {helpOption});
+    const auto read = CommandLineOptions::parse(arguments, {helpOption});
+    if (!read.ok())
+        return failure(read.error());
+    const CommandLineOptions& parsed = read.value();
     const auto& commandNames = parsed.operands();
-    if (!parsed.problem().empty())
-        return usageError(parsed.problem());
     if (parsed.has("help") || commandNames.empty()) {
         out_ << toolUsage;
         return Success;
     }
     if (commandNames.size() > 1)
-        return usageError("help takes one command, not '" + commandNames[1] + "'");
+        return failure(Error::usage("help takes one command, not '" + commandNames[1] + "'"));
     const Command* command = findCommand(commandNames.front());
     if (command == nullptr)
-        return usageError("unknown command '" + commandNames.front() + "'");
+        return failure(Error::usage("unknown command '" + commandNames.front() + "'"));
     out_ << command->help;
     return Success;
 }
 
 int CommandLineTool::runCommand(const Command& command, const std::vector<std::string>& arguments)
 {
-    const CommandLineOptions parsed(arguments, command.options);
-    if (!parsed.problem().empty())
-        return usageError(parsed.problem());
+    const auto read = CommandLineOptions::parse(arguments, command.options);
+    if (!read.ok())
+        return failure(read.error());
+    const CommandLineOptions& parsed = read.value();
     if (parsed.has("help")) {
         out_ << command.help;
         return Success;
     }
     const auto& operands = parsed.operands();
     if (operands.size() > 1 || (operands.size() == 1 && parsed.has("project")))
-        return usageError("one project only; '" + operands.back() + "' is one too many");
+        return failure(Error::usage("one project only; '" + operands.back() + "' is one too many"));
     Project project;
     if (parsed.has("project"))
         project = parsed.value("project");
@@ -200,29 +204,31 @@ int CommandLineTool::runCommand(const Command& command, const std::vector<std::s
 int CommandLineTool::save(const CommandLineOptions& parsed, const Project& project)
 {
     if (!parsed.has("to"))
-        return usageError("save needs --to FILE");
-    ProjectRecord record;
-    if (!readDesign(project, record))
-        return FileFailure;
+        return failure(Error::usage("save needs --to FILE"));
+    auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    ProjectRecord& record = design.value();
     PageRoundTrip::apply(record);
-    if (auto error = writeDesign(record, parsed.value("to")))
-        return fileFailure(*error);
+    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
+        return failure(written.error());
     return Success;
 }
 
 int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& project)
 {
-    ProjectRecord record;
-    if (!readDesign(project, record))
-        return FileFailure;
+    auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    ProjectRecord& record = design.value();
     PageRoundTrip::apply(record);
     const std::string out = parsed.has("out") ? parsed.value("out") : ".";
     std::error_code status;
     fs::create_directories(out, status);
     record.workFolder = (fs::path(out) / "").string();
     GeneratedTexts texts;
-    if (auto error = Generator::GenerateOutputs(record, texts))
-        return generationFailure(*error);
+    if (auto generated = Generator::GenerateOutputs(record, texts); !generated.ok())
+        return failure(generated.error());
     if (record.bgImageOn == 1)
         bringBackgroundImage(record, designFolder(project), record.workFolder);
     out_ << texts.embedSnippet << '\n';
@@ -231,9 +237,10 @@ int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& p
 
 int CommandLineTool::check(const CommandLineOptions&, const Project& project)
 {
-    ProjectRecord record;
-    if (!readDesign(project, record))
-        return FileFailure;
+    auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    ProjectRecord& record = design.value();
     record.textFontFace =
         PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
     record.titleFontFace =
@@ -243,29 +250,30 @@ int CommandLineTool::check(const CommandLineOptions&, const Project& project)
         out_ << problem << '\n';
     if (problems.empty())
         out_ << "No problems found.\n";
-    return problems.empty() ? Success : ProblemsFound;
+    return problems.empty() ? Success : DesignProblems;
 }
 
-bool CommandLineTool::readDesign(const Project& project, ProjectRecord& record)
+Expected<ProjectRecord> CommandLineTool::readDesign(const Project& project)
 {
     const ProjectReader reader(BuiltInTexts::defaultProject());
-    std::optional<FileError> error;
+    ProjectRecord record;
+    Expected<void> read;
     if (project == "-") {
         InputFile standardInput = InputFile::onDescriptor(STDIN_FILENO, "standard input");
-        error = reader.readProjectFrom(record, standardInput);
+        read = reader.readProjectFrom(record, standardInput);
     } else {
         if (project) {
             record.useDefaultProject = 2;
             record.projectPath = *project;
         }
-        error = reader.readProject(record);
+        read = reader.readProject(record);
     }
-    if (error)
-        fileFailure(*error);
-    return !error;
+    if (!read.ok())
+        return read.error();
+    return record;
 }
 
-std::optional<FileError> CommandLineTool::writeDesign(ProjectRecord& record, const std::string& to)
+Expected<void> CommandLineTool::writeDesign(ProjectRecord& record, const std::string& to)
 {
     if (to == "-") {
         OutputFile standardOutput = OutputFile::onDescriptor(STDOUT_FILENO, "standard output");
@@ -308,25 +316,22 @@ void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const st
     }
     if (present && (fs::equivalent(source, target, status) || sameBytes(source, target)))
         return;
-    if (auto error = TextFile::copy(source.string(), target.string()))
-        err_ << "marquetto-cli: warning: the background image could not be copied: " << error->message()
-             << "\n";
+    if (auto copied = TextFile::copy(source.string(), target.string()); !copied.ok())
+        err_ << "marquetto-cli: warning: the background image could not be copied: "
+             << copied.error().message() << "\n";
 }
 
-int CommandLineTool::fileFailure(const FileError& error)
+int CommandLineTool::failure(const Error& error)
 {
     err_ << "marquetto-cli: " << error.message() << '\n';
+    switch (error.code()) {
+    case Error::WrongUsage:
+        err_ << "Try 'marquetto-cli --help'.\n";
+        return WrongUsage;
+    case Error::DesignRefused:
+        return DesignProblems;
+    case Error::FileFailed:
+        break;
+    }
     return FileFailure;
-}
-
-int CommandLineTool::generationFailure(const GenerationError& error)
-{
-    err_ << "marquetto-cli: " << error.message() << '\n';
-    return error.code() == GenerationError::DesignRefused ? ProblemsFound : FileFailure;
-}
-
-int CommandLineTool::usageError(const std::string& problem)
-{
-    err_ << "marquetto-cli: " << problem << "\nTry 'marquetto-cli --help'.\n";
-    return UsageError;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
-#include "generator/GenerationError.h"
-#include "project/FileError.h"
+#include "project/Expected.h"
 #include "project/ProjectRecord.h"
 
 #include <optional>
@@ -17,8 +16,8 @@ public:
     enum ExitStatus
     {
         Success = 0,
-        ProblemsFound = 1,
-        UsageError = 2,
+        DesignProblems = 1,
+        WrongUsage = 2,
         FileFailure = 3
     };
 
@@ -48,13 +47,12 @@ private:
     int generate(const CommandLineOptions& parsed, const Project& project);
     int check(const CommandLineOptions& parsed, const Project& project);
 
-    bool readDesign(const Project& project, ProjectRecord& record);
-    std::optional<FileError> writeDesign(ProjectRecord& record, const std::string& to);
+    static Expected<ProjectRecord> readDesign(const Project& project);
+    static Expected<void> writeDesign(ProjectRecord& record, const std::string& to);
     static std::string designFolder(const Project& project);
     void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
-    int fileFailure(const FileError& error);
-    int generationFailure(const GenerationError& error);
-    int usageError(const std::string& problem);
+    // Tells the user what went wrong; returns the exit status for it.
+    int failure(const Error& error);
 
     std::ostream& out_;
     std::ostream& err_;

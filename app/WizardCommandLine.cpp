@@ -5,11 +5,15 @@
 
 WizardCommandLine::WizardCommandLine(const std::vector<std::string>& arguments)
 {
-    const CommandLineOptions parsed(arguments, {{"help", 'h', false}, {"version", 'V', false}});
+    const auto read = CommandLineOptions::parse(arguments, {{"help", 'h', false}, {"version", 'V', false}});
+    if (!read.ok()) {
+        problem_ = read.error().message();
+        action_ = Action::RefuseUsage;
+        return;
+    }
+    const CommandLineOptions& parsed = read.value();
     const auto& operands = parsed.operands();
-    if (!parsed.problem().empty())
-        problem_ = parsed.problem();
-    else if (parsed.has("help"))
+    if (parsed.has("help"))
         action_ = Action::ShowHelp;
     else if (parsed.has("version"))
         action_ = Action::ShowVersion;

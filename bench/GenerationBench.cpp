@@ -5,13 +5,15 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <stdexcept>
 
 namespace {
 
 ProjectRecord defaultDesignWith(int messages)
 {
     ProjectRecord record;
-    ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
+    if (!ProjectReader(BuiltInTexts::defaultProject()).readProject(record).ok())
+        throw std::runtime_error("the built-in default project could not be read");
     PageRoundTrip::apply(record);
     for (int i = record.messageCount(); i < messages; ++i) {
         const std::string n = std::to_string(i);
@@ -30,7 +32,7 @@ void generateOutputs(benchmark::State& state)
     record.workFolder = folder.string() + "/";
     for (auto _ : state) {
         GeneratedTexts texts;
-        if (Generator::GenerateOutputs(record, texts))
+        if (!Generator::GenerateOutputs(record, texts).ok())
             state.SkipWithError("the files could not be written");
         benchmark::DoNotOptimize(texts.ieScriptText.size());
     }

@@ -32,7 +32,7 @@ void readProject(benchmark::State& state)
         ProjectRecord record;
         record.useDefaultProject = 2;
         record.projectPath = path;
-        if (ProjectReader({}).readProject(record))
+        if (!ProjectReader({}).readProject(record).ok())
             state.SkipWithError("the project could not be read");
         benchmark::DoNotOptimize(record.messageCount());
     }

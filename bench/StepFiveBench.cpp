@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <stdexcept>
 
 // Entering Step 5 as the user does it, from Step 4: every page is flushed, the files are generated and
 // written, and the page is filled.
@@ -23,7 +24,8 @@ std::string pathBytes(const QString& path)
 void writeProjectWith(int messages, const QString& path)
 {
     ProjectRecord record;
-    ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
+    if (!ProjectReader(BuiltInTexts::defaultProject()).readProject(record).ok())
+        throw std::runtime_error("the built-in default project could not be read");
     for (int i = record.messageCount(); i < messages; ++i) {
         const std::string n = std::to_string(i);
         record.appendMessage({"Title " + n,
@@ -31,7 +33,8 @@ void writeProjectWith(int messages, const QString& path)
                               "http://www.marquetto.example/news/" + n, "_parent"});
     }
     record.projectPath = pathBytes(path);
-    ProjectWriter::writeProject(record);
+    if (const auto written = ProjectWriter::writeProject(record); !written.ok())
+        throw std::runtime_error(written.error().message());
 }
 
 void enterStepFive(benchmark::State& state)

@@ -14,38 +14,37 @@ constexpr std::string_view crlf = "\r\n";
 
 // A name with a path separator would put the files outside the working folder; it is refused the way
 // a file system refuses a name it cannot hold.
-std::optional<FileError> writeBoxFile(const ProjectRecord& record, const std::string& suffix,
-                                      const std::string& text)
+Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suffix, const std::string& text)
 {
     const std::string path = record.workFolder + Generator::boxFileName(record, suffix);
     if (record.scrollerName.find_first_of("/\\") != std::string::npos)
-        return FileError(path, "cannot be written: the name of the news box holds a path separator");
+        return Error::file(path, "cannot be written: the name of the news box holds a path separator");
     return TextFile::replace(path, text);
 }
 
-std::optional<GenerationError> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
+Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
     const std::string previewPage = LinkCode::BuildPreviewPage(texts.embedSnippet);
     LinkCode::FinishScripts(texts);
-    if (auto error = TextFile::replace(record.workFolder + "preview.html", previewPage))
-        return error;
-    if (auto error = writeBoxFile(record, "newstic.html", texts.hostPageText))
-        return error;
+    if (auto done = TextFile::replace(record.workFolder + "preview.html", previewPage); !done.ok())
+        return done;
+    if (auto done = writeBoxFile(record, "newstic.html", texts.hostPageText); !done.ok())
+        return done;
     texts.standardsScriptText = texts.messageDataScript + std::string(crlf) + texts.standardsScriptText;
-    if (auto error = writeBoxFile(record, "newsticns6.js", texts.standardsScriptText))
-        return error;
+    if (auto done = writeBoxFile(record, "newsticns6.js", texts.standardsScriptText); !done.ok())
+        return done;
     texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
-    if (auto error = writeBoxFile(record, "newsticie.js", texts.ieScriptText))
-        return error;
-    return std::nullopt;
+    if (auto done = writeBoxFile(record, "newsticie.js", texts.ieScriptText); !done.ok())
+        return done;
+    return {};
 }
 
 } // namespace
 
-std::optional<GenerationError> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
+Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
 {
-    if (auto problem = TemplateFields::placeholderProblem(record))
-        return GenerationError::refused(std::move(*problem));
+    if (auto allowed = TemplateFields::freeOfPlaceholders(record); !allowed.ok())
+        return allowed;
     texts.embedSnippet = HostPage::embedSnippet(record);
     texts.hostPageText = HostPage::BuildHostPage(record);
     texts.messageDataScript = MessageDataScript::BuildMessageDataScript(record);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "generator/GeneratedTexts.h"
-#include "generator/GenerationError.h"
+#include "project/Expected.h"
 #include "project/ProjectRecord.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +15,7 @@ public:
     // NAME newsticie.js into record.workFolder, in that order. A design with a template placeholder in a
     // value is refused before anything is written. The run stops at the first file that cannot be
     // written; files written before it keep their new contents.
-    static std::optional<GenerationError> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
+    static Expected<void> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
 
     // The three news box file names, one per line, as the "Generated files :" box shows them.
     static std::string generatedFilesText(const ProjectRecord& record);

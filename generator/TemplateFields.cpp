@@ -79,12 +79,13 @@ std::optional<std::string_view> TemplateFields::placeholderIn(std::string_view v
     return std::nullopt;
 }
 
-std::optional<std::string> TemplateFields::placeholderProblem(const ProjectRecord& record)
+Expected<void> TemplateFields::freeOfPlaceholders(const ProjectRecord& record)
 {
     for (const Field& field : of(record))
         if (const auto placeholder = placeholderIn(field.value))
-            return std::string(field.name) + ": holds \"" + std::string(*placeholder) +
-                   "\", which the generator looks for in its scripts, so the news box cannot be "
-                   "generated; remove it.";
-    return std::nullopt;
+            return Error::refused(
+                std::string(field.name) + ": holds \"" + std::string(*placeholder) +
+                "\", which the generator looks for in its scripts, so the news box cannot be "
+                "generated; remove it.");
+    return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/Expected.h"
 #include "project/ProjectRecord.h"
 
 #include <optional>
@@ -24,6 +25,6 @@ public:
     // wherever a value brings it back, so such a value would multiply the scripts' size.
     static std::optional<std::string_view> placeholderIn(std::string_view value);
 
-    // The first field that holds a placeholder, as a message for the author; none for a sound design.
-    static std::optional<std::string> placeholderProblem(const ProjectRecord& record);
+    // Refuses a design in which a field holds a placeholder, naming the first such field for the author.
+    static Expected<void> freeOfPlaceholders(const ProjectRecord& record);
 };

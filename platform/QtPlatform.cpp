@@ -115,18 +115,18 @@ bool QtPlatform::isWritableFolder(const QString& path)
 std::optional<QString> QtPlatform::copyFile(const QString& from, const QString& to)
 {
     const std::string target = QFile::encodeName(to).toStdString();
-    std::optional<FileError> error;
+    Expected<void> copied;
     if (from.startsWith(QLatin1Char(':'))) {
         QFile resource(from);
         if (!resource.open(QIODevice::ReadOnly))
             return QStringLiteral("%1 could not be read: %2").arg(from, resource.errorString());
         const QByteArray bytes = resource.readAll();
-        error = TextFile::replace(
+        copied = TextFile::replace(
             target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     } else {
-        error = TextFile::copy(QFile::encodeName(from).toStdString(), target);
+        copied = TextFile::copy(QFile::encodeName(from).toStdString(), target);
     }
-    if (error)
-        return QString::fromLocal8Bit(error->message());
+    if (!copied.ok())
+        return QString::fromLocal8Bit(copied.error().message());
     return std::nullopt;
 }

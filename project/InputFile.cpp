@@ -17,12 +17,12 @@ Expected<InputFile> InputFile::open(const std::string& path)
 {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
-        return FileError::fromErrno(path, "cannot be opened for reading");
+        return Error::fromErrno(path, "cannot be opened for reading");
     InputFile file(descriptor, true, path);
     struct stat info
     {};
     if (fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
-        return FileError(path, "is a folder, not a file");
+        return Error::file(path, "is a folder, not a file");
     return file;
 }
 
@@ -80,7 +80,7 @@ Expected<std::size_t> InputFile::readUntilDone(std::size_t wanted, ReadOnce read
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return FileError::fromErrno(name_, "could not be read");
+            return Error::fromErrno(name_, "could not be read");
         if (count == 0)
             break;
         got += static_cast<std::size_t>(count);
@@ -100,7 +100,7 @@ Expected<std::string> InputFile::readAll(std::uintmax_t maxBytes)
         const std::size_t room = std::max(bytes.capacity() - had, std::min(streamChunk, had));
         bytes.resize(had + room);
         auto got = read(bytes.data() + had, room);
-        if (!got)
+        if (!got.ok())
             return got.error();
         bytes.resize(had + got.value());
         if (bytes.size() > maxBytes)
@@ -110,11 +110,11 @@ Expected<std::string> InputFile::readAll(std::uintmax_t maxBytes)
     }
 }
 
-FileError InputFile::tooLarge(std::uintmax_t maxBytes) const
+Error InputFile::tooLarge(std::uintmax_t maxBytes) const
 {
     if (regular_)
-        return FileError(name_, "is " + FileError::sizeInWords(size_) + " large; files over " +
-                                    FileError::sizeInWords(maxBytes) + " are not read");
-    return FileError(name_,
-                     "holds more than " + FileError::sizeInWords(maxBytes) + "; larger files are not read");
+        return Error::file(name_, "is " + Error::sizeInWords(size_) + " large; files over " +
+                                      Error::sizeInWords(maxBytes) + " are not read");
+    return Error::file(name_,
+                       "holds more than " + Error::sizeInWords(maxBytes) + "; larger files are not read");
 }

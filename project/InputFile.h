@@ -32,7 +32,7 @@ public:
     // The whole rest of the file; one that holds more than maxBytes is refused, naming the limit.
     [[nodiscard]] Expected<std::string> readAll(std::uintmax_t maxBytes);
 
-    [[nodiscard]] FileError tooLarge(std::uintmax_t maxBytes) const;
+    [[nodiscard]] Error tooLarge(std::uintmax_t maxBytes) const;
 
 private:
     InputFile(int descriptor, bool ownsDescriptor, std::string name);

@@ -44,7 +44,7 @@ Expected<std::string> linkTarget(const std::string& link, const std::string& rep
     for (;;) {
         const ssize_t length = readlink(link.c_str(), target.data(), target.size());
         if (length < 0)
-            return FileError::fromErrno(reported, "is a symbolic link that cannot be followed");
+            return Error::fromErrno(reported, "is a symbolic link that cannot be followed");
         if (static_cast<std::size_t>(length) < target.size()) {
             target.resize(static_cast<std::size_t>(length));
             return target;
@@ -65,11 +65,11 @@ Expected<Destination> destinationOf(const std::string& path)
         if (lstat(current.c_str(), &info) != 0) {
             if (errno == ENOENT)
                 return Destination{false, current, std::nullopt};
-            return FileError::fromErrno(path, "cannot be reached");
+            return Error::fromErrno(path, "cannot be reached");
         }
         if (S_ISLNK(info.st_mode)) {
             auto target = linkTarget(current, path);
-            if (!target)
+            if (!target.ok())
                 return target.error();
             if (target.value().starts_with("/proc/"))
                 return Destination{true, path, std::nullopt};
@@ -78,12 +78,12 @@ Expected<Destination> destinationOf(const std::string& path)
             continue;
         }
         if (S_ISDIR(info.st_mode))
-            return FileError(path, "is a folder, not a file");
+            return Error::file(path, "is a folder, not a file");
         if (!S_ISREG(info.st_mode))
             return Destination{true, current, std::nullopt};
         return Destination{false, current, info};
     }
-    return FileError(path, "cannot be written: it leads through too many symbolic links");
+    return Error::file(path, "cannot be written: it leads through too many symbolic links");
 }
 
 // Root may write anything, but a file or folder that nobody may write was made read-only on purpose.
@@ -93,20 +93,21 @@ bool mayWrite(const std::string& path, mode_t mode, int access)
     return (mode & writeBits) != 0 && faccessat(AT_FDCWD, path.c_str(), access, AT_EACCESS) == 0;
 }
 
-std::optional<FileError> refusalOf(const std::string& path, const Destination& destination,
-                                   const std::string& folder)
+Expected<void> writePermitted(const std::string& path, const Destination& destination,
+                              const std::string& folder)
 {
     if (destination.existing && !mayWrite(destination.path, destination.existing->st_mode, W_OK))
-        return FileError(path, "is read-only, so it was left unchanged");
+        return Error::file(path, "is read-only, so it was left unchanged");
     struct stat folderInfo
     {};
     if (stat(folder.c_str(), &folderInfo) != 0 || mayWrite(folder, folderInfo.st_mode, W_OK | X_OK))
-        return std::nullopt;
+        return {};
     if (destination.existing)
-        return FileError(path, "cannot be replaced safely, because its folder \"" + folder +
-                                   "\" is read-only: a save writes the new version beside the file before it "
-                                   "takes the old one's place; the file was left unchanged");
-    return FileError(path, "cannot be created, because its folder \"" + folder + "\" is read-only");
+        return Error::file(path,
+                           "cannot be replaced safely, because its folder \"" + folder +
+                               "\" is read-only: a save writes the new version beside the file before it "
+                               "takes the old one's place; the file was left unchanged");
+    return Error::file(path, "cannot be created, because its folder \"" + folder + "\" is read-only");
 }
 
 bool isTemporaryOf(std::string_view entry, std::string_view prefix)
@@ -177,21 +178,21 @@ std::string OutputFile::temporaryPrefix(std::string_view name, std::size_t longe
 Expected<OutputFile> OutputFile::replacing(const std::string& path)
 {
     auto destination = destinationOf(path);
-    if (!destination)
+    if (!destination.ok())
         return destination.error();
     const Destination& target = destination.value();
     if (target.stream) {
         const int descriptor = open(target.path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
         if (descriptor < 0)
-            return FileError::fromErrno(path, "cannot be opened for writing");
+            return Error::fromErrno(path, "cannot be opened for writing");
         return OutputFile(descriptor, true, path);
     }
     const std::string name = nameOf(target.path);
     if (name.empty() || name == "." || name == "..")
-        return FileError(path, "is a folder, not a file");
+        return Error::file(path, "is a folder, not a file");
     const std::string folder = folderOf(target.path);
-    if (auto refusal = refusalOf(path, target, folder))
-        return *refusal;
+    if (auto permitted = writePermitted(path, target, folder); !permitted.ok())
+        return permitted.error();
 
     const std::string prefix = temporaryPrefix(name, longestNameIn(folder));
     removeStaleTemporaries(folder, prefix);
@@ -203,7 +204,7 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
         if (descriptor < 0 && errno == EEXIST)
             continue;
         if (descriptor < 0)
-            return FileError::fromErrno(path, target.existing ? "cannot be replaced" : "cannot be created");
+            return Error::fromErrno(path, target.existing ? "cannot be replaced" : "cannot be created");
         flock(descriptor, LOCK_EX);
         // Another save's clean-up may have taken the new file for a stale one before it was locked.
         if (!sameFile(descriptor, temporary)) {
@@ -221,8 +222,8 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
         }
         return file;
     }
-    return FileError(path, std::string(target.existing ? "cannot be replaced" : "cannot be created") +
-                               ": no free name for the new version beside it");
+    return Error::file(path, std::string(target.existing ? "cannot be replaced" : "cannot be created") +
+                                 ": no free name for the new version beside it");
 }
 
 OutputFile OutputFile::onDescriptor(int descriptor, std::string name)
@@ -246,81 +247,81 @@ OutputFile::~OutputFile()
     discard();
 }
 
-std::optional<FileError> OutputFile::write(std::string_view bytes)
+Expected<void> OutputFile::write(std::string_view bytes)
 {
     if (buffer_.size() + bytes.size() > bufferCapacity) {
-        if (auto error = flushBuffer())
-            return error;
+        if (auto done = flushBuffer(); !done.ok())
+            return done;
     }
     if (bytes.size() >= bufferCapacity)
         return writeOut(bytes);
     if (buffer_.capacity() < bufferCapacity)
         buffer_.reserve(bufferCapacity);
     buffer_.append(bytes);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileError> OutputFile::commit()
+Expected<void> OutputFile::commit()
 {
-    if (auto error = flushBuffer())
-        return error;
+    if (auto done = flushBuffer(); !done.ok())
+        return done;
     if (temporaryPath_.empty()) {
         if (!ownsDescriptor_)
-            return std::nullopt;
+            return {};
         ownsDescriptor_ = false;
         if (close(std::exchange(descriptor_, -1)) != 0)
-            return FileError::fromErrno(name_, "could not be written");
-        return std::nullopt;
+            return Error::fromErrno(name_, "could not be written");
+        return {};
     }
     return putInPlace();
 }
 
-std::optional<FileError> OutputFile::flushBuffer()
+Expected<void> OutputFile::flushBuffer()
 {
-    auto error = writeOut(buffer_);
+    auto written = writeOut(buffer_);
     buffer_.clear();
-    return error;
+    return written;
 }
 
-std::optional<FileError> OutputFile::writeOut(std::string_view bytes)
+Expected<void> OutputFile::writeOut(std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return FileError::fromErrno(name_, temporaryPath_.empty()
-                                                   ? "could not be written"
-                                                   : "could not be written and was left unchanged");
+            return Error::fromErrno(name_, temporaryPath_.empty()
+                                               ? "could not be written"
+                                               : "could not be written and was left unchanged");
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return std::nullopt;
+    return {};
 }
 
 // The new version reaches the disk before its name does, and the folder after, so that after a power cut
 // the name holds either the whole old or the whole new version.
-std::optional<FileError> OutputFile::putInPlace()
+Expected<void> OutputFile::putInPlace()
 {
     if (fsync(descriptor_) != 0)
-        return FileError::fromErrno(name_, "could not be flushed to disk and was left unchanged");
+        return Error::fromErrno(name_, "could not be flushed to disk and was left unchanged");
     ownsDescriptor_ = false;
     if (close(std::exchange(descriptor_, -1)) != 0)
-        return FileError::fromErrno(name_, "could not be written and was left unchanged");
+        return Error::fromErrno(name_, "could not be written and was left unchanged");
     if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0)
-        return FileError::fromErrno(name_, "could not take the place of the previous version, which was left "
-                                           "unchanged");
+        return Error::fromErrno(name_, "could not take the place of the previous version, which was left "
+                                       "unchanged");
     temporaryPath_.clear();
     const int folder = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
-        return std::nullopt;
+        return {};
     const int synced = fsync(folder);
     const int syncError = errno;
     close(folder);
     if (synced != 0 && syncError != EINVAL) {
         errno = syncError;
-        return FileError::fromErrno(name_, "was saved, but its folder could not be flushed to disk");
+        return Error::fromErrno(name_, "was saved, but its folder could not be flushed to disk");
     }
-    return std::nullopt;
+    return {};
 }
 
 void OutputFile::discard()

@@ -27,9 +27,9 @@ public:
 
     const std::string& name() const { return name_; }
 
-    [[nodiscard]] std::optional<FileError> write(std::string_view bytes);
+    [[nodiscard]] Expected<void> write(std::string_view bytes);
     // Puts the new version in place; after a failure the old file is still whole.
-    [[nodiscard]] std::optional<FileError> commit();
+    [[nodiscard]] Expected<void> commit();
 
     // The number in a temporary name has at most this many digits.
     static constexpr std::size_t maxTemporaryNumberDigits = 10;
@@ -39,9 +39,9 @@ public:
 private:
     OutputFile(int descriptor, bool ownsDescriptor, std::string name);
 
-    [[nodiscard]] std::optional<FileError> flushBuffer();
-    [[nodiscard]] std::optional<FileError> writeOut(std::string_view bytes);
-    [[nodiscard]] std::optional<FileError> putInPlace();
+    [[nodiscard]] Expected<void> flushBuffer();
+    [[nodiscard]] Expected<void> writeOut(std::string_view bytes);
+    [[nodiscard]] Expected<void> putInPlace();
     void discard();
 
     int descriptor_ = -1;

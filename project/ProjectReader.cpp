@@ -14,18 +14,18 @@ constexpr std::size_t scanChunk = 1024 * 1024;
 // readValue(span, into) reads one value into a text; it refuses once the values read come to more than a
 // project can hold.
 template <typename ReadValue>
-std::optional<FileError> readInteger(const ReadValue& readValue, ValueSpan span, int& into)
+Expected<void> readInteger(const ReadValue& readValue, ValueSpan span, int& into)
 {
     std::string text;
-    if (auto error = readValue(span, text))
-        return error;
+    if (auto done = readValue(span, text); !done.ok())
+        return done;
     into = IntegerText::parse(text);
-    return std::nullopt;
+    return {};
 }
 
 template <typename ReadValue>
-std::optional<FileError> readSetting(ProjectRecord& record, const ProjectTextScanner& scanner,
-                                     const ReadValue& readValue, const SettingLine& line)
+Expected<void> readSetting(ProjectRecord& record, const ProjectTextScanner& scanner,
+                           const ReadValue& readValue, const SettingLine& line)
 {
     if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field))
         return readValue(scanner.settingSpan(line.key), record.*(*text));
@@ -35,10 +35,10 @@ std::optional<FileError> readSetting(ProjectRecord& record, const ProjectTextSca
     const auto keys = ProjectKeys::colorKeys(line.key);
     for (auto [key, component] :
          {std::pair{&keys[0], &color.red}, {&keys[1], &color.green}, {&keys[2], &color.blue}}) {
-        if (auto error = readInteger(readValue, scanner.settingSpan(*key), *component))
-            return error;
+        if (auto done = readInteger(readValue, scanner.settingSpan(*key), *component); !done.ok())
+            return done;
     }
-    return std::nullopt;
+    return {};
 }
 
 // The text of a file ends at its first NUL byte, as the format has always been read.
@@ -53,25 +53,25 @@ ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::functi
     : builtInDefaultProject_(builtInDefaultProject), refreshPages_(std::move(refreshPages))
 {}
 
-std::optional<FileError> ProjectReader::readProject(ProjectRecord& record) const
+Expected<void> ProjectReader::readProject(ProjectRecord& record) const
 {
     if (record.useDefaultProject != 1) {
         auto file = InputFile::open(record.projectPath);
-        if (!file)
+        if (!file.ok())
             return file.error();
         return readProjectFrom(record, file.value());
     }
     ProjectRecord loaded;
-    if (auto error = loadText(loaded, builtInDefaultProject_, "the built-in default project"))
-        return error;
+    if (auto done = loadText(loaded, builtInDefaultProject_, "the built-in default project"); !done.ok())
+        return done;
     record.useDefaultProject = 2;
     adopt(record, loaded);
-    return std::nullopt;
+    return {};
 }
 
 // A regular file is scanned and then read value by value, so that its text is never held in memory
 // beside the design; a pipe can be read only once and is held whole.
-std::optional<FileError> ProjectReader::readProjectFrom(ProjectRecord& record, InputFile& file) const
+Expected<void> ProjectReader::readProjectFrom(ProjectRecord& record, InputFile& file) const
 {
     ProjectRecord loaded;
     if (file.isRegular()) {
@@ -80,27 +80,27 @@ std::optional<FileError> ProjectReader::readProjectFrom(ProjectRecord& record, I
         ProjectTextScanner scanner;
         auto length = scanner.scanStream(
             [&file](char* into, std::size_t wanted) { return file.read(into, wanted); }, scanChunk);
-        if (!length)
+        if (!length.ok())
             return length.error();
         if (length.value() > maxFileBytes)
             return file.tooLarge(maxFileBytes);
         SpanReader values(file);
-        if (auto error = load(loaded, scanner, values, file.name()))
-            return error;
+        if (auto done = load(loaded, scanner, values, file.name()); !done.ok())
+            return done;
     } else {
         auto bytes = file.readAll(maxFileBytes);
-        if (!bytes)
+        if (!bytes.ok())
             return bytes.error();
-        if (auto error = loadText(loaded, upToFirstNul(bytes.value()), file.name()))
-            return error;
+        if (auto done = loadText(loaded, upToFirstNul(bytes.value()), file.name()); !done.ok())
+            return done;
     }
     record.projectUntitled = 2;
     adopt(record, loaded);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileError> ProjectReader::loadText(ProjectRecord& loaded, std::string_view text,
-                                                 const std::string& name) const
+Expected<void> ProjectReader::loadText(ProjectRecord& loaded, std::string_view text,
+                                       const std::string& name) const
 {
     ProjectTextScanner scanner;
     scanner.scanText(text);
@@ -110,29 +110,30 @@ std::optional<FileError> ProjectReader::loadText(ProjectRecord& loaded, std::str
 
 // Every setting is assigned: a record missing from the text gives "" or 0. A negative count reads as no
 // messages.
-std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScanner& scanner,
-                                             SpanReader& values, const std::string& name)
+Expected<void> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScanner& scanner,
+                                   SpanReader& values, const std::string& name)
 {
     // Overlapping values could make a small file unfold into far more text than any project holds.
     std::uintmax_t total = 0;
-    const auto readValue = [&](ValueSpan span, std::string& into) -> std::optional<FileError> {
+    const auto readValue = [&](ValueSpan span, std::string& into) -> Expected<void> {
         total += span.size();
         if (total > maxFileBytes)
-            return FileError(name, "holds values of more than " + FileError::sizeInWords(maxFileBytes) +
-                                       " in all, more than a project can hold");
+            return Error::file(name, "holds values of more than " + Error::sizeInWords(maxFileBytes) +
+                                         " in all, more than a project can hold");
         return values.read(span, into);
     };
     for (const SettingLine& line : ProjectKeys::settingLines()) {
-        if (auto error = readSetting(loaded, scanner, readValue, line))
-            return error;
+        if (auto done = readSetting(loaded, scanner, readValue, line); !done.ok())
+            return done;
     }
     int count = 0;
-    if (auto error = readInteger(readValue, scanner.settingSpan(ProjectKeys::messageCountKey), count))
-        return error;
+    if (auto done = readInteger(readValue, scanner.settingSpan(ProjectKeys::messageCountKey), count);
+        !done.ok())
+        return done;
     if (count > ProjectTextScanner::maxMessageNumber)
-        return FileError(name, "holds a message count of " + std::to_string(count) + "; at most " +
-                                   std::to_string(ProjectTextScanner::maxMessageNumber) +
-                                   " messages can be read");
+        return Error::file(name, "holds a message count of " + std::to_string(count) + "; at most " +
+                                     std::to_string(ProjectTextScanner::maxMessageNumber) +
+                                     " messages can be read");
     loaded.reserveMessages(std::max(count, 0));
     for (int number = 1; number <= count; ++number) {
         Message message;
@@ -140,12 +141,12 @@ std::optional<FileError> ProjectReader::load(ProjectRecord& loaded, const Projec
                                    {MessageField::Link, &message.link},
                                    {MessageField::Target, &message.target},
                                    {MessageField::Title, &message.title}}) {
-            if (auto error = readValue(scanner.messageSpan(field, number), *into))
-                return error;
+            if (auto done = readValue(scanner.messageSpan(field, number), *into); !done.ok())
+                return done;
         }
         loaded.appendMessage(std::move(message));
     }
-    return std::nullopt;
+    return {};
 }
 
 void ProjectReader::adopt(ProjectRecord& record, ProjectRecord& loaded) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/FileError.h"
+#include "project/Error.h"
 #include "project/InputFile.h"
 #include "project/ProjectRecord.h"
 
@@ -23,16 +23,15 @@ public:
     ProjectReader(std::string_view builtInDefaultProject, std::function<void()> refreshPages = {});
 
     // On failure the record keeps its values and the error names the file.
-    std::optional<FileError> readProject(ProjectRecord& record) const;
+    Expected<void> readProject(ProjectRecord& record) const;
     // The same from a file already open, such as standard input; projectPath is left as it is.
-    [[nodiscard]] std::optional<FileError> readProjectFrom(ProjectRecord& record, InputFile& file) const;
+    [[nodiscard]] Expected<void> readProjectFrom(ProjectRecord& record, InputFile& file) const;
 
 private:
-    [[nodiscard]] static std::optional<FileError> load(ProjectRecord& loaded,
-                                                       const ProjectTextScanner& scanner, SpanReader& values,
-                                                       const std::string& name);
-    [[nodiscard]] std::optional<FileError> loadText(ProjectRecord& loaded, std::string_view text,
-                                                    const std::string& name) const;
+    [[nodiscard]] static Expected<void> load(ProjectRecord& loaded, const ProjectTextScanner& scanner,
+                                             SpanReader& values, const std::string& name);
+    [[nodiscard]] Expected<void> loadText(ProjectRecord& loaded, std::string_view text,
+                                          const std::string& name) const;
     void adopt(ProjectRecord& record, ProjectRecord& loaded) const;
 
     std::string_view builtInDefaultProject_;

@@ -204,7 +204,7 @@ Expected<std::size_t> ProjectTextScanner::scanStream(const ReadMore& readMore, s
     for (;;) {
         const std::size_t wanted = window.size() - filled;
         auto got = readMore(window.data() + filled, wanted);
-        if (!got)
+        if (!got.ok())
             return got.error();
         bool last = got.value() < wanted;
         const auto* nul = static_cast<const char*>(std::memchr(window.data() + filled, '\0', got.value()));

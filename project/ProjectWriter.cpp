@@ -46,10 +46,10 @@ public:
         std::memcpy(pending_.data() + used_, piece.data(), piece.size());
         used_ += piece.size();
     }
-    std::optional<FileError> finish()
+    Expected<void> finish()
     {
         flush();
-        return std::move(error_);
+        return std::move(written_);
     }
 
 private:
@@ -70,14 +70,14 @@ private:
     }
     void write(std::string_view bytes)
     {
-        if (!error_)
-            error_ = file_.write(bytes);
+        if (written_.ok())
+            written_ = file_.write(bytes);
     }
 
     OutputFile& file_;
     std::string pending_;
     std::size_t used_ = 0;
-    std::optional<FileError> error_;
+    Expected<void> written_;
 };
 
 std::string_view decimal(int value, std::array<char, 16>& digits)
@@ -200,39 +200,39 @@ std::uintmax_t ProjectWriter::projectSize(const ProjectRecord& record)
     return sink.bytes();
 }
 
-std::optional<FileError> ProjectWriter::writeProject(const ProjectRecord& record)
+Expected<void> ProjectWriter::writeProject(const ProjectRecord& record)
 {
-    if (auto refused = refusal(record, record.projectPath))
-        return refused;
+    if (auto fits = fitsSizeLimit(record, record.projectPath); !fits.ok())
+        return fits;
     auto file = OutputFile::replacing(record.projectPath);
-    if (!file)
+    if (!file.ok())
         return file.error();
     return streamTo(record, file.value());
 }
 
-std::optional<FileError> ProjectWriter::writeProjectTo(const ProjectRecord& record, OutputFile& file)
+Expected<void> ProjectWriter::writeProjectTo(const ProjectRecord& record, OutputFile& file)
 {
-    if (auto refused = refusal(record, file.name()))
-        return refused;
+    if (auto fits = fitsSizeLimit(record, file.name()); !fits.ok())
+        return fits;
     return streamTo(record, file);
 }
 
-std::optional<FileError> ProjectWriter::streamTo(const ProjectRecord& record, OutputFile& file)
+Expected<void> ProjectWriter::streamTo(const ProjectRecord& record, OutputFile& file)
 {
     FileSink sink(file);
     writeText(record, sink);
-    if (auto error = sink.finish())
-        return error;
+    if (auto done = sink.finish(); !done.ok())
+        return done;
     return file.commit();
 }
 
 // What is written must open again: the reader's size limit is checked before the first byte. (Its limit on
 // the number of messages needs no check of its own, as that many messages take more room than the size.)
-std::optional<FileError> ProjectWriter::refusal(const ProjectRecord& record, const std::string& name)
+Expected<void> ProjectWriter::fitsSizeLimit(const ProjectRecord& record, const std::string& name)
 {
     if (const std::uintmax_t size = projectSize(record); size > ProjectReader::maxFileBytes)
-        return FileError(name, "was not saved: the project would take " + FileError::sizeInWords(size) +
-                                   ", more than the " + FileError::sizeInWords(ProjectReader::maxFileBytes) +
-                                   " a project file can hold");
-    return std::nullopt;
+        return Error::file(name, "was not saved: the project would take " + Error::sizeInWords(size) +
+                                     ", more than the " + Error::sizeInWords(ProjectReader::maxFileBytes) +
+                                     " a project file can hold");
+    return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/FileError.h"
+#include "project/Error.h"
 #include "project/OutputFile.h"
 #include "project/ProjectRecord.h"
 
@@ -17,13 +17,11 @@ public:
 
     // Replaces the file at the record's projectPath; the previous file survives any failure. A project
     // that the reader would refuse is refused before anything is written.
-    static std::optional<FileError> writeProject(const ProjectRecord& record);
+    static Expected<void> writeProject(const ProjectRecord& record);
     // The same into a file already open, such as standard output; the file is committed.
-    [[nodiscard]] static std::optional<FileError> writeProjectTo(const ProjectRecord& record,
-                                                                 OutputFile& file);
+    [[nodiscard]] static Expected<void> writeProjectTo(const ProjectRecord& record, OutputFile& file);
 
 private:
-    [[nodiscard]] static std::optional<FileError> streamTo(const ProjectRecord& record, OutputFile& file);
-    [[nodiscard]] static std::optional<FileError> refusal(const ProjectRecord& record,
-                                                          const std::string& name);
+    [[nodiscard]] static Expected<void> streamTo(const ProjectRecord& record, OutputFile& file);
+    [[nodiscard]] static Expected<void> fitsSizeLimit(const ProjectRecord& record, const std::string& name);
 };

@@ -9,27 +9,27 @@ constexpr std::size_t chunkSize = 1024 * 1024;
 
 } // namespace
 
-std::optional<FileError> SpanReader::read(ValueSpan span, std::string& into)
+Expected<void> SpanReader::read(ValueSpan span, std::string& into)
 {
     if (!file_) {
         into.assign(text_.substr(span.begin, span.size()));
-        return std::nullopt;
+        return {};
     }
     return readFromFile(span, into);
 }
 
-std::optional<FileError> SpanReader::readFromFile(ValueSpan span, std::string& into)
+Expected<void> SpanReader::readFromFile(ValueSpan span, std::string& into)
 {
     if (span.begin >= bufferStart_ && span.end <= bufferStart_ + buffer_.size()) {
         into.assign(buffer_.data() + (span.begin - bufferStart_), span.size());
-        return std::nullopt;
+        return {};
     }
     into.resize(span.size());
     if (span.begin < bufferStart_) {
         auto got = file_->readAt(into.data(), span.size(), span.begin);
-        if (!got)
+        if (!got.ok())
             return got.error();
-        return got.value() < span.size() ? std::optional(shortened()) : std::nullopt;
+        return got.value() < span.size() ? Expected<void>(shortened()) : Expected<void>();
     }
     std::size_t done = 0;
     while (done < span.size()) {
@@ -37,7 +37,7 @@ std::optional<FileError> SpanReader::readFromFile(ValueSpan span, std::string& i
         if (position >= bufferStart_ + buffer_.size()) {
             buffer_.resize(chunkSize);
             auto got = file_->readAt(buffer_.data(), chunkSize, position);
-            if (!got)
+            if (!got.ok())
                 return got.error();
             buffer_.resize(got.value());
             bufferStart_ = position;
@@ -49,10 +49,10 @@ std::optional<FileError> SpanReader::readFromFile(ValueSpan span, std::string& i
         std::memcpy(into.data() + done, buffer_.data() + offset, count);
         done += count;
     }
-    return std::nullopt;
+    return {};
 }
 
-FileError SpanReader::shortened() const
+Error SpanReader::shortened() const
 {
-    return FileError(file_->name(), "became shorter while it was being read");
+    return Error::file(file_->name(), "became shorter while it was being read");
 }

@@ -16,11 +16,11 @@ public:
     explicit SpanReader(std::string_view text) : text_(text) {}
     explicit SpanReader(InputFile& file) : file_(&file) {}
 
-    [[nodiscard]] std::optional<FileError> read(ValueSpan span, std::string& into);
+    [[nodiscard]] Expected<void> read(ValueSpan span, std::string& into);
 
 private:
-    [[nodiscard]] std::optional<FileError> readFromFile(ValueSpan span, std::string& into);
-    [[nodiscard]] FileError shortened() const;
+    [[nodiscard]] Expected<void> readFromFile(ValueSpan span, std::string& into);
+    [[nodiscard]] Error shortened() const;
 
     std::string_view text_;
     InputFile* file_ = nullptr;

@@ -14,8 +14,8 @@ public:
     [[nodiscard]] static Expected<std::string> read(const std::string& path, std::uintmax_t maxBytes);
 
     // Writes beside the target and renames over it, so a failure never leaves a half-written file.
-    [[nodiscard]] static std::optional<FileError> replace(const std::string& path, std::string_view text);
+    [[nodiscard]] static Expected<void> replace(const std::string& path, std::string_view text);
 
     // A copy is written as replace() writes, piece by piece, so a large file is never held whole.
-    [[nodiscard]] static std::optional<FileError> copy(const std::string& from, const std::string& to);
+    [[nodiscard]] static Expected<void> copy(const std::string& from, const std::string& to);
 };

@@ -44,8 +44,8 @@ ProjectCommands::ProjectCommands(ProjectRecord& record, Platform& platform, QWid
 
 void ProjectCommands::loadDefaultProject()
 {
-    if (const auto error = reader_.readProject(record_))
-        showError(*error);
+    if (const auto read = reader_.readProject(record_); !read.ok())
+        showError(read.error());
     rememberSavedDesign();
 }
 
@@ -66,9 +66,9 @@ bool ProjectCommands::openProjectFile(const QString& path)
     // A file that cannot be read must not become the target of the next Save.
     const std::string previousPath = record_.projectPath;
     record_.projectPath = pathBytes(path);
-    if (const auto error = reader_.readProject(record_)) {
+    if (const auto read = reader_.readProject(record_); !read.ok()) {
         record_.projectPath = previousPath;
-        showError(*error);
+        showError(read.error());
         return false;
     }
     rememberSavedDesign();
@@ -129,8 +129,8 @@ bool ProjectCommands::settleUnsavedChanges()
 
 bool ProjectCommands::write()
 {
-    if (const auto error = ProjectWriter::writeProject(record_)) {
-        showError(*error);
+    if (const auto written = ProjectWriter::writeProject(record_); !written.ok()) {
+        showError(written.error());
         return false;
     }
     rememberSavedDesign();
@@ -143,7 +143,7 @@ void ProjectCommands::rememberSavedDesign()
     savedDesign_ = ProjectWriter::projectText(record_);
 }
 
-void ProjectCommands::showError(const FileError& error)
+void ProjectCommands::showError(const Error& error)
 {
     platform_.showMessage(dialogParent_, QString::fromLocal8Bit(error.message()));
 }

@@ -38,7 +38,7 @@ public:
 private:
     bool write();
     void rememberSavedDesign();
-    void showError(const FileError& error);
+    void showError(const Error& error);
     QString projectFolder() const;
 
     ProjectRecord& record_;

@@ -174,8 +174,8 @@ void uc::showFindings()
 
 bool uc::GenerateOutputs()
 {
-    if (const auto error = Generator::GenerateOutputs(record_, texts_)) {
-        platform_.showMessage(this, QString::fromLocal8Bit(error->message()));
+    if (const auto generated = Generator::GenerateOutputs(record_, texts_); !generated.ok()) {
+        platform_.showMessage(this, QString::fromLocal8Bit(generated.error().message()));
         return false;
     }
     snippetEdit_->setPlainText(RecordText::shown(record_, texts_.embedSnippet));

@@ -39,7 +39,7 @@ TEST(GenerationRun, TheDefaultDesignGivesTheHandWrittenTextsAndFiles)
     TemporaryFolder folder;
     const ProjectRecord record = designIn(folder);
     GeneratedTexts texts;
-    ASSERT_FALSE(Generator::GenerateOutputs(record, texts));
+    ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok());
 
     EXPECT_EQ(texts.embedSnippet, fixture("default-snippet.txt"));
     EXPECT_EQ(texts.hostPageText, fixture("default-host-page.html"));
@@ -66,7 +66,7 @@ TEST(GenerationRun, EachScriptIsTheDataScriptThenOneLineOfRuntimeWithTheLinkCode
             record.effectStyle = style;
             record.scrollMode = mode;
             GeneratedTexts texts;
-            ASSERT_FALSE(Generator::GenerateOutputs(record, texts));
+            ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok());
             for (const std::string* script : {&texts.standardsScriptText, &texts.ieScriptText}) {
                 SCOPED_TRACE("style " + std::to_string(style) + " mode " + std::to_string(mode));
                 const std::string head = fixture("default-data-script.js") + "\r\n";
@@ -88,14 +88,14 @@ TEST(GenerationRun, RunningTwiceRewritesIdenticalFilesAndANewNameAddsASecondSet)
     TemporaryFolder folder;
     ProjectRecord record = designIn(folder);
     GeneratedTexts first;
-    ASSERT_FALSE(Generator::GenerateOutputs(record, first));
+    ASSERT_TRUE(Generator::GenerateOutputs(record, first).ok());
     const std::string script = readBytes(folder.file("scroller_newsticie.js"));
     GeneratedTexts second;
-    ASSERT_FALSE(Generator::GenerateOutputs(record, second));
+    ASSERT_TRUE(Generator::GenerateOutputs(record, second).ok());
     EXPECT_EQ(readBytes(folder.file("scroller_newsticie.js")), script);
 
     record.scrollerName = "";
-    ASSERT_FALSE(Generator::GenerateOutputs(record, second));
+    ASSERT_TRUE(Generator::GenerateOutputs(record, second).ok());
     for (const char* name : {"newstic.html", "newsticie.js", "newsticns6.js", "scroller_newstic.html"})
         EXPECT_TRUE(std::filesystem::exists(folder.file(name))) << name;
 }
@@ -106,9 +106,9 @@ TEST(GenerationRun, AnUnwritableFolderStopsAtTheFirstFileAndNamesIt)
     ProjectRecord record = designIn(folder);
     record.workFolder = folder.file("missing") + "/";
     GeneratedTexts texts;
-    const auto error = Generator::GenerateOutputs(record, texts);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->path(), record.workFolder + "preview.html");
+    const auto result = Generator::GenerateOutputs(record, texts);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().path(), record.workFolder + "preview.html");
 }
 
 TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPage)
@@ -119,10 +119,10 @@ TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPag
         ProjectRecord record = designIn(folder);
         record.scrollerName = name;
         GeneratedTexts texts;
-        const auto error = Generator::GenerateOutputs(record, texts);
-        ASSERT_TRUE(error) << name;
-        EXPECT_EQ(error->path(), record.workFolder + name + "newstic.html");
-        EXPECT_NE(error->message().find(name), std::string::npos);
+        const auto result = Generator::GenerateOutputs(record, texts);
+        ASSERT_FALSE(result.ok()) << name;
+        EXPECT_EQ(result.error().path(), record.workFolder + name + "newstic.html");
+        EXPECT_NE(result.error().message().find(name), std::string::npos);
         EXPECT_TRUE(std::filesystem::exists(folder.file("preview.html")));
         EXPECT_FALSE(std::filesystem::exists(folder.file("sub/box_newstic.html")));
         EXPECT_FALSE(std::filesystem::exists(folder.path() + "/../escape_newstic.html"));
@@ -143,7 +143,7 @@ TEST(GenerationRun, BrokenInputGivesScriptsThatShowWhatWasTyped)
     record.bgImageOn = 1;
     record.bgImageName = "my sky (1).jpg";
     GeneratedTexts texts;
-    ASSERT_FALSE(Generator::GenerateOutputs(record, texts));
+    ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok());
 
     const std::string standards = readBytes(folder.file("caf\xc3\xa9_newsticns6.js"));
     const std::string ie = readBytes(folder.file("caf\xc3\xa9_newsticie.js"));
@@ -186,16 +186,16 @@ TEST(GenerationRun, AValueHoldingAPlaceholderIsRefusedBeforeAnythingIsWritten)
         ProjectRecord record = designIn(folder);
         change(record);
         GeneratedTexts texts;
-        const auto error = Generator::GenerateOutputs(record, texts);
-        ASSERT_TRUE(error) << message;
-        EXPECT_EQ(error->code(), GenerationError::DesignRefused);
-        EXPECT_EQ(error->message().rfind(message, 0), 0u) << error->message();
+        const auto result = Generator::GenerateOutputs(record, texts);
+        ASSERT_FALSE(result.ok()) << message;
+        EXPECT_EQ(result.error().code(), Error::DesignRefused);
+        EXPECT_EQ(result.error().message().rfind(message, 0), 0u) << result.error().message();
         EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << message;
     }
     TemporaryFolder folder;
     ProjectRecord record = designIn(folder);
     record.replaceMessage(0, {"psleftvr1", "ticwvr5", "http://a.example/tichvr6", "_top"});
     GeneratedTexts texts;
-    ASSERT_FALSE(Generator::GenerateOutputs(record, texts)) << "messages are never substituted";
+    ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok()) << "messages are never substituted";
     EXPECT_EQ(occurrences(readBytes(folder.file("scroller_newsticie.js")), "titlea[0] = \"psleftvr1\";"), 1u);
 }

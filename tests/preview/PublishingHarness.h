@@ -28,7 +28,7 @@ struct PublishingHarness
 
     PublishingHarness()
     {
-        ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
+        EXPECT_TRUE(ProjectReader(BuiltInTexts::defaultProject()).readProject(record).ok());
         PageRoundTrip::apply(record);
         record.workFolder = folder.path() + "/";
     }

@@ -9,7 +9,7 @@ TEST(AllKeys, EveryKeyOfAHandWrittenFileLandsInItsOwnField)
     ProjectRecord r;
     r.useDefaultProject = 2;
     r.projectPath = std::string(MARQUETTO_TEST_DATA) + "/project/all-keys.tkp";
-    ASSERT_FALSE(ProjectReader({}).readProject(r));
+    ASSERT_TRUE(ProjectReader({}).readProject(r).ok());
 
     EXPECT_EQ(r.width, "401");
     EXPECT_EQ(r.height, "402");

@@ -52,9 +52,10 @@ TEST(ProjectFileErrors, AMissingFileNamesTheFileAndChangesNothing)
     TemporaryFolder folder;
     ProjectRecord record = openedFrom(folder.file("missing.tkp"));
     bool refreshed = false;
-    const auto error = ProjectReader({}, [&] { refreshed = true; }).readProject(record);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find(folder.file("missing.tkp")), std::string::npos) << error->message();
+    const auto result = ProjectReader({}, [&] { refreshed = true; }).readProject(record);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message().find(folder.file("missing.tkp")), std::string::npos)
+        << result.error().message();
     expectSameDesign(defaultDesign(), record);
     EXPECT_EQ(record.projectUntitled, 1);
     EXPECT_FALSE(refreshed);
@@ -67,7 +68,7 @@ TEST(ProjectFileErrors, AReadOnlyProjectOpens)
     writeBytes(path, "#%#qvo-width=99endof-qvo-width#%#");
     fs::permissions(path, fs::perms::owner_read);
     ProjectRecord record = openedFrom(path);
-    ASSERT_FALSE(ProjectReader({}).readProject(record));
+    ASSERT_TRUE(ProjectReader({}).readProject(record).ok());
     EXPECT_EQ(record.width, "99");
 }
 
@@ -82,13 +83,13 @@ TEST(ProjectFileErrors, HugeFilesAndCountsAreRefusedWithTheFileNamed)
 
     for (const std::string& path : {big, crowded}) {
         ProjectRecord record = openedFrom(path);
-        const auto error = ProjectReader({}).readProject(record);
-        ASSERT_TRUE(error) << path;
-        EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
+        const auto result = ProjectReader({}).readProject(record);
+        ASSERT_FALSE(result.ok()) << path;
+        EXPECT_NE(result.error().message().find(path), std::string::npos) << result.error().message();
         expectSameDesign(defaultDesign(), record);
     }
     ProjectRecord record = openedFrom(crowded);
-    EXPECT_NE(ProjectReader({}).readProject(record)->message().find("1000001"), std::string::npos);
+    EXPECT_NE(ProjectReader({}).readProject(record).error().message().find("1000001"), std::string::npos);
 }
 
 TEST(ProjectFileErrors, AnUnwritableFolderGivesAnErrorNamingTheFile)
@@ -97,9 +98,10 @@ TEST(ProjectFileErrors, AnUnwritableFolderGivesAnErrorNamingTheFile)
     writeBytes(folder.file("plain-file"), "not a folder");
     ProjectRecord record = defaultDesign();
     record.projectPath = folder.file("plain-file/new.tkp");
-    const auto error = ProjectWriter::writeProject(record);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find(record.projectPath), std::string::npos) << error->message();
+    const auto result = ProjectWriter::writeProject(record);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message().find(record.projectPath), std::string::npos)
+        << result.error().message();
 }
 
 TEST(ProjectFileErrors, AFailedSaveLeavesThePreviousFileWhole)
@@ -112,13 +114,13 @@ TEST(ProjectFileErrors, AFailedSaveLeavesThePreviousFileWhole)
     ProjectRecord bigger = defaultDesign();
     bigger.appendMessage({"", std::string(200000, 'z'), "", ""});
     bigger.projectPath = path;
-    std::optional<FileError> error;
+    Expected<void> result;
     {
         FileSizeLimit limit(100000);
-        error = ProjectWriter::writeProject(bigger);
+        result = ProjectWriter::writeProject(bigger);
     }
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find(path), std::string::npos) << error->message();
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message().find(path), std::string::npos) << result.error().message();
     EXPECT_EQ(readBytes(path), previous);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1)
         << "the unfinished temporary file is left behind";
@@ -131,7 +133,7 @@ TEST(ProjectFileErrors, ASaveReplacesTheFileAndLeavesNothingElse)
     writeBytes(path, "old contents that are longer than nothing");
     ProjectRecord record;
     record.projectPath = path;
-    ASSERT_FALSE(ProjectWriter::writeProject(record));
+    ASSERT_TRUE(ProjectWriter::writeProject(record).ok());
     EXPECT_EQ(readBytes(path), ProjectWriter::projectText(record));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
@@ -144,16 +146,17 @@ TEST(ProjectFileErrors, AProjectThatCouldNotBeOpenedAgainIsNotSaved)
     const std::string crowded = folder.file("crowded.tkp");
     writeBytes(crowded, "#%#qvo-text-message_count=1000000endof-qvo-text-message_count#%#");
     ProjectRecord record = openedFrom(crowded);
-    ASSERT_FALSE(ProjectReader({}).readProject(record));
+    ASSERT_TRUE(ProjectReader({}).readProject(record).ok());
     ASSERT_EQ(record.messageCount(), 1000000);
 
     record.projectPath = folder.file("copy.tkp");
     writeBytes(record.projectPath, "the previous copy");
-    const auto error = ProjectWriter::writeProject(record);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->message().find(record.projectPath), std::string::npos) << error->message();
-    EXPECT_NE(error->message().find("more than the 67108864 bytes (64 MiB)"), std::string::npos)
-        << error->message();
+    const auto result = ProjectWriter::writeProject(record);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message().find(record.projectPath), std::string::npos)
+        << result.error().message();
+    EXPECT_NE(result.error().message().find("more than the 67108864 bytes (64 MiB)"), std::string::npos)
+        << result.error().message();
     EXPECT_EQ(readBytes(record.projectPath), "the previous copy");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 
@@ -161,9 +164,9 @@ TEST(ProjectFileErrors, AProjectThatCouldNotBeOpenedAgainIsNotSaved)
     for (int i = 0; i < 1000; ++i)
         record.appendMessage({"", std::string(ProjectReader::maxFileBytes / 1000 - 200, 'v'), "", ""});
     ASSERT_LE(ProjectWriter::projectSize(record), ProjectReader::maxFileBytes);
-    ASSERT_FALSE(ProjectWriter::writeProject(record)) << "a project just under the limit saves";
+    ASSERT_TRUE(ProjectWriter::writeProject(record).ok()) << "a project just under the limit saves";
     ProjectRecord reread = openedFrom(record.projectPath);
-    ASSERT_FALSE(ProjectReader({}).readProject(reread));
+    ASSERT_TRUE(ProjectReader({}).readProject(reread).ok());
     EXPECT_EQ(reread.messageCount(), 1000);
 }
 
@@ -190,11 +193,11 @@ TEST(ProjectFileErrors, ValuesThatOverlapIntoMoreThanTheLimitAreRefused)
 
     for (const std::string& overlapping : {path, folder.file("settings.tkp")}) {
         ProjectRecord record = openedFrom(overlapping);
-        const auto error = ProjectReader({}).readProject(record);
-        ASSERT_TRUE(error) << overlapping;
-        EXPECT_NE(error->message().find(overlapping), std::string::npos) << error->message();
-        EXPECT_NE(error->message().find("more than 67108864 bytes (64 MiB)"), std::string::npos)
-            << error->message();
+        const auto result = ProjectReader({}).readProject(record);
+        ASSERT_FALSE(result.ok()) << overlapping;
+        EXPECT_NE(result.error().message().find(overlapping), std::string::npos) << result.error().message();
+        EXPECT_NE(result.error().message().find("more than 67108864 bytes (64 MiB)"), std::string::npos)
+            << result.error().message();
         expectSameDesign(defaultDesign(), record);
     }
 }

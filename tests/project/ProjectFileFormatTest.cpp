@@ -19,8 +19,8 @@ ProjectRecord readText(const std::string& text, ProjectRecord record = {})
     writeBytes(folder.file("p.tkp"), text);
     record.useDefaultProject = 2;
     record.projectPath = folder.file("p.tkp");
-    const auto error = ProjectReader({}).readProject(record);
-    EXPECT_FALSE(error) << error->message();
+    const auto result = ProjectReader({}).readProject(record);
+    EXPECT_TRUE(result.ok()) << result.error().message();
     return record;
 }
 
@@ -95,9 +95,9 @@ TEST(ProjectFile, TheBuiltInDefaultProjectReadsToTheDefaults)
 {
     ProjectRecord record;
     int refreshes = 0;
-    const auto error =
+    const auto result =
         ProjectReader(BuiltInTexts::defaultProject(), [&] { ++refreshes; }).readProject(record);
-    ASSERT_FALSE(error);
+    ASSERT_TRUE(result.ok());
     expectSameDesign(defaultDesign(), record);
     EXPECT_EQ(record.messageCount(), 3);
     EXPECT_EQ(record.effectType, 6);
@@ -118,11 +118,11 @@ TEST(ProjectFile, EverySettingAndMessageSurvivesASaveAndARead)
     TemporaryFolder folder;
     for (ProjectRecord original : {everySettingChanged(), defaultDesign(), ProjectRecord{}}) {
         original.projectPath = folder.file("round.tkp");
-        ASSERT_FALSE(ProjectWriter::writeProject(original));
+        ASSERT_TRUE(ProjectWriter::writeProject(original).ok());
         ProjectRecord read = defaultDesign();
         read.useDefaultProject = 2;
         read.projectPath = original.projectPath;
-        ASSERT_FALSE(ProjectReader({}).readProject(read));
+        ASSERT_TRUE(ProjectReader({}).readProject(read).ok());
         expectSameDesign(original, read);
         EXPECT_EQ(read.projectUntitled, 2);
     }
@@ -247,13 +247,13 @@ TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
         ProjectRecord fromFile;
         fromFile.useDefaultProject = 2;
         fromFile.projectPath = folder.file("design.tkp");
-        ASSERT_FALSE(ProjectReader({}).readProject(fromFile));
+        ASSERT_TRUE(ProjectReader({}).readProject(fromFile).ok());
 
         FedPipe pipe(text);
         InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
         ProjectRecord fromPipe;
-        const auto error = ProjectReader({}).readProjectFrom(fromPipe, input);
-        ASSERT_FALSE(error);
+        const auto result = ProjectReader({}).readProjectFrom(fromPipe, input);
+        ASSERT_TRUE(result.ok());
         expectSameDesign(fromFile, fromPipe);
         EXPECT_EQ(fromPipe.projectUntitled, 2);
     }
@@ -261,6 +261,6 @@ TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
     reread.useDefaultProject = 2;
     reread.projectPath = folder.file("design.tkp");
     writeBytes(reread.projectPath, written);
-    ASSERT_FALSE(ProjectReader({}).readProject(reread));
+    ASSERT_TRUE(ProjectReader({}).readProject(reread).ok());
     expectSameDesign(design, reread);
 }

@@ -36,8 +36,8 @@ std::size_t streamInto(ProjectTextScanner& scanner, std::string_view text, std::
             return count;
         },
         pieceSize);
-    EXPECT_TRUE(length);
-    return length ? length.value() : 0;
+    EXPECT_TRUE(length.ok());
+    return length.ok() ? length.value() : 0;
 }
 
 ProjectTextScanner scannedInPieces(std::string_view text, std::size_t pieceSize)

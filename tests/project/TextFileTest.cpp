@@ -26,12 +26,12 @@ std::vector<std::string> namesIn(const std::string& folder)
     return names;
 }
 
-void expectMentions(const std::optional<FileError>& error, const std::vector<std::string>& parts)
+void expectMentions(const Expected<void>& result, const std::vector<std::string>& parts)
 {
-    ASSERT_TRUE(error);
+    ASSERT_FALSE(result.ok());
     for (const std::string& part : parts)
-        EXPECT_NE(error->message().find(part), std::string::npos)
-            << "\"" << part << "\" in " << error->message();
+        EXPECT_NE(result.error().message().find(part), std::string::npos)
+            << "\"" << part << "\" in " << result.error().message();
 }
 
 // Reads a FIFO to its end on another thread, as the program at the other end of a pipe would.
@@ -56,10 +56,10 @@ TEST(TextFile, WritingOverALongerFileLeavesExactlyTheNewText)
 {
     TemporaryFolder folder;
     const std::string path = folder.file("page.html");
-    ASSERT_FALSE(TextFile::replace(path, "a much longer first version of the file"));
-    ASSERT_FALSE(TextFile::replace(path, "short"));
+    ASSERT_TRUE(TextFile::replace(path, "a much longer first version of the file").ok());
+    ASSERT_TRUE(TextFile::replace(path, "short").ok());
     EXPECT_EQ(readBytes(path), "short");
-    ASSERT_FALSE(TextFile::replace(path, ""));
+    ASSERT_TRUE(TextFile::replace(path, "").ok());
     EXPECT_EQ(readBytes(path), "");
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"page.html"});
 }
@@ -70,7 +70,7 @@ TEST(TextFile, FailuresNameTheFile)
     const std::string missing = folder.file("no-folder/page.html");
     expectMentions(TextFile::replace(missing, "x"), {missing, "No such file or directory"});
     const auto read = TextFile::read(folder.path(), 100);
-    ASSERT_FALSE(read);
+    ASSERT_FALSE(read.ok());
     EXPECT_NE(read.error().message().find(folder.path()), std::string::npos);
 }
 
@@ -82,14 +82,14 @@ TEST(TextFile, ASymbolicLinkKeepsPointingAtTheFileThatIsReplaced)
     fs::create_symlink("real/project.tkp", folder.file("link.tkp"));
     fs::create_symlink("link.tkp", folder.file("link-to-link.tkp"));
 
-    ASSERT_FALSE(TextFile::replace(folder.file("link-to-link.tkp"), "new"));
+    ASSERT_TRUE(TextFile::replace(folder.file("link-to-link.tkp"), "new").ok());
     EXPECT_TRUE(fs::is_symlink(folder.file("link.tkp")));
     EXPECT_TRUE(fs::is_symlink(folder.file("link-to-link.tkp")));
     EXPECT_EQ(readBytes(folder.file("real/project.tkp")), "new");
     EXPECT_EQ(namesIn(folder.file("real")), std::vector<std::string>{"project.tkp"});
 
     fs::create_symlink("real/later.tkp", folder.file("dangling.tkp"));
-    ASSERT_FALSE(TextFile::replace(folder.file("dangling.tkp"), "made through the link"));
+    ASSERT_TRUE(TextFile::replace(folder.file("dangling.tkp"), "made through the link").ok());
     EXPECT_TRUE(fs::is_symlink(folder.file("dangling.tkp")));
     EXPECT_EQ(readBytes(folder.file("real/later.tkp")), "made through the link");
 
@@ -105,12 +105,12 @@ TEST(TextFile, PipesAndDevicesAreWrittenInPlace)
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     FifoReader reader(fifo);
     const std::string text(300000, 'p');
-    ASSERT_FALSE(TextFile::replace(fifo, text));
+    ASSERT_TRUE(TextFile::replace(fifo, text).ok());
     EXPECT_EQ(reader.finish(), text);
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"pipe"});
 
-    ASSERT_FALSE(TextFile::replace("/dev/null", "discarded"));
+    ASSERT_TRUE(TextFile::replace("/dev/null", "discarded").ok());
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     expectMentions(TextFile::replace("/dev/full", text), {"\"/dev/full\"", "No space left on device"});
 }
@@ -152,7 +152,7 @@ TEST(TextFile, AReplacedFileKeepsItsPermissions)
     writeBytes(path, "old");
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(path, mode);
-    ASSERT_FALSE(TextFile::replace(path, "new"));
+    ASSERT_TRUE(TextFile::replace(path, "new").ok());
     EXPECT_EQ(fs::status(path).permissions(), mode);
 }
 
@@ -168,7 +168,7 @@ TEST(TextFile, TemporariesLeftByAnInterruptedSaveGoWithTheNextSave)
     const int held = open(running.c_str(), O_RDONLY);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
 
-    ASSERT_FALSE(TextFile::replace(folder.file("box.tkp"), "saved"));
+    ASSERT_TRUE(TextFile::replace(folder.file("box.tkp"), "saved").ok());
     close(held);
     EXPECT_EQ(namesIn(folder.path()),
               (std::vector<std::string>{".box.tkp.saving-", ".box.tkp.saving-99", ".box.tkp.saving-x1",
@@ -180,8 +180,8 @@ TEST(TextFile, NamesUpToTheLongestLegalOneSave)
     TemporaryFolder folder;
     for (std::size_t length : {240u, 255u}) {
         const std::string path = folder.file(std::string(length - 4, 'n') + ".tkp");
-        ASSERT_FALSE(TextFile::replace(path, "saved")) << length;
-        ASSERT_FALSE(TextFile::replace(path, "saved again")) << length;
+        ASSERT_TRUE(TextFile::replace(path, "saved").ok()) << length;
+        ASSERT_TRUE(TextFile::replace(path, "saved again").ok()) << length;
         EXPECT_EQ(readBytes(path), "saved again");
     }
     EXPECT_EQ(namesIn(folder.path()).size(), 2u);
@@ -203,8 +203,8 @@ TEST(TextFile, AFailedWriteThrowsTheNewVersionAway)
     writeBytes(path, "old version");
     {
         auto file = OutputFile::replacing(path);
-        ASSERT_TRUE(file);
-        ASSERT_FALSE(file.value().write("half of the new"));
+        ASSERT_TRUE(file.ok());
+        ASSERT_TRUE(file.value().write("half of the new").ok());
     }
     EXPECT_EQ(readBytes(path), "old version");
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"kept.tkp"});
@@ -216,13 +216,13 @@ TEST(TextFile, APipeIsReadToItsEndUpToTheLimit)
         FedPipe pipe(std::string(size, 'r'));
         InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
         const auto bytes = input.readAll(3000000);
-        ASSERT_TRUE(bytes) << bytes.error().message();
+        ASSERT_TRUE(bytes.ok()) << bytes.error().message();
         EXPECT_EQ(bytes.value(), std::string(size, 'r'));
     }
     FedPipe pipe(std::string(1000001, 'r'));
     InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
     const auto refused = input.readAll(1000000);
-    ASSERT_FALSE(refused);
+    ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.error().message(),
               "\"standard input\": holds more than 1000000 bytes (0 MiB); larger files are not read.");
 }
@@ -238,13 +238,13 @@ TEST(TextFile, ACopyReplacesItsTargetAsASaveDoes)
     fs::create_symlink("../sky.jpg", folder.file("site/sky.jpg"));
     writeBytes(folder.file("new-sky.jpg"), "another image");
 
-    ASSERT_FALSE(TextFile::copy(folder.file("sky.jpg"), folder.file("copy.jpg")));
+    ASSERT_TRUE(TextFile::copy(folder.file("sky.jpg"), folder.file("copy.jpg")).ok());
     EXPECT_EQ(readBytes(folder.file("copy.jpg")), image);
-    ASSERT_FALSE(TextFile::copy(folder.file("new-sky.jpg"), folder.file("site/sky.jpg")));
+    ASSERT_TRUE(TextFile::copy(folder.file("new-sky.jpg"), folder.file("site/sky.jpg")).ok());
     EXPECT_TRUE(fs::is_symlink(folder.file("site/sky.jpg")));
     EXPECT_EQ(readBytes(folder.file("sky.jpg")), "another image");
     // Copying a file onto itself leaves it whole.
-    ASSERT_FALSE(TextFile::copy(folder.file("copy.jpg"), folder.file("copy.jpg")));
+    ASSERT_TRUE(TextFile::copy(folder.file("copy.jpg"), folder.file("copy.jpg")).ok());
     EXPECT_EQ(readBytes(folder.file("copy.jpg")), image);
     expectMentions(TextFile::copy(folder.file("missing.jpg"), folder.file("x.jpg")),
                    {folder.file("missing.jpg")});

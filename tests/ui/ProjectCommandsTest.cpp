@@ -23,8 +23,8 @@ ProjectRecord readBack(const std::string& path)
     ProjectRecord record;
     record.useDefaultProject = 2;
     record.projectPath = path;
-    const auto error = ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
-    EXPECT_FALSE(error.has_value()) << (error ? error->message() : "");
+    const auto result = ProjectReader(BuiltInTexts::defaultProject()).readProject(record);
+    EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.error().message());
     return record;
 }
 

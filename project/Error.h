@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Why something did not happen: a code for callers to branch on and a message for the user that names
+// the file or the value at fault.
+class Error
+{
+public:
+    enum Code
+    {
+        FileFailed,
+        DesignRefused,
+        WrongUsage
+    };
+
+    // "PATH": REASON.
+    static Error file(std::string path, const std::string& reason);
+    // Builds the reason from the operating system's last error, as a failed file call leaves it.
+    static Error fromErrno(std::string path, const std::string& action);
+    static Error refused(std::string message) { return Error(DesignRefused, {}, std::move(message)); }
+    static Error usage(std::string message) { return Error(WrongUsage, {}, std::move(message)); }
+    // "67108864 bytes (64 MiB)", as limits and sizes are given in messages.
+    static std::string sizeInWords(std::uintmax_t bytes);
+
+    Code code() const { return code_; }
+    // The file at fault; empty when no file is.
+    const std::string& path() const { return path_; }
+    const std::string& message() const { return message_; }
+
+private:
+    Error(Code code, std::string path, std::string message)
+        : code_(code), path_(std::move(path)), message_(std::move(message))
+    {}
+
+    Code code_;
+    std::string path_;
+    std::string message_;
+};
