@@ -6,6 +6,7 @@
 #include "generator/DesignCheck.h"
 #include "generator/Generator.h"
 #include "generator/PageRoundTrip.h"
+#include "project/FileNames.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "project/TextFile.h"
@@ -229,7 +230,7 @@ int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& p
     GeneratedTexts texts;
     if (auto generated = Generator::GenerateOutputs(record, texts); !generated.ok())
         return failure(generated.error());
-    if (record.bgImageOn == 1)
+    if (record.bgImageOn == ProjectRecord::ticked)
         bringBackgroundImage(record, designFolder(project), record.workFolder);
     out_ << texts.embedSnippet << '\n';
     return Success;
@@ -263,7 +264,7 @@ Expected<ProjectRecord> CommandLineTool::readDesign(const Project& project)
         read = reader.readProjectFrom(record, standardInput);
     } else {
         if (project) {
-            record.useDefaultProject = 2;
+            record.useDefaultProject = ProjectRecord::readProjectPath;
             record.projectPath = *project;
         }
         read = reader.readProject(record);
@@ -299,7 +300,7 @@ void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const st
                                            const std::string& to)
 {
     const std::string name = Generator::imageFileName(record);
-    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos) {
+    if (!FileNames::isPlain(name)) {
         err_ << "marquetto-cli: warning: the background image name \"" << name
              << "\" is not a plain file name, so it was not copied; the box shows no image.\n";
         return;

@@ -3,6 +3,7 @@
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
 #include "generator/ValueFormats.h"
+#include "project/FileNames.h"
 #include "project/IntegerText.h"
 #include "project/OptionLists.h"
 
@@ -71,8 +72,8 @@ std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, cons
 
 void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>& found)
 {
-    const bool scroller = r.effectStyle == 0;
-    const bool image = r.bgImageOn == 1;
+    const bool scroller = r.effectStyle == OptionLists::scrollerStyle;
+    const bool image = r.bgImageOn == ProjectRecord::ticked;
     const NumberField fields[] = {
         {"Step 2, Width", r.width, true, true},
         {"Step 2, Height", r.height, true, true},
@@ -126,14 +127,8 @@ void DesignCheck::checkName(const ProjectRecord& record, std::vector<std::string
                         "newsticns6.js and clash with any other news box in the same folder.");
         return;
     }
-    // Blanks, quotes and the like are percent-encoded in the addresses; these cannot be in a file name
-    // on every system the files may be copied to.
-    const std::string unsafe = "/\\:*?\"<>|";
-    const auto bad = std::find_if(name.begin(), name.end(), [&](char c) {
-        return unsafe.find(c) != std::string::npos || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-    });
-    if (bad != name.end())
-        found.push_back("Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, *bad)) +
+    if (const std::size_t bad = FileNames::firstUnportable(name); bad != std::string::npos)
+        found.push_back("Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, name[bad])) +
                         ", which is not allowed in file names on every system; the files cannot be written, "
                         "or not copied to a web server.");
 }
@@ -228,12 +223,12 @@ void DesignCheck::checkBackslashes(const ScriptText& script, const std::string& 
 
 void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& found)
 {
-    const bool fader = r.effectStyle != 0;
+    const bool fader = r.effectStyle != OptionLists::scrollerStyle;
     const ListField fields[] = {
         {"Step 3, Text Font type", r.textFontIndex, OptionLists::fonts(),
-         "the text font is left to the browser", r.textUseCustomFont != 1},
+         "the text font is left to the browser", r.textUseCustomFont != ProjectRecord::ticked},
         {"Step 3, Title font type", r.titleFontIndex, OptionLists::fonts(),
-         "the title font is left to the browser", r.titleUseCustomFont != 1},
+         "the title font is left to the browser", r.titleUseCustomFont != ProjectRecord::ticked},
         {"Step 3, Text alignment", r.alignment, OptionLists::alignments(), "the text gets no alignment",
          true},
         {"Step 3, Border style", r.borderStyle, OptionLists::borders(), "the border is drawn solid", true},
@@ -252,7 +247,7 @@ void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& f
         {"Step 4, Transition effect", r.effectType, OptionLists::transitions(),
          "Internet Explorer gets no message box at all", fader},
         {"Step 4, Transition speed", r.transitionSpeed, OptionLists::speeds(),
-         "Internet Explorer holds each page for 0 ms", fader || r.scrollMode == 1},
+         "Internet Explorer holds each page for 0 ms", fader || r.scrollMode == OptionLists::pageByPageMode},
         {"Step 4, Mode", r.scrollMode, OptionLists::modes(), "the continuous mode is used", !fader},
     };
     for (const ListField& field : fields) {
@@ -266,7 +261,7 @@ void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& f
 void DesignCheck::checkImage(const ProjectRecord& record, const std::string& imageFolder,
                              std::vector<std::string>& found)
 {
-    if (record.bgImageOn != 1)
+    if (record.bgImageOn != ProjectRecord::ticked)
         return;
     std::error_code status;
     const auto image = std::filesystem::path(imageFolder) / ScriptText(record).fileName(record.bgImageName);

@@ -6,6 +6,7 @@
 #include "generator/ScriptFiller.h"
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
+#include "project/FileNames.h"
 #include "project/TextFile.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr std::string_view crlf = "\r\n";
 Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suffix, const std::string& text)
 {
     const std::string path = record.workFolder + Generator::boxFileName(record, suffix);
-    if (record.scrollerName.find_first_of("/\\") != std::string::npos)
+    if (FileNames::holdsSeparator(record.scrollerName))
         return Error::file(path, "cannot be written: the name of the news box holds a path separator");
     return TextFile::replace(path, text);
 }

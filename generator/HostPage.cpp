@@ -3,6 +3,7 @@
 #include "generator/ScriptText.h"
 #include "generator/ValueFormats.h"
 #include "project/IntegerText.h"
+#include "project/OptionLists.h"
 
 #include <array>
 #include <cstdint>
@@ -84,9 +85,10 @@ std::string HostPage::BuildHostPage(const ProjectRecord& record)
 
 std::string HostPage::ieMarkup(const ProjectRecord& record)
 {
-    if (record.effectStyle == 0)
+    if (record.effectStyle == OptionLists::scrollerStyle)
         return scrollerBox(record);
-    return record.bgImageOn == 1 ? faderBoxWithImage(record) : faderBoxWithoutImage(record);
+    return record.bgImageOn == ProjectRecord::ticked ? faderBoxWithImage(record)
+                                                     : faderBoxWithoutImage(record);
 }
 
 std::string HostPage::scrollerBox(const ProjectRecord& record)
@@ -147,7 +149,7 @@ std::string HostPage::loaderScript(const ProjectRecord& record)
 
 std::string HostPage::imageStyle(const ProjectRecord& record)
 {
-    if (record.bgImageOn != 1)
+    if (record.bgImageOn != ProjectRecord::ticked)
         return {};
     return "background-image: url(" + ScriptText(record).address(record.bgImageName) +
            "); background-repeat :no-repeat;background-position:" + typed(record.bgImageX) + "px " +

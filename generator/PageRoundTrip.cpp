@@ -9,14 +9,13 @@ namespace {
 
 void keepInList(int& position, const std::vector<std::string_view>& list)
 {
-    if (!OptionLists::contains(list, position))
-        position = -1;
+    position = OptionLists::shownPosition(list, position);
 }
 
 void keepTickState(int& value)
 {
-    if (value != 1)
-        value = 0;
+    if (value != ProjectRecord::ticked)
+        value = ProjectRecord::unticked;
 }
 
 } // namespace
@@ -45,7 +44,7 @@ void PageRoundTrip::apply(ProjectRecord& record)
 
 std::string PageRoundTrip::fontFace(int useCustomFont, const std::string& customFont, int fontIndex)
 {
-    if (useCustomFont == 1)
+    if (useCustomFont == ProjectRecord::ticked)
         return customFont;
     if (!OptionLists::contains(OptionLists::fonts(), fontIndex))
         return {};

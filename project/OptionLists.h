@@ -7,6 +7,11 @@
 class OptionLists
 {
 public:
+    // Positions that the generator branches on.
+    static constexpr int scrollerStyle = 0;    // in effectStyles(); any other value makes a fader
+    static constexpr int waitToFinishMode = 0; // in modes()
+    static constexpr int pageByPageMode = 1;
+
     static const std::vector<std::string_view>& fonts();
     static const std::vector<std::string_view>& styles();
     static const std::vector<std::string_view>& decorations();
@@ -20,5 +25,11 @@ public:
     static bool contains(const std::vector<std::string_view>& list, int position)
     {
         return position >= 0 && static_cast<std::size_t>(position) < list.size();
+    }
+    // What a list shows and keeps for a stored position: the position itself, or -1 (no choice) when
+    // it lies outside the list.
+    static int shownPosition(const std::vector<std::string_view>& list, int position)
+    {
+        return contains(list, position) ? position : -1;
     }
 };

@@ -55,7 +55,7 @@ ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::functi
 
 Expected<void> ProjectReader::readProject(ProjectRecord& record) const
 {
-    if (record.useDefaultProject != 1) {
+    if (record.useDefaultProject != ProjectRecord::readDefaultProject) {
         auto file = InputFile::open(record.projectPath);
         if (!file.ok())
             return file.error();
@@ -64,7 +64,7 @@ Expected<void> ProjectReader::readProject(ProjectRecord& record) const
     ProjectRecord loaded;
     if (auto done = loadText(loaded, builtInDefaultProject_, "the built-in default project"); !done.ok())
         return done;
-    record.useDefaultProject = 2;
+    record.useDefaultProject = ProjectRecord::readProjectPath;
     adopt(record, loaded);
     return {};
 }
@@ -94,7 +94,7 @@ Expected<void> ProjectReader::readProjectFrom(ProjectRecord& record, InputFile& 
         if (auto done = loadText(loaded, upToFirstNul(bytes.value()), file.name()); !done.ok())
             return done;
     }
-    record.projectUntitled = 2;
+    record.projectUntitled = ProjectRecord::titled;
     adopt(record, loaded);
     return {};
 }

@@ -10,6 +10,14 @@
 class ProjectRecord
 {
 public:
+    // Flag values as the project file holds them.
+    static constexpr int ticked = 1; // a "Use this :" box, the background image; anything else is unticked
+    static constexpr int unticked = 0;
+    static constexpr int untitled = 1; // projectUntitled: not yet saved under a name the user chose
+    static constexpr int titled = 2;
+    static constexpr int readDefaultProject = 1; // useDefaultProject: read the built-in project only
+    static constexpr int readProjectPath = 2;
+
     std::string width;
     std::string height;
     std::string topMargin;
@@ -61,8 +69,8 @@ public:
     std::string pause;
 
     std::string projectPath;
-    int projectUntitled = 1;
-    int useDefaultProject = 1;
+    int projectUntitled = untitled;
+    int useDefaultProject = readDefaultProject;
     std::string workFolder;
     std::string startFolder;
     std::string textFontFace;

@@ -1,8 +1,10 @@
 #include "ui/OptionCombo.h"
 
+#include "project/OptionLists.h"
+
 OptionCombo::OptionCombo(const std::vector<std::string_view>& entries, const QString& objectName,
                          QWidget* parent)
-    : QComboBox(parent)
+    : QComboBox(parent), entries_(entries)
 {
     setObjectName(objectName);
     for (std::string_view entry : entries)
@@ -11,5 +13,5 @@ OptionCombo::OptionCombo(const std::vector<std::string_view>& entries, const QSt
 
 void OptionCombo::selectPosition(int position)
 {
-    setCurrentIndex(position >= 0 && position < count() ? position : -1);
+    setCurrentIndex(OptionLists::shownPosition(entries_, position));
 }

@@ -16,4 +16,7 @@ public:
 
     // A position outside the list leaves the list without a selection, so it flushes as -1.
     void selectPosition(int position);
+
+private:
+    const std::vector<std::string_view>& entries_;
 };
