@@ -2,6 +2,7 @@
 
 #include "generator/ScriptTemplates.h"
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/TemplateTokens.h"
 #include "tests/support/TextContains.h"
 
 #include <gtest/gtest.h>
@@ -29,40 +30,6 @@ GeneratedTexts filled(const ProjectRecord& record)
     return texts;
 }
 
-const std::vector<std::string> allTokens = {"psleftvr1",
-                                            "psrightvr2",
-                                            "pstopvr3",
-                                            "psbottomvr4",
-                                            "ticwvr5",
-                                            "tichvr6",
-                                            "borderwvr7",
-                                            "prgspacevr8",
-                                            "scrdelayinms",
-                                            "bgcolorstrvr9",
-                                            "font_sizevr10",
-                                            "titlefont_sizevr13",
-                                            "txtcolorvr11",
-                                            "titlecolorvr12",
-                                            "textstyle_vr14",
-                                            "titlestyle_vr15",
-                                            "fontweight_vr16",
-                                            "titleweight_vr17",
-                                            "textlineheight_vr18",
-                                            "titlelineheight_vr19",
-                                            "textovercolor_vr20",
-                                            "titleovercolor_vr21",
-                                            "textfontfamily_vr22",
-                                            "titlefontfamily_vr23",
-                                            "pausetime_vr24",
-                                            "textalign_vr25",
-                                            "disborderw",
-                                            "pauseietime_vr24",
-                                            "tittxtdectut",
-                                            "txttxtdectut",
-                                            "handletxtdeccode1",
-                                            "handletxtdeccode2",
-                                            "hangipixeldepause"};
-
 } // namespace
 
 TEST(ScriptFiller, EveryTokenIsReplacedAndNoLineBreakOrTabRemains)
@@ -71,9 +38,9 @@ TEST(ScriptFiller, EveryTokenIsReplacedAndNoLineBreakOrTabRemains)
         for (int mode : {0, 1, 2}) {
             const GeneratedTexts texts = filled(design(style, mode));
             for (const std::string* text : {&texts.standardsScriptText, &texts.ieScriptText}) {
-                for (const std::string& token : allTokens)
-                    EXPECT_FALSE(contains(*text, token))
-                        << token << " left in style " << style << " mode " << mode;
+                for (const auto& token : templateTokenHolders())
+                    EXPECT_FALSE(contains(*text, token.first))
+                        << token.first << " left in style " << style << " mode " << mode;
                 EXPECT_FALSE(contains(*text, "\r\n"));
                 EXPECT_FALSE(contains(*text, "\t"));
             }

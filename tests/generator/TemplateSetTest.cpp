@@ -1,8 +1,8 @@
 #include "generator/BuiltInTexts.h"
 #include "generator/ScriptTemplates.h"
+#include "tests/support/TemplateTokens.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace {
@@ -28,62 +28,11 @@ const std::vector<Template>& allTemplates()
     return all;
 }
 
-// Which templates hold each token, written out from the token table of the template set.
-std::map<std::string, std::set<std::string>> expectedTokens()
-{
-    const std::set<std::string> all = {
-        "faderIE",        "faderStd",        "waitScrollerIE",       "waitScrollerStd",
-        "pageScrollerIE", "pageScrollerStd", "continuousScrollerIE", "continuousScrollerStd"};
-    const std::set<std::string> waitAndContinuous = {"waitScrollerIE", "waitScrollerStd",
-                                                     "continuousScrollerIE", "continuousScrollerStd"};
-    std::map<std::string, std::set<std::string>> table = {
-        {"psbottomvr4", {"faderIE", "faderStd"}},
-        {"borderwvr7", {"faderStd", "waitScrollerStd", "pageScrollerStd", "continuousScrollerStd"}},
-        {"disborderw", {"faderIE", "faderStd", "waitScrollerIE", "pageScrollerIE", "continuousScrollerIE"}},
-        {"prgspacevr8",
-         {"faderIE", "faderStd", "waitScrollerIE", "waitScrollerStd", "continuousScrollerIE",
-          "continuousScrollerStd"}},
-        {"scrdelayinms",
-         {"waitScrollerIE", "waitScrollerStd", "pageScrollerIE", "pageScrollerStd", "continuousScrollerIE",
-          "continuousScrollerStd"}},
-        {"pausetime_vr24",
-         {"faderIE", "faderStd", "waitScrollerStd", "pageScrollerIE", "pageScrollerStd",
-          "continuousScrollerStd"}},
-        {"pauseietime_vr24", {"waitScrollerIE", "continuousScrollerIE"}},
-        {"bgcolorstrvr9", {}},
-    };
-    for (const char* token : {"psleftvr1",
-                              "psrightvr2",
-                              "pstopvr3",
-                              "ticwvr5",
-                              "tichvr6",
-                              "font_sizevr10",
-                              "titlefont_sizevr13",
-                              "txtcolorvr11",
-                              "titlecolorvr12",
-                              "textstyle_vr14",
-                              "titlestyle_vr15",
-                              "fontweight_vr16",
-                              "titleweight_vr17",
-                              "textlineheight_vr18",
-                              "titlelineheight_vr19",
-                              "textovercolor_vr20",
-                              "titleovercolor_vr21",
-                              "textfontfamily_vr22",
-                              "titlefontfamily_vr23",
-                              "textalign_vr25"})
-        table[token] = all;
-    for (const char* token :
-         {"hangipixeldepause", "txttxtdectut", "tittxtdectut", "handletxtdeccode1", "handletxtdeccode2"})
-        table[token] = waitAndContinuous;
-    return table;
-}
-
 } // namespace
 
 TEST(TemplateSet, EachTemplateHoldsExactlyItsTokens)
 {
-    for (const auto& [token, holders] : expectedTokens()) {
+    for (const auto& [token, holders] : templateTokenHolders()) {
         for (const Template& t : allTemplates()) {
             const bool present = t.text.find(token) != std::string_view::npos;
             EXPECT_EQ(present, holders.count(t.name) == 1)

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "tests/support/NextModal.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <QApplication>
@@ -156,11 +157,10 @@ TEST(QtPlatform, CopyOfACompiledInFileCanBeReplacedLater)
 TEST(QtPlatform, FoldersComeFromTheEnvironment)
 {
     TemporaryFolder temporary;
-    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(temporary.path()));
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", temporary.path());
     QtPlatform platform;
     EXPECT_EQ(QDir(platform.dataFolder()), QDir(folderOf(temporary)));
     EXPECT_EQ(QDir(platform.currentFolder()), QDir::current());
-    qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(QtPlatform, ACopyKeepsLinksAndNeverReplacesAReadOnlyFile)
