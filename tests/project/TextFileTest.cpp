@@ -17,15 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> namesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void expectMentions(const Expected<void>& result, const std::vector<std::string>& parts)
 {
     ASSERT_FALSE(result.ok());
