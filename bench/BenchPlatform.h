@@ -21,5 +21,5 @@ public:
     QString dataFolder() override { return QDir::tempPath(); }
     bool makeFolder(const QString& path) override { return QDir().mkdir(path); }
     bool isWritableFolder(const QString&) override { return true; }
-    std::optional<QString> copyFile(const QString&, const QString&) override { return std::nullopt; }
+    Expected<void> copyFile(const QString&, const QString&) override { return {}; }
 };

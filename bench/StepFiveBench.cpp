@@ -1,5 +1,6 @@
 #include "bench/BenchPlatform.h"
 #include "generator/BuiltInTexts.h"
+#include "platform/RecordPath.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "ui/CQuorvoDlg.h"
@@ -16,11 +17,6 @@
 // written, and the page is filled.
 namespace {
 
-std::string pathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 void writeProjectWith(int messages, const QString& path)
 {
     ProjectRecord record;
@@ -32,7 +28,7 @@ void writeProjectWith(int messages, const QString& path)
                               "A message of ordinary length, number " + n + ", with <b>markup</b>.",
                               "http://www.marquetto.example/news/" + n, "_parent"});
     }
-    record.projectPath = pathBytes(path);
+    record.projectPath = RecordPath::toBytes(path);
     if (const auto written = ProjectWriter::writeProject(record); !written.ok())
         throw std::runtime_error(written.error().message());
 }
@@ -41,7 +37,7 @@ void enterStepFive(benchmark::State& state)
 {
     QTemporaryDir folder;
     BenchPlatform platform;
-    CQuorvoDlg wizard(platform, pathBytes(folder.path()), pathBytes(folder.path() + "/"));
+    CQuorvoDlg wizard(platform, RecordPath::toBytes(folder.path()), RecordPath::toBytes(folder.path() + "/"));
     if (state.range(0) > 3) {
         platform.projectToOpen = folder.filePath("many.tkp");
         writeProjectWith(static_cast<int>(state.range(0)), platform.projectToOpen);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FileDialogOptions.h"
+#include "project/Expected.h"
 
 #include <QColor>
 #include <QString>
@@ -48,6 +49,6 @@ public:
     // Creates one folder level; false when it could not be created (also when it exists).
     virtual bool makeFolder(const QString& path) = 0;
     virtual bool isWritableFolder(const QString& path) = 0;
-    // Copies a file, replacing the target; the reason in words when it failed.
-    virtual std::optional<QString> copyFile(const QString& from, const QString& to) = 0;
+    // Copies a file, replacing the target.
+    virtual Expected<void> copyFile(const QString& from, const QString& to) = 0;
 };

@@ -112,21 +112,17 @@ bool QtPlatform::isWritableFolder(const QString& path)
 }
 
 // A copy is made as a save is: beside the target, renamed over it only when whole, through symbolic links.
-std::optional<QString> QtPlatform::copyFile(const QString& from, const QString& to)
+Expected<void> QtPlatform::copyFile(const QString& from, const QString& to)
 {
     const std::string target = QFile::encodeName(to).toStdString();
-    Expected<void> copied;
     if (from.startsWith(QLatin1Char(':'))) {
         QFile resource(from);
         if (!resource.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1 could not be read: %2").arg(from, resource.errorString());
+            return Error::file(from.toStdString(),
+                               "could not be read: " + resource.errorString().toStdString());
         const QByteArray bytes = resource.readAll();
-        copied = TextFile::replace(
-            target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    } else {
-        copied = TextFile::copy(QFile::encodeName(from).toStdString(), target);
+        return TextFile::replace(target,
+                                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
-    if (!copied.ok())
-        return QString::fromLocal8Bit(copied.error().message());
-    return std::nullopt;
+    return TextFile::copy(QFile::encodeName(from).toStdString(), target);
 }

@@ -2,29 +2,15 @@
 
 #include "generator/Generator.h"
 #include "platform/Platform.h"
+#include "platform/RecordPath.h"
 #include "preview/PreviewWindows.h"
+#include "project/FileNames.h"
 #include "project/IntegerText.h"
 #include "project/ProjectRecord.h"
 #include "ui/uc.h"
 
 #include <QFile>
 #include <QUrl>
-
-namespace {
-
-QString fileName(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
-// The image name comes from a project file that anyone may have written; a name with a folder in it
-// would be copied outside the chosen folder.
-bool isPlainFileName(const QString& name)
-{
-    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\\');
-}
-
-} // namespace
 
 PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
                                      PreviewWindowsSource previewWindows)
@@ -44,7 +30,7 @@ PublishingActions::~PublishingActions()
 
 QString PublishingActions::previewPath() const
 {
-    return fileName(record_.workFolder) + "preview.html";
+    return RecordPath::toPath(record_.workFolder) + "preview.html";
 }
 
 void PublishingActions::ShowPreview()
@@ -110,23 +96,26 @@ void PublishingActions::CopyFilesInto()
 
 QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
 {
-    QStringList files = {fileName(Generator::boxFileName(record_, "newsticns6.js")),
-                         fileName(Generator::boxFileName(record_, "newsticie.js")),
-                         fileName(Generator::boxFileName(record_, "newstic.html"))};
+    QStringList files = {RecordPath::toPath(Generator::boxFileName(record_, "newsticns6.js")),
+                         RecordPath::toPath(Generator::boxFileName(record_, "newsticie.js")),
+                         RecordPath::toPath(Generator::boxFileName(record_, "newstic.html"))};
     QStringList failures;
-    if (record_.bgImageOn == 1) {
-        const QString image = fileName(Generator::imageFileName(record_));
-        if (isPlainFileName(image))
+    if (record_.bgImageOn == ProjectRecord::ticked) {
+        // The image name comes from a project file that anyone may have written; a name with a folder in
+        // it would be copied outside the chosen folder.
+        const std::string imageBytes = Generator::imageFileName(record_);
+        const QString image = RecordPath::toPath(imageBytes);
+        if (FileNames::isPlain(imageBytes))
             files << image;
         else
             failures << "\"" + image +
                             "\": not copied, because a background image name must be a plain file "
                             "name without a folder.";
     }
-    const QString from = fileName(record_.workFolder);
+    const QString from = RecordPath::toPath(record_.workFolder);
     for (const QString& file : files) {
-        if (const std::optional<QString> error = platform_.copyFile(from + file, folder + file))
-            failures << "\"" + file + "\": " + *error;
+        if (const auto copied = platform_.copyFile(from + file, folder + file); !copied.ok())
+            failures << "\"" + file + "\": " + QString::fromLocal8Bit(copied.error().message());
     }
     return failures;
 }

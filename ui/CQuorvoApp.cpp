@@ -1,6 +1,7 @@
 #include "ui/CQuorvoApp.h"
 
 #include "platform/Platform.h"
+#include "platform/RecordPath.h"
 #include "ui/CQuorvoDlg.h"
 
 #include <QDir>
@@ -12,11 +13,6 @@ namespace {
 const QString sampleImageName = QStringLiteral("tkbackground.jpg");
 // The copy compiled into the program serves when the start-up folder has none.
 const QString builtInSampleImage = QStringLiteral(":/marquetto/tkbackground.jpg");
-
-std::string pathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 } // namespace
 
@@ -47,8 +43,8 @@ bool CQuorvoApp::prepareFolders()
     const QString dataFolder = QDir::cleanPath(platform_.dataFolder());
     const QString mirelight = dataFolder + QStringLiteral("/mirelight");
     const QString workFolder = mirelight + QStringLiteral("/tickerkit/");
-    startFolder_ = pathBytes(startFolder);
-    workFolder_ = pathBytes(workFolder);
+    startFolder_ = RecordPath::toBytes(startFolder);
+    workFolder_ = RecordPath::toBytes(workFolder);
     if (platform_.isWritableFolder(workFolder))
         return true;
 
@@ -82,6 +78,6 @@ void CQuorvoApp::copySampleImage(const QString& startFolder, const QString& work
 {
     const QString target = workFolder + sampleImageName;
     const QString shipped = startFolder + QStringLiteral("/tickerkit/tmp/") + sampleImageName;
-    if (platform_.copyFile(shipped, target))
-        platform_.copyFile(builtInSampleImage, target);
+    if (!platform_.copyFile(shipped, target).ok())
+        (void)platform_.copyFile(builtInSampleImage, target);
 }

@@ -2,6 +2,7 @@
 
 #include "generator/BuiltInTexts.h"
 #include "platform/Platform.h"
+#include "platform/RecordPath.h"
 #include "project/ProjectRecord.h"
 #include "project/ProjectWriter.h"
 
@@ -12,16 +13,6 @@ namespace {
 const QString defaultProjectName = QStringLiteral("newproject.tkp");
 const QString projectSuffix = QStringLiteral("tkp");
 const QChar separator = QLatin1Char('/');
-
-QString localPath(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string pathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 // Everything up to and including the last separator; empty when there is none.
 QString folderPart(const QString& path)
@@ -65,7 +56,7 @@ bool ProjectCommands::openProjectFile(const QString& path)
 {
     // A file that cannot be read must not become the target of the next Save.
     const std::string previousPath = record_.projectPath;
-    record_.projectPath = pathBytes(path);
+    record_.projectPath = RecordPath::toBytes(path);
     if (const auto read = reader_.readProject(record_); !read.ok()) {
         record_.projectPath = previousPath;
         showError(read.error());
@@ -78,16 +69,17 @@ bool ProjectCommands::openProjectFile(const QString& path)
 bool ProjectCommands::saveProject()
 {
     flushPages_();
-    if (record_.projectUntitled == 1)
+    if (record_.projectUntitled == ProjectRecord::untitled)
         return saveProjectAs();
     return write();
 }
 
 bool ProjectCommands::saveProjectAs()
 {
-    if (record_.projectUntitled == 1)
-        record_.projectPath = pathBytes(localPath(record_.workFolder) + defaultProjectName);
-    const QString currentPath = localPath(record_.projectPath);
+    if (record_.projectUntitled == ProjectRecord::untitled)
+        record_.projectPath =
+            RecordPath::toBytes(RecordPath::toPath(record_.workFolder) + defaultProjectName);
+    const QString currentPath = RecordPath::toPath(record_.projectPath);
 
     FileDialogOptions options;
     options.caption = QStringLiteral("Save Project As");
@@ -102,8 +94,8 @@ bool ProjectCommands::saveProjectAs()
     QString name = namePart(*chosen).trimmed();
     if (name.isEmpty())
         name = defaultProjectName;
-    record_.projectPath = pathBytes(folderPart(*chosen) + name);
-    record_.projectUntitled = 2;
+    record_.projectPath = RecordPath::toBytes(folderPart(*chosen) + name);
+    record_.projectUntitled = ProjectRecord::titled;
     return saveProject();
 }
 
@@ -151,7 +143,7 @@ void ProjectCommands::showError(const Error& error)
 // Where the file dialogs start: beside the current project, or in the working folder for a new one.
 QString ProjectCommands::projectFolder() const
 {
-    if (record_.projectUntitled == 1)
-        return localPath(record_.workFolder);
-    return folderPart(localPath(record_.projectPath));
+    if (record_.projectUntitled == ProjectRecord::untitled)
+        return RecordPath::toPath(record_.workFolder);
+    return folderPart(RecordPath::toPath(record_.projectPath));
 }

@@ -1,6 +1,7 @@
 #include "ui/bir.h"
 
 #include "platform/Platform.h"
+#include "platform/RecordPath.h"
 #include "project/IntegerText.h"
 #include "project/ProjectRecord.h"
 #include "ui/CaptionGrid.h"
@@ -29,11 +30,6 @@ QGroupBox* group(const QString& title, QLayout* content)
     auto* box = new QGroupBox(title);
     box->setLayout(content);
     return box;
-}
-
-QString localPath(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 } // namespace
@@ -106,7 +102,7 @@ void bir::LoadFromRecord()
     bottomMarginEdit_->setText(RecordText::shown(record(), record().bottomMargin));
     rightMarginEdit_->setText(RecordText::shown(record(), record().rightMargin));
     bgImageNameEdit_->setText(RecordText::shown(record(), record().bgImageName));
-    bgImageCheck_->setChecked(record().bgImageOn == 1);
+    bgImageCheck_->setChecked(record().bgImageOn == ProjectRecord::ticked);
     browseButton_->setEnabled(bgImageCheck_->isChecked());
     for (ColorSwatch* swatch : swatches_)
         swatch->refresh();
@@ -175,7 +171,7 @@ void bir::warnAboutWidth()
 
 void bir::setBackgroundImageOn(bool on)
 {
-    record().bgImageOn = on ? 1 : 0;
+    record().bgImageOn = on ? ProjectRecord::ticked : ProjectRecord::unticked;
     browseButton_->setEnabled(on);
 }
 
@@ -197,15 +193,15 @@ void bir::browseForImage()
 
 void bir::copyIntoWorkFolder(const QString& chosenPath, const QString& fileName)
 {
-    const QString target = localPath(record().workFolder) + fileName;
+    const QString target = RecordPath::toPath(record().workFolder) + fileName;
     // The user may pick the copy that already lies in the working folder; replacing a file by itself
     // would delete it.
     const QString source = QFileInfo(chosenPath).canonicalFilePath();
     if (!source.isEmpty() && source == QFileInfo(target).canonicalFilePath())
         return;
-    if (const std::optional<QString> failure = platform().copyFile(chosenPath, target)) {
-        platform().showMessage(
-            this, tr("The image \"%1\" could not be copied to \"%2\": %3")
-                      .arg(QDir::toNativeSeparators(chosenPath), QDir::toNativeSeparators(target), *failure));
+    if (const auto copied = platform().copyFile(chosenPath, target); !copied.ok()) {
+        platform().showMessage(this, tr("The image \"%1\" could not be copied: %2")
+                                         .arg(QDir::toNativeSeparators(chosenPath),
+                                              QString::fromLocal8Bit(copied.error().message())));
     }
 }

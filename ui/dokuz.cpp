@@ -104,8 +104,10 @@ void dokuz::FlushToRecord()
     RecordText::store(record(), record().borderWidth, borderWidthEdit_->text());
     record().textFontIndex = textFontCombo_->currentIndex();
     record().titleFontIndex = titleFontCombo_->currentIndex();
-    record().textUseCustomFont = textUseCustomCheck_->isChecked() ? 1 : 0;
-    record().titleUseCustomFont = titleUseCustomCheck_->isChecked() ? 1 : 0;
+    record().textUseCustomFont =
+        textUseCustomCheck_->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
+    record().titleUseCustomFont =
+        titleUseCustomCheck_->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
     record().textStyle = textStyleCombo_->currentIndex();
     record().titleStyle = titleStyleCombo_->currentIndex();
     record().alignment = alignmentCombo_->currentIndex();
@@ -131,8 +133,8 @@ void dokuz::LoadFromRecord()
     borderWidthEdit_->setText(RecordText::shown(record(), record().borderWidth));
     textFontCombo_->selectPosition(record().textFontIndex);
     titleFontCombo_->selectPosition(record().titleFontIndex);
-    textUseCustomCheck_->setChecked(record().textUseCustomFont == 1);
-    titleUseCustomCheck_->setChecked(record().titleUseCustomFont == 1);
+    textUseCustomCheck_->setChecked(record().textUseCustomFont == ProjectRecord::ticked);
+    titleUseCustomCheck_->setChecked(record().titleUseCustomFont == ProjectRecord::ticked);
     textStyleCombo_->selectPosition(record().textStyle);
     titleStyleCombo_->selectPosition(record().titleStyle);
     alignmentCombo_->selectPosition(record().alignment);

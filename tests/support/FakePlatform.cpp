@@ -188,17 +188,17 @@ bool FakePlatform::isWritableFolder(const QString& path)
     return info.isDir() && info.isWritable();
 }
 
-std::optional<QString> FakePlatform::copyFile(const QString& from, const QString& to)
+Expected<void> FakePlatform::copyFile(const QString& from, const QString& to)
 {
     if (copyFileFails_)
-        return QStringLiteral("the test made copying fail");
+        return Error::file(to.toStdString(), "the test made copying fail");
     if (!QFile::exists(from))
-        return QStringLiteral("%1 does not exist").arg(from);
+        return Error::file(from.toStdString(), "does not exist");
     QFile::remove(to);
     if (!QFile::copy(from, to))
-        return QStringLiteral("%1 could not be copied to %2").arg(from, to);
+        return Error::file(to.toStdString(), "could not be copied from \"" + from.toStdString() + "\"");
     copies_ << from + " -> " + to;
-    return std::nullopt;
+    return {};
 }
 
 const char* FakePlatform::kindName(CallKind kind)

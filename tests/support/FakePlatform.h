@@ -89,7 +89,7 @@ public:
     QString dataFolder() override;
     bool makeFolder(const QString& path) override;
     bool isWritableFolder(const QString& path) override;
-    std::optional<QString> copyFile(const QString& from, const QString& to) override;
+    Expected<void> copyFile(const QString& from, const QString& to) override;
 
 private:
     struct Expectation

@@ -284,8 +284,8 @@ TEST_F(Step2Browse, FailedCopyIsReportedNamingTheFileAndTheNameIsKept)
 {
     platform.setCopyFileFails(true);
     platform.expectOpenFileName(qt(picture));
-    platform.expectMessage("The image \"" + qt(picture) + "\" could not be copied to \"" +
-                           qt(work.file("dawn.png")) + "\": the test made copying fail");
+    platform.expectMessage("The image \"" + qt(picture) + "\" could not be copied: \"" +
+                           qt(work.file("dawn.png")) + "\": the test made copying fail.");
     click("browseButton");
     EXPECT_EQ(record.bgImageName, "dawn.png");
 }
