@@ -1,6 +1,7 @@
 #include "preview/PreviewBrowser.h"
 #include "preview/PreviewWnd.h"
 #include "tests/preview/PublishingHarness.h"
+#include "tests/support/FindWidget.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -68,7 +69,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
 {
     PublishingHarness h;
     h.generate();
-    auto* previewButton = h.page.findChild<QPushButton*>("previewButton");
+    auto* previewButton = findWidget<QPushButton>(&h.page, "previewButton");
     h.click("previewButton");
     QPointer<PreviewWnd> first = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_TRUE(first);
@@ -133,5 +134,5 @@ TEST(PreviewWindow, APreviewThatCannotBeHadIsReportedAndTheButtonKeepsItsCaption
     unavailable.ShowPreview();
     EXPECT_EQ(unavailable.previewWindow(), nullptr);
     EXPECT_FALSE(unavailable.previewOpen());
-    EXPECT_EQ(h.page.findChild<QPushButton*>("previewButton")->text(), "Preview");
+    EXPECT_EQ(findWidget<QPushButton>(&h.page, "previewButton")->text(), "Preview");
 }

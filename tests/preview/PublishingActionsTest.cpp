@@ -1,5 +1,6 @@
 #include "tests/preview/PublishingHarness.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FindWidget.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,7 +128,7 @@ TEST(PublishingActions, CopyPutsExactlyTheSnippetOnTheClipboardAndPreviewInBrows
     const QString snippet =
         "<iframe width=\"180\" height=\"215\" src=\"scroller_newstic.html\" SCROLLING=\"no\" "
         "FRAMEBORDER=\"0\" border=0></iframe>";
-    auto* snippetBox = h.page.findChild<QPlainTextEdit*>("snippetEdit");
+    auto* snippetBox = findWidget<QPlainTextEdit>(&h.page, "snippetEdit");
     ASSERT_FALSE(snippetBox->textCursor().hasSelection());
     h.platform.expectClipboard(snippet);
     h.click("copyButton");

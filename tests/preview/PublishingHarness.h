@@ -6,6 +6,7 @@
 #include "preview/WebPreviewWindows.h"
 #include "project/ProjectReader.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/uc.h"
 
@@ -37,9 +38,7 @@ struct PublishingHarness
 
     void click(const char* button)
     {
-        auto* pushButton = page.findChild<QPushButton*>(button);
-        ASSERT_NE(pushButton, nullptr) << button;
-        QTest::mouseClick(pushButton, Qt::LeftButton);
+        QTest::mouseClick(findWidget<QPushButton>(&page, button), Qt::LeftButton);
     }
 
     QString work(const QString& name) const { return QString::fromStdString(folder.path()) + "/" + name; }

@@ -3,6 +3,7 @@
 #include "tests/support/ChildWidget.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 #include "ui/addbox.h"
 #include "ui/iki.h"
@@ -22,17 +23,17 @@ namespace {
 
 QLineEdit* line(QWidget* dialog, const char* objectName)
 {
-    return child<QLineEdit>(dialog, objectName);
+    return findWidget<QLineEdit>(dialog, objectName);
 }
 
 QPlainTextEdit* textField(QWidget* dialog)
 {
-    return child<QPlainTextEdit>(dialog, "textEdit");
+    return findWidget<QPlainTextEdit>(dialog, "textEdit");
 }
 
 void pressOk(QWidget* dialog)
 {
-    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
 }
 
 struct TargetCase
@@ -87,10 +88,10 @@ TEST(MessageEditors, CancelChangesNothing)
     modifybox edit(record);
     line(&edit, "titleEdit")->setText("changed");
     line(&edit, "targetEdit")->setText("_self");
-    QTest::mouseClick(child<QPushButton>(&edit, "cancelButton"), Qt::LeftButton);
+    QTest::mouseClick(findWidget<QPushButton>(&edit, "cancelButton"), Qt::LeftButton);
     addbox add(record);
     line(&add, "titleEdit")->setText("new");
-    QTest::mouseClick(child<QPushButton>(&add, "cancelButton"), Qt::LeftButton);
+    QTest::mouseClick(findWidget<QPushButton>(&add, "cancelButton"), Qt::LeftButton);
     EXPECT_EQ(record.messageTitles(), before.messageTitles());
     EXPECT_EQ(record.messageTargets(), before.messageTargets());
     EXPECT_EQ(record.messageCount(), 3);
@@ -126,7 +127,7 @@ TEST(MessageEditors, ShowTheHintAndTheirCaptions)
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         found = found || (label->text() == hint && label->textFormat() == Qt::PlainText);
     EXPECT_TRUE(found);
-    EXPECT_TRUE(child<QPushButton>(&dialog, "okButton")->isDefault());
+    EXPECT_TRUE(findWidget<QPushButton>(&dialog, "okButton")->isDefault());
 }
 
 // "Men\xFC", "caf\xE9 \x80 \x93quoted\x94" and so on: an 8-bit project as an old system wrote it.
@@ -148,7 +149,7 @@ TEST(MessageEditorsWindows1252, TextsShowAsTheirAuthorSawThemAndUnchangedOnesKee
     FakePlatform platform;
     iki page(record, platform);
     page.LoadFromRecord();
-    EXPECT_EQ(child<QListWidget>(&page, "messageList")->item(0)->text(),
+    EXPECT_EQ(findWidget<QListWidget>(&page, "messageList")->item(0)->text(),
               QString::fromUtf8("café € “quoted”⏎next"));
 
     record.selectedMessage = 0;

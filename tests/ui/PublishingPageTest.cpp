@@ -1,6 +1,7 @@
 #include "generator/PageRoundTrip.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/uc.h"
 
@@ -26,12 +27,7 @@ protected:
         record.workFolder = folder.path() + "/";
     }
 
-    template <typename Widget> Widget* control(const char* name)
-    {
-        auto* widget = page.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <typename Widget> Widget* control(const char* name) { return findWidget<Widget>(&page, name); }
 
     TemporaryFolder folder;
     ProjectRecord record;

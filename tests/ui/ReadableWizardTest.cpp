@@ -1,3 +1,4 @@
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/ui/WizardHarness.h"
@@ -199,10 +200,10 @@ TEST(ReadableWizard, TheMessageEditorNamesItsFourFields)
 {
     WizardHarness harness;
     addbox editor(harness.record(), &harness.wizard());
-    EXPECT_EQ(accessibleName(editor.findChild<QWidget*>("titleEdit")), "Title :");
-    EXPECT_EQ(accessibleName(editor.findChild<QWidget*>("textEdit")), "Text :");
-    EXPECT_EQ(accessibleName(editor.findChild<QWidget*>("linkEdit")), "Link :");
-    EXPECT_EQ(accessibleName(editor.findChild<QWidget*>("targetEdit")), "Target Frame :");
+    EXPECT_EQ(accessibleName(findWidget<QWidget>(&editor, "titleEdit")), "Title :");
+    EXPECT_EQ(accessibleName(findWidget<QWidget>(&editor, "textEdit")), "Text :");
+    EXPECT_EQ(accessibleName(findWidget<QWidget>(&editor, "linkEdit")), "Link :");
+    EXPECT_EQ(accessibleName(findWidget<QWidget>(&editor, "targetEdit")), "Target Frame :");
 }
 
 TEST(ReadableWizard, TheKeyboardLandsOnEachPagesFirstControl)

@@ -1,5 +1,6 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/CQuorvoApp.h"
 #include "ui/CQuorvoDlg.h"
@@ -178,7 +179,7 @@ TEST_F(StartUp, AProjectNamedAtStartIsOpenWhenTheWizardShows)
     ProjectRecord seen;
     onShownWizard([&](CQuorvoDlg* wizard) {
         ASSERT_NE(wizard, nullptr);
-        auto* nameEdit = wizard->findChild<QLineEdit*>("nameEdit");
+        auto* nameEdit = findWidget<QLineEdit>(wizard, "nameEdit");
         ASSERT_NE(nameEdit, nullptr);
         shownName = nameEdit->text();
         seen = wizard->record();
@@ -202,7 +203,7 @@ TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
     ProjectRecord seen;
     onShownWizard([&](CQuorvoDlg* wizard) {
         ASSERT_NE(wizard, nullptr);
-        shownName = wizard->findChild<QLineEdit*>("nameEdit")->text();
+        shownName = findWidget<QLineEdit>(wizard, "nameEdit")->text();
         seen = wizard->record();
         wizard->close();
     });

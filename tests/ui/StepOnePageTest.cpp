@@ -1,5 +1,6 @@
 #include "project/ProjectRecord.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 #include "ui/about2.h"
 #include "ui/dort.h"
@@ -19,12 +20,7 @@ class StepOnePage : public testing::Test
 protected:
     StepOnePage() : page(record, platform) {}
 
-    template <typename Widget> Widget* control(const char* name)
-    {
-        auto* widget = page.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    template <typename Widget> Widget* control(const char* name) { return findWidget<Widget>(&page, name); }
 
     ProjectRecord record;
     FakePlatform platform;
@@ -69,8 +65,8 @@ TEST_F(StepOnePage, AboutOpensTheSmallAboutBox)
         auto* box = qobject_cast<about2*>(modal);
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
-        product = box->findChild<QLabel*>("productName")->text();
-        QTest::mouseClick(box->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+        product = findWidget<QLabel>(box, "productName")->text();
+        QTest::mouseClick(findWidget<QPushButton>(box, "okButton"), Qt::LeftButton);
     });
     QTest::mouseClick(control<QPushButton>("aboutButton"), Qt::LeftButton);
     EXPECT_EQ(title, "Marquetto");

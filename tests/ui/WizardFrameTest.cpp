@@ -1,4 +1,5 @@
 #include "tests/support/FileBytes.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 #include "tests/support/RecordingStepPage.h"
 #include "tests/support/WidthWarning.h"
@@ -312,7 +313,7 @@ TEST(WizardFrame, F1AndTheContextMenuOpenTheAboutBox)
         auto* about = qobject_cast<CAboutDlg*>(modal);
         ASSERT_NE(about, nullptr);
         opened << about->windowTitle();
-        QTest::mouseClick(about->findChild<QPushButton*>("okButton"), Qt::LeftButton);
+        QTest::mouseClick(findWidget<QPushButton>(about, "okButton"), Qt::LeftButton);
     };
 
     onNextModal(closeAbout);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/CQuorvoDlg.h"
 
@@ -32,9 +33,7 @@ public:
     // A control of the wizard by its objectName; fails the test when there is none.
     template <typename Widget> Widget* find(const char* objectName)
     {
-        auto* widget = wizard_->findChild<Widget*>(objectName);
-        EXPECT_NE(widget, nullptr) << "no control named " << objectName;
-        return widget;
+        return findWidget<Widget>(wizard_.get(), objectName);
     }
 
     QTabBar* tabs() { return find<QTabBar>("stepTabs"); }

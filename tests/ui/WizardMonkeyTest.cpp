@@ -1,4 +1,5 @@
 #include "tests/support/FileBytes.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 #include "tests/ui/WizardHarness.h"
 #include "ui/StepPage.h"
@@ -246,13 +247,13 @@ private:
             ADD_FAILURE() << "no message editor opened";
             return;
         }
-        editor->findChild<QLineEdit*>("titleEdit")->setText(randomText());
-        editor->findChild<QPlainTextEdit*>("textEdit")
+        findWidget<QLineEdit>(editor, "titleEdit")->setText(randomText());
+        findWidget<QPlainTextEdit>(editor, "textEdit")
             ->setPlainText(randomText() + (pick(3) == 0 ? "\n" : "") + randomText());
-        editor->findChild<QLineEdit*>("linkEdit")->setText(randomText());
-        editor->findChild<QLineEdit*>("targetEdit")
+        findWidget<QLineEdit>(editor, "linkEdit")->setText(randomText());
+        findWidget<QLineEdit>(editor, "targetEdit")
             ->setText(pickFrom<QString>({"  _self ", "_Self", "", "main"}));
-        QTest::mouseClick(editor->findChild<QPushButton*>(pick(3) == 0 ? "cancelButton" : "okButton"),
+        QTest::mouseClick(findWidget<QPushButton>(editor, pick(3) == 0 ? "cancelButton" : "okButton"),
                           Qt::LeftButton);
     }
 

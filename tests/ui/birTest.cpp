@@ -4,6 +4,7 @@
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/WidthWarning.h"
 
@@ -66,10 +67,7 @@ protected:
 
     template <typename Widget> Widget* find(const char* objectName)
     {
-        auto* widget = page.findChild<Widget*>(objectName);
-        if (!widget)
-            throw std::runtime_error(std::string("no widget named ") + objectName);
-        return widget;
+        return findWidget<Widget>(&page, objectName);
     }
 
     QLineEdit* field(const char* objectName) { return find<QLineEdit>(objectName); }

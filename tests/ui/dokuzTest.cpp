@@ -3,6 +3,7 @@
 #include "project/ProjectRecord.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/RecordComparison.h"
 
 #include <QCheckBox>
@@ -64,10 +65,7 @@ protected:
 
     template <typename Widget> Widget* find(const char* objectName)
     {
-        auto* widget = page.findChild<Widget*>(objectName);
-        if (!widget)
-            throw std::runtime_error(std::string("no widget named ") + objectName);
-        return widget;
+        return findWidget<Widget>(&page, objectName);
     }
 
     QComboBox* list(const char* objectName) { return find<QComboBox>(objectName); }

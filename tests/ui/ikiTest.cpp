@@ -4,6 +4,7 @@
 #include "tests/support/ChildWidget.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
+#include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
 
 #include <QComboBox>
@@ -40,9 +41,9 @@ protected:
         page.show();
     }
 
-    QListWidget* messageList() { return child<QListWidget>(&page, "messageList"); }
-    QWidget* widget(const char* objectName) { return child<QWidget>(&page, objectName); }
-    QComboBox* list(const char* objectName) { return child<QComboBox>(&page, objectName); }
+    QListWidget* messageList() { return findWidget<QListWidget>(&page, "messageList"); }
+    QWidget* widget(const char* objectName) { return findWidget<QWidget>(&page, objectName); }
+    QComboBox* list(const char* objectName) { return findWidget<QComboBox>(&page, objectName); }
 
     void select(int line)
     {
@@ -172,12 +173,12 @@ TEST_F(Step4Page, AddAppendsTheMessageAndKeepsTheSelection)
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Add Text");
-        EXPECT_TRUE(child<QLineEdit>(dialog, "titleEdit")->text().isEmpty());
-        child<QLineEdit>(dialog, "titleEdit")->setText("title4");
-        child<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text4");
-        child<QLineEdit>(dialog, "linkEdit")->setText("link4");
-        child<QLineEdit>(dialog, "targetEdit")->setText("target4");
-        QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        EXPECT_TRUE(findWidget<QLineEdit>(dialog, "titleEdit")->text().isEmpty());
+        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title4");
+        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text4");
+        findWidget<QLineEdit>(dialog, "linkEdit")->setText("link4");
+        findWidget<QLineEdit>(dialog, "targetEdit")->setText("target4");
+        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text0", "text1", "text2", "text3", "text4"}));
@@ -191,8 +192,8 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
     page.LoadFromRecord();
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        child<QLineEdit>(dialog, "titleEdit")->setText("title0");
-        QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title0");
+        QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     press("addButton");
     EXPECT_EQ(record.messageCount(), 0);
@@ -200,11 +201,11 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
 
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        child<QLineEdit>(dialog, "titleEdit")->setText("title9");
-        child<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text9");
-        child<QLineEdit>(dialog, "linkEdit")->setText("link9");
-        child<QLineEdit>(dialog, "targetEdit")->setText("target9");
-        QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title9");
+        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text9");
+        findWidget<QLineEdit>(dialog, "linkEdit")->setText("link9");
+        findWidget<QLineEdit>(dialog, "targetEdit")->setText("target9");
+        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text9"}));
@@ -218,12 +219,12 @@ TEST_F(Step4Page, EditShowsTheSelectedMessageAndOkReplacesItAndClearsTheSelectio
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Edit");
-        EXPECT_EQ(child<QLineEdit>(dialog, "titleEdit")->text(), "title2");
-        EXPECT_EQ(child<QPlainTextEdit>(dialog, "textEdit")->toPlainText(), "text2");
-        EXPECT_EQ(child<QLineEdit>(dialog, "linkEdit")->text(), "link2");
-        EXPECT_EQ(child<QLineEdit>(dialog, "targetEdit")->text(), "target2");
-        child<QPlainTextEdit>(dialog, "textEdit")->setPlainText("new text\nof two lines");
-        QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        EXPECT_EQ(findWidget<QLineEdit>(dialog, "titleEdit")->text(), "title2");
+        EXPECT_EQ(findWidget<QPlainTextEdit>(dialog, "textEdit")->toPlainText(), "text2");
+        EXPECT_EQ(findWidget<QLineEdit>(dialog, "linkEdit")->text(), "link2");
+        EXPECT_EQ(findWidget<QLineEdit>(dialog, "targetEdit")->text(), "target2");
+        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("new text\nof two lines");
+        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     });
     press("editButton");
     EXPECT_EQ(record.message(2), (Message{"title2", "new text\nof two lines", "link2", "target2"}));
@@ -236,8 +237,8 @@ TEST_F(Step4Page, CancelledEditChangesNothingAndKeepsTheSelection)
     select(3);
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        child<QLineEdit>(dialog, "titleEdit")->setText("changed");
-        QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+        findWidget<QLineEdit>(dialog, "titleEdit")->setText("changed");
+        QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     press("editButton");
     expectMessagesWhole();
@@ -268,8 +269,8 @@ TEST_F(Step4Page, ModeChangeIsWrittenAtOnceButEffectAndTimingWaitForTheFlush)
     EXPECT_EQ(record.scrollMode, 1);
     list("effectCombo")->setCurrentIndex(2);
     list("speedCombo")->setCurrentIndex(3);
-    child<QLineEdit>(&page, "pauseEdit")->clear();
-    child<QLineEdit>(&page, "scrollDelayEdit")->setText("70");
+    findWidget<QLineEdit>(&page, "pauseEdit")->clear();
+    findWidget<QLineEdit>(&page, "scrollDelayEdit")->setText("70");
     EXPECT_EQ(record.effectType, 6);
     EXPECT_EQ(record.transitionSpeed, 1);
     EXPECT_EQ(record.pause, "3");
