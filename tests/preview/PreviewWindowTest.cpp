@@ -4,8 +4,11 @@
 #include "tests/support/FindWidget.h"
 
 #include <QDir>
+#include <QImage>
 #include <QSignalSpy>
 #include <QWebEnginePage>
+
+#include <cstdlib>
 
 namespace {
 
@@ -106,19 +109,47 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
     closeWindow(second);
 }
 
-TEST(PreviewWindow, Screenshot)
+TEST(PreviewWindow, ShowsTheBoxInItsColoursAtItsPlace)
 {
     PublishingHarness h;
+    h.record.bgColor = {32, 160, 96};
+    h.record.borderColor = {200, 40, 160};
+    h.record.borderWidth = "3";
     h.generate();
     h.click("previewButton");
     PreviewWnd* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
     ASSERT_NE(window, nullptr);
-    const QString started = boxExpression("return box.innerHTML.length;");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, started).toInt() > 0; }, 20000));
-    QTest::qWait(1500);
+
+    // The box is drawn in the snippet's iframe: its border from the iframe's left edge, and above the
+    // messages' clip (4 pixels below the border) only the page's background shows.
+    const QString frameCorner = "(function(){var f=document.querySelector('iframe');if(!f)return null;"
+                                "var r=f.getBoundingClientRect();return [r.left,r.top];})()";
+    QVariantList corner;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (corner = evaluate(window, frameCorner).toList()).size() == 2; }, 20000))
+        << "the preview page never showed the snippet's iframe";
+    const QPoint box(qRound(corner[0].toDouble()), qRound(corner[1].toDouble()));
+    const QPoint onBorder = box + QPoint(1, 100);
+    const QPoint onBackground = box + QPoint(60, 4);
+    const auto near = [](QColor shown, QColor expected) {
+        return std::abs(shown.red() - expected.red()) <= 2 &&
+               std::abs(shown.green() - expected.green()) <= 2 &&
+               std::abs(shown.blue() - expected.blue()) <= 2;
+    };
+    QImage picture;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            picture = window->browser()->grab().toImage();
+            return picture.valid(onBorder) && picture.valid(onBackground) &&
+                   near(picture.pixelColor(onBorder), QColor(200, 40, 160)) &&
+                   near(picture.pixelColor(onBackground), QColor(32, 160, 96));
+        },
+        20000);
     const QString folder = QString(MARQUETTO_SCREENSHOTS) + "/";
     QDir().mkpath(folder);
-    EXPECT_TRUE(window->grab().save(folder + "preview-window.png"));
+    picture.save(folder + "preview-window.png");
+    EXPECT_TRUE(shown) << "border " << picture.pixelColor(onBorder).name().toStdString() << ", background "
+                       << picture.pixelColor(onBackground).name().toStdString();
     closeWindow(window);
 }
 
