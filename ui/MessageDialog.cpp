@@ -1,6 +1,7 @@
 #include "ui/MessageDialog.h"
 
 #include "ui/DialogUnits.h"
+#include "ui/NamedButton.h"
 #include "ui/RecordText.h"
 
 #include <QGridLayout>
@@ -56,13 +57,6 @@ QLabel* hintLabel()
     return label;
 }
 
-QPushButton* button(const QString& caption, const QString& objectName)
-{
-    auto* pushButton = new QPushButton(caption);
-    pushButton->setObjectName(objectName);
-    return pushButton;
-}
-
 } // namespace
 
 MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWidget* parent)
@@ -85,8 +79,8 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     fields->addWidget(captionOf(tr("Target Frame :"), targetEdit_), 3, 0);
     fields->addWidget(targetEdit_, 3, 1, Qt::AlignLeft);
 
-    QPushButton* ok = button(tr("OK"), "okButton");
-    QPushButton* cancel = button(tr("Cancel"), "cancelButton");
+    QPushButton* ok = namedButton(tr("OK"), "okButton");
+    QPushButton* cancel = namedButton(tr("Cancel"), "cancelButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &MessageDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &MessageDialog::reject);

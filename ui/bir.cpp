@@ -7,6 +7,7 @@
 #include "ui/CaptionGrid.h"
 #include "ui/ColorSwatch.h"
 #include "ui/DigitsField.h"
+#include "ui/PageLayout.h"
 #include "ui/RecordText.h"
 
 #include <QCheckBox>
@@ -21,16 +22,8 @@
 
 namespace {
 
-constexpr QMargins pageMargins(8, 8, 8, 8);
 const QString widthMessage =
     QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
-
-QGroupBox* group(const QString& title, QLayout* content)
-{
-    auto* box = new QGroupBox(title);
-    box->setLayout(content);
-    return box;
-}
 
 } // namespace
 
@@ -68,7 +61,7 @@ bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
     right->addWidget(backgroundImageGroup(imageGrid));
     right->addStretch();
     auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(pageMargins);
+    columns->setContentsMargins(PageLayout::margins);
     columns->addLayout(left, 4);
     columns->addLayout(right, 5);
     CaptionGrid::alignCaptions({sizeGrid, spaceGrid, marginsGrid});
@@ -112,13 +105,13 @@ QGroupBox* bir::sizeGroup(CaptionGrid* grid)
 {
     grid->addRow(tr("Width :"), widthEdit_, tr("pixels"));
     grid->addRow(tr("Height :"), heightEdit_, tr("pixels"));
-    return group(tr("Size :"), grid);
+    return PageLayout::group(tr("Size :"), grid);
 }
 
 QGroupBox* bir::spaceGroup(CaptionGrid* grid)
 {
     grid->addRow(tr("Space :"), spaceEdit_, tr("pixels"));
-    return group(tr("Space between paragraphs :"), grid);
+    return PageLayout::group(tr("Space between paragraphs :"), grid);
 }
 
 QGroupBox* bir::marginsGroup(CaptionGrid* grid)
@@ -127,7 +120,7 @@ QGroupBox* bir::marginsGroup(CaptionGrid* grid)
     grid->addRow(tr("Bottom margin :"), bottomMarginEdit_);
     grid->addRow(tr("Left margin :"), leftMarginEdit_);
     grid->addRow(tr("Right margin :"), rightMarginEdit_);
-    return group(tr("Margins :"), grid);
+    return PageLayout::group(tr("Margins :"), grid);
 }
 
 QGroupBox* bir::colorGroup(CaptionGrid* grid)
@@ -137,7 +130,7 @@ QGroupBox* bir::colorGroup(CaptionGrid* grid)
     grid->addRow(tr("Mouse over text color :"), swatch(record().textHoverColor, "textHoverColorSwatch"));
     grid->addRow(tr("Title color :"), swatch(record().titleColor, "titleColorSwatch"));
     grid->addRow(tr("Mouse over title color :"), swatch(record().titleHoverColor, "titleHoverColorSwatch"));
-    return group(tr("Color :"), grid);
+    return PageLayout::group(tr("Color :"), grid);
 }
 
 QGroupBox* bir::backgroundImageGroup(CaptionGrid* grid)
@@ -151,7 +144,7 @@ QGroupBox* bir::backgroundImageGroup(CaptionGrid* grid)
     auto* content = new QVBoxLayout;
     content->addLayout(imageRow);
     content->addLayout(grid);
-    return group(tr("Background image :"), content);
+    return PageLayout::group(tr("Background image :"), content);
 }
 
 ColorSwatch* bir::swatch(RgbColor& color, const QString& objectName)

@@ -7,6 +7,7 @@
 #include "ui/ColorSwatch.h"
 #include "ui/DigitsField.h"
 #include "ui/OptionCombo.h"
+#include "ui/PageLayout.h"
 #include "ui/RecordText.h"
 
 #include <QCheckBox>
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr QMargins pageMargins(8, 8, 8, 8);
-
-QGroupBox* group(const QString& title, QLayout* content)
-{
-    auto* box = new QGroupBox(title);
-    box->setLayout(content);
-    return box;
-}
 
 QCheckBox* useThisBox(const QString& objectName)
 {
@@ -92,7 +84,7 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
     lower->addWidget(fontStyleGroup(), 0, Qt::AlignTop);
     lower->addLayout(right, 1);
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(pageMargins);
+    page->setContentsMargins(PageLayout::margins);
     page->addWidget(fontGroup());
     page->addLayout(lower);
     page->addStretch();
@@ -172,7 +164,7 @@ QGroupBox* dokuz::fontGroup()
     columns->addLayout(fonts, 1);
     columns->addSpacing(12);
     columns->addLayout(sizes);
-    return group(tr("Font"), columns);
+    return PageLayout::group(tr("Font"), columns);
 }
 
 QGroupBox* dokuz::fontStyleGroup()
@@ -184,13 +176,13 @@ QGroupBox* dokuz::fontStyleGroup()
     grid->addWideRow(tr("Mouse over text decoration :"), textHoverDecorationCombo_);
     grid->addWideRow(tr("Title text decoration :"), titleDecorationCombo_);
     grid->addWideRow(tr("Title mouse over text decoration :"), titleHoverDecorationCombo_);
-    return group(tr("Font style :"), grid);
+    return PageLayout::group(tr("Font style :"), grid);
 }
 
 QGroupBox* dokuz::alignmentGroup(CaptionGrid* grid)
 {
     grid->addWideRow(tr("Text alignment :"), alignmentCombo_);
-    return group(tr("Alignment"), grid);
+    return PageLayout::group(tr("Alignment"), grid);
 }
 
 QGroupBox* dokuz::borderGroup(CaptionGrid* grid)
@@ -198,7 +190,7 @@ QGroupBox* dokuz::borderGroup(CaptionGrid* grid)
     grid->addRow(tr("Border width :"), borderWidthEdit_);
     grid->addRow(tr("Border color :"), borderColorSwatch_);
     grid->addWideRow(tr("Border style :"), borderStyleCombo_);
-    return group(tr("Border :"), grid);
+    return PageLayout::group(tr("Border :"), grid);
 }
 
 // Only the tick box decides which of the two is in use; nothing reaches the record before the flush.

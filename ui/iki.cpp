@@ -5,7 +5,9 @@
 #include "project/ProjectRecord.h"
 #include "ui/CaptionGrid.h"
 #include "ui/DigitsField.h"
+#include "ui/NamedButton.h"
 #include "ui/OptionCombo.h"
+#include "ui/PageLayout.h"
 #include "ui/RecordText.h"
 #include "ui/addbox.h"
 #include "ui/modifybox.h"
@@ -19,15 +21,7 @@
 
 namespace {
 
-constexpr QMargins pageMargins(8, 8, 8, 8);
 const QString lineBreakMark = QStringLiteral("\u23CE");
-
-QGroupBox* group(const QString& title, QLayout* content)
-{
-    auto* box = new QGroupBox(title);
-    box->setLayout(content);
-    return box;
-}
 
 // The record keeps a text as it is; in a one-line list a line break is shown as a visible mark.
 QString lineFor(ProjectEncoding::Kind encoding, const std::string& text)
@@ -43,10 +37,10 @@ QString lineFor(ProjectEncoding::Kind encoding, const std::string& text)
 
 iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
     : StepPage(record, platform, parent), messageList_(new QListWidget),
-      addButton_(listButton(tr("Add"), "addButton")), editButton_(listButton(tr("Edit"), "editButton")),
-      deleteButton_(listButton(tr("Delete"), "deleteButton")),
-      moveUpButton_(listButton(tr("Move Up"), "moveUpButton")),
-      moveDownButton_(listButton(tr("Move Down"), "moveDownButton")),
+      addButton_(namedButton(tr("Add"), "addButton")), editButton_(namedButton(tr("Edit"), "editButton")),
+      deleteButton_(namedButton(tr("Delete"), "deleteButton")),
+      moveUpButton_(namedButton(tr("Move Up"), "moveUpButton")),
+      moveDownButton_(namedButton(tr("Move Down"), "moveDownButton")),
       styleCombo_(new OptionCombo(OptionLists::effectStyles(), "styleCombo")),
       effectCombo_(new OptionCombo(OptionLists::transitions(), "effectCombo")),
       modeCombo_(new OptionCombo(OptionLists::modes(), "modeCombo")),
@@ -80,7 +74,7 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
     settings->addWidget(effectGroup(), 1);
     settings->addWidget(timingGroup(), 1);
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(pageMargins);
+    page->setContentsMargins(PageLayout::margins);
     page->addLayout(messages, 1);
     page->addLayout(settings);
     enableListButtons(false);
@@ -115,7 +109,7 @@ QGroupBox* iki::effectGroup()
     grid->addWideRow(tr("Style :"), styleCombo_);
     grid->addWideRow({}, effectCombo_);
     grid->addWideRow({}, modeCombo_);
-    return group(tr("Scroller / Transition effect :"), grid);
+    return PageLayout::group(tr("Scroller / Transition effect :"), grid);
 }
 
 QGroupBox* iki::timingGroup()
@@ -124,14 +118,7 @@ QGroupBox* iki::timingGroup()
     grid->addRow(tr("Scroll delay :"), scrollDelayEdit_, tr("miliseconds"));
     grid->addRow(tr("Pause :"), pauseEdit_, tr("seconds"));
     grid->addRow(tr("Transition speed :"), speedCombo_);
-    return group(tr("Timing :"), grid);
-}
-
-QPushButton* iki::listButton(const QString& caption, const QString& objectName)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(objectName);
-    return button;
+    return PageLayout::group(tr("Timing :"), grid);
 }
 
 void iki::addMessage()

@@ -23,7 +23,6 @@ public:
 private:
     QGroupBox* effectGroup();
     QGroupBox* timingGroup();
-    QPushButton* listButton(const QString& caption, const QString& objectName);
 
     void addMessage();
     void editMessage();

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
 #include "ui/NamedButton.h"
+#include "ui/PageLayout.h"
 #include "ui/RecordText.h"
 
 #include <QGroupBox>
@@ -56,7 +57,7 @@ uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
     right->addWidget(snippetGroup(), 1);
     right->addWidget(findingsNotice());
     auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(8, 8, 8, 8);
+    columns->setContentsMargins(PageLayout::margins);
     columns->setSpacing(10);
     columns->addLayout(left);
     columns->addLayout(right, 1);
