@@ -35,7 +35,6 @@ public:
     void CopySnippet();
 
     QWidget* previewWindow() const { return previewWindow_; }
-    bool previewOpen() const { return previewOpen_; }
 
 private:
     QString previewPath() const;

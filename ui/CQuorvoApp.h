@@ -26,9 +26,6 @@ public:
     // False after telling the user that the working folder cannot be used.
     bool prepareFolders();
 
-    const std::string& startFolder() const { return startFolder_; }
-    const std::string& workFolder() const { return workFolder_; }
-
 private:
     void makeMissingLevels(const QString& folder);
     void copySampleImage(const QString& startFolder, const QString& workFolder);
