@@ -3,26 +3,23 @@
 #include "MarquettoVersion.h"
 #include "app/CommandLineOptions.h"
 
-WizardCommandLine::WizardCommandLine(const std::vector<std::string>& arguments)
+Expected<WizardCommandLine> WizardCommandLine::read(const std::vector<std::string>& arguments)
 {
     const auto read = CommandLineOptions::parse(arguments, {{"help", 'h', false}, {"version", 'V', false}});
-    if (!read.ok()) {
-        problem_ = read.error().message();
-        action_ = Action::RefuseUsage;
-        return;
-    }
+    if (!read.ok())
+        return read.error();
     const CommandLineOptions& parsed = read.value();
     const auto& operands = parsed.operands();
+    WizardCommandLine commandLine;
     if (parsed.has("help"))
-        action_ = Action::ShowHelp;
+        commandLine.action_ = Action::ShowHelp;
     else if (parsed.has("version"))
-        action_ = Action::ShowVersion;
+        commandLine.action_ = Action::ShowVersion;
     else if (operands.size() > 1)
-        problem_ = "one project at a time; '" + operands[1] + "' is one too many";
+        return Error::usage("one project at a time; '" + operands[1] + "' is one too many");
     else if (operands.size() == 1)
-        project_ = operands.front();
-    if (!problem_.empty())
-        action_ = Action::RefuseUsage;
+        commandLine.project_ = operands.front();
+    return commandLine;
 }
 
 const char* WizardCommandLine::help()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/Expected.h"
+
 #include <string>
 #include <vector>
 
@@ -12,22 +14,22 @@ public:
     {
         RunWizard,
         ShowHelp,
-        ShowVersion,
-        RefuseUsage
+        ShowVersion
     };
 
-    explicit WizardCommandLine(const std::vector<std::string>& arguments);
+    // Wrong usage is an error in words for the user.
+    static Expected<WizardCommandLine> read(const std::vector<std::string>& arguments);
 
     Action action() const { return action_; }
     // Empty when no project was named.
     const std::string& project() const { return project_; }
-    const std::string& problem() const { return problem_; }
 
     static const char* help();
     static const char* version();
 
 private:
+    WizardCommandLine() = default;
+
     Action action_ = Action::RunWizard;
     std::string project_;
-    std::string problem_;
 };

@@ -1,6 +1,7 @@
 #include "app/DisplayProbe.h"
 #include "app/WizardCommandLine.h"
 #include "platform/QtPlatform.h"
+#include "platform/RecordPath.h"
 #include "preview/PreviewModuleLoader.h"
 #include "preview/PublishingActions.h"
 #include "ui/Artwork.h"
@@ -8,7 +9,6 @@
 #include "ui/CQuorvoDlg.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <csignal>
 #include <filesystem>
@@ -29,7 +29,12 @@ bool startedFromSourceTree()
 
 int main(int argc, char** argv)
 {
-    const WizardCommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const auto read = WizardCommandLine::read(std::vector<std::string>(argv + 1, argv + argc));
+    if (!read.ok()) {
+        std::cerr << "marquetto: " << read.error().message() << "\nTry 'marquetto --help'.\n";
+        return 2;
+    }
+    const WizardCommandLine& commandLine = read.value();
     switch (commandLine.action()) {
     case WizardCommandLine::Action::ShowHelp:
         std::cout << WizardCommandLine::help();
@@ -37,9 +42,6 @@ int main(int argc, char** argv)
     case WizardCommandLine::Action::ShowVersion:
         std::cout << WizardCommandLine::version();
         return 0;
-    case WizardCommandLine::Action::RefuseUsage:
-        std::cerr << "marquetto: " << commandLine.problem() << "\nTry 'marquetto --help'.\n";
-        return 2;
     case WizardCommandLine::Action::RunWizard:
         break;
     }
@@ -70,6 +72,6 @@ int main(int argc, char** argv)
                    new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
                                          &PreviewModuleLoader::load);
                },
-               QFile::decodeName(commandLine.project().c_str()))
+               RecordPath::toPath(commandLine.project()))
         .run();
 }
