@@ -5,11 +5,9 @@
 set -uo pipefail
 wizard=$1
 work=$(mktemp -d)
-wizard_pid=""
-xvfb_pid=""
+source "$(dirname "$0")/../support/wizard_on_xvfb.sh"
 finish() {
-    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    stop_wizard_and_display
     rm -rf "$work"
 }
 trap finish EXIT
@@ -20,32 +18,7 @@ mkdir -p "$work/designs" "$work/home"
 printf '#%%#qvo-nameoftext=from_the_shell_endof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' >"$project"
 before=$(cat "$project")
 
-# Waits up to thirty seconds for a command to succeed: a busy machine starts Qt slowly.
-wait_for() {
-    for _ in $(seq 300); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# A display of our own, numbered by the server itself so that parallel runs never meet.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for test -s "$work/display" || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -1 "$work/display")
-
-cd "$work/designs"
-env -u QT_QPA_PLATFORM HOME=$work/home XDG_DATA_HOME=$work/home/share XDG_CONFIG_HOME=$work/home/config \
-    "$wizard" named.tkp >"$work/wizard.log" 2>&1 &
-wizard_pid=$!
-window=""
-find_window() { window=$(xdotool search --onlyvisible --pid "$wizard_pid" --name '^Marquetto v' | head -1) && [ -n "$window" ]; }
-wait_for find_window || {
-    echo "FAIL: the wizard showed no window; it says:"
-    cat "$work/wizard.log"
-    exit 1
-}
+start_wizard_with "$wizard" named.tkp
 
 # Save Project is the button in the bottom right corner of the wizard. A window that has only just
 # appeared may not take a click yet, so it is clicked again until the file changes; a second save

@@ -1,0 +1,42 @@
+# Sourced by the shell tests that start the built wizard on a virtual display of their own.
+# Needs $work (a scratch folder with designs/ and home/ in it); sets $wizard_pid, $xvfb_pid and $window.
+wizard_pid=""
+xvfb_pid=""
+window=""
+
+stop_wizard_and_display() {
+    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+}
+
+# Waits up to thirty seconds for a command to succeed: a busy machine starts Qt slowly.
+wait_for() {
+    for _ in $(seq 300); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts WIZARD in $work/designs with the project file named PROJECT, on a display numbered by the server
+# itself so that parallel runs never meet, and waits for its window.
+start_wizard_with() {
+    local wizard=$1 project=$2
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    wait_for test -s "$work/display" || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY=:$(head -1 "$work/display")
+    cd "$work/designs" || exit 1
+    env -u QT_QPA_PLATFORM HOME="$work/home" XDG_DATA_HOME="$work/home/share" \
+        XDG_CONFIG_HOME="$work/home/config" "$wizard" "$project" >"$work/wizard.log" 2>&1 &
+    wizard_pid=$!
+    find_window() {
+        window=$(xdotool search --onlyvisible --pid "$wizard_pid" --name '^Marquetto v' | head -1) &&
+            [ -n "$window" ]
+    }
+    wait_for find_window || {
+        echo "FAIL: the wizard showed no window; it says:"
+        cat "$work/wizard.log"
+        exit 1
+    }
+}
