@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -51,4 +52,6 @@ public:
     virtual bool isWritableFolder(const QString& path) = 0;
     // Copies a file, replacing the target.
     virtual Expected<void> copyFile(const QString& from, const QString& to) = 0;
+    // Writes `bytes` as the whole file, replacing it as a save does.
+    virtual Expected<void> writeFile(const QString& path, std::string_view bytes) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/RecordPath.h"
 #include "project/TextFile.h"
 
 #include <QApplication>
@@ -114,15 +115,10 @@ bool QtPlatform::isWritableFolder(const QString& path)
 // A copy is made as a save is: beside the target, renamed over it only when whole, through symbolic links.
 Expected<void> QtPlatform::copyFile(const QString& from, const QString& to)
 {
-    const std::string target = QFile::encodeName(to).toStdString();
-    if (from.startsWith(QLatin1Char(':'))) {
-        QFile resource(from);
-        if (!resource.open(QIODevice::ReadOnly))
-            return Error::file(from.toStdString(),
-                               "could not be read: " + resource.errorString().toStdString());
-        const QByteArray bytes = resource.readAll();
-        return TextFile::replace(target,
-                                 std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-    return TextFile::copy(QFile::encodeName(from).toStdString(), target);
+    return TextFile::copy(RecordPath::toBytes(from), RecordPath::toBytes(to));
+}
+
+Expected<void> QtPlatform::writeFile(const QString& path, std::string_view bytes)
+{
+    return TextFile::replace(RecordPath::toBytes(path), bytes);
 }

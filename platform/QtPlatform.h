@@ -18,4 +18,5 @@ public:
     bool makeFolder(const QString& path) override;
     bool isWritableFolder(const QString& path) override;
     Expected<void> copyFile(const QString& from, const QString& to) override;
+    Expected<void> writeFile(const QString& path, std::string_view bytes) override;
 };

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/RecordPath.h"
 #include "ui/CQuorvoDlg.h"
+#include "ui/SampleImage.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -11,8 +12,6 @@
 namespace {
 
 const QString sampleImageName = QStringLiteral("tkbackground.jpg");
-// The copy compiled into the program serves when the start-up folder has none.
-const QString builtInSampleImage = QStringLiteral(":/marquetto/tkbackground.jpg");
 
 } // namespace
 
@@ -78,6 +77,7 @@ void CQuorvoApp::copySampleImage(const QString& startFolder, const QString& work
 {
     const QString target = workFolder + sampleImageName;
     const QString shipped = startFolder + QStringLiteral("/tickerkit/tmp/") + sampleImageName;
+    // The copy compiled into the program serves when the start-up folder has none.
     if (!platform_.copyFile(shipped, target).ok())
-        (void)platform_.copyFile(builtInSampleImage, target);
+        (void)platform_.writeFile(target, SampleImage::jpeg());
 }

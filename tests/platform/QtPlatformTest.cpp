@@ -154,6 +154,23 @@ TEST(QtPlatform, CopyOfACompiledInFileCanBeReplacedLater)
     EXPECT_TRUE(QFile::permissions(target) & QFile::WriteOwner);
 }
 
+TEST(QtPlatform, WrittenBytesReplaceTheFileWholeAndAFailureNamesIt)
+{
+    TemporaryFolder temporary;
+    const QString root = folderOf(temporary);
+    QtPlatform platform;
+    writeFile(root + "/sample.jpg", "an older and longer sample");
+    ASSERT_TRUE(platform.writeFile(root + "/sample.jpg", std::string_view("\xFF\xD8\0new", 6)).ok());
+    QFile written(root + "/sample.jpg");
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), QByteArray("\xFF\xD8\0new", 6));
+
+    const auto refused = platform.writeFile(root + "/missing/sample.jpg", "x");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.error().message().find((root + "/missing/sample.jpg").toStdString()), std::string::npos)
+        << refused.error().message();
+}
+
 TEST(QtPlatform, FoldersComeFromTheEnvironment)
 {
     TemporaryFolder temporary;

@@ -201,6 +201,17 @@ Expected<void> FakePlatform::copyFile(const QString& from, const QString& to)
     return {};
 }
 
+Expected<void> FakePlatform::writeFile(const QString& path, std::string_view bytes)
+{
+    if (copyFileFails_)
+        return Error::file(path.toStdString(), "the test made writing fail");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0)
+        return Error::file(path.toStdString(), "could not be written");
+    copies_ << "compiled-in bytes -> " + path;
+    return {};
+}
+
 const char* FakePlatform::kindName(CallKind kind)
 {
     switch (kind) {

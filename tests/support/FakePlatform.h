@@ -70,12 +70,13 @@ public:
     void setCurrentFolder(const QString& path) { currentFolder_ = path; }
     void setDataFolder(const QString& path) { dataFolder_ = path; }
     void setMakeFolderFails(bool fails) { makeFolderFails_ = fails; }
+    // Makes copies and writes fail.
     void setCopyFileFails(bool fails) { copyFileFails_ = fails; }
     // isWritableFolder answers false for this folder, whatever its permissions.
     void setReadOnlyFolder(const QString& path) { readOnlyFolder_ = path; }
 
     const QStringList& madeFolders() const { return madeFolders_; }
-    // Each copy as "FROM -> TO".
+    // Each copy as "FROM -> TO"; a write of compiled-in bytes as "compiled-in bytes -> TO".
     const QStringList& copies() const { return copies_; }
 
     void showMessage(QWidget* parent, const QString& text) override;
@@ -90,6 +91,7 @@ public:
     bool makeFolder(const QString& path) override;
     bool isWritableFolder(const QString& path) override;
     Expected<void> copyFile(const QString& from, const QString& to) override;
+    Expected<void> writeFile(const QString& path, std::string_view bytes) override;
 
 private:
     struct Expectation
