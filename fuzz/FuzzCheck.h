@@ -29,7 +29,8 @@ inline ProjectRecord readText(std::string_view text)
 {
     ProjectRecord record;
     const ProjectReader reader(text);
-    const auto error = reader.readProject(record);
-    require(!error, "a project text in memory reads without error", error ? error->message() : "");
+    const auto read = reader.readProject(record);
+    require(read.ok(), "a project text in memory reads without error",
+            read.ok() ? "" : read.error().message());
     return record;
 }

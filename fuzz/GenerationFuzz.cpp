@@ -88,11 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PageRoundTrip::apply(record);
     record.workFolder = workFolder;
     GeneratedTexts texts;
-    const auto error = Generator::GenerateOutputs(record, texts);
-    if (error) {
-        require(!error->message().empty(), "a failed run says why");
-        require(error->code() != GenerationError::DesignRefused || !checkIsSilent,
-                "the check reports a design that the run refuses", error->message());
+    const auto generated = Generator::GenerateOutputs(record, texts);
+    if (!generated.ok()) {
+        const Error& error = generated.error();
+        require(!error.message().empty(), "a failed run says why");
+        require(error.code() != Error::DesignRefused || !checkIsSilent,
+                "the check reports a design that the run refuses", error.message());
     } else {
         requireFile(workFolder + Generator::boxFileName(record, "newstic.html"), texts.hostPageText);
         requireFile(workFolder + Generator::boxFileName(record, "newsticns6.js"), texts.standardsScriptText);
