@@ -6,7 +6,6 @@
 #include "ui/CQuorvoDlg.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTabBar>
 #include <QTemporaryDir>
 

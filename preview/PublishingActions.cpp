@@ -9,7 +9,6 @@
 #include "project/ProjectRecord.h"
 #include "ui/uc.h"
 
-#include <QFile>
 #include <QUrl>
 
 PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
