@@ -20,22 +20,8 @@ before=$(cat "$project")
 
 start_wizard_with "$wizard" named.tkp
 
-# Save Project is the button in the bottom right corner of the wizard. A window that has only just
-# appeared may not take a click yet, so it is clicked again until the file changes; a second save
-# writes the same bytes.
 project_rewritten() { [ "$(cat "$project")" != "$before" ]; }
-press_save_project() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --sync $((X + WIDTH - 40)) $((Y + HEIGHT - 22)) click 1
-    for _ in $(seq 20); do
-        project_rewritten && return 0
-        sleep 0.1
-    done
-    return 1
-}
-for _ in $(seq 15); do
-    press_save_project && break
-done
+press_save_project_until project_rewritten
 project_rewritten || { echo "FAIL: Save Project did not write back to the project named at start"; exit 1; }
 grep -q 'qvo-nameoftext=from_the_shell_endof' "$project" && grep -q 'qvo-width=333endof' "$project" ||
     { echo "FAIL: the project written back lost the values it was opened with"; exit 1; }

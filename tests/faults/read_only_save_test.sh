@@ -22,8 +22,7 @@ before=$(cat "$project")
 
 start_wizard_with "$wizard" locked.tkp
 
-# The message box is the window titled "Marquetto". A window that has only just appeared may not take a
-# click yet, so Save Project (bottom right) is clicked again until the box shows.
+# The message box is the window titled "Marquetto".
 message_box() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$wizard_pid" --name 'Marquetto'); do
@@ -31,18 +30,7 @@ message_box() {
     done
     return 1
 }
-press_save_project() {
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --sync $((X + WIDTH - 40)) $((Y + HEIGHT - 22)) click 1
-    for _ in $(seq 6); do
-        message_box && return 0
-        sleep 0.5
-    done
-    return 1
-}
-for _ in $(seq 6); do
-    press_save_project && break
-done
+press_save_project_until message_box
 message_box || { echo "FAIL: Save Project on a read-only project showed no message"; exit 1; }
 [ "$(cat "$project")" = "$before" ] || { echo "FAIL: the read-only project was changed"; exit 1; }
 [ ! -w "$project" ] || [ "$(stat -c %a "$project")" = 444 ] || { echo "FAIL: the project is no longer read-only"; exit 1; }

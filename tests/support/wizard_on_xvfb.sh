@@ -40,3 +40,19 @@ start_wizard_with() {
         exit 1
     }
 }
+
+# Clicks Save Project, the button in the bottom right corner of the wizard, until CONDITION holds. A window
+# that has only just appeared may not take a click yet, so one click is not enough; a second save writes
+# the same bytes.
+press_save_project_until() {
+    local condition=$1
+    for _ in $(seq 15); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove --sync $((X + WIDTH - 40)) $((Y + HEIGHT - 22)) click 1
+        for _ in $(seq 20); do
+            "$condition" && return 0
+            sleep 0.1
+        done
+    done
+    return 1
+}
