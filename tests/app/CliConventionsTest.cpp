@@ -26,7 +26,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
     for (const char* option : {"-V", "--version"}) {
         const ProgramRun run = runCli({option});
         EXPECT_EQ(run.status, 0) << option;
-        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "marquetto-cli 2.3.0\n") << option;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "marquetto-cli " PROJECT_VERSION "\n") << option;
         EXPECT_EQ(run.err, "") << option;
     }
     const ProgramRun help = runCli({"--help"});

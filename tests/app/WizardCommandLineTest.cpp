@@ -25,7 +25,7 @@ TEST(WizardCommandLine, HelpAndVersionAnswerWithoutOpeningAWindow)
     for (const char* option : {"-V", "--version"}) {
         const ProgramRun version = runWizard({option});
         EXPECT_EQ(version.status, 0) << option;
-        EXPECT_EQ(version.out.substr(0, version.out.find('\n') + 1), "marquetto 2.3.0\n");
+        EXPECT_EQ(version.out.substr(0, version.out.find('\n') + 1), "marquetto " PROJECT_VERSION "\n");
         EXPECT_EQ(version.err, "");
     }
 }
