@@ -252,8 +252,13 @@ class Suite:
         x, y, _, _ = w.outer_rect(preview)
         text_at = wait_for("a line of text inside the box", lambda: self.text_point(x + 60, y + 80, 120, 120))
         self.desktop.xdotool("mousemove", *text_at)
-        time.sleep(0.3)  # a frame in flight when the mouse arrived may still land
-        held = box_pixels()
+
+        # A frame in flight when the mouse arrived may still land: wait for two grabs in a row to agree.
+        def halted():
+            before = box_pixels()
+            return before if box_pixels() == before else None
+
+        held = wait_for("the box to halt under the mouse", halted, timeout=5)
         deadline = time.monotonic() + 1.5
         while time.monotonic() < deadline:
             self.check(box_pixels() == held, "the box moving on under the mouse")

@@ -2,7 +2,6 @@
 
 import os
 import subprocess
-import time
 
 import pyatspi
 from PIL import ImageFont
@@ -130,13 +129,7 @@ class Wizard:
         self.desktop.xdotool("key", "--clearmodifiers", *keys)
 
     def type(self, text):
-        plain = "".join(ch for ch in text if ord(ch) < 128)
-        if plain == text:
-            self.desktop.xdotool("type", "--delay", "5", text)
-            return
-        for ch in text:
-            self.desktop.xdotool("type", "--delay", "40", ch)
-            time.sleep(0.02)
+        self.desktop.xdotool("type", "--delay", "5", text)
 
     def text_of(self, node):
         text = node.queryText()
