@@ -4,13 +4,7 @@
 # the file was read at start and became the current project.
 set -uo pipefail
 wizard=$1
-work=$(mktemp -d)
 source "$(dirname "$0")/../support/wizard_on_xvfb.sh"
-finish() {
-    stop_wizard_and_display
-    rm -rf "$work"
-}
-trap finish EXIT
 
 project=$work/designs/named.tkp
 mkdir -p "$work/designs" "$work/home"

@@ -4,14 +4,7 @@
 # file exactly as it was (not replaced, still read-only).
 set -uo pipefail
 wizard=$1
-work=$(mktemp -d)
 source "$(dirname "$0")/../support/wizard_on_xvfb.sh"
-finish() {
-    stop_wizard_and_display
-    chmod -R u+w "$work"
-    rm -rf "$work"
-}
-trap finish EXIT
 
 project=$work/designs/locked.tkp
 mkdir -p "$work/designs" "$work/home"

@@ -1,13 +1,20 @@
 # Sourced by the shell tests that start the built wizard on a virtual display of their own.
-# Needs $work (a scratch folder with designs/ and home/ in it); sets $wizard_pid, $xvfb_pid and $window.
+# Makes $work, a scratch folder that goes with the wizard and the display when the test ends (a test may
+# have taken its write bits away); sets $wizard_pid, $xvfb_pid and $window.
+work=$(mktemp -d)
 wizard_pid=""
 xvfb_pid=""
 window=""
 
-stop_wizard_and_display() {
-    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+# The display server is waited for: one still shutting down removes the socket files of its display
+# number, which the next test's server may already have taken.
+finish() {
+    [ -n "$wizard_pid" ] && kill "$wizard_pid" 2>/dev/null && wait "$wizard_pid"
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid"
+    chmod -R u+w "$work"
+    rm -rf "$work"
 }
+trap finish EXIT
 
 # Waits up to thirty seconds for a command to succeed: a busy machine starts Qt slowly.
 wait_for() {
@@ -22,7 +29,7 @@ wait_for() {
 # itself so that parallel runs never meet, and waits for its window.
 start_wizard_with() {
     local wizard=$1 project=$2
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     wait_for test -s "$work/display" || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=:$(head -1 "$work/display")
