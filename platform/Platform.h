@@ -47,8 +47,8 @@ public:
     virtual QString currentFolder() = 0;
     // The per-user data folder (normally ~/.local/share), without creating it.
     virtual QString dataFolder() = 0;
-    // Creates one folder level; false when it could not be created (also when it exists).
-    virtual bool makeFolder(const QString& path) = 0;
+    // Creates one folder level; an error also when it exists already.
+    virtual Expected<void> makeFolder(const QString& path) = 0;
     virtual bool isWritableFolder(const QString& path) = 0;
     // Copies a file, replacing the target.
     virtual Expected<void> copyFile(const QString& from, const QString& to) = 0;

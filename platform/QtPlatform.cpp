@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString applicationTitle = QStringLiteral("Marquetto");
@@ -101,9 +103,11 @@ QString QtPlatform::dataFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
-bool QtPlatform::makeFolder(const QString& path)
+Expected<void> QtPlatform::makeFolder(const QString& path)
 {
-    return QDir().mkdir(path);
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
+        return Error::fromErrno(RecordPath::toBytes(path), "the folder could not be created");
+    return {};
 }
 
 bool QtPlatform::isWritableFolder(const QString& path)

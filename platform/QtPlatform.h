@@ -15,7 +15,7 @@ public:
     void copyToClipboard(const QString& text) override;
     QString currentFolder() override;
     QString dataFolder() override;
-    bool makeFolder(const QString& path) override;
+    Expected<void> makeFolder(const QString& path) override;
     bool isWritableFolder(const QString& path) override;
     Expected<void> copyFile(const QString& from, const QString& to) override;
     Expected<void> writeFile(const QString& path, std::string_view bytes) override;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
-PreviewWindows* PreviewModuleLoader::load(QString& error)
+Expected<PreviewWindows*> PreviewModuleLoader::load()
 {
     using Entry = PreviewWindows* (*)();
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -17,6 +17,6 @@ PreviewWindows* PreviewModuleLoader::load(QString& error)
             return entry();
         reasons << module.errorString();
     }
-    error = "The preview module could not be loaded: " + reasons.join("; ");
-    return nullptr;
+    return Error::file(candidates.first().toStdString(),
+                       "the preview module could not be loaded: " + reasons.join("; ").toStdString());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "project/Expected.h"
 
 class PreviewWindows;
 
@@ -10,6 +10,6 @@ class PreviewModuleLoader
 public:
     static constexpr const char* moduleName = "marquetto-preview";
 
-    // Nothing, with the reason in `error`, when the module cannot be loaded.
-    static PreviewWindows* load(QString& error);
+    // The module's preview windows, or why the module could not be loaded from any place it may be.
+    static Expected<PreviewWindows*> load();
 };

@@ -34,10 +34,13 @@ QString PublishingActions::previewPath() const
 
 void PublishingActions::ShowPreview()
 {
-    QString error;
-    if (!previewWindows_ && !(previewWindows_ = previewWindowsSource_(error))) {
-        platform_.showMessage(&page_, error);
-        return;
+    if (!previewWindows_) {
+        const Expected<PreviewWindows*> windows = previewWindowsSource_();
+        if (!windows.ok()) {
+            platform_.showMessage(&page_, QString::fromStdString(windows.error().message()));
+            return;
+        }
+        previewWindows_ = windows.value();
     }
     if (previewOpen_ && previewWindow_)
         previewWindows_->reload(previewWindow_);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/Expected.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -20,8 +22,8 @@ class PublishingActions : public QObject
     Q_OBJECT
 
 public:
-    // Gives the preview windows, or nothing with the reason when they cannot be had.
-    using PreviewWindowsSource = std::function<PreviewWindows*(QString& error)>;
+    // Gives the preview windows, or why they cannot be had.
+    using PreviewWindowsSource = std::function<Expected<PreviewWindows*>()>;
 
     PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
                       PreviewWindowsSource previewWindows);

@@ -47,7 +47,7 @@ bool CQuorvoApp::prepareFolders()
         return true;
 
     makeMissingLevels(mirelight);
-    if (!platform_.makeFolder(mirelight + QStringLiteral("/tickerkit"))) {
+    if (!platform_.makeFolder(mirelight + QStringLiteral("/tickerkit")).ok()) {
         platform_.showMessage(nullptr, QStringLiteral("File Error No:2 !"));
         return false;
     }
@@ -60,6 +60,7 @@ bool CQuorvoApp::prepareFolders()
 }
 
 // A fresh account may not have the data folder itself yet; each level that exists already is left alone.
+// A level that cannot be made is reported as the working folder that cannot be made, after this.
 void CQuorvoApp::makeMissingLevels(const QString& folder)
 {
     const QStringList names = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -67,7 +68,7 @@ void CQuorvoApp::makeMissingLevels(const QString& folder)
     for (const QString& name : names) {
         level += QLatin1Char('/') + name;
         if (!QDir(level).exists())
-            platform_.makeFolder(level);
+            (void)platform_.makeFolder(level);
     }
 }
 

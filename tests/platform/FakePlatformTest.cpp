@@ -85,11 +85,11 @@ TEST(FakePlatform, WorksOnRealFoldersUnlessToldToFail)
     const QString root = QString::fromStdString(temporary.path());
     FakePlatform platform;
 
-    EXPECT_TRUE(platform.makeFolder(root + "/made"));
-    EXPECT_FALSE(platform.makeFolder(root + "/made"));
+    EXPECT_TRUE(platform.makeFolder(root + "/made").ok());
+    EXPECT_FALSE(platform.makeFolder(root + "/made").ok());
     EXPECT_TRUE(QDir(root + "/made").exists());
     platform.setMakeFolderFails(true);
-    EXPECT_FALSE(platform.makeFolder(root + "/refused"));
+    EXPECT_FALSE(platform.makeFolder(root + "/refused").ok());
     EXPECT_FALSE(QDir(root + "/refused").exists());
 
     QFile source(root + "/source.txt");

@@ -125,9 +125,14 @@ TEST(QtPlatform, FoldersAndCopiesActOnTheFileSystem)
     const QString root = folderOf(temporary);
     QtPlatform platform;
 
-    EXPECT_TRUE(platform.makeFolder(root + "/mirelight"));
-    EXPECT_FALSE(platform.makeFolder(root + "/mirelight"));
-    EXPECT_FALSE(platform.makeFolder(root + "/missing/child"));
+    EXPECT_TRUE(platform.makeFolder(root + "/mirelight").ok());
+    const Expected<void> again = platform.makeFolder(root + "/mirelight");
+    ASSERT_FALSE(again.ok());
+    EXPECT_EQ(again.error().message(),
+              "\"" + root.toStdString() + "/mirelight\": the folder could not be created: File exists.");
+    const Expected<void> orphan = platform.makeFolder(root + "/missing/child");
+    ASSERT_FALSE(orphan.ok());
+    EXPECT_NE(orphan.error().message().find("No such file or directory"), std::string::npos);
     EXPECT_TRUE(platform.isWritableFolder(root + "/mirelight"));
     EXPECT_FALSE(platform.isWritableFolder(root + "/missing"));
 

@@ -156,11 +156,11 @@ TEST(PreviewWindow, APreviewThatCannotBeHadIsReportedAndTheButtonKeepsItsCaption
 {
     PublishingHarness h;
     h.generate();
-    PublishingActions unavailable(h.record, h.platform, h.page, [](QString& error) -> PreviewWindows* {
-        error = "The preview module could not be loaded: missing";
-        return nullptr;
+    PublishingActions unavailable(h.record, h.platform, h.page, []() -> Expected<PreviewWindows*> {
+        return Error::file("/nowhere/marquetto-preview", "the preview module could not be loaded: missing");
     });
-    h.platform.expectMessage("The preview module could not be loaded: missing");
+    h.platform.expectMessage(
+        "\"/nowhere/marquetto-preview\": the preview module could not be loaded: missing.");
     unavailable.ShowPreview();
     EXPECT_EQ(unavailable.previewWindow(), nullptr);
     EXPECT_EQ(findWidget<QPushButton>(&h.page, "previewButton")->text(), "Preview");

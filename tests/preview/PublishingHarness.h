@@ -22,7 +22,7 @@ struct PublishingHarness
     ProjectRecord record;
     FakePlatform platform;
     uc page{record, platform};
-    PublishingActions actions{record, platform, page, [](QString&) -> PreviewWindows* {
+    PublishingActions actions{record, platform, page, []() -> Expected<PreviewWindows*> {
                                   static WebPreviewWindows windows;
                                   return &windows;
                               }};

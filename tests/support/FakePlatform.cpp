@@ -172,12 +172,12 @@ QString FakePlatform::dataFolder()
     return *dataFolder_;
 }
 
-bool FakePlatform::makeFolder(const QString& path)
+Expected<void> FakePlatform::makeFolder(const QString& path)
 {
     if (makeFolderFails_ || !QDir().mkdir(path))
-        return false;
+        return Error::file(path.toStdString(), "the folder was not made");
     madeFolders_ << path;
-    return true;
+    return {};
 }
 
 bool FakePlatform::isWritableFolder(const QString& path)
