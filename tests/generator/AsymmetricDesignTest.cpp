@@ -1,4 +1,5 @@
 #include "generator/Generator.h"
+#include "tests/support/DesignFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -10,55 +11,12 @@ namespace {
 
 std::string expected(const std::string& name)
 {
-    return readBytes(std::string(MARQUETTO_TEST_DATA) + "/generator/asymmetric/" + name);
+    return readBytes(testData("generator/asymmetric/" + name));
 }
 
 ProjectRecord asymmetricDesign(const TemporaryFolder& folder)
 {
-    ProjectRecord r;
-    r.width = "317";
-    r.height = "229";
-    r.topMargin = "6";
-    r.leftMargin = "11";
-    r.bottomMargin = "14";
-    r.rightMargin = "3";
-    r.paragraphSpace = "7";
-    r.scrollerName = "asym_";
-    r.textFontFace = "Georgia, serif";
-    r.titleFontFace = "Courier New, monospace";
-    r.textFontSize = "10";
-    r.titleFontSize = "13";
-    r.textLineHeight = "15";
-    r.titleLineHeight = "19";
-    r.textStyle = 2;
-    r.titleStyle = 1;
-    r.textDecoration = 1;
-    r.textHoverDecoration = 0;
-    r.titleDecoration = 0;
-    r.titleHoverDecoration = 1;
-    r.alignment = 2;
-    r.bgColor = {250, 240, 230};
-    r.textColor = {17, 34, 51};
-    r.titleColor = {68, 85, 102};
-    r.textHoverColor = {119, 0, 136};
-    r.titleHoverColor = {153, 170, 0};
-    r.borderColor = {204, 0, 17};
-    r.borderWidth = "2";
-    r.borderStyle = 2;
-    r.bgImageOn = 1;
-    r.bgImageName = "asym-bg.png";
-    r.bgImageX = "21";
-    r.bgImageY = "9";
-    r.effectStyle = 0;
-    r.effectType = 4;
-    r.transitionSpeed = 3;
-    r.scrollMode = 0;
-    r.scrollDelay = "41";
-    r.pause = "5";
-    r.appendMessage({"First title", "Body one<br>second line", "http://example.test/one", "_blank"});
-    r.appendMessage({"Second", "Body two", "", ""});
-    r.workFolder = folder.path() + "/";
-    return r;
+    return designToGenerate(testData("generator/asymmetric/design.tkp"), folder.path() + "/");
 }
 
 } // namespace

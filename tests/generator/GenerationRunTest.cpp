@@ -1,6 +1,7 @@
 #include "generator/Generator.h"
 #include "generator/LinkCode.h"
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/DesignFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -132,16 +133,10 @@ TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPag
 TEST(GenerationRun, BrokenInputGivesScriptsThatShowWhatWasTyped)
 {
     TemporaryFolder folder;
-    ProjectRecord record = designIn(folder);
-    record.scrollerName = "caf\xe9_";
-    record.replaceMessage(0, {"Say \\\"hi\\\" now", "C:\\xampp", "http://a.example/", "_parent"});
-    record.textFontFace = "\"Times New Roman\", serif";
-    record.pause = "02";
-    record.scrollDelay = "040";
-    record.leftMargin = "010";
-    record.width = "0180";
-    record.bgImageOn = 1;
-    record.bgImageName = "my sky (1).jpg";
+    // The default design with a windows-1252 name, backslashes and escaped quotes in the first message, a
+    // quoted font family, leading zeros and an image name with blanks and brackets.
+    const ProjectRecord record =
+        designToGenerate(testData("generator/broken-input.tkp"), folder.path() + "/");
     GeneratedTexts texts;
     ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok());
 

@@ -1,4 +1,4 @@
-#include "project/ProjectReader.h"
+#include "tests/support/ProjectFile.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,7 @@
 // the wrong field fails; the values are typed here again rather than taken from the key table.
 TEST(AllKeys, EveryKeyOfAHandWrittenFileLandsInItsOwnField)
 {
-    ProjectRecord r;
-    r.useDefaultProject = 2;
-    r.projectPath = std::string(MARQUETTO_TEST_DATA) + "/project/all-keys.tkp";
-    ASSERT_TRUE(ProjectReader({}).readProject(r).ok());
+    const ProjectRecord r = readProjectFile(testData("project/all-keys.tkp"));
 
     EXPECT_EQ(r.width, "401");
     EXPECT_EQ(r.height, "402");

@@ -4,6 +4,7 @@
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FedPipe.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ProjectFile.h"
 #include "tests/support/RecordComparison.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -17,11 +18,7 @@ ProjectRecord readText(const std::string& text, ProjectRecord record = {})
 {
     TemporaryFolder folder;
     writeBytes(folder.file("p.tkp"), text);
-    record.useDefaultProject = 2;
-    record.projectPath = folder.file("p.tkp");
-    const auto result = ProjectReader({}).readProject(record);
-    EXPECT_TRUE(result.ok()) << result.error().message();
-    return record;
+    return readProjectFile(folder.file("p.tkp"), std::move(record));
 }
 
 std::string record(const std::string& key, const std::string& value, const std::string& marker = "#%#")
@@ -34,59 +31,6 @@ std::string messageRecords(int n, const Message& m)
     const std::string i = std::to_string(n);
     return record("tmessage" + i, m.text) + record("linktext" + i, m.link) +
            record("targettext" + i, m.target) + record("titletext" + i, m.title);
-}
-
-ProjectRecord everySettingChanged()
-{
-    ProjectRecord r;
-    r.width = " 640 ";
-    r.height = "480px";
-    r.topMargin = "1";
-    r.leftMargin = "2";
-    r.bottomMargin = "3";
-    r.rightMargin = "\r\n4\r\n";
-    r.paragraphSpace = "5";
-    r.scrollerName = "news box";
-    r.textFontIndex = 12;
-    r.textUseCustomFont = 2;
-    r.textCustomFont = " Georgia, serif ";
-    r.titleFontIndex = -1;
-    r.titleUseCustomFont = 0;
-    r.titleCustomFont = "";
-    r.textFontSize = "10";
-    r.titleFontSize = "11";
-    r.textLineHeight = "13";
-    r.titleLineHeight = "15";
-    r.textStyle = 3;
-    r.titleStyle = 2;
-    r.textDecoration = 1;
-    r.textHoverDecoration = 2;
-    r.titleDecoration = -1;
-    r.titleHoverDecoration = 1;
-    r.alignment = 2;
-    r.spareAlignment = 9;
-    r.bgColor = {1, 2, 3};
-    r.textColor = {4, 5, 6};
-    r.textHoverColor = {7, 8, 9};
-    r.titleColor = {10, 11, 12};
-    r.titleHoverColor = {13, 14, 15};
-    r.titleBgColor = {-16, 300, 18};
-    r.borderColor = {19, 20, 21};
-    r.borderWidth = "3";
-    r.borderStyle = 2;
-    r.bgImageOn = 1;
-    r.bgImageName = "b\xe9ton.png";
-    r.bgImageX = "-5";
-    r.bgImageY = "17";
-    r.effectStyle = 1;
-    r.effectType = 8;
-    r.transitionSpeed = 3;
-    r.scrollMode = 2;
-    r.scrollDelay = "20";
-    r.pause = "0";
-    r.appendMessage({" <b>Sch\xc3\xb6n</b> ", "line one\r\nline two\n", "", "_top"});
-    r.appendMessage({"", "", "javascript:alert(\"hi\")", "  "});
-    return r;
 }
 
 } // namespace
@@ -109,20 +53,25 @@ TEST(ProjectFile, TheBuiltInDefaultProjectReadsToTheDefaults)
 
 TEST(ProjectFile, WriterGivesTheHandWrittenDefaultFileByteForByte)
 {
-    EXPECT_EQ(ProjectWriter::projectText(defaultDesign()),
-              readBytes(std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp"));
+    EXPECT_EQ(ProjectWriter::projectText(defaultDesign()), readBytes(testData("default-written.tkp")));
+}
+
+// Blanks around and CR LF inside values, units, negative and out-of-range numbers, windows-1252 and UTF-8
+// bytes, quotes, empty fields: a file of such values written by hand reads and writes back to its bytes.
+TEST(ProjectFile, AwkwardValuesWriteBackToTheHandWrittenFileByteForByte)
+{
+    const std::string path = testData("project/awkward-values.tkp");
+    EXPECT_EQ(ProjectWriter::projectText(readProjectFile(path, defaultDesign())), readBytes(path));
 }
 
 TEST(ProjectFile, EverySettingAndMessageSurvivesASaveAndARead)
 {
     TemporaryFolder folder;
-    for (ProjectRecord original : {everySettingChanged(), defaultDesign(), ProjectRecord{}}) {
+    const ProjectRecord awkward = readProjectFile(testData("project/awkward-values.tkp"));
+    for (ProjectRecord original : {awkward, defaultDesign(), ProjectRecord{}}) {
         original.projectPath = folder.file("round.tkp");
         ASSERT_TRUE(ProjectWriter::writeProject(original).ok());
-        ProjectRecord read = defaultDesign();
-        read.useDefaultProject = 2;
-        read.projectPath = original.projectPath;
-        ASSERT_TRUE(ProjectReader({}).readProject(read).ok());
+        const ProjectRecord read = readProjectFile(original.projectPath, defaultDesign());
         expectSameDesign(original, read);
         EXPECT_EQ(read.projectUntitled, 2);
     }
@@ -244,10 +193,7 @@ TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
     ASSERT_GT(written.size(), 3u * 1024 * 1024);
     for (const std::string& text : {written, std::string(BuiltInTexts::defaultProject())}) {
         writeBytes(folder.file("design.tkp"), text);
-        ProjectRecord fromFile;
-        fromFile.useDefaultProject = 2;
-        fromFile.projectPath = folder.file("design.tkp");
-        ASSERT_TRUE(ProjectReader({}).readProject(fromFile).ok());
+        const ProjectRecord fromFile = readProjectFile(folder.file("design.tkp"));
 
         FedPipe pipe(text);
         InputFile input = InputFile::onDescriptor(pipe.readEnd(), "standard input");
@@ -257,10 +203,6 @@ TEST(ProjectFile, AFileAndAPipeGiveTheSameDesign)
         expectSameDesign(fromFile, fromPipe);
         EXPECT_EQ(fromPipe.projectUntitled, 2);
     }
-    ProjectRecord reread;
-    reread.useDefaultProject = 2;
-    reread.projectPath = folder.file("design.tkp");
-    writeBytes(reread.projectPath, written);
-    ASSERT_TRUE(ProjectReader({}).readProject(reread).ok());
-    expectSameDesign(design, reread);
+    writeBytes(folder.file("design.tkp"), written);
+    expectSameDesign(design, readProjectFile(folder.file("design.tkp")));
 }
