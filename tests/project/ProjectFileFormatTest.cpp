@@ -51,17 +51,16 @@ TEST(ProjectFile, TheBuiltInDefaultProjectReadsToTheDefaults)
     EXPECT_EQ(refreshes, 1);
 }
 
-TEST(ProjectFile, WriterGivesTheHandWrittenDefaultFileByteForByte)
+// Hand-written files in the writer's layout read and write back to their bytes: the default design, and one of
+// blanks around and CR LF inside values, units, negative and out-of-range numbers, windows-1252 and UTF-8
+// bytes, quotes and empty fields.
+TEST(ProjectFile, HandWrittenFilesWriteBackByteForByte)
 {
-    EXPECT_EQ(ProjectWriter::projectText(defaultDesign()), readBytes(testData("default-written.tkp")));
-}
-
-// Blanks around and CR LF inside values, units, negative and out-of-range numbers, windows-1252 and UTF-8
-// bytes, quotes, empty fields: a file of such values written by hand reads and writes back to its bytes.
-TEST(ProjectFile, AwkwardValuesWriteBackToTheHandWrittenFileByteForByte)
-{
-    const std::string path = testData("project/awkward-values.tkp");
-    EXPECT_EQ(ProjectWriter::projectText(readProjectFile(path, defaultDesign())), readBytes(path));
+    for (const std::string name : {"default-written.tkp", "project/awkward-values.tkp"}) {
+        SCOPED_TRACE(name);
+        const std::string path = testData(name);
+        EXPECT_EQ(ProjectWriter::projectText(readProjectFile(path, defaultDesign())), readBytes(path));
+    }
 }
 
 TEST(ProjectFile, EverySettingAndMessageSurvivesASaveAndARead)
