@@ -27,8 +27,8 @@ protected:
     const ProjectRecord& record() const { return record_; }
     void fillFields(const Message& message);
 
-    // The message as the record holds it now; the fields are written over it.
-    virtual Message storedMessage() const = 0;
+    // The message as the record holds it now, empty for a new one; the fields are written over it.
+    virtual Message storedMessage() const { return {}; }
     virtual void keepMessage(Message message) = 0;
 
 private:

@@ -4,11 +4,6 @@
 
 addbox::addbox(ProjectRecord& record, QWidget* parent) : MessageDialog(tr("Add Text"), record, parent) {}
 
-Message addbox::storedMessage() const
-{
-    return {};
-}
-
 void addbox::keepMessage(Message message)
 {
     record().appendMessage(std::move(message));

@@ -10,7 +10,6 @@ class addbox : public MessageDialog
 public:
     explicit addbox(ProjectRecord& record, QWidget* parent = nullptr);
 
-protected:
-    Message storedMessage() const override;
+private:
     void keepMessage(Message message) override;
 };

@@ -10,10 +10,9 @@ class modifybox : public MessageDialog
 public:
     explicit modifybox(ProjectRecord& record, QWidget* parent = nullptr);
 
-protected:
+private:
     Message storedMessage() const override;
     void keepMessage(Message message) override;
 
-private:
     int index_;
 };

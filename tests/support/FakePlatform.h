@@ -45,17 +45,28 @@ public:
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
+    // Messages and questions.
     void expectMessage(const QString& text);
     // For texts that hold a system's wording, such as file errors: the message must contain `part`.
     void expectMessageContaining(const QString& part);
-    // The user picks `answer`, or cancels when it is std::nullopt.
-    void expectOpenFileName(std::optional<QString> answer);
-    void expectSaveFileName(std::optional<QString> answer);
-    void expectColor(std::optional<QColor> answer);
-    void expectOpenUrl(const QUrl& url);
-    void expectClipboard(const QString& text);
+    void showMessage(QWidget* parent, const QString& text) override;
     // The user answers "Save changes to the project?" with `answer`.
     void expectSaveChangesQuestion(SaveChangesAnswer answer);
+    SaveChangesAnswer askToSaveChanges(QWidget* parent) override;
+
+    // Dialogs: the user picks `answer`, or cancels when it is std::nullopt.
+    void expectOpenFileName(std::optional<QString> answer);
+    std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
+    void expectSaveFileName(std::optional<QString> answer);
+    std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    void expectColor(std::optional<QColor> answer);
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+
+    // Shell and clipboard.
+    void expectOpenUrl(const QUrl& url);
+    void openUrl(const QUrl& url) override;
+    void expectClipboard(const QString& text);
+    void copyToClipboard(const QString& text) override;
 
     // Fails the test for every expectation still waiting, then forgets them.
     void verify();
@@ -67,31 +78,23 @@ public:
     Call lastCall(CallKind kind) const;
     QStringList messages() const;
 
+    // Folders and files, on real paths.
     void setCurrentFolder(const QString& path) { currentFolder_ = path; }
+    QString currentFolder() override;
     void setDataFolder(const QString& path) { dataFolder_ = path; }
+    QString dataFolder() override;
     void setMakeFolderFails(bool fails) { makeFolderFails_ = fails; }
-    // Makes copies and writes fail.
-    void setCopyFileFails(bool fails) { copyFileFails_ = fails; }
+    Expected<void> makeFolder(const QString& path) override;
+    const QStringList& madeFolders() const { return madeFolders_; }
     // isWritableFolder answers false for this folder, whatever its permissions.
     void setReadOnlyFolder(const QString& path) { readOnlyFolder_ = path; }
-
-    const QStringList& madeFolders() const { return madeFolders_; }
-    // Each copy as "FROM -> TO"; a write of compiled-in bytes as "compiled-in bytes -> TO".
-    const QStringList& copies() const { return copies_; }
-
-    void showMessage(QWidget* parent, const QString& text) override;
-    SaveChangesAnswer askToSaveChanges(QWidget* parent) override;
-    std::optional<QString> openFileName(QWidget* parent, const FileDialogOptions& options) override;
-    std::optional<QString> saveFileName(QWidget* parent, const FileDialogOptions& options) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    void openUrl(const QUrl& url) override;
-    void copyToClipboard(const QString& text) override;
-    QString currentFolder() override;
-    QString dataFolder() override;
-    Expected<void> makeFolder(const QString& path) override;
     bool isWritableFolder(const QString& path) override;
+    // Makes copies and writes fail.
+    void setCopyFileFails(bool fails) { copyFileFails_ = fails; }
     Expected<void> copyFile(const QString& from, const QString& to) override;
     Expected<void> writeFile(const QString& path, std::string_view bytes) override;
+    // Each copy as "FROM -> TO"; a write of compiled-in bytes as "compiled-in bytes -> TO".
+    const QStringList& copies() const { return copies_; }
 
 private:
     struct Expectation
