@@ -12,32 +12,30 @@ namespace {
 
 // libFuzzer's timeout timer interrupts system calls (its handlers do not ask for a restart), so every
 // read and write is resumed by hand.
-bool writeAll(int fd, const char* data, std::size_t size)
+// Moves `size` bytes with `transfer` (read or write), resuming after interruptions and short transfers.
+template <typename Transfer, typename Byte>
+bool transferAll(Transfer transfer, int fd, Byte* data, std::size_t size)
 {
     while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
+        const ssize_t moved = transfer(fd, data, size);
+        if (moved < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (moved <= 0)
             return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
+        data += moved;
+        size -= static_cast<std::size_t>(moved);
     }
     return true;
 }
 
+bool writeAll(int fd, const char* data, std::size_t size)
+{
+    return transferAll(::write, fd, data, size);
+}
+
 bool readAll(int fd, char* data, std::size_t size)
 {
-    while (size > 0) {
-        const ssize_t got = read(fd, data, size);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
+    return transferAll(::read, fd, data, size);
 }
 
 std::string lengthHeader(std::uint32_t length)

@@ -2,9 +2,11 @@
 
 #include "project/IntegerText.h"
 
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -13,6 +15,15 @@ std::string hexComponent(int value)
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02X", static_cast<unsigned>(value));
     return buffer;
+}
+
+// The entry at `index` of a choice list, or `outside` for an index beyond the list.
+template <typename Entry, std::size_t Count>
+Entry listed(const std::array<Entry, Count>& entries, int index, Entry outside)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= Count)
+        return outside;
+    return entries[static_cast<std::size_t>(index)];
 }
 
 std::int64_t pauseInMilliseconds(const std::string& pause)
@@ -29,32 +40,15 @@ std::string ValueFormats::HexColor(const RgbColor& color)
 
 ValueFormats::StyleWords ValueFormats::FontStyleWords(int index)
 {
-    switch (index) {
-    case 0:
-        return {"normal", "normal"};
-    case 1:
-        return {"normal", "bold"};
-    case 2:
-        return {"italic", "normal"};
-    case 3:
-        return {"italic", "bold"};
-    default:
-        return {};
-    }
+    static const std::array<StyleWords, 4> words = {
+        {{"normal", "normal"}, {"normal", "bold"}, {"italic", "normal"}, {"italic", "bold"}}};
+    return listed(words, index, StyleWords{});
 }
 
 std::string ValueFormats::AlignWord(int index)
 {
-    switch (index) {
-    case 0:
-        return "left";
-    case 1:
-        return "center";
-    case 2:
-        return "right";
-    default:
-        return {};
-    }
+    static constexpr std::array<std::string_view, 3> words = {"left", "center", "right"};
+    return std::string(listed(words, index, std::string_view{}));
 }
 
 std::string ValueFormats::DecorationWord(int flag)
@@ -74,28 +68,14 @@ std::string ValueFormats::titleDecorationCode(int flag)
 
 std::string ValueFormats::borderStyleWord(int index)
 {
-    switch (index) {
-    case 1:
-        return "dotted";
-    case 2:
-        return "dashed";
-    default:
-        return "solid";
-    }
+    static constexpr std::array<std::string_view, 3> words = {"solid", "dotted", "dashed"};
+    return std::string(listed(words, index, words[0]));
 }
 
 std::string ValueFormats::transitionDuration(int speed)
 {
-    switch (speed) {
-    case 0:
-        return "2";
-    case 2:
-        return "0.6";
-    case 3:
-        return "0.4";
-    default:
-        return "1";
-    }
+    static constexpr std::array<std::string_view, 4> seconds = {"2", "1", "0.6", "0.4"};
+    return std::string(listed(seconds, speed, seconds[1]));
 }
 
 std::string ValueFormats::number(const std::string& typed)
