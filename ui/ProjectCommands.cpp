@@ -6,7 +6,6 @@
 #include "project/ProjectRecord.h"
 #include "project/ProjectWriter.h"
 
-
 namespace {
 
 const QString defaultProjectName = QStringLiteral("newproject.tkp");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/FieldBindings.h"
+
 #include <QWidget>
 
 class Platform;
@@ -22,8 +24,13 @@ public:
 protected:
     ProjectRecord& record() { return record_; }
     Platform& platform() { return platform_; }
+    // Filled by the page as it creates its controls; the base exists first, so it is there for them.
+    FieldBindings& fields() { return fields_; }
+    void loadFields() { fields_.load(record_); }
+    void storeFields() { fields_.store(record_); }
 
 private:
     ProjectRecord& record_;
     Platform& platform_;
+    FieldBindings fields_;
 };

@@ -27,14 +27,19 @@ const QString widthMessage =
 } // namespace
 
 bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
-    : StepPage(record, platform, parent), widthEdit_(new DigitsField("widthEdit")),
-      heightEdit_(new DigitsField("heightEdit")), spaceEdit_(new DigitsField("spaceEdit")),
-      topMarginEdit_(new DigitsField("topMarginEdit")),
-      bottomMarginEdit_(new DigitsField("bottomMarginEdit")),
-      leftMarginEdit_(new DigitsField("leftMarginEdit")),
-      rightMarginEdit_(new DigitsField("rightMarginEdit")), bgImageCheck_(new QCheckBox),
-      bgImageNameEdit_(new QLineEdit), browseButton_(new QPushButton(tr("Browse..."))),
-      imageXEdit_(new DigitsField("imageXEdit")), imageYEdit_(new DigitsField("imageYEdit"))
+    : StepPage(record, platform, parent),
+      widthEdit_(fields().text(new DigitsField("widthEdit"), &ProjectRecord::width)),
+      heightEdit_(fields().text(new DigitsField("heightEdit"), &ProjectRecord::height)),
+      spaceEdit_(fields().text(new DigitsField("spaceEdit"), &ProjectRecord::paragraphSpace)),
+      topMarginEdit_(fields().text(new DigitsField("topMarginEdit"), &ProjectRecord::topMargin)),
+      bottomMarginEdit_(fields().text(new DigitsField("bottomMarginEdit"), &ProjectRecord::bottomMargin)),
+      leftMarginEdit_(fields().text(new DigitsField("leftMarginEdit"), &ProjectRecord::leftMargin)),
+      rightMarginEdit_(fields().text(new DigitsField("rightMarginEdit"), &ProjectRecord::rightMargin)),
+      bgImageCheck_(new QCheckBox),
+      bgImageNameEdit_(fields().text(new QLineEdit, &ProjectRecord::bgImageName)),
+      browseButton_(new QPushButton(tr("Browse..."))),
+      imageXEdit_(fields().text(new DigitsField("imageXEdit"), &ProjectRecord::bgImageX)),
+      imageYEdit_(fields().text(new DigitsField("imageYEdit"), &ProjectRecord::bgImageY))
 {
     bgImageCheck_->setObjectName("bgImageCheck");
     bgImageNameEdit_->setObjectName("bgImageNameEdit");
@@ -69,31 +74,13 @@ bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
 
 void bir::FlushToRecord()
 {
-    RecordText::store(record(), record().width, widthEdit_->text());
-    RecordText::store(record(), record().height, heightEdit_->text());
-    RecordText::store(record(), record().paragraphSpace, spaceEdit_->text());
-    RecordText::store(record(), record().bgImageX, imageXEdit_->text());
-    RecordText::store(record(), record().bgImageY, imageYEdit_->text());
-    RecordText::store(record(), record().topMargin, topMarginEdit_->text());
-    RecordText::store(record(), record().leftMargin, leftMarginEdit_->text());
-    RecordText::store(record(), record().bottomMargin, bottomMarginEdit_->text());
-    RecordText::store(record(), record().rightMargin, rightMarginEdit_->text());
+    storeFields();
     warnAboutWidth();
-    RecordText::store(record(), record().bgImageName, bgImageNameEdit_->text());
 }
 
 void bir::LoadFromRecord()
 {
-    widthEdit_->setText(RecordText::shown(record(), record().width));
-    heightEdit_->setText(RecordText::shown(record(), record().height));
-    spaceEdit_->setText(RecordText::shown(record(), record().paragraphSpace));
-    imageXEdit_->setText(RecordText::shown(record(), record().bgImageX));
-    imageYEdit_->setText(RecordText::shown(record(), record().bgImageY));
-    topMarginEdit_->setText(RecordText::shown(record(), record().topMargin));
-    leftMarginEdit_->setText(RecordText::shown(record(), record().leftMargin));
-    bottomMarginEdit_->setText(RecordText::shown(record(), record().bottomMargin));
-    rightMarginEdit_->setText(RecordText::shown(record(), record().rightMargin));
-    bgImageNameEdit_->setText(RecordText::shown(record(), record().bgImageName));
+    loadFields();
     bgImageCheck_->setChecked(record().bgImageOn == ProjectRecord::ticked);
     browseButton_->setEnabled(bgImageCheck_->isChecked());
     for (ColorSwatch* swatch : swatches_)

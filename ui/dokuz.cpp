@@ -8,7 +8,6 @@
 #include "ui/DigitsField.h"
 #include "ui/OptionCombo.h"
 #include "ui/PageLayout.h"
-#include "ui/RecordText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -44,26 +43,43 @@ QHBoxLayout* customFontRow(QCheckBox* useThis, QLineEdit* customFont)
 
 dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
     : StepPage(record, platform, parent),
-      textFontCombo_(new OptionCombo(OptionLists::fonts(), "textFontCombo")),
-      textUseCustomCheck_(useThisBox("textUseCustomCheck")),
-      textCustomFontEdit_(customFontField("textCustomFontEdit")),
-      titleFontCombo_(new OptionCombo(OptionLists::fonts(), "titleFontCombo")),
-      titleUseCustomCheck_(useThisBox("titleUseCustomCheck")),
-      titleCustomFontEdit_(customFontField("titleCustomFontEdit")),
-      fontSizeEdit_(new DigitsField("fontSizeEdit")),
-      titleFontSizeEdit_(new DigitsField("titleFontSizeEdit")),
-      lineHeightEdit_(new DigitsField("lineHeightEdit")),
-      titleLineHeightEdit_(new DigitsField("titleLineHeightEdit")),
-      alignmentCombo_(new OptionCombo(OptionLists::alignments(), "alignmentCombo")),
-      borderWidthEdit_(new DigitsField("borderWidthEdit")),
+      textFontCombo_(fields().choice(new OptionCombo(OptionLists::fonts(), "textFontCombo"),
+                                     &ProjectRecord::textFontIndex)),
+      textUseCustomCheck_(fields().tick(useThisBox("textUseCustomCheck"), &ProjectRecord::textUseCustomFont)),
+      textCustomFontEdit_(
+          fields().text(customFontField("textCustomFontEdit"), &ProjectRecord::textCustomFont)),
+      titleFontCombo_(fields().choice(new OptionCombo(OptionLists::fonts(), "titleFontCombo"),
+                                      &ProjectRecord::titleFontIndex)),
+      titleUseCustomCheck_(
+          fields().tick(useThisBox("titleUseCustomCheck"), &ProjectRecord::titleUseCustomFont)),
+      titleCustomFontEdit_(
+          fields().text(customFontField("titleCustomFontEdit"), &ProjectRecord::titleCustomFont)),
+      fontSizeEdit_(fields().text(new DigitsField("fontSizeEdit"), &ProjectRecord::textFontSize)),
+      titleFontSizeEdit_(fields().text(new DigitsField("titleFontSizeEdit"), &ProjectRecord::titleFontSize)),
+      lineHeightEdit_(fields().text(new DigitsField("lineHeightEdit"), &ProjectRecord::textLineHeight)),
+      titleLineHeightEdit_(
+          fields().text(new DigitsField("titleLineHeightEdit"), &ProjectRecord::titleLineHeight)),
+      alignmentCombo_(fields().choice(new OptionCombo(OptionLists::alignments(), "alignmentCombo"),
+                                      &ProjectRecord::alignment)),
+      borderWidthEdit_(fields().text(new DigitsField("borderWidthEdit"), &ProjectRecord::borderWidth)),
       borderColorSwatch_(new ColorSwatch(record.borderColor, platform)),
-      borderStyleCombo_(new OptionCombo(OptionLists::borders(), "borderStyleCombo")),
-      textStyleCombo_(new OptionCombo(OptionLists::styles(), "textStyleCombo")),
-      titleStyleCombo_(new OptionCombo(OptionLists::styles(), "titleStyleCombo")),
-      textDecorationCombo_(new OptionCombo(OptionLists::decorations(), "textDecorationCombo")),
-      textHoverDecorationCombo_(new OptionCombo(OptionLists::decorations(), "textHoverDecorationCombo")),
-      titleDecorationCombo_(new OptionCombo(OptionLists::decorations(), "titleDecorationCombo")),
-      titleHoverDecorationCombo_(new OptionCombo(OptionLists::decorations(), "titleHoverDecorationCombo"))
+      borderStyleCombo_(fields().choice(new OptionCombo(OptionLists::borders(), "borderStyleCombo"),
+                                        &ProjectRecord::borderStyle)),
+      textStyleCombo_(fields().choice(new OptionCombo(OptionLists::styles(), "textStyleCombo"),
+                                      &ProjectRecord::textStyle)),
+      titleStyleCombo_(fields().choice(new OptionCombo(OptionLists::styles(), "titleStyleCombo"),
+                                       &ProjectRecord::titleStyle)),
+      textDecorationCombo_(fields().choice(new OptionCombo(OptionLists::decorations(), "textDecorationCombo"),
+                                           &ProjectRecord::textDecoration)),
+      textHoverDecorationCombo_(
+          fields().choice(new OptionCombo(OptionLists::decorations(), "textHoverDecorationCombo"),
+                          &ProjectRecord::textHoverDecoration)),
+      titleDecorationCombo_(
+          fields().choice(new OptionCombo(OptionLists::decorations(), "titleDecorationCombo"),
+                          &ProjectRecord::titleDecoration)),
+      titleHoverDecorationCombo_(
+          fields().choice(new OptionCombo(OptionLists::decorations(), "titleHoverDecorationCombo"),
+                          &ProjectRecord::titleHoverDecoration))
 {
     borderColorSwatch_->setObjectName("borderColorSwatch");
     setFocusProxy(textFontCombo_);
@@ -93,27 +109,7 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
 
 void dokuz::FlushToRecord()
 {
-    RecordText::store(record(), record().borderWidth, borderWidthEdit_->text());
-    record().textFontIndex = textFontCombo_->currentIndex();
-    record().titleFontIndex = titleFontCombo_->currentIndex();
-    record().textUseCustomFont =
-        textUseCustomCheck_->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
-    record().titleUseCustomFont =
-        titleUseCustomCheck_->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
-    record().textStyle = textStyleCombo_->currentIndex();
-    record().titleStyle = titleStyleCombo_->currentIndex();
-    record().alignment = alignmentCombo_->currentIndex();
-    record().borderStyle = borderStyleCombo_->currentIndex();
-    record().textDecoration = textDecorationCombo_->currentIndex();
-    record().textHoverDecoration = textHoverDecorationCombo_->currentIndex();
-    record().titleDecoration = titleDecorationCombo_->currentIndex();
-    record().titleHoverDecoration = titleHoverDecorationCombo_->currentIndex();
-    RecordText::store(record(), record().textLineHeight, lineHeightEdit_->text());
-    RecordText::store(record(), record().titleLineHeight, titleLineHeightEdit_->text());
-    RecordText::store(record(), record().textFontSize, fontSizeEdit_->text());
-    RecordText::store(record(), record().titleFontSize, titleFontSizeEdit_->text());
-    RecordText::store(record(), record().textCustomFont, textCustomFontEdit_->text());
-    RecordText::store(record(), record().titleCustomFont, titleCustomFontEdit_->text());
+    storeFields();
     record().textFontFace =
         PageRoundTrip::fontFace(record().textUseCustomFont, record().textCustomFont, record().textFontIndex);
     record().titleFontFace = PageRoundTrip::fontFace(record().titleUseCustomFont, record().titleCustomFont,
@@ -122,25 +118,7 @@ void dokuz::FlushToRecord()
 
 void dokuz::LoadFromRecord()
 {
-    borderWidthEdit_->setText(RecordText::shown(record(), record().borderWidth));
-    textFontCombo_->selectPosition(record().textFontIndex);
-    titleFontCombo_->selectPosition(record().titleFontIndex);
-    textUseCustomCheck_->setChecked(record().textUseCustomFont == ProjectRecord::ticked);
-    titleUseCustomCheck_->setChecked(record().titleUseCustomFont == ProjectRecord::ticked);
-    textStyleCombo_->selectPosition(record().textStyle);
-    titleStyleCombo_->selectPosition(record().titleStyle);
-    alignmentCombo_->selectPosition(record().alignment);
-    borderStyleCombo_->selectPosition(record().borderStyle);
-    textDecorationCombo_->selectPosition(record().textDecoration);
-    textHoverDecorationCombo_->selectPosition(record().textHoverDecoration);
-    titleDecorationCombo_->selectPosition(record().titleDecoration);
-    titleHoverDecorationCombo_->selectPosition(record().titleHoverDecoration);
-    lineHeightEdit_->setText(RecordText::shown(record(), record().textLineHeight));
-    titleLineHeightEdit_->setText(RecordText::shown(record(), record().titleLineHeight));
-    fontSizeEdit_->setText(RecordText::shown(record(), record().textFontSize));
-    titleFontSizeEdit_->setText(RecordText::shown(record(), record().titleFontSize));
-    textCustomFontEdit_->setText(RecordText::shown(record(), record().textCustomFont));
-    titleCustomFontEdit_->setText(RecordText::shown(record(), record().titleCustomFont));
+    loadFields();
     textCustomFontEdit_->setCursorPosition(0);
     titleCustomFontEdit_->setCursorPosition(0);
     showCustomFontChoice(textUseCustomCheck_, textFontCombo_, textCustomFontEdit_);

@@ -4,7 +4,6 @@
 #include "project/ProjectRecord.h"
 #include "ui/Artwork.h"
 #include "ui/NamedButton.h"
-#include "ui/RecordText.h"
 #include "ui/about2.h"
 
 #include <QApplication>
@@ -17,7 +16,8 @@
 #include <QVBoxLayout>
 
 dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
-    : StepPage(record, platform, parent), nameEdit_(new QLineEdit)
+    : StepPage(record, platform, parent),
+      nameEdit_(fields().text(new QLineEdit, &ProjectRecord::scrollerName))
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
@@ -66,18 +66,18 @@ QWidget* dort::nameGroup()
 
 void dort::FlushToRecord()
 {
-    RecordText::store(record(), record().scrollerName, nameEdit_->text());
+    storeFields();
 }
 
 void dort::LoadFromRecord()
 {
-    nameEdit_->setText(RecordText::shown(record(), record().scrollerName));
+    loadFields();
 }
 
 void dort::openProject()
 {
     if (openProjectCommand_ && openProjectCommand_())
-        nameEdit_->setText(RecordText::shown(record(), record().scrollerName));
+        loadFields();
 }
 
 void dort::showAbout()

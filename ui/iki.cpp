@@ -41,11 +41,16 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
       deleteButton_(namedButton(tr("Delete"), "deleteButton")),
       moveUpButton_(namedButton(tr("Move Up"), "moveUpButton")),
       moveDownButton_(namedButton(tr("Move Down"), "moveDownButton")),
-      styleCombo_(new OptionCombo(OptionLists::effectStyles(), "styleCombo")),
-      effectCombo_(new OptionCombo(OptionLists::transitions(), "effectCombo")),
-      modeCombo_(new OptionCombo(OptionLists::modes(), "modeCombo")),
-      scrollDelayEdit_(new DigitsField("scrollDelayEdit")), pauseEdit_(new DigitsField("pauseEdit")),
-      speedCombo_(new OptionCombo(OptionLists::speeds(), "speedCombo"))
+      styleCombo_(fields().choice(new OptionCombo(OptionLists::effectStyles(), "styleCombo"),
+                                  &ProjectRecord::effectStyle)),
+      effectCombo_(fields().choice(new OptionCombo(OptionLists::transitions(), "effectCombo"),
+                                   &ProjectRecord::effectType)),
+      modeCombo_(
+          fields().choice(new OptionCombo(OptionLists::modes(), "modeCombo"), &ProjectRecord::scrollMode)),
+      scrollDelayEdit_(fields().text(new DigitsField("scrollDelayEdit"), &ProjectRecord::scrollDelay)),
+      pauseEdit_(fields().text(new DigitsField("pauseEdit"), &ProjectRecord::pause)),
+      speedCombo_(fields().choice(new OptionCombo(OptionLists::speeds(), "speedCombo"),
+                                  &ProjectRecord::transitionSpeed))
 {
     messageList_->setObjectName("messageList");
     messageList_->setAccessibleName(tr("Messages"));
@@ -82,24 +87,14 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
 
 void iki::FlushToRecord()
 {
-    record().effectType = effectCombo_->currentIndex();
-    record().transitionSpeed = speedCombo_->currentIndex();
-    record().effectStyle = styleCombo_->currentIndex();
-    record().scrollMode = modeCombo_->currentIndex();
-    RecordText::store(record(), record().pause, pauseEdit_->text());
-    RecordText::store(record(), record().scrollDelay, scrollDelayEdit_->text());
+    storeFields();
 }
 
 void iki::LoadFromRecord()
 {
     rebuildList();
     applyButtonRule();
-    effectCombo_->selectPosition(record().effectType);
-    speedCombo_->selectPosition(record().transitionSpeed);
-    styleCombo_->selectPosition(record().effectStyle);
-    modeCombo_->selectPosition(record().scrollMode);
-    pauseEdit_->setText(RecordText::shown(record(), record().pause));
-    scrollDelayEdit_->setText(RecordText::shown(record(), record().scrollDelay));
+    loadFields();
     applyStyleRule();
 }
 

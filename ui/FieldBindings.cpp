@@ -1,0 +1,40 @@
+#include "ui/FieldBindings.h"
+
+#include "project/ProjectRecord.h"
+#include "ui/OptionCombo.h"
+#include "ui/RecordText.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+OptionCombo* FieldBindings::choice(OptionCombo* combo, int ProjectRecord::*field)
+{
+    choices_.push_back({combo, field});
+    return combo;
+}
+
+QCheckBox* FieldBindings::tick(QCheckBox* box, int ProjectRecord::*field)
+{
+    ticks_.push_back({box, field});
+    return box;
+}
+
+void FieldBindings::load(const ProjectRecord& record) const
+{
+    for (const auto& [edit, field] : texts_)
+        edit->setText(RecordText::shown(record, record.*field));
+    for (const auto& [combo, field] : choices_)
+        combo->selectPosition(record.*field);
+    for (const auto& [box, field] : ticks_)
+        box->setChecked(record.*field == ProjectRecord::ticked);
+}
+
+void FieldBindings::store(ProjectRecord& record) const
+{
+    for (const auto& [edit, field] : texts_)
+        RecordText::store(record, record.*field, edit->text());
+    for (const auto& [combo, field] : choices_)
+        record.*field = combo->currentIndex();
+    for (const auto& [box, field] : ticks_)
+        record.*field = box->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
+}

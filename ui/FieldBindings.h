@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class OptionCombo;
+class ProjectRecord;
+class QCheckBox;
+class QLineEdit;
+
+// The controls of a wizard page that each show one record field. Loading and flushing a page walk this one
+// list, so a control is tied to its field in one place, where the page creates it.
+class FieldBindings
+{
+public:
+    // Each gives back the control, so a page can bind it where it creates it.
+    template <typename Edit> Edit* text(Edit* edit, std::string ProjectRecord::*field)
+    {
+        texts_.push_back({edit, field});
+        return edit;
+    }
+    OptionCombo* choice(OptionCombo* combo, int ProjectRecord::*field);
+    QCheckBox* tick(QCheckBox* box, int ProjectRecord::*field);
+
+    // Texts as the design's encoding reads, list positions by the choice-list rule, ticks for ticked.
+    void load(const ProjectRecord& record) const;
+    // Texts in the design's encoding (re-encoding it when a character needs it), positions as shown (-1 for
+    // none), ticks as ticked or unticked.
+    void store(ProjectRecord& record) const;
+
+private:
+    template <typename Control, typename Field> struct Binding
+    {
+        Control* control;
+        Field ProjectRecord::*field;
+    };
+
+    std::vector<Binding<QLineEdit, std::string>> texts_;
+    std::vector<Binding<OptionCombo, int>> choices_;
+    std::vector<Binding<QCheckBox, int>> ticks_;
+};
