@@ -116,6 +116,13 @@ private:
         return found;
     }
 
+    // One of the page's usable controls of that kind, or nothing when it has none.
+    template <typename Widget> Widget* pickUsable()
+    {
+        const auto controls = usable<Widget>();
+        return controls.empty() ? nullptr : pickFrom(controls);
+    }
+
     void changeStep()
     {
         const int step = pick(CQuorvoDlg::stepCount);
@@ -126,11 +133,8 @@ private:
     // A width that reads as 0 would rightly bring the width warning; this user types widths that count.
     void typeIntoAField()
     {
-        const auto fields = usable<QLineEdit>();
-        if (fields.empty())
-            return;
-        QLineEdit* field = pickFrom(fields);
-        if (field->isReadOnly())
+        QLineEdit* field = pickUsable<QLineEdit>();
+        if (!field || field->isReadOnly())
             return;
         QString text = randomText(field->objectName() == "nameEdit");
         if (field->objectName() == "widthEdit")
@@ -143,22 +147,18 @@ private:
 
     void chooseInAList()
     {
-        const auto lists = usable<QComboBox>();
-        if (lists.empty())
-            return;
-        QComboBox* list = pickFrom(lists);
-        lastAction_ = "step through " + list->objectName();
-        QTest::keyClick(list, pick(2) == 0 ? Qt::Key_Down : Qt::Key_Up);
+        if (QComboBox* list = pickUsable<QComboBox>()) {
+            lastAction_ = "step through " + list->objectName();
+            QTest::keyClick(list, pick(2) == 0 ? Qt::Key_Down : Qt::Key_Up);
+        }
     }
 
     void tickABox()
     {
-        const auto boxes = usable<QCheckBox>();
-        if (boxes.empty())
-            return;
-        QCheckBox* box = pickFrom(boxes);
-        lastAction_ = "click " + box->objectName();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        if (QCheckBox* box = pickUsable<QCheckBox>()) {
+            lastAction_ = "click " + box->objectName();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        }
     }
 
     void selectAMessage()

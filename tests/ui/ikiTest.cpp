@@ -22,6 +22,28 @@ namespace {
 
 const char* const listButtons[] = {"editButton", "deleteButton", "moveUpButton", "moveDownButton"};
 
+// The four fields of the Add Text or Edit dialog, as the user sees them.
+Message shownIn(QWidget* dialog)
+{
+    return {findWidget<QLineEdit>(dialog, "titleEdit")->text().toStdString(),
+            findWidget<QPlainTextEdit>(dialog, "textEdit")->toPlainText().toStdString(),
+            findWidget<QLineEdit>(dialog, "linkEdit")->text().toStdString(),
+            findWidget<QLineEdit>(dialog, "targetEdit")->text().toStdString()};
+}
+
+void typeInto(QWidget* dialog, const Message& message)
+{
+    findWidget<QLineEdit>(dialog, "titleEdit")->setText(QString::fromStdString(message.title));
+    findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText(QString::fromStdString(message.text));
+    findWidget<QLineEdit>(dialog, "linkEdit")->setText(QString::fromStdString(message.link));
+    findWidget<QLineEdit>(dialog, "targetEdit")->setText(QString::fromStdString(message.target));
+}
+
+void pressIn(QWidget* dialog, const char* button)
+{
+    QTest::mouseClick(findWidget<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
 // Four messages whose fields all carry the message's number, so that a message torn apart shows.
 ProjectRecord numberedDesign()
 {
@@ -173,12 +195,9 @@ TEST_F(Step4Page, AddAppendsTheMessageAndKeepsTheSelection)
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Add Text");
-        EXPECT_TRUE(findWidget<QLineEdit>(dialog, "titleEdit")->text().isEmpty());
-        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title4");
-        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text4");
-        findWidget<QLineEdit>(dialog, "linkEdit")->setText("link4");
-        findWidget<QLineEdit>(dialog, "targetEdit")->setText("target4");
-        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        EXPECT_EQ(shownIn(dialog), Message{});
+        typeInto(dialog, {"title4", "text4", "link4", "target4"});
+        pressIn(dialog, "okButton");
     });
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text0", "text1", "text2", "text3", "text4"}));
@@ -192,8 +211,8 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
     page.LoadFromRecord();
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title0");
-        QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+        typeInto(dialog, {"title0", "text0", "link0", "target0"});
+        pressIn(dialog, "cancelButton");
     });
     press("addButton");
     EXPECT_EQ(record.messageCount(), 0);
@@ -201,11 +220,8 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
 
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        findWidget<QLineEdit>(dialog, "titleEdit")->setText("title9");
-        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("text9");
-        findWidget<QLineEdit>(dialog, "linkEdit")->setText("link9");
-        findWidget<QLineEdit>(dialog, "targetEdit")->setText("target9");
-        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        typeInto(dialog, {"title9", "text9", "link9", "target9"});
+        pressIn(dialog, "okButton");
     });
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text9"}));
@@ -219,12 +235,9 @@ TEST_F(Step4Page, EditShowsTheSelectedMessageAndOkReplacesItAndClearsTheSelectio
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Edit");
-        EXPECT_EQ(findWidget<QLineEdit>(dialog, "titleEdit")->text(), "title2");
-        EXPECT_EQ(findWidget<QPlainTextEdit>(dialog, "textEdit")->toPlainText(), "text2");
-        EXPECT_EQ(findWidget<QLineEdit>(dialog, "linkEdit")->text(), "link2");
-        EXPECT_EQ(findWidget<QLineEdit>(dialog, "targetEdit")->text(), "target2");
+        EXPECT_EQ(shownIn(dialog), (Message{"title2", "text2", "link2", "target2"}));
         findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("new text\nof two lines");
-        QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+        pressIn(dialog, "okButton");
     });
     press("editButton");
     EXPECT_EQ(record.message(2), (Message{"title2", "new text\nof two lines", "link2", "target2"}));
@@ -237,8 +250,8 @@ TEST_F(Step4Page, CancelledEditChangesNothingAndKeepsTheSelection)
     select(3);
     onNextModal([](QWidget* dialog) {
         ASSERT_NE(dialog, nullptr);
-        findWidget<QLineEdit>(dialog, "titleEdit")->setText("changed");
-        QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+        typeInto(dialog, {"changed", "changed", "changed", "changed"});
+        pressIn(dialog, "cancelButton");
     });
     press("editButton");
     expectMessagesWhole();
