@@ -18,7 +18,7 @@ Expected<InputFile> InputFile::open(const std::string& path)
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return Error::fromErrno(path, "cannot be opened for reading");
-    InputFile file(descriptor, true, path);
+    InputFile file(FileDescriptor(descriptor, FileDescriptor::Owned, path));
     struct stat info
     {};
     if (fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
@@ -28,45 +28,32 @@ Expected<InputFile> InputFile::open(const std::string& path)
 
 InputFile InputFile::onDescriptor(int descriptor, std::string name)
 {
-    return InputFile(descriptor, false, std::move(name));
+    return InputFile(FileDescriptor(descriptor, FileDescriptor::Lent, std::move(name)));
 }
 
-InputFile::InputFile(int descriptor, bool ownsDescriptor, std::string name)
-    : descriptor_(descriptor), ownsDescriptor_(ownsDescriptor), name_(std::move(name))
+InputFile::InputFile(FileDescriptor descriptor) : descriptor_(std::move(descriptor))
 {
     describe();
-}
-
-InputFile::InputFile(InputFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)),
-      ownsDescriptor_(std::exchange(other.ownsDescriptor_, false)), name_(std::move(other.name_)),
-      regular_(other.regular_), size_(other.size_)
-{}
-
-InputFile::~InputFile()
-{
-    if (ownsDescriptor_ && descriptor_ >= 0)
-        close(descriptor_);
 }
 
 void InputFile::describe()
 {
     struct stat info
     {};
-    regular_ = fstat(descriptor_, &info) == 0 && S_ISREG(info.st_mode);
+    regular_ = fstat(descriptor_.number(), &info) == 0 && S_ISREG(info.st_mode);
     size_ = regular_ ? static_cast<std::uintmax_t>(info.st_size) : 0;
 }
 
 Expected<std::size_t> InputFile::read(char* into, std::size_t wanted)
 {
-    return readUntilDone(wanted,
-                         [&](std::size_t got) { return ::read(descriptor_, into + got, wanted - got); });
+    return readUntilDone(
+        wanted, [&](std::size_t got) { return ::read(descriptor_.number(), into + got, wanted - got); });
 }
 
 Expected<std::size_t> InputFile::readAt(char* into, std::size_t wanted, std::uintmax_t position)
 {
     return readUntilDone(wanted, [&](std::size_t got) {
-        return pread(descriptor_, into + got, wanted - got, static_cast<off_t>(position + got));
+        return pread(descriptor_.number(), into + got, wanted - got, static_cast<off_t>(position + got));
     });
 }
 
@@ -80,7 +67,7 @@ Expected<std::size_t> InputFile::readUntilDone(std::size_t wanted, ReadOnce read
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return Error::fromErrno(name_, "could not be read");
+            return Error::fromErrno(name(), "could not be read");
         if (count == 0)
             break;
         got += static_cast<std::size_t>(count);
@@ -113,8 +100,8 @@ Expected<std::string> InputFile::readAll(std::uintmax_t maxBytes)
 Error InputFile::tooLarge(std::uintmax_t maxBytes) const
 {
     if (regular_)
-        return Error::file(name_, "is " + Error::sizeInWords(size_) + " large; files over " +
-                                      Error::sizeInWords(maxBytes) + " are not read");
-    return Error::file(name_,
+        return Error::file(name(), "is " + Error::sizeInWords(size_) + " large; files over " +
+                                       Error::sizeInWords(maxBytes) + " are not read");
+    return Error::file(name(),
                        "holds more than " + Error::sizeInWords(maxBytes) + "; larger files are not read");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/Expected.h"
+#include "project/FileDescriptor.h"
 
 #include <cstdint>
 #include <string>
@@ -14,13 +15,7 @@ public:
     // Reads a descriptor the caller owns, such as standard input; name is what messages call it.
     static InputFile onDescriptor(int descriptor, std::string name);
 
-    InputFile(InputFile&& other) noexcept;
-    InputFile& operator=(InputFile&&) = delete;
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile();
-
-    const std::string& name() const { return name_; }
+    const std::string& name() const { return descriptor_.name(); }
     // Only a regular file has a size known in advance and can be read at any position.
     bool isRegular() const { return regular_; }
     std::uintmax_t size() const { return size_; }
@@ -35,13 +30,11 @@ public:
     [[nodiscard]] Error tooLarge(std::uintmax_t maxBytes) const;
 
 private:
-    InputFile(int descriptor, bool ownsDescriptor, std::string name);
+    explicit InputFile(FileDescriptor descriptor);
     void describe();
     template <typename ReadOnce> Expected<std::size_t> readUntilDone(std::size_t wanted, ReadOnce readOnce);
 
-    int descriptor_ = -1;
-    bool ownsDescriptor_ = false;
-    std::string name_;
+    FileDescriptor descriptor_;
     bool regular_ = false;
     std::uintmax_t size_ = 0;
 };

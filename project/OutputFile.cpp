@@ -185,7 +185,7 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
         const int descriptor = open(target.path.c_str(), O_WRONLY | O_APPEND | O_NOCTTY | O_CLOEXEC);
         if (descriptor < 0)
             return Error::fromErrno(path, "cannot be opened for writing");
-        return OutputFile(descriptor, true, path);
+        return OutputFile(FileDescriptor(descriptor, FileDescriptor::Owned, path));
     }
     const std::string name = nameOf(target.path);
     if (name.empty() || name == "." || name == "..")
@@ -211,7 +211,7 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
             close(descriptor);
             continue;
         }
-        OutputFile file(descriptor, true, path);
+        OutputFile file(FileDescriptor(descriptor, FileDescriptor::Owned, path));
         file.folder_ = folder;
         file.temporaryPath_ = temporary;
         file.finalPath_ = target.path;
@@ -228,18 +228,15 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
 
 OutputFile OutputFile::onDescriptor(int descriptor, std::string name)
 {
-    return OutputFile(descriptor, false, std::move(name));
+    return OutputFile(FileDescriptor(descriptor, FileDescriptor::Lent, std::move(name)));
 }
 
-OutputFile::OutputFile(int descriptor, bool ownsDescriptor, std::string name)
-    : descriptor_(descriptor), ownsDescriptor_(ownsDescriptor), name_(std::move(name))
-{}
+OutputFile::OutputFile(FileDescriptor descriptor) : descriptor_(std::move(descriptor)) {}
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)),
-      ownsDescriptor_(std::exchange(other.ownsDescriptor_, false)), name_(std::move(other.name_)),
-      folder_(std::move(other.folder_)), temporaryPath_(std::exchange(other.temporaryPath_, {})),
-      finalPath_(std::move(other.finalPath_)), buffer_(std::move(other.buffer_))
+    : descriptor_(std::move(other.descriptor_)), folder_(std::move(other.folder_)),
+      temporaryPath_(std::exchange(other.temporaryPath_, {})), finalPath_(std::move(other.finalPath_)),
+      buffer_(std::move(other.buffer_))
 {}
 
 OutputFile::~OutputFile()
@@ -266,11 +263,8 @@ Expected<void> OutputFile::commit()
     if (auto done = flushBuffer(); !done.ok())
         return done;
     if (temporaryPath_.empty()) {
-        if (!ownsDescriptor_)
-            return {};
-        ownsDescriptor_ = false;
-        if (close(std::exchange(descriptor_, -1)) != 0)
-            return Error::fromErrno(name_, "could not be written");
+        if (!descriptor_.close())
+            return Error::fromErrno(name(), "could not be written");
         return {};
     }
     return putInPlace();
@@ -286,13 +280,13 @@ Expected<void> OutputFile::flushBuffer()
 Expected<void> OutputFile::writeOut(std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
+        const ssize_t written = ::write(descriptor_.number(), bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return Error::fromErrno(name_, temporaryPath_.empty()
-                                               ? "could not be written"
-                                               : "could not be written and was left unchanged");
+            return Error::fromErrno(name(), temporaryPath_.empty()
+                                                ? "could not be written"
+                                                : "could not be written and was left unchanged");
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return {};
@@ -302,14 +296,13 @@ Expected<void> OutputFile::writeOut(std::string_view bytes)
 // the name holds either the whole old or the whole new version.
 Expected<void> OutputFile::putInPlace()
 {
-    if (fsync(descriptor_) != 0)
-        return Error::fromErrno(name_, "could not be flushed to disk and was left unchanged");
-    ownsDescriptor_ = false;
-    if (close(std::exchange(descriptor_, -1)) != 0)
-        return Error::fromErrno(name_, "could not be written and was left unchanged");
+    if (fsync(descriptor_.number()) != 0)
+        return Error::fromErrno(name(), "could not be flushed to disk and was left unchanged");
+    if (!descriptor_.close())
+        return Error::fromErrno(name(), "could not be written and was left unchanged");
     if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0)
-        return Error::fromErrno(name_, "could not take the place of the previous version, which was left "
-                                       "unchanged");
+        return Error::fromErrno(name(), "could not take the place of the previous version, which was left "
+                                        "unchanged");
     temporaryPath_.clear();
     const int folder = open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
@@ -319,17 +312,14 @@ Expected<void> OutputFile::putInPlace()
     close(folder);
     if (synced != 0 && syncError != EINVAL) {
         errno = syncError;
-        return Error::fromErrno(name_, "was saved, but its folder could not be flushed to disk");
+        return Error::fromErrno(name(), "was saved, but its folder could not be flushed to disk");
     }
     return {};
 }
 
 void OutputFile::discard()
 {
-    if (ownsDescriptor_ && descriptor_ >= 0)
-        close(descriptor_);
-    descriptor_ = -1;
-    ownsDescriptor_ = false;
+    descriptor_.close();
     if (!temporaryPath_.empty())
         unlink(temporaryPath_.c_str());
     temporaryPath_.clear();

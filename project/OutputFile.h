@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/Expected.h"
+#include "project/FileDescriptor.h"
 
 #include <optional>
 #include <string>
@@ -25,7 +26,7 @@ public:
     // Without a commit, the new version is thrown away and the old file stays as it was.
     ~OutputFile();
 
-    const std::string& name() const { return name_; }
+    const std::string& name() const { return descriptor_.name(); }
 
     [[nodiscard]] Expected<void> write(std::string_view bytes);
     // Puts the new version in place; after a failure the old file is still whole.
@@ -37,16 +38,14 @@ public:
     static std::string temporaryPrefix(std::string_view name, std::size_t longestName);
 
 private:
-    OutputFile(int descriptor, bool ownsDescriptor, std::string name);
+    explicit OutputFile(FileDescriptor descriptor);
 
     [[nodiscard]] Expected<void> flushBuffer();
     [[nodiscard]] Expected<void> writeOut(std::string_view bytes);
     [[nodiscard]] Expected<void> putInPlace();
     void discard();
 
-    int descriptor_ = -1;
-    bool ownsDescriptor_ = false;
-    std::string name_;
+    FileDescriptor descriptor_;
     // Set only when a temporary stands in for the file until the commit.
     std::string folder_;
     std::string temporaryPath_;
