@@ -3,19 +3,10 @@
 # on a virtual X display. Passes when the wizard's median is at most 0.5 s and at most 1.5 times the
 # dialog's, and when nothing of Qt WebEngine was running by the time the wizard showed.
 #   bench/cold_start.sh [BUILD_FOLDER]    (default: build; RUNS=N sets the number of starts, default 15)
-set -euo pipefail
-root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="$(cd "${1:-$root_dir/build}" && pwd)"
+source "$(dirname "${BASH_SOURCE[0]}")/start_on_display.sh" "$@"
 runs="${RUNS:-15}"
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build_dir"
-fi
-
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
 # The wizard's first run makes its working folder; every measured start is a later run, as most are.
-export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
 mkdir -p "$XDG_DATA_HOME"
 cd "$scratch"
 
@@ -31,7 +22,7 @@ warm_up() {
 
 median_of_starts() {
     warm_up "$@" >/dev/null
-    for _ in $(seq "$runs"); do "$timer" "$@"; done | sort -n | awk '{ all[NR] = $0 } END { print all[int((NR + 1) / 2)] }'
+    for _ in $(seq "$runs"); do "$timer" "$@"; done | median
 }
 
 wizard_result="$(median_of_starts "$wizard")"

@@ -6,10 +6,7 @@ set -uo pipefail
 wizard=$1
 source "$(dirname "$0")/../support/wizard_on_xvfb.sh"
 
-project=$work/designs/named.tkp
-mkdir -p "$work/designs" "$work/home"
-# A valid width, or the Step 2 page would warn about it on saving.
-printf '#%%#qvo-nameoftext=from_the_shell_endof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' >"$project"
+write_project named.tkp from_the_shell_
 before=$(cat "$project")
 
 start_wizard_with "$wizard" named.tkp

@@ -64,6 +64,19 @@ const restoredLooks = (ids) => {
     return { body: look(ids[0]), title: look(ids[1]), status: window.status };
 };
 
+// Where the box shows no hover decorations, the pointer over message 0 (its link is long enough) brings the
+// hover colours, the pointer cursor and the status text alone; leaving restores the message.
+async function hoverWithoutDecorations(page) {
+    await page.hover('d0');
+    assert.deepEqual(await page.evaluate(looks, ['d0', 'hgd0']), {
+        body: { ...HOVER.body, decoration: 'none' },
+        title: { ...HOVER.title, decoration: 'none' },
+        status: LONG_LINK,
+    });
+    await page.leave();
+    assert.deepEqual(await page.evaluate(restoredLooks, ['d0', 'hgd0']), RESTORED);
+}
+
 // Whether element id stands well inside the visible band, so that the pointer can rest on it.
 const wellInSight = (id, band) => {
     const top = __probes.messageLayout([id], band)[id].top;
@@ -143,15 +156,7 @@ describeInEngines('Pointer and clicks', (session) => {
         it('Page by page mode: hover colours and cursor without hover decorations', async (t) => {
             const { page } = await session.open(t, pointerDesign({ scrollMode: 1 }));
             await page.run(60);
-            await page.hover('d0');
-            const hover = {
-                body: { ...HOVER.body, decoration: 'none' },
-                title: { ...HOVER.title, decoration: 'none' },
-                status: LONG_LINK,
-            };
-            assert.deepEqual(await page.evaluate(looks, ['d0', 'hgd0']), hover);
-            await page.leave();
-            assert.deepEqual(await page.evaluate(restoredLooks, ['d0', 'hgd0']), RESTORED);
+            await hoverWithoutDecorations(page);
         });
 
         for (const [mode, scrollMode] of [
@@ -175,15 +180,7 @@ describeInEngines('Pointer and clicks', (session) => {
             await page.run(1);
             await page.hover('d1');
             assert.deepEqual(await page.evaluate(looks, ['d1', 'hgd1']), { ...NORMAL, status: 'ab' });
-            await page.hover('d0');
-            const hover = {
-                body: { ...HOVER.body, decoration: 'none' },
-                title: { ...HOVER.title, decoration: 'none' },
-                status: LONG_LINK,
-            };
-            assert.deepEqual(await page.evaluate(looks, ['d0', 'hgd0']), hover);
-            await page.leave();
-            assert.deepEqual(await page.evaluate(restoredLooks, ['d0', 'hgd0']), RESTORED);
+            await hoverWithoutDecorations(page);
         });
     });
 

@@ -6,10 +6,7 @@ set -uo pipefail
 wizard=$1
 source "$(dirname "$0")/../support/wizard_on_xvfb.sh"
 
-project=$work/designs/locked.tkp
-mkdir -p "$work/designs" "$work/home"
-# A valid width, or the Step 2 page would warn about it on saving.
-printf '#%%#qvo-nameoftext=kept_endof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' >"$project"
+write_project locked.tkp kept_
 chmod 444 "$project"
 before=$(cat "$project")
 

@@ -1,7 +1,9 @@
 # Sourced by the shell tests that start the built wizard on a virtual display of their own.
 # Makes $work, a scratch folder that goes with the wizard and the display when the test ends (a test may
-# have taken its write bits away); sets $wizard_pid, $xvfb_pid and $window.
+# have taken its write bits away), with the wizard's start folder $work/designs and its home $work/home;
+# sets $wizard_pid, $xvfb_pid and $window.
 work=$(mktemp -d)
+mkdir -p "$work/designs" "$work/home"
 wizard_pid=""
 xvfb_pid=""
 window=""
@@ -23,6 +25,14 @@ wait_for() {
         sleep 0.1
     done
     return 1
+}
+
+# Writes the project file $work/designs/NAME, whose box is named BOX_NAME and 333 pixels wide (a valid width,
+# or the Step 2 page would warn about it on saving), and names it $project.
+write_project() {
+    local name=$1 box_name=$2
+    project=$work/designs/$name
+    printf '#%%#qvo-nameoftext=%sendof-qvo-nameoftext#%%##%%#qvo-width=333endof-qvo-width#%%#' "$box_name" >"$project"
 }
 
 # Starts WIZARD in $work/designs with the project file named PROJECT, on a display numbered by the server

@@ -6,7 +6,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { projectText } = require('./design');
+const { projectText } = require('./projectFile');
 
 // The background image that the author would copy beside the page.
 const ONE_PIXEL_PNG = Buffer.from(
