@@ -1,7 +1,10 @@
 #pragma once
 
+#include "fuzz/FuzzCheck.h"
 #include "project/IntegerText.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,3 +28,12 @@ inline int plainMessageCount(std::string_view text)
 // Inputs that count more messages than this are left out: the plain lookup of each missing message
 // scans the whole text, and an 8 KiB input holds far fewer messages anyway.
 constexpr int fuzzedMessageLimit = 200;
+
+// The fuzzer's bytes as a project text, or nothing for one that counts more messages than the limit.
+inline std::optional<std::string> projectTextWithinLimit(const std::uint8_t* data, std::size_t size)
+{
+    std::string text = inputText(data, size);
+    if (plainMessageCount(text) > fuzzedMessageLimit)
+        return std::nullopt;
+    return text;
+}

@@ -56,11 +56,11 @@ void compareMessages(std::string_view text, const ProjectRecord& record)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text = inputText(data, size);
-    if (plainMessageCount(text) > fuzzedMessageLimit)
+    const auto text = projectTextWithinLimit(data, size);
+    if (!text)
         return -1;
-    const ProjectRecord record = readText(text);
-    compareSettings(text, record);
-    compareMessages(text, record);
+    const ProjectRecord record = readText(*text);
+    compareSettings(*text, record);
+    compareMessages(*text, record);
     return 0;
 }

@@ -52,10 +52,10 @@ void requireSameDesign(const ProjectRecord& first, const ProjectRecord& again)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string text = inputText(data, size);
-    if (plainMessageCount(text) > fuzzedMessageLimit)
+    const auto text = projectTextWithinLimit(data, size);
+    if (!text)
         return -1;
-    const ProjectRecord first = readText(text);
+    const ProjectRecord first = readText(*text);
     if (holdsFormatText(first))
         return 0;
     const std::string written = ProjectWriter::projectText(first);

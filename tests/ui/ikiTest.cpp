@@ -44,6 +44,16 @@ void pressIn(QWidget* dialog, const char* button)
     QTest::mouseClick(findWidget<QPushButton>(dialog, button), Qt::LeftButton);
 }
 
+// The next Add Text or Edit dialog gets `message` typed over its fields and `button` pressed.
+void answerNextDialog(const Message& message, const char* button)
+{
+    onNextModal([message, button](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        typeInto(dialog, message);
+        pressIn(dialog, button);
+    });
+}
+
 // Four messages whose fields all carry the message's number, so that a message torn apart shows.
 ProjectRecord numberedDesign()
 {
@@ -209,20 +219,12 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
 {
     record.clearMessages();
     page.LoadFromRecord();
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        typeInto(dialog, {"title0", "text0", "link0", "target0"});
-        pressIn(dialog, "cancelButton");
-    });
+    answerNextDialog({"title0", "text0", "link0", "target0"}, "cancelButton");
     press("addButton");
     EXPECT_EQ(record.messageCount(), 0);
     EXPECT_EQ(messageList()->count(), 0);
 
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        typeInto(dialog, {"title9", "text9", "link9", "target9"});
-        pressIn(dialog, "okButton");
-    });
+    answerNextDialog({"title9", "text9", "link9", "target9"}, "okButton");
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text9"}));
     expectMessagesWhole();
@@ -248,11 +250,7 @@ TEST_F(Step4Page, EditShowsTheSelectedMessageAndOkReplacesItAndClearsTheSelectio
 TEST_F(Step4Page, CancelledEditChangesNothingAndKeepsTheSelection)
 {
     select(3);
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        typeInto(dialog, {"changed", "changed", "changed", "changed"});
-        pressIn(dialog, "cancelButton");
-    });
+    answerNextDialog({"changed", "changed", "changed", "changed"}, "cancelButton");
     press("editButton");
     expectMessagesWhole();
     expectSelected(3);
