@@ -24,7 +24,7 @@ public:
     const std::string& name() const { return name_; }
 
     // Closes an owned descriptor now and lets go of a lent one. False, with errno set, when the close
-    // failed: the last writes to a file can fail only there.
+    // failed, which is where a write that the system finished late can still fail.
     bool close();
 
 private:
