@@ -3,6 +3,7 @@
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -207,4 +208,35 @@ TEST(DesignCheck, APresentImageIsNoProblemUnlessItsAddressHadToBeEncoded)
     const auto found = DesignCheck::problems(record, folder.path());
     ASSERT_EQ(found.size(), 1u) << "the windows-1252 name is found under its UTF-8 form";
     EXPECT_NE(found[0].find("\"caf%C3%A9.jpg\""), std::string::npos) << found[0];
+}
+
+// Each number field holds a value of its own with a leading zero, so a field looked at under another's
+// caption, or not looked at, shows.
+TEST(DesignCheck, EveryNumberFieldIsLookedAtUnderItsOwnCaption)
+{
+    TemporaryFolder folder;
+    std::ofstream(folder.file("sky.jpg")) << "image";
+    ProjectRecord record = defaultDesign();
+    record.bgImageOn = 1;
+    record.bgImageName = "sky.jpg";
+    int number = 1;
+    for (std::string* field :
+         {&record.width, &record.height, &record.paragraphSpace, &record.topMargin, &record.bottomMargin,
+          &record.leftMargin, &record.rightMargin, &record.bgImageX, &record.bgImageY, &record.textFontSize,
+          &record.titleFontSize, &record.textLineHeight, &record.titleLineHeight, &record.borderWidth,
+          &record.scrollDelay, &record.pause})
+        *field = "0" + std::to_string(number++);
+
+    std::vector<std::string> reported;
+    for (const std::string& problem : DesignCheck::problems(record, folder.path()))
+        reported.push_back(problem.substr(0, problem.find(" has a leading zero")));
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(joined(reported),
+              "Step 2, Bottom margin: \"05\"\nStep 2, Height: \"02\"\n"
+              "Step 2, Image X position: \"08\"\nStep 2, Image Y position: \"09\"\n"
+              "Step 2, Left margin: \"06\"\nStep 2, Right margin: \"07\"\nStep 2, Space: \"03\"\n"
+              "Step 2, Top margin: \"04\"\nStep 2, Width: \"01\"\nStep 3, Border width: \"014\"\n"
+              "Step 3, Font size: \"010\"\nStep 3, Line height: \"012\"\n"
+              "Step 3, Title font size: \"011\"\nStep 3, Title line height: \"013\"\n"
+              "Step 4, Pause: \"016\"\nStep 4, Scroll delay: \"015\"\n");
 }
