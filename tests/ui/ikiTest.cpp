@@ -54,6 +54,18 @@ void answerNextDialog(const Message& message, const char* button)
     });
 }
 
+// The same, after checking that the dialog opens under `caption` showing `shown`.
+void answerNextDialog(const char* caption, const Message& shown, const Message& message, const char* button)
+{
+    onNextModal([caption, shown, message, button](QWidget* dialog) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), caption);
+        EXPECT_EQ(shownIn(dialog), shown);
+        typeInto(dialog, message);
+        pressIn(dialog, button);
+    });
+}
+
 // Four messages whose fields all carry the message's number, so that a message torn apart shows.
 ProjectRecord numberedDesign()
 {
@@ -75,6 +87,16 @@ protected:
 
     QListWidget* messageList() { return findWidget<QListWidget>(&page, "messageList"); }
     QWidget* widget(const char* objectName) { return findWidget<QWidget>(&page, objectName); }
+
+    // Which of the style-dependent controls take input.
+    std::vector<std::string> enabledTimingControls()
+    {
+        std::vector<std::string> enabled;
+        for (const char* name : {"modeCombo", "scrollDelayEdit", "effectCombo", "speedCombo", "pauseEdit"})
+            if (widget(name)->isEnabled())
+                enabled.push_back(name);
+        return enabled;
+    }
     QComboBox* list(const char* objectName) { return findWidget<QComboBox>(&page, objectName); }
 
     void select(int line)
@@ -202,13 +224,7 @@ TEST_F(Step4Page, DeleteRemovesTheWholeMessageAndTheLastDeleteLeavesAnEmptyList)
 TEST_F(Step4Page, AddAppendsTheMessageAndKeepsTheSelection)
 {
     select(1);
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Add Text");
-        EXPECT_EQ(shownIn(dialog), Message{});
-        typeInto(dialog, {"title4", "text4", "link4", "target4"});
-        pressIn(dialog, "okButton");
-    });
+    answerNextDialog("Add Text", {}, {"title4", "text4", "link4", "target4"}, "okButton");
     press("addButton");
     EXPECT_EQ(recordTexts(), (Lines{"text0", "text1", "text2", "text3", "text4"}));
     expectMessagesWhole();
@@ -234,13 +250,8 @@ TEST_F(Step4Page, AddIntoAnEmptyListAndCancelledAddChangeWhatTheyShould)
 TEST_F(Step4Page, EditShowsTheSelectedMessageAndOkReplacesItAndClearsTheSelection)
 {
     select(2);
-    onNextModal([](QWidget* dialog) {
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), "Edit");
-        EXPECT_EQ(shownIn(dialog), (Message{"title2", "text2", "link2", "target2"}));
-        findWidget<QPlainTextEdit>(dialog, "textEdit")->setPlainText("new text\nof two lines");
-        pressIn(dialog, "okButton");
-    });
+    answerNextDialog("Edit", {"title2", "text2", "link2", "target2"},
+                     {"title2", "new text\nof two lines", "link2", "target2"}, "okButton");
     press("editButton");
     EXPECT_EQ(record.message(2), (Message{"title2", "new text\nof two lines", "link2", "target2"}));
     EXPECT_EQ(shownLines(), (Lines{"text0", "text1", "new text\u23CEof two lines", "text3"}));
@@ -260,18 +271,11 @@ TEST_F(Step4Page, SwitchingToTheFaderWritesTheStyleAtOnceAndSwapsTheControls)
 {
     QTest::keyClick(list("styleCombo"), Qt::Key_Down);
     EXPECT_EQ(record.effectStyle, 1);
-    EXPECT_FALSE(widget("modeCombo")->isEnabled());
-    EXPECT_FALSE(widget("scrollDelayEdit")->isEnabled());
-    EXPECT_TRUE(widget("effectCombo")->isEnabled());
-    EXPECT_TRUE(widget("speedCombo")->isEnabled());
-    EXPECT_TRUE(widget("pauseEdit")->isEnabled());
+    EXPECT_EQ(enabledTimingControls(), (Lines{"effectCombo", "speedCombo", "pauseEdit"}));
 
     QTest::keyClick(list("styleCombo"), Qt::Key_Up);
     EXPECT_EQ(record.effectStyle, 0);
-    EXPECT_TRUE(widget("modeCombo")->isEnabled());
-    EXPECT_TRUE(widget("scrollDelayEdit")->isEnabled());
-    EXPECT_FALSE(widget("effectCombo")->isEnabled());
-    EXPECT_FALSE(widget("speedCombo")->isEnabled());
+    EXPECT_EQ(enabledTimingControls(), (Lines{"modeCombo", "scrollDelayEdit", "pauseEdit"}));
 }
 
 TEST_F(Step4Page, ModeChangeIsWrittenAtOnceButEffectAndTimingWaitForTheFlush)
