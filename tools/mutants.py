@@ -145,12 +145,12 @@ def line_index(tree):
     return index
 
 
-def place_in_after(mutant, after_index):
-    """The one line of AFTER that holds the mutant's line, preferring the same file."""
+def place_in_after(mutant, after_index, after_sources):
+    """The one line of AFTER that holds the mutant's line: in the same file, or anywhere when the file moved."""
     places = after_index.get(mutant.line_text, [])
-    same_file = [p for p in places if p[0] == mutant.path]
-    chosen = same_file if same_file else places
-    return chosen[0] if len(chosen) == 1 else None
+    if mutant.path in after_sources:
+        places = [p for p in places if p[0] == mutant.path]
+    return places[0] if len(places) == 1 else None
 
 
 def checkout(rev, work):
@@ -214,10 +214,11 @@ def main():
 
     before_tree, after_tree = checkout(args.before, args.work), checkout(args.after, args.work)
     after_index = line_index(after_tree)
+    after_sources = set(sources(after_tree))
     comparable, rewritten = [], 0
     for path in sources(before_tree):
         for mutant in mutants_of(path, (before_tree / path).read_text()):
-            place = place_in_after(mutant, after_index)
+            place = place_in_after(mutant, after_index, after_sources)
             if place is None:
                 rewritten += 1
                 continue
