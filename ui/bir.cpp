@@ -35,8 +35,7 @@ bir::bir(ProjectRecord& record, Platform& platform, QWidget* parent)
       bottomMarginEdit_(fields().text(new DigitsField("bottomMarginEdit"), &ProjectRecord::bottomMargin)),
       leftMarginEdit_(fields().text(new DigitsField("leftMarginEdit"), &ProjectRecord::leftMargin)),
       rightMarginEdit_(fields().text(new DigitsField("rightMarginEdit"), &ProjectRecord::rightMargin)),
-      bgImageCheck_(new QCheckBox),
-      bgImageNameEdit_(fields().text(new QLineEdit, &ProjectRecord::bgImageName)),
+      bgImageCheck_(new QCheckBox), bgImageNameEdit_(new QLineEdit),
       browseButton_(new QPushButton(tr("Browse..."))),
       imageXEdit_(fields().text(new DigitsField("imageXEdit"), &ProjectRecord::bgImageX)),
       imageYEdit_(fields().text(new DigitsField("imageYEdit"), &ProjectRecord::bgImageY))
@@ -76,11 +75,14 @@ void bir::FlushToRecord()
 {
     storeFields();
     warnAboutWidth();
+    // Not among the bound fields: the width check comes between the number fields and the image name.
+    RecordText::store(record(), record().bgImageName, bgImageNameEdit_->text());
 }
 
 void bir::LoadFromRecord()
 {
     loadFields();
+    bgImageNameEdit_->setText(RecordText::shown(record(), record().bgImageName));
     bgImageCheck_->setChecked(record().bgImageOn == ProjectRecord::ticked);
     browseButton_->setEnabled(bgImageCheck_->isChecked());
     for (ColorSwatch* swatch : swatches_)
