@@ -254,6 +254,15 @@ TEST_F(Faults, PipesAndFifosAreStreamedWhole)
     EXPECT_TRUE(fs::is_fifo(file("fifo")));
 }
 
+// Expected: piped input is read from its very first byte, so a record that opens the text still counts.
+TEST_F(Faults, PipedInputCountsFromItsFirstByte)
+{
+    writeBytes(file("bare.tkp"), "qvo-width=321endof-qvo-width");
+    const auto saved = run("cat bare.tkp | \"$CLI\" save --to - -");
+    EXPECT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_TRUE(contains(saved.out, "qvo-width=321endof-qvo-width")) << saved.out;
+}
+
 // Expected: a file or a pipe over 64 MiB and a count over 1,000,000 messages are refused on reading,
 // naming the limit; a project that would save larger than the reader accepts is refused before anything
 // is written. Exit 3 each time.
