@@ -240,3 +240,47 @@ TEST(DesignCheck, EveryNumberFieldIsLookedAtUnderItsOwnCaption)
               "Step 3, Title font size: \"011\"\nStep 3, Title line height: \"013\"\n"
               "Step 4, Pause: \"016\"\nStep 4, Scroll delay: \"015\"\n");
 }
+
+// Each list field in turn holds the first value past its list's end, in a design that uses that field.
+TEST(DesignCheck, EveryListFieldIsLookedAtUnderItsOwnCaption)
+{
+    struct ListCase
+    {
+        std::string caption;
+        int ProjectRecord::*field;
+        int listSize;
+        int effectStyle;
+    };
+    const ListCase cases[] = {
+        {"Step 3, Text Font type", &ProjectRecord::textFontIndex, 13, 0},
+        {"Step 3, Title font type", &ProjectRecord::titleFontIndex, 13, 0},
+        {"Step 3, Text alignment", &ProjectRecord::alignment, 3, 0},
+        {"Step 3, Border style", &ProjectRecord::borderStyle, 3, 0},
+        {"Step 3, Text style", &ProjectRecord::textStyle, 4, 0},
+        {"Step 3, Title style", &ProjectRecord::titleStyle, 4, 0},
+        {"Step 3, Text decoration", &ProjectRecord::textDecoration, 2, 0},
+        {"Step 3, Mouse over text decoration", &ProjectRecord::textHoverDecoration, 2, 0},
+        {"Step 3, Title text decoration", &ProjectRecord::titleDecoration, 2, 0},
+        {"Step 3, Title mouse over text decoration", &ProjectRecord::titleHoverDecoration, 2, 0},
+        {"Step 4, Style", &ProjectRecord::effectStyle, 2, 0},
+        {"Step 4, Transition effect", &ProjectRecord::effectType, 9, 1},
+        {"Step 4, Transition speed", &ProjectRecord::transitionSpeed, 4, 1},
+        {"Step 4, Mode", &ProjectRecord::scrollMode, 3, 0},
+    };
+    TemporaryFolder folder;
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.caption);
+        ProjectRecord record = defaultDesign();
+        record.textUseCustomFont = 0;
+        record.titleUseCustomFont = 0;
+        record.effectStyle = c.effectStyle;
+        record.*c.field = c.listSize;
+        const auto problems = DesignCheck::problems(record, folder.path());
+        ASSERT_EQ(problems.size(), 1u) << joined(problems);
+        EXPECT_EQ(problems[0].rfind(c.caption + ": " + std::to_string(c.listSize) +
+                                        " is outside its list (0 to " + std::to_string(c.listSize - 1) + ")",
+                                    0),
+                  0u)
+            << problems[0];
+    }
+}
