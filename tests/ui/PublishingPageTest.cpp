@@ -37,6 +37,7 @@ protected:
 
 TEST_F(PublishingPage, GenerationFillsTheSnippetAndTheFileNames)
 {
+    EXPECT_FALSE(control<QFrame>("findingsNotice")->isVisibleTo(&page)) << "nothing was generated yet";
     record.scrollerName = "news_";
     record.width = "300";
     ASSERT_TRUE(page.GenerateOutputs());
