@@ -77,7 +77,7 @@ Expected<void> readAsFile(std::string_view text, ProjectRecord& record)
 {
     const int descriptor = memfd_create("project", MFD_CLOEXEC);
     require(descriptor >= 0, "a memory file can be made");
-    require(write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size()),
+    require(pwrite(descriptor, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()),
             "the text can be written to a memory file");
     InputFile file = InputFile::onDescriptor(descriptor, "fuzzed.tkp");
     auto read = ProjectReader({}).readProjectFrom(record, file);

@@ -54,6 +54,7 @@ std::vector<FileCase> fileCases()
         {"UTF-16BE without one", widened(widthRecord, 2, true), "it is UTF-16BE text"},
         {"UTF-16LE whose first letters are not Latin", "\x3B\x04\x30\x04" + utf16le + utf16le,
          "it is UTF-16LE text"},
+        {"UTF-16LE of letters that hold no NUL byte", "\xFF\xFE\xE5\x65\x2C\x67", "it is UTF-16LE text"},
         {"UTF-32LE with a byte-order mark", std::string("\xFF\xFE\0\0", 4) + widened(widthRecord, 4, false),
          "it is UTF-32LE text"},
         {"UTF-32BE without one", widened(widthRecord, 4, true), "it is UTF-32BE text"},
