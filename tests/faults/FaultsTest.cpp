@@ -136,14 +136,15 @@ TEST_F(FaultsAsUser, ReadOnlyFilesAndFoldersAreRefusedNamed)
     const std::string mine = file("mine");
     fs::create_directory(mine);
     giveToUser(mine);
-    writeBytes(mine + "/locked.tkp", "a design kept read-only");
+    const std::string kept = "#%#qvo-nameoftext=kept_read_only_endof-qvo-nameoftext#%#";
+    writeBytes(mine + "/locked.tkp", kept);
     giveToUser(mine + "/locked.tkp");
     fs::permissions(mine + "/locked.tkp", fs::perms::owner_read | fs::perms::group_read);
 
     const auto lockedFile = runAsUser("\"$CLI\" save --to mine/locked.tkp");
     EXPECT_EQ(lockedFile.exitCode, 3);
     EXPECT_TRUE(contains(lockedFile.err, "\"mine/locked.tkp\": is read-only")) << lockedFile.err;
-    EXPECT_EQ(readBytes(mine + "/locked.tkp"), "a design kept read-only");
+    EXPECT_EQ(readBytes(mine + "/locked.tkp"), kept);
 
     const std::string shelf = file("shelf");
     fs::create_directory(shelf);

@@ -184,6 +184,45 @@ TEST(ProjectCommands, AFailedOpenKeepsThePreviousDesignAndItsFile)
     EXPECT_EQ(readBack(path).scrollerName, "good_");
 }
 
+TEST(ProjectCommands, OpenRefusesAFileThatIsNotAProjectAndKeepsTheDesignAndItsFile)
+{
+    WizardHarness harness;
+    const std::string path = harness.folder.file("good.tkp");
+    writeBytes(path, defaultProjectWith("qvo-nameoftext=scroller_", "qvo-nameoftext=good_"));
+    harness.platform.expectOpenFileName(QString::fromStdString(path));
+    harness.click("openProjectButton");
+    const ProjectRecord before = harness.record();
+
+    struct NotAProject
+    {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    };
+    // The NUL byte follows a record of 3 + 15 + 4 + 20 + 3 = 45 bytes.
+    for (const NotAProject& file : std::vector<NotAProject>{
+             {"nul.tkp", std::string("#%#qvo-nameoftext=nul_endof-qvo-nameoftext#%#\0", 46),
+              "it holds a NUL byte at byte offset 45."},
+             {"wide.tkp", std::string("\xFF\xFE#\0%\0#\0", 8), "it is UTF-16LE text"},
+             {"empty.tkp", "", "it is empty."},
+             {"photo.tkp", "\xFF\xD8\xFF\xE0 and no record", "no project record was found in it."}}) {
+        SCOPED_TRACE(file.name);
+        const std::string refused = harness.folder.file(file.name);
+        writeBytes(refused, file.bytes);
+        harness.platform.expectOpenFileName(QString::fromStdString(refused));
+        harness.platform.expectMessageContaining(
+            QString::fromStdString("\"" + refused + "\": is not a Marquetto project: " + file.reason));
+        harness.click("openProjectButton");
+        harness.platform.verify();
+        expectSameDesign(before, harness.record());
+        EXPECT_EQ(harness.record().projectPath, path);
+        EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "good_");
+    }
+    harness.click("saveProjectButton");
+    EXPECT_EQ(readBack(path).scrollerName, "good_");
+    EXPECT_EQ(readBytes(harness.folder.file("empty.tkp")), "");
+}
+
 TEST(ProjectCommands, CancellingOpenChangesNothing)
 {
     WizardHarness harness;

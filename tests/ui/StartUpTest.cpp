@@ -216,4 +216,25 @@ TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
     EXPECT_NE(seen.projectPath, missing);
 }
 
+TEST_F(StartUp, AFileNamedAtStartThatIsNotAProjectIsReportedAndTheDefaultIsUsed)
+{
+    const std::string wide = start.path() + "/wide.tkp";
+    writeBytes(wide, std::string("\xFE\xFF\0#\0%\0#", 8));
+    platform.expectMessageContaining(
+        QString::fromStdString("\"" + wide + "\": is not a Marquetto project: it is UTF-16BE text"));
+    CQuorvoApp app(platform, {}, QString::fromStdString(wide));
+    ProjectRecord seen;
+    onShownWizard([&](CQuorvoDlg* wizard) {
+        ASSERT_NE(wizard, nullptr);
+        seen = wizard->record();
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_EQ(seen.scrollerName, "scroller_");
+    EXPECT_EQ(seen.projectUntitled, 1) << "the first Save Project asks for a file name";
+    EXPECT_NE(seen.projectPath, wide);
+}
+
 } // namespace
