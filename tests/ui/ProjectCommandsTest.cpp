@@ -39,7 +39,7 @@ std::string defaultProjectWith(const std::string& from, const std::string& to)
 
 } // namespace
 
-TEST(ProjectCommands, FirstSaveProposesNewProjectInTheWorkingFolderAndTheSecondAsksNothing)
+TEST(ProjectCommands, FirstSaveProposesNewProjectInTheDocumentsFolderAndTheSecondAsksNothing)
 {
     WizardHarness harness;
     const std::string path = harness.workFile("newproject.tkp");
@@ -49,7 +49,7 @@ TEST(ProjectCommands, FirstSaveProposesNewProjectInTheWorkingFolderAndTheSecondA
 
     const auto dialog = harness.platform.lastCall(FakePlatform::CallKind::SaveFileName);
     EXPECT_EQ(dialog.options.proposedName, "newproject.tkp");
-    EXPECT_EQ(dialog.options.folder.toStdString(), harness.workFolder());
+    EXPECT_EQ(dialog.options.folder, harness.path("Documents"));
     EXPECT_EQ(dialog.options.filter, "Marquetto Wizard (*.tkp)");
     EXPECT_EQ(dialog.options.defaultSuffix, "tkp");
     EXPECT_FALSE(dialog.options.existingOnly);
@@ -253,6 +253,7 @@ TEST(ProjectCommands, SaveRefusesAReadOnlyProjectAndKeepsALinkedOne)
     writeBytes(locked, "an earlier design");
     fs::permissions(locked, fs::perms::owner_read);
     harness.platform.expectSaveFileName(QString::fromStdString(locked));
+    harness.platform.expectReplaceQuestion(QString::fromStdString(locked), true);
     harness.platform.expectMessageContaining(QString::fromStdString(locked) + "\": is read-only");
     harness.click("saveProjectButton");
     EXPECT_EQ(readBytes(locked), "an earlier design");
@@ -261,6 +262,7 @@ TEST(ProjectCommands, SaveRefusesAReadOnlyProjectAndKeepsALinkedOne)
     writeBytes(harness.folder.file("real/design.tkp"), "an earlier design");
     fs::create_symlink("real/design.tkp", harness.folder.file("link.tkp"));
     harness.platform.expectSaveFileName(harness.path("link.tkp"));
+    harness.platform.expectReplaceQuestion(harness.path("link.tkp"), true);
     harness.click("saveProjectAsButton");
     EXPECT_TRUE(fs::is_symlink(harness.folder.file("link.tkp")));
     EXPECT_EQ(readBytes(harness.folder.file("real/design.tkp")), readBytes(defaultWritten));

@@ -113,9 +113,12 @@ TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
         const char* message;
     };
     const Case cases[] = {
-        {"no folder can be made", true, false, false, "File Error No:2 !"},
-        {"the working folder exists but is read-only", false, true, true, "File Error No:2 !"},
-        {"the new working folder is read-only", false, true, false, "File Error No:1 !"},
+        {"no folder can be made", true, false, false,
+         "File Error No:2 !\n\"DATA/mirelight\": the folder was not made."},
+        {"the working folder exists but is read-only", false, true, true,
+         "File Error No:2 !\n\"DATA/mirelight/tickerkit\": the folder exists but cannot be written to."},
+        {"the new working folder is read-only", false, true, false,
+         "File Error No:1 !\n\"DATA/mirelight/tickerkit\": the folder cannot be written to."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.situation);
@@ -129,7 +132,8 @@ TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
         casePlatform.setMakeFolderFails(c.makeFolderFails);
         if (c.workFolderReadOnly)
             casePlatform.setReadOnlyFolder(QString::fromStdString(caseWork));
-        casePlatform.expectMessage(c.message);
+        casePlatform.expectMessage(
+            QString(c.message).replace("DATA", QString::fromStdString(caseData.path())));
 
         bool wizardShown = false;
         onShownWizard([&](CQuorvoDlg* wizard) {
