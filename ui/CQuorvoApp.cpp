@@ -74,7 +74,7 @@ std::optional<Error> CQuorvoApp::makeMissingLevels(const QString& folder)
     QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("") : QStringLiteral(".");
     for (const QString& name : names) {
         level += QLatin1Char('/') + name;
-        if (QDir(level).exists())
+        if (QFileInfo::exists(level))
             continue;
         if (auto made = platform_.makeFolder(level); !made.ok() && !firstFailure)
             firstFailure = made.error();

@@ -143,6 +143,8 @@ class FilesSuite(Suite):
         self.press("Exit")
         w.ended()
         self.expect_quiet("first")
+        settings = os.path.join(self.home, ".config", "marquetto", "marquetto.conf")
+        self.check(os.path.exists(settings), f"no {settings}")
         self.stop_wizard()
 
     def scenario_after_restart(self):
