@@ -5,7 +5,7 @@
 
 // Keeps reports that Qt writes for its own developers off the user's terminal: the web engine's account
 // of its set-up at the first preview, and the accessibility bridge's complaint about the empty views of
-// the file dialogs. Every other message still prints, and QT_LOGGING_RULES can bring these back.
+// the file dialogs. Every other message still prints, and QT_LOGGING_RULES brings the web engine's back.
 class QuietReports
 {
 public:

@@ -104,17 +104,26 @@ bool ProjectCommands::saveProjectAs()
         // Declining to replace goes back to the dialog, at the name that was declined.
         options.proposedName = name;
         options.folder = folderPart(*chosen);
-    } while (!mayReplace(target));
+    } while (!mayWriteTo(target));
 
     record_.projectPath = RecordPath::toBytes(target);
     record_.projectUntitled = ProjectRecord::titled;
     return saveProject();
 }
 
-// Asked about the file that will be written, after trimming, which the dialog never saw.
-bool ProjectCommands::mayReplace(const QString& path)
+// Asked about the file that will be written, after trimming, which the dialog never saw. A FIFO or a
+// device would take the design in place, and a FIFO would hold the window until something read it.
+bool ProjectCommands::mayWriteTo(const QString& path)
 {
-    return !QFileInfo::exists(path) || platform_.askToReplace(dialogParent_, path);
+    const QFileInfo file(path);
+    if (!file.exists())
+        return true;
+    if (!file.isFile()) {
+        platform_.showMessage(dialogParent_,
+                              "\"" + path + "\": is not a regular file; a project is saved only as a file.");
+        return false;
+    }
+    return platform_.askToReplace(dialogParent_, path);
 }
 
 bool ProjectCommands::hasUnsavedChanges() const

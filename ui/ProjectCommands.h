@@ -40,7 +40,7 @@ private:
     void rememberSavedDesign();
     void showError(const Error& error);
     QString dialogFolder() const;
-    bool mayReplace(const QString& path);
+    bool mayWriteTo(const QString& path);
 
     ProjectRecord& record_;
     Platform& platform_;

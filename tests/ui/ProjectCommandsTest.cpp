@@ -333,6 +333,21 @@ TEST(ProjectCommands, SaveAsOverAnExistingFileAsksAndOnlyReplaceWritesIt)
     }
 }
 
+TEST(ProjectCommands, SaveAsOntoAFifoIsRefusedAndGoesBackToTheDialog)
+{
+    WizardHarness harness;
+    const UnwrittenFifo fifo(harness.folder.file("pipe.tkp"));
+    harness.platform.expectSaveFileName(QString::fromStdString(fifo.path()));
+    harness.platform.expectMessage(QString::fromStdString(
+        "\"" + fifo.path() + "\": is not a regular file; a project is saved only as a file."));
+    harness.platform.expectSaveFileName(std::nullopt);
+
+    harness.click("saveProjectAsButton");
+
+    EXPECT_FALSE(fifo.freed()) << "the wizard waited on the FIFO";
+    EXPECT_EQ(harness.record().projectUntitled, 1);
+}
+
 TEST(ProjectCommands, ANewProjectsDialogsStartWhereAnEarlierRunLeftThemOrInTheDocumentsFolder)
 {
     const struct
