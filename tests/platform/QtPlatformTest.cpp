@@ -234,33 +234,6 @@ TEST(QtPlatform, ReplacingAFileIsAskedAboutByNameAndFolderAndCancelIsTheDefault)
     }
 }
 
-TEST(QtPlatform, TheFolderChooserOffersFoldersOnlyFromTheStartFolder)
-{
-    TemporaryFolder temporary;
-    QDir(folderOf(temporary)).mkdir("site");
-    QtPlatform platform;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    QString caption;
-    QString startedIn;
-    onNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        mode = dialog->fileMode();
-        caption = dialog->windowTitle();
-        startedIn = dialog->directory().absolutePath();
-        dialog->selectFile(folderOf(temporary) + "/site");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    EXPECT_EQ(platform.chooseFolder(nullptr, "Copy Files into...", folderOf(temporary)),
-              folderOf(temporary) + "/site");
-    EXPECT_EQ(mode, QFileDialog::Directory);
-    EXPECT_EQ(caption, "Copy Files into...");
-    EXPECT_EQ(startedIn, folderOf(temporary));
-
-    onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(platform.chooseFolder(nullptr, "Copy Files into...", folderOf(temporary)), std::nullopt);
-}
-
 // A notice returns at once and blocks no window; a second one takes the place of the first.
 TEST(QtPlatform, ANoticeLeavesEveryWindowUsableAndTheNextOneReplacesIt)
 {
