@@ -42,7 +42,13 @@ private:
     QString previewPath() const;
     void openPreviewWindow(PreviewWindows& windows);
     void previewClosed(const QRect& outer);
-    QStringList copyNewsBoxFiles(const QString& folder);
+    struct CopyOutcome
+    {
+        QStringList copied;
+        QStringList failures;
+    };
+    CopyOutcome copyNewsBoxFiles(const QString& folder);
+    static QString copyReport(const QString& folder, const CopyOutcome& outcome);
 
     const ProjectRecord& record_;
     Platform& platform_;
@@ -53,4 +59,6 @@ private:
     bool previewOpen_ = false;
     bool previewShownOnce_ = false;
     QRect previewRect_;
+    // The folder chooser starts where the files went last time.
+    QString copyFolder_;
 };
