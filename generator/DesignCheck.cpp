@@ -320,23 +320,23 @@ void DesignCheck::checkNumbers(const ProjectRecord& r, Found& found)
 void DesignCheck::checkRoom(const ProjectRecord& r, Found& found)
 {
     for (const std::string* value :
-         {&r.width, &r.height, &r.leftMargin, &r.rightMargin, &r.topMargin, &r.bottomMargin, &r.borderWidth})
+         {&r.width, &r.height, &r.leftMargin, &r.topMargin, &r.bottomMargin, &r.borderWidth})
         if (!isPlainDigits(*value))
             return;
     const auto number = [](const std::string& text) { return static_cast<long>(IntegerText::parse(text)); };
-    const long border = 2 * number(r.borderWidth);
-    const long across = number(r.leftMargin) + number(r.rightMargin) + border;
-    const long down = number(r.topMargin) + number(r.bottomMargin) + border;
+    const long border = number(r.borderWidth);
+    // The message area inside the border is width - 2 border wide; a message starts at the left margin.
+    const long across = number(r.leftMargin) + 2 * border;
+    // The area shows the rows from the top margin down to the bottom margin and the border, and no lower
+    // than its own height, height - 2 border.
+    const long down = number(r.topMargin) + std::max(number(r.bottomMargin) + border, 2 * border);
     if (number(r.width) > 0 && across >= number(r.width))
         add(found, {2, "Width"}, "size-no-room",
-            quoted(r.width) +
-                " leaves no room across: the left and right margins and twice the border "
-                "width take " +
-                std::to_string(across) + " pixels, so the messages have no width.");
+            quoted(r.width) + " leaves no room across: the left margin and twice the border width take " +
+                std::to_string(across) + " pixels, so the messages start outside the box and cannot be seen.");
     if (number(r.height) > 0 && down >= number(r.height))
         add(found, {2, "Height"}, "size-no-room",
-            quoted(r.height) +
-                " leaves no room: the top and bottom margins and twice the border width take " +
+            quoted(r.height) + " leaves no room: the top margin, the bottom margin and the border take " +
                 std::to_string(down) + " pixels, so the box shows no message.");
 }
 

@@ -303,17 +303,17 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
           {4, "Title", 2, "escape-in-path", "\"\\t\" is read as a JavaScript escape for a tab"}}},
         {"no room left by the margins and the border",
          [](ProjectRecord& r) {
-             r.width = "18";
+             r.leftMargin = "178";
              r.topMargin = "100";
-             r.bottomMargin = "113";
+             r.bottomMargin = "114";
          },
-         {{2, "Width", 0, "size-no-room", "take 18 pixels"},
+         {{2, "Width", 0, "size-no-room", "take 180 pixels"},
           {2, "Height", 0, "size-no-room", "take 215 pixels"}}},
         {"one pixel of room is room",
          [](ProjectRecord& r) {
-             r.width = "19";
+             r.leftMargin = "177";
              r.topMargin = "100";
-             r.bottomMargin = "112";
+             r.bottomMargin = "113";
          },
          {}},
         {"font sizes of 0 and sizes over any screen",

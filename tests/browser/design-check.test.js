@@ -1,0 +1,188 @@
+'use strict';
+// What marquetto-cli check says about a design, held against what the box does in the browser: each row
+// names the finding it must give (or none) and the probe that shows the harm. A finding must come with a
+// box that breaks, and a silent check with a box that works.
+
+const { it } = require('node:test');
+const assert = require('node:assert/strict');
+const { spawnSync } = require('node:child_process');
+const { design, evenMessages } = require('./support/design');
+const { describeInEngines } = require('./support/suite');
+const { messagesStayApart } = require('./support/messagesStayApart');
+
+// Message 0 holds the input; messages 1 and 2 are plain, so that what leaks out of message 0 shows there.
+function withMessage(title, text) {
+    return { messages: [{ ...evenMessages(1)[0], title, text }, ...evenMessages(3).slice(1)] };
+}
+
+// Run in the page after the box has laid its messages out.
+const PROBES = {
+    structure: messagesStayApart,
+    // The text of message 0 takes room on the screen.
+    textWidth() {
+        const range = document.createRange();
+        range.selectNodeContents(document.getElementById('d0').lastChild);
+        const width = range.getBoundingClientRect().width;
+        return { broken: !(width > 0), seen: width };
+    },
+    // Message 0 has a visible part: inside the message area and its clip.
+    visibleArea() {
+        const area = document.getElementById('spagens');
+        const a = area.getBoundingClientRect();
+        const [top, right, bottom, left] = getComputedStyle(area)
+            .clip.match(/-?[\d.]+/g)
+            .map(Number);
+        const d = document.getElementById('d0').getBoundingClientRect();
+        const width = Math.min(d.right, a.right, a.left + right) - Math.max(d.left, a.left, a.left + left);
+        const height = Math.min(d.bottom, a.bottom, a.top + bottom) - Math.max(d.top, a.top, a.top + top);
+        return { broken: !(width > 0 && height > 0), seen: { width, height } };
+    },
+    // After the mouse leaves message 0 it has the colour it had before.
+    colourAfterHover() {
+        const before = getComputedStyle(document.getElementById('d0')).color;
+        mdivmo(0);
+        restime(0);
+        const after = getComputedStyle(document.getElementById('d0')).color;
+        return { broken: before !== after, seen: { before, after } };
+    },
+    // Some message comes into the tab within 20 seconds.
+    inSightSoon() {
+        const inSight = () =>
+            [0, 1, 2].some((i) => {
+                const box = document.getElementById(`d${i}`).getBoundingClientRect();
+                return box.bottom > 0 && box.top < innerHeight && box.height > 0;
+            });
+        while (window.__clock.now < 20000 && !inSight()) window.__clock.next();
+        return { broken: !inSight(), seen: window.__clock.now };
+    },
+    // The text of message 0 as the reader sees it.
+    shownText() {
+        const d = document.getElementById('d0');
+        const title = document.getElementById('hgd0').innerText;
+        return { broken: false, seen: d.innerText.slice(title.length).trim() };
+    },
+};
+
+const ROWS = [
+    // Ordinary markup and numbers: no finding, and the box stays whole.
+    [
+        'ordinary markup',
+        withMessage('<b>B</b> <i>I</i> <u>U</u><br>', '<img src="x.gif" alt=""> <a href="http://a.example/">A</a>'),
+        [],
+        'structure',
+    ],
+    [
+        'fonts, entities, balanced span and div',
+        withMessage('<font color="red">F</font> &amp; &nbsp;', '<span>S</span><div>D<div>E</div></div>'),
+        [],
+        'structure',
+    ],
+    [
+        'a comment and raw text that are closed',
+        withMessage('<!-- note --> t', '<noscript>n</noscript><textarea>t</textarea><script>var q;</script>'),
+        [],
+        'structure',
+    ],
+    [
+        'decimal font sizes and line heights',
+        { ...withMessage('T0', 'some text'), textFontSize: '8.5', titleLineHeight: '14.5' },
+        [],
+        'textWidth',
+    ],
+    // Markup that reaches outside its message.
+    ['an unclosed comment', withMessage('T0', 'x <!-- note'), ['markup-swallows'], 'structure'],
+    ['an unclosed textarea', withMessage('<textarea>', 'x'), ['markup-swallows'], 'structure'],
+    ['an unclosed script', withMessage('T0', '<script>var a = 1;'), ['markup-swallows'], 'structure'],
+    ['an unclosed style', withMessage('T0', '<style>b{color:red}'), ['markup-swallows'], 'structure'],
+    ['an unclosed title', withMessage('<title>t', 'x'), ['markup-swallows'], 'structure'],
+    ['an unclosed xmp', withMessage('T0', '<xmp>x'), ['markup-swallows'], 'structure'],
+    ['plaintext', withMessage('T0', '<plaintext>'), ['markup-swallows'], 'structure'],
+    ['an unclosed noscript', withMessage('T0', '<noscript>x'), ['markup-swallows'], 'structure'],
+    ['an unclosed iframe', withMessage('T0', '<iframe>'), ['markup-swallows'], 'structure'],
+    ['an unclosed table', withMessage('T0', '<table><tr><td>cell'), ['markup-swallows'], 'structure'],
+    [
+        'an attribute quote left open',
+        withMessage('T0', '<a href="http://a.example/>go'),
+        ['markup-swallows'],
+        'structure',
+    ],
+    ['an unclosed select', withMessage('T0', '<select><option>a'), ['markup-swallows'], 'structure'],
+    ['a closing div', withMessage('T0', 'one</div>two'), ['markup-closes-box'], 'structure'],
+    ['a bold left open', withMessage('<b>T0', 'x'), ['markup-spills'], 'structure'],
+    // Sizes and colours.
+    ['a font size of 0', { ...withMessage('T0', 'some text'), textFontSize: '0' }, ['font-size-zero'], 'textWidth'],
+    [
+        'margins that leave no room down',
+        { effectStyle: 1, topMargin: '100', bottomMargin: '114' },
+        ['size-no-room'],
+        'visibleArea',
+    ],
+    ['margins that leave one row', { effectStyle: 1, topMargin: '100', bottomMargin: '113' }, [], 'visibleArea'],
+    ['a left margin that leaves no room across', { effectStyle: 1, leftMargin: '178' }, ['size-no-room'],
+        'visibleArea'],
+    ['a left margin that leaves one column', { effectStyle: 1, leftMargin: '177' }, [], 'visibleArea'],
+    ['a height over any screen', { height: '100001' }, ['size-huge'], 'inSightSoon'],
+    ['the default height', {}, [], 'inSightSoon'],
+    ['a text colour part over 255', { textColor: [300, 0, 0] }, ['colour-outside'], 'colourAfterHover'],
+    ['the default colours', {}, [], 'colourAfterHover'],
+    ['a sign read as code', { leftMargin: '-5' }, ['number-not-digits'], 'structure'],
+    ['a unit read as code', { width: '180px' }, ['number-not-digits'], 'structure'],
+];
+
+// Escapes: the box shows what the finding says it shows.
+const ESCAPE_ROWS = [
+    ['a dropped backslash', withMessage('T0', 'c:\\users\\me'), ['backslash-doubled', 'backslash-dropped']],
+    ['escapes in a folder name', withMessage('T0', 'C:\\new\\test'), ['escape-in-path', 'escape-in-path']],
+];
+
+function check(box) {
+    const run = spawnSync(process.env.MARQUETTO_CLI, ['check', '--format=json', box.file('design.tkp')], {
+        encoding: 'utf8',
+    });
+    assert.ok(run.status === 0 || run.status === 1, run.stderr);
+    return JSON.parse(run.stdout);
+}
+
+async function probe(session, t, overrides, probeName) {
+    const { box, page } = await session.open(t, design(overrides));
+    let result;
+    try {
+        await page.tick(600);
+        result = await page.evaluate(PROBES[probeName]);
+    } catch (error) {
+        result = { broken: true, seen: String(error) };
+    }
+    // A script error breaks the box; a resource that is not found (an image of the markup) does not.
+    const errors = page.errors.filter((error) => error.startsWith('page error'));
+    return { findings: check(box), broken: result.broken || errors.length > 0, result, errors };
+}
+
+describeInEngines('The design check against the box', (session) => {
+    for (const [name, overrides, codes, probeName] of ROWS) {
+        const outcome = codes.length ? `${codes.join(', ')}, and the box breaks` : 'no finding, and the box works';
+        it(`${name}: ${outcome}`, async (t) => {
+            const { findings, broken, result, errors } = await probe(session, t, overrides, probeName);
+            assert.deepEqual(
+                findings.map((f) => f.code),
+                codes,
+                findings.map((f) => f.text).join('\n'),
+            );
+            assert.equal(broken, codes.length > 0, JSON.stringify({ result, errors }));
+        });
+    }
+
+    for (const [name, overrides, codes] of ESCAPE_ROWS) {
+        it(`${name}: the box shows what the finding says`, async (t) => {
+            const { findings, result } = await probe(session, t, overrides, 'shownText');
+            assert.deepEqual(
+                findings.map((f) => f.code),
+                codes,
+            );
+            for (const finding of findings) {
+                const said = finding.text.match(/the box shows "(.*)"\.$/)[1];
+                assert.equal(result.seen, said);
+                assert.notEqual(said, overrides.messages[0].text);
+            }
+        });
+    }
+});
