@@ -18,6 +18,11 @@ function withMessage(title, text) {
 // Run in the page after the box has laid its messages out.
 const PROBES = {
     structure: messagesStayApart,
+    // Message 0's text has the font size typed, in points (4/3 of a CSS pixel each).
+    fontSizeAsTyped(typed) {
+        const size = parseFloat(getComputedStyle(document.getElementById('d0')).fontSize);
+        return { broken: Math.abs(size - (parseFloat(typed) * 4) / 3) > 0.01, seen: size };
+    },
     // The text of message 0 takes room on the screen.
     textWidth() {
         const range = document.createRange();
@@ -87,8 +92,9 @@ const ROWS = [
         'decimal font sizes and line heights',
         { ...withMessage('T0', 'some text'), textFontSize: '8.5', titleLineHeight: '14.5' },
         [],
-        'textWidth',
+        'fontSizeAsTyped',
     ],
+    ['a font size with a unit', { textFontSize: '8pt' }, ['number-not-css'], 'fontSizeAsTyped'],
     // Markup that reaches outside its message.
     ['an unclosed comment', withMessage('T0', 'x <!-- note'), ['markup-swallows'], 'structure'],
     ['an unclosed textarea', withMessage('<textarea>', 'x'), ['markup-swallows'], 'structure'],
@@ -148,7 +154,7 @@ async function probe(session, t, overrides, probeName) {
     let result;
     try {
         await page.tick(600);
-        result = await page.evaluate(PROBES[probeName]);
+        result = await page.evaluate(PROBES[probeName], overrides.textFontSize ?? '');
     } catch (error) {
         result = { broken: true, seen: String(error) };
     }
