@@ -105,6 +105,9 @@ const ROWS = [
     ['plaintext', withMessage('T0', '<plaintext>'), ['markup-swallows'], 'structure'],
     ['an unclosed noscript', withMessage('T0', '<noscript>x'), ['markup-swallows'], 'structure'],
     ['an unclosed iframe', withMessage('T0', '<iframe>'), ['markup-swallows'], 'structure'],
+    ['an unclosed noembed', withMessage('T0', '<noembed>x'), ['markup-swallows'], 'structure'],
+    ['a title inside svg left open', withMessage('T0', '<svg><title>x'), ['markup-swallows'], 'structure'],
+    ['an svg left open', withMessage('T0', '<svg><circle r="2"></circle>'), [], 'structure'],
     ['an unclosed table', withMessage('T0', '<table><tr><td>cell'), ['markup-swallows'], 'structure'],
     [
         'an attribute quote left open',
