@@ -168,9 +168,8 @@ std::pair<char32_t, std::size_t> escapeAt(std::u32string_view text, std::size_t 
     return {c, 1};
 }
 
-// The text as the box shows it: escapes read as the browser reads them, then runs of white space
-// shown as one blank, as HTML shows them.
-std::string shownText(std::u32string_view text, const std::vector<bool>& doubled)
+// The text that the browser's string holds: escapes read as the browser reads them.
+std::u32string decodedText(std::u32string_view text, const std::vector<bool>& doubled)
 {
     std::u32string decoded;
     for (std::size_t at = 0; at < text.size(); ++at) {
@@ -182,6 +181,14 @@ std::string shownText(std::u32string_view text, const std::vector<bool>& doubled
         decoded += character;
         at += taken;
     }
+    return decoded;
+}
+
+// The text as the box shows it: the decoded text with runs of white space shown as one blank, as HTML
+// shows them.
+std::string shownText(std::u32string_view text, const std::vector<bool>& doubled)
+{
+    const std::u32string decoded = decodedText(text, doubled);
     std::u32string shown;
     for (char32_t c : decoded) {
         const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
@@ -333,7 +340,8 @@ void DesignCheck::checkRoom(const ProjectRecord& r, Found& found)
     if (number(r.width) > 0 && across >= number(r.width))
         add(found, {2, "Width"}, "size-no-room",
             quoted(r.width) + " leaves no room across: the left margin and twice the border width take " +
-                std::to_string(across) + " pixels, so the messages start outside the box and cannot be seen.");
+                std::to_string(across) +
+                " pixels, so the messages start outside the box and cannot be seen.");
     if (number(r.height) > 0 && down >= number(r.height))
         add(found, {2, "Height"}, "size-no-room",
             quoted(r.height) + " leaves no room: the top margin, the bottom margin and the border take " +
@@ -374,6 +382,7 @@ void DesignCheck::checkPlaceholders(const ProjectRecord& record, Found& found)
         const auto placeholder = TemplateFields::placeholderIn(field.value);
         if (!placeholder)
             continue;
+        // The fields are named "Step N, Caption".
         const std::string_view name = field.name;
         const int step = name.size() > 5 ? name[5] - '0' : 0;
         const std::string caption(name.substr(std::min(name.size(), name.find(", ") + 2)));
@@ -423,9 +432,9 @@ void DesignCheck::checkMessages(const ProjectRecord& record, Found& found)
         const Message m = record.message(i);
         const auto at = [&](const char* field) { return Place{4, field, i + 1}; };
         checkBackslashes(script, at("Title"), m.title, true, found);
-        checkMarkup(at("Title"), m.title, found);
+        checkMarkup(script, at("Title"), m.title, found);
         checkBackslashes(script, at("Text"), m.text, true, found);
-        checkMarkup(at("Text"), m.text, found);
+        checkMarkup(script, at("Text"), m.text, found);
         checkBackslashes(script, at("Link"), m.link, true, found);
         checkBackslashes(script, at("Target"), m.target, true, found);
         checkLink(script, m, at("Link"), found);
@@ -434,13 +443,14 @@ void DesignCheck::checkMessages(const ProjectRecord& record, Found& found)
 
 // Titles and texts may hold markup by design; what must not happen is that it reaches outside its own
 // message, since the box puts all messages into one element.
-void DesignCheck::checkMarkup(const Place& place, const std::string& value, Found& found)
+void DesignCheck::checkMarkup(const ScriptText& script, const Place& place, const std::string& value,
+                              Found& found)
 {
-    if (value.find_first_of("<&") == std::string::npos)
+    if (value.find_first_of("<\\") == std::string::npos)
         return;
-    std::string flat = value;
-    std::erase_if(flat, [](char c) { return c == '\r' || c == '\n'; });
-    const MarkupCheck::Verdict verdict = MarkupCheck::of(flat);
+    const std::u32string text = script.characters(value);
+    const std::u32string decoded = decodedText(text, ScriptText::literalBackslashes(text, true));
+    const MarkupCheck::Verdict verdict = MarkupCheck::of(TextEncoding::encodeUtf8(decoded));
     const std::string culprit = verdict.culprit.empty() ? "markup" : quoted(verdict.culprit);
     switch (verdict.fault) {
     case MarkupCheck::Fault::None:

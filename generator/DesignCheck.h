@@ -46,7 +46,8 @@ private:
     static void checkPlaceholders(const ProjectRecord& record, Found& found);
     static void checkName(const ProjectRecord& record, const std::string& folder, Found& found);
     static void checkMessages(const ProjectRecord& record, Found& found);
-    static void checkMarkup(const Place& place, const std::string& value, Found& found);
+    static void checkMarkup(const ScriptText& script, const Place& place, const std::string& value,
+                            Found& found);
     static void checkLink(const ScriptText& script, const Message& message, const Place& place, Found& found);
     static void checkFontFaces(const ProjectRecord& record, Found& found);
     static void checkBackslashes(const ScriptText& script, const Place& place, const std::string& value,

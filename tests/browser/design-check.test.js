@@ -115,6 +115,7 @@ const ROWS = [
         ['markup-swallows'],
         'structure',
     ],
+    ['markup written as escapes', withMessage('T0', '\\x3ctextarea>'), ['markup-swallows'], 'structure'],
     ['an unclosed select', withMessage('T0', '<select><option>a'), ['markup-swallows'], 'structure'],
     ['a closing div', withMessage('T0', 'one</div>two'), ['markup-closes-box'], 'structure'],
     ['a bold left open', withMessage('<b>T0', 'x'), ['markup-spills'], 'structure'],

@@ -286,11 +286,14 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
              r.replaceMessage(0, {"<textarea>", "x", "", ""});
              r.replaceMessage(1, {"t", "one</div>two", "", ""});
              r.replaceMessage(2, {"<b>open", "<!-- note", "", ""});
+             r.appendMessage({"\\x3cscript>", "\\u003c/div>", "", ""});
          },
          {{4, "Title", 1, "markup-swallows", "Step 4, message 1, Title: \"<textarea>\" is left open"},
           {4, "Text", 2, "markup-closes-box", "\"</div>\" closes an element that is not its own"},
           {4, "Title", 3, "markup-spills", "\"<b>\" is left open, so the messages after it"},
-          {4, "Text", 3, "markup-swallows", "\"<!--\" is left open"}}},
+          {4, "Text", 3, "markup-swallows", "\"<!--\" is left open"},
+          {4, "Title", 4, "markup-swallows", "\"<script>\" is left open"},
+          {4, "Text", 4, "markup-closes-box", "\"</div>\" closes"}}},
         {"every escape of a field, with what the box shows",
          [](ProjectRecord& r) {
              r.replaceMessage(0, {"t", "c:\\users\\me", "", ""});
