@@ -6,6 +6,12 @@
 const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const { pathToFileURL } = require('node:url');
+const { projectText } = require('./support/projectFile');
+const { ONE_PIXEL_PNG, cliPath } = require('./support/newsBox');
 const { design, evenMessages } = require('./support/design');
 const { describeInEngines } = require('./support/suite');
 const { messagesStayApart } = require('./support/messagesStayApart');
@@ -167,6 +173,38 @@ async function probe(session, t, overrides, probeName) {
     return { findings: check(box), broken: result.broken || errors.length > 0, result, errors };
 }
 
+// A project in a folder of its own with its image where bgImageName says, generated into another folder as
+// a build script would: returns the host page's address and what check and generate said.
+function generateApart(t, bgImageName) {
+    const root = fs.mkdtempSync(path.join(os.tmpdir(), 'marquetto-apart-'));
+    t.after(() => fs.rmSync(root, { recursive: true, force: true }));
+    const project = path.join(root, 'project', 'design.tkp');
+    fs.mkdirSync(path.dirname(path.join(root, 'project', bgImageName)), { recursive: true });
+    fs.writeFileSync(path.join(root, 'project', bgImageName), ONE_PIXEL_PNG);
+    const shown = design({ effectStyle: 0, bgImageOn: 1, bgImageName });
+    fs.writeFileSync(project, projectText(shown), 'latin1');
+    const out = path.join(root, 'site');
+    const generate = spawnSync(cliPath(), ['generate', '--project', project, '--out', out], { encoding: 'utf8' });
+    assert.equal(generate.status, 0, generate.stderr);
+    const checked = spawnSync(cliPath(), ['check', '--format=json', project], { encoding: 'utf8' });
+    return {
+        url: pathToFileURL(path.join(out, `${shown.scrollerName}newstic.html`)).href,
+        findings: JSON.parse(checked.stdout),
+        warnings: generate.stderr,
+    };
+}
+
+// Whether the box's background image loads from where the page asks for it.
+function imageLoads() {
+    const url = getComputedStyle(document.getElementById('disspageie')).backgroundImage.match(/url\("(.*)"\)/)[1];
+    return new Promise((resolve) => {
+        const image = new Image();
+        image.onload = () => resolve(true);
+        image.onerror = () => resolve(false);
+        image.src = url;
+    });
+}
+
 describeInEngines('The design check against the box', (session) => {
     for (const [name, overrides, codes, probeName] of ROWS) {
         const outcome = codes.length ? `${codes.join(', ')}, and the box breaks` : 'no finding, and the box works';
@@ -178,6 +216,25 @@ describeInEngines('The design check against the box', (session) => {
                 findings.map((f) => f.text).join('\n'),
             );
             assert.equal(broken, codes.length > 0, JSON.stringify({ result, errors }));
+        });
+    }
+
+    for (const [bgImageName, codes] of [
+        ['sky.png', []],
+        ['img/sky.png', ['image-folder']],
+    ]) {
+        it(`an image named ${bgImageName}: ${codes.join(', ') || 'no finding'}, and the image ${
+            codes.length ? 'is missing' : 'shows'
+        }`, async (t) => {
+            const { url, findings, warnings } = generateApart(t, bgImageName);
+            assert.deepEqual(
+                findings.map((f) => f.code),
+                codes,
+            );
+            for (const finding of findings) assert.ok(warnings.includes(finding.text), 'generate says the same');
+            const page = await session.engine.open(url);
+            t.after(() => page.close());
+            assert.equal(await page.evaluate(imageLoads), codes.length === 0);
         });
     }
 
