@@ -21,6 +21,8 @@ function withMessage(title, text) {
     return { messages: [{ ...evenMessages(1)[0], title, text }, ...evenMessages(3).slice(1)] };
 }
 
+const LONG_TEXT = 'A text long enough to need many lines in a box of an ordinary width, '.repeat(4);
+
 // Run in the page after the box has laid its messages out.
 const PROBES = {
     structure: messagesStayApart,
@@ -35,6 +37,13 @@ const PROBES = {
         range.selectNodeContents(document.getElementById('d0').lastChild);
         const width = range.getBoundingClientRect().width;
         return { broken: !(width > 0), seen: width };
+    },
+    // The text of message 0 wraps within the tab, so that all of it can be read.
+    textWithinScreen() {
+        const range = document.createRange();
+        range.selectNodeContents(document.getElementById('d0').lastChild);
+        const right = range.getBoundingClientRect().right;
+        return { broken: right > innerWidth, seen: right };
     },
     // Message 0 has a visible part: inside the message area and its clip.
     visibleArea() {
@@ -138,6 +147,9 @@ const ROWS = [
         'visibleArea'],
     ['a left margin that leaves one column', { effectStyle: 1, leftMargin: '177' }, [], 'visibleArea'],
     ['a height over any screen', { height: '100001' }, ['size-huge'], 'inSightSoon'],
+    ['a width over any screen', { ...withMessage('T0', LONG_TEXT), width: '100001' }, ['size-huge'],
+        'textWithinScreen'],
+    ['the default width', withMessage('T0', LONG_TEXT), [], 'textWithinScreen'],
     ['the default height', {}, [], 'inSightSoon'],
     ['a text colour part over 255', { textColor: [300, 0, 0] }, ['colour-outside'], 'colourAfterHover'],
     ['the default colours', {}, [], 'colourAfterHover'],
