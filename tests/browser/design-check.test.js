@@ -21,6 +21,10 @@ function withMessage(title, text) {
     return { messages: [{ ...evenMessages(1)[0], title, text }, ...evenMessages(3).slice(1)] };
 }
 
+function linkTo(target) {
+    return { messages: [{ title: 'T0', text: 'x', link: "http://a.example/it's", target }] };
+}
+
 const LONG_TEXT = 'A text long enough to need many lines in a box of an ordinary width, '.repeat(4);
 
 // Run in the page after the box has laid its messages out.
@@ -44,6 +48,22 @@ const PROBES = {
         range.selectNodeContents(document.getElementById('d0').lastChild);
         const right = range.getBoundingClientRect().right;
         return { broken: right > innerWidth, seen: right };
+    },
+    // A click on message 0 follows its link without a script error; the target is a frame that does not
+    // exist, so the click opens nothing in this tab.
+    clickFollows() {
+        window.open = () => null;
+        try {
+            butclick(0);
+            return { broken: false, seen: 'followed' };
+        } catch (error) {
+            return { broken: true, seen: String(error) };
+        }
+    },
+    // The box shows at least one message.
+    showsAMessage() {
+        const d = document.getElementById('d0');
+        return { broken: !d || getComputedStyle(d).visibility !== 'visible', seen: Boolean(d) };
     },
     // Message 0 has a visible part: inside the message area and its clip.
     visibleArea() {
@@ -153,6 +173,10 @@ const ROWS = [
     ['the default height', {}, [], 'inSightSoon'],
     ['a text colour part over 255', { textColor: [300, 0, 0] }, ['colour-outside'], 'colourAfterHover'],
     ['the default colours', {}, [], 'colourAfterHover'],
+    ['a width of 0', { effectStyle: 1, width: '0' }, ['number-not-positive'], 'visibleArea'],
+    ['no messages', { messages: [] }, ['messages-none'], 'showsAMessage'],
+    ['a link with a single quote that a script opens', linkTo('_top'), ['link-quote'], 'clickFollows'],
+    ['a link with a single quote opened in a window', linkTo('w'), [], 'clickFollows'],
     ['a sign read as code', { leftMargin: '-5' }, ['number-not-digits'], 'structure'],
     ['a unit read as code', { width: '180px' }, ['number-not-digits'], 'structure'],
 ];
