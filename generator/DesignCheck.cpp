@@ -525,7 +525,11 @@ void DesignCheck::checkBackslashes(const ScriptText& script, const Place& place,
         return;
     const std::u32string text = script.characters(value);
     const std::vector<bool> doubled = ScriptText::literalBackslashes(text, quotesEscaped);
-    const std::string shows = "; the box shows " + quoted(shownText(text, doubled)) + ".";
+    // Titles and texts are shown; links, targets and fonts are used as the browser's string holds them.
+    const bool shown = place.field == "Title" || place.field == "Text";
+    const std::string shows =
+        shown ? "; the box shows " + quoted(shownText(text, doubled)) + "."
+              : "; the browser reads " + quoted(TextEncoding::encodeUtf8(decodedText(text, doubled))) + ".";
     const bool path = looksLikePath(text);
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] != '\\')

@@ -304,6 +304,11 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
           {4, "Title", 2, "escape-in-path",
            "for a line break; type \\\\ for a backslash; the box shows \"C: ew est\"."},
           {4, "Title", 2, "escape-in-path", "\"\\t\" is read as a JavaScript escape for a tab"}}},
+        {"an escape in a link, with what the browser reads",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"t", "x", "http://a.example/\\s", "_blank"});
+         },
+         {{4, "Link", 1, "backslash-dropped", "the browser reads \"http://a.example/s\"."}}},
         {"no room left by the margins and the border",
          [](ProjectRecord& r) {
              r.leftMargin = "178";
