@@ -361,7 +361,7 @@ void DesignCheck::checkColours(const ProjectRecord& r, Found& found)
         {{2, "Background color"}, r.bgColor, "the box has no background colour"},
         {{2, "Text color"}, r.textColor, "the texts keep the browser's colour"},
         {{2, "Mouse over text color"}, r.textHoverColor, "a text under the mouse keeps its colour after"},
-        {{2, "Title color"}, r.titleColor, "the titles keep the browser's colour"},
+        {{2, "Title color"}, r.titleColor, "the titles take the colour of the texts"},
         {{2, "Mouse over title color"}, r.titleHoverColor, "a title under the mouse keeps its colour after"},
         {{3, "Border color"}, r.borderColor, "the border is drawn in the text colour"},
     };

@@ -60,6 +60,11 @@ const PROBES = {
             return { broken: true, seen: String(error) };
         }
     },
+    // The box has a background colour.
+    background() {
+        const colour = getComputedStyle(document.getElementById('disspageie')).backgroundColor;
+        return { broken: colour === 'rgba(0, 0, 0, 0)', seen: colour };
+    },
     // The box shows at least one message.
     showsAMessage() {
         const d = document.getElementById('d0');
@@ -173,6 +178,8 @@ const ROWS = [
     ['the default height', {}, [], 'inSightSoon'],
     ['a text colour part over 255', { textColor: [300, 0, 0] }, ['colour-outside'], 'colourAfterHover'],
     ['the default colours', {}, [], 'colourAfterHover'],
+    ['a background colour part over 255', { bgColor: [300, 255, 255] }, ['colour-outside'], 'background'],
+    ['the default background', {}, [], 'background'],
     ['a width of 0', { effectStyle: 1, width: '0' }, ['number-not-positive'], 'visibleArea'],
     ['no messages', { messages: [] }, ['messages-none'], 'showsAMessage'],
     ['a link with a single quote that a script opens', linkTo('_top'), ['link-quote'], 'clickFollows'],
