@@ -66,11 +66,19 @@ class Desktop:
         self.processes = []
         self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "DBUS_", "AT_SPI"))}
         self.env.pop("WAYLAND_DISPLAY", None)
-        self._start_x(width, height)
-        self._start_bus()
-        self._start_window_manager()
+        # A desktop that could not be set up whole is taken down, or its servers would outlive the suite.
+        try:
+            self._start_x(width, height)
+            self._start_bus()
+            self._start_window_manager()
+        except BaseException:
+            self.close()
+            raise
 
     def _spawn(self, args, **kwargs):
+        # CTest waits until every holder of the suite's output has closed it, so a server that lost its
+        # owner must not be one of them.
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
         process = subprocess.Popen(args, env=kwargs.pop("env", self.env), start_new_session=True, **kwargs)
         self.processes.append(process)
         return process
@@ -92,7 +100,10 @@ class Desktop:
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
     def _start_bus(self):
-        output = run_command(["dbus-launch", "--sh-syntax"], self.env).stdout
+        # Told of the display, dbus-launch claims a selection on it that now and then makes openbox quit
+        # at start; the bus needs no display.
+        without_display = {k: v for k, v in self.env.items() if k != "DISPLAY"}
+        output = run_command(["dbus-launch", "--sh-syntax"], without_display).stdout
         for line in output.splitlines():
             if "=" in line and not line.startswith("export"):
                 key, value = line.rstrip(";").split("=", 1)
