@@ -3,10 +3,8 @@ openbox, and the wizard started with a fresh home and a stub "open" command."""
 
 import os
 import select
-import shutil
 import signal
 import subprocess
-import tempfile
 import time
 
 

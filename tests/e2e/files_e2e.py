@@ -8,16 +8,12 @@ writes to standard error meanwhile.
 Prints one line per failed step, with a screenshot in SCREENSHOT_FOLDER, and exits with status 1."""
 
 import os
-import shutil
-import signal
 import sys
-import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop import Desktop, StepFailed, wait_for, wait_until_equal  # noqa: E402
-from run_e2e import Suite  # noqa: E402
+from desktop import Desktop, wait_for, wait_until_equal  # noqa: E402
+from run_e2e import Suite, main  # noqa: E402
 from wizard import Wizard, role, showing, walk  # noqa: E402
 
 OLD_DESIGN = b"an older design that must survive a cancelled replace\n"
@@ -28,6 +24,8 @@ GENERATED = ("scroller_newstic.html", "scroller_newsticie.js", "scroller_newstic
 
 
 class FilesSuite(Suite):
+    failure_shot = "files-failure.png"
+
     def __init__(self, build, shots):
         super().__init__(build, shots)
         self.scale = 1
@@ -165,34 +163,12 @@ class FilesSuite(Suite):
 
     # Running ---------------------------------------------------------------------------------------
 
-    def run(self):
-        os.makedirs(self.shots, exist_ok=True)
-        started = time.monotonic()
-        try:
-            self.prepare_home()
-            self.desktop = Desktop(self.scratch)
-            self.scenario_first_run()
-            self.scenario_after_restart()
-        except Exception as error:
-            shot = os.path.join(self.shots, "files-failure.png")
-            if self.desktop:
-                self.desktop.screenshot(shot)
-            detail = str(error) if isinstance(error, StepFailed) else traceback.format_exc(limit=3)
-            print(f"FAIL at step \"{self.step}\": {detail} (screenshot {shot})")
-            if self.wizard is not None:
-                print("wizard output:", self.wizard.output()[-800:])
-            return 1
-        finally:
-            self.stop_wizard()
-            if self.desktop:
-                self.desktop.close()
-            shutil.rmtree(self.scratch, ignore_errors=True)
-        print(f"PASS: {self.starts} starts in {time.monotonic() - started:.0f} s")
-        return 0
+    def scenarios(self):
+        self.prepare_home()
+        self.desktop = Desktop(self.scratch)
+        self.scenario_first_run()
+        self.scenario_after_restart()
 
 
 if __name__ == "__main__":
-    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit("FAIL: the suite was stopped from outside"))
-    build_folder = os.path.abspath(sys.argv[1])
-    screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
-    sys.exit(FilesSuite(build_folder, screenshots).run())
+    main(FilesSuite)

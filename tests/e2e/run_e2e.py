@@ -41,6 +41,8 @@ gtk-application-prefer-dark-theme=1
 
 
 class Suite:
+    failure_shot = "failure.png"
+
     def __init__(self, build, shots):
         self.build = build
         self.shots = shots
@@ -418,22 +420,25 @@ class Suite:
 
     # Running ---------------------------------------------------------------------------------------
 
+    def scenarios(self):
+        self.scenario_no_display()
+        self.desktop = Desktop(self.scratch)
+        self.scenario_design_preview_save()
+        self.scenario_reopen_and_unsaved_changes()
+        # The font's size in the pixels the bus reports: 9 pt at 120 dpi; 9 pt at 96 dpi before the
+        # scaling by 2, which the bus leaves out; 11 pt at 96 dpi.
+        self.scenario_readable("11pt", 15, {"QT_FONT_DPI": "120", "QT_ENABLE_HIGHDPI_SCALING": "0"})
+        self.scenario_readable("scale2", 12, {"QT_SCALE_FACTOR": "2"})
+        self.scenario_readable("dark-gtk11", 15, {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"},
+                               {".config/gtk-3.0/settings.ini": GTK_SETTINGS})
+
     def run(self):
         os.makedirs(self.shots, exist_ok=True)
         started = time.monotonic()
         try:
-            self.scenario_no_display()
-            self.desktop = Desktop(self.scratch)
-            self.scenario_design_preview_save()
-            self.scenario_reopen_and_unsaved_changes()
-            # The font's size in the pixels the bus reports: 9 pt at 120 dpi; 9 pt at 96 dpi before the
-            # scaling by 2, which the bus leaves out; 11 pt at 96 dpi.
-            self.scenario_readable("11pt", 15, {"QT_FONT_DPI": "120", "QT_ENABLE_HIGHDPI_SCALING": "0"})
-            self.scenario_readable("scale2", 12, {"QT_SCALE_FACTOR": "2"})
-            self.scenario_readable("dark-gtk11", 15, {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"},
-                                   {".config/gtk-3.0/settings.ini": GTK_SETTINGS})
+            self.scenarios()
         except Exception as error:
-            shot = os.path.join(self.shots, "failure.png")
+            shot = os.path.join(self.shots, self.failure_shot)
             if self.desktop:
                 self.desktop.screenshot(shot)
             detail = str(error) if isinstance(error, StepFailed) else traceback.format_exc(limit=3)
@@ -450,11 +455,15 @@ class Suite:
         return 0
 
 
-if __name__ == "__main__":
-    # CTest ends a suite that runs too long with SIGTERM; the desktop's processes must go with it.
+def main(suite_class):
     build_folder = os.path.abspath(sys.argv[1])
     screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
-    suite = Suite(build_folder, screenshots)
+    suite = suite_class(build_folder, screenshots)
+    # CTest ends a suite that runs too long with SIGTERM; the desktop's processes must go with it.
     signal.signal(signal.SIGTERM,
                   lambda number, frame: sys.exit(f"FAIL: the suite was stopped from outside at step \"{suite.step}\""))
     sys.exit(suite.run())
+
+
+if __name__ == "__main__":
+    main(Suite)
