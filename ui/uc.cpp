@@ -37,7 +37,7 @@ std::optional<int> stepOf(const std::string& finding)
     return finding[5] - '1';
 }
 
-constexpr int findingLinesShown = 6;
+constexpr int findingLinesShown = 7;
 
 // Controls show lines without the CR of the generated files.
 QString withoutCarriageReturns(QString text)
@@ -138,8 +138,8 @@ QWidget* uc::findingsNotice()
     findingsList_->setAlternatingRowColors(true);
     findingsList_->setSelectionMode(QAbstractItemView::NoSelection);
     findingsList_->setFocusPolicy(Qt::TabFocus);
-    // Room for three findings of two lines each at the page's font, so that a usual check needs no
-    // scrolling.
+    // Room for three findings of two lines each at the page's font and a line to spare, so that a usual
+    // check needs no scrolling.
     findingsList_->setFixedHeight(fontMetrics().lineSpacing() * findingLinesShown +
                                   2 * findingsList_->frameWidth() + 4);
     findingsList_->setAccessibleName(tr("Design check findings"));
