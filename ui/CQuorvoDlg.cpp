@@ -5,7 +5,6 @@
 #include "ui/DialogUnits.h"
 #include "ui/NamedButton.h"
 #include "ui/StepPage.h"
-#include "ui/TabOrder.h"
 #include "ui/bir.h"
 #include "ui/dokuz.h"
 #include "ui/dort.h"
@@ -59,7 +58,6 @@ CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const
     connectStepOnePage();
     stopButtonsFromTakingEnter();
     fixPageSize();
-    TabOrder::chain(TabOrder::inLayoutOrder(this));
     createStepShortcuts();
 
     for (int step = 1; step < stepCount; ++step)
