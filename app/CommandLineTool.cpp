@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -62,7 +63,9 @@ constexpr const char* generateHelp =
     "copied into DIR from the project's folder, replacing an older copy there.\n"
     "A design whose values hold a name that the generator looks for in its\n"
     "scripts (possible only in a hand-edited file) is refused, and nothing is\n"
-    "written.\n"
+    "written; so is a box name that holds a path separator or makes a file name\n"
+    "longer than DIR allows. What check would report is printed on standard\n"
+    "error as warnings; they do not change the exit status.\n"
     "\n"
     "Options:\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
@@ -74,13 +77,16 @@ constexpr const char* generateHelp =
     "could not be read or written.\n";
 
 constexpr const char* checkHelp =
-    "Usage: marquetto-cli check [PROJECT]\n"
+    "Usage: marquetto-cli check [--format=text|json] [PROJECT]\n"
     "Lists, one line each with the step and field to fix, what in the design of\n"
     "PROJECT (without one, of the built-in default project) will break its news\n"
     "box or make it show something other than what was typed.\n"
     "\n"
     "Options:\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
+    "  -f, --format=FORMAT text (the default): one line per finding;\n"
+    "                      json: an array with one object per finding, holding\n"
+    "                      step, field, message (0 when none), code and text\n"
     "  -h, --help          show this help\n"
     "\n"
     "Exit status: 0 nothing found, 1 problems found, 2 wrong usage,\n"
@@ -112,7 +118,7 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
          generateHelp,
          {helpOption, projectOption, {"out", 'o', true}},
          &CommandLineTool::generate},
-        {"check", checkHelp, {helpOption, projectOption}, &CommandLineTool::check},
+        {"check", checkHelp, {helpOption, projectOption, {"format", 'f', true}}, &CommandLineTool::check},
         {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
     };
     return all;
@@ -222,36 +228,41 @@ int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& p
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    PageRoundTrip::apply(record);
     const std::string out = parsed.has("out") ? parsed.value("out") : ".";
     std::error_code status;
     fs::create_directories(out, status);
     record.workFolder = (fs::path(out) / "").string();
+    const std::vector<DesignFinding> findings =
+        DesignCheck::findings(asChecked(record), designFolder(project));
+    PageRoundTrip::apply(record);
     GeneratedTexts texts;
     if (auto generated = Generator::GenerateOutputs(record, texts); !generated.ok())
         return failure(generated.error());
+    for (const DesignFinding& finding : findings)
+        err_ << "marquetto-cli: warning: " << finding.text << '\n';
     if (record.bgImageOn == ProjectRecord::ticked)
         bringBackgroundImage(record, designFolder(project), record.workFolder);
     out_ << texts.embedSnippet << '\n';
     return Success;
 }
 
-int CommandLineTool::check(const CommandLineOptions&, const Project& project)
+int CommandLineTool::check(const CommandLineOptions& parsed, const Project& project)
 {
+    const std::string format = parsed.has("format") ? parsed.value("format") : "text";
+    if (format != "text" && format != "json")
+        return failure(Error::usage("unknown format '" + format + "'; use text or json"));
     auto design = readDesign(project);
     if (!design.ok())
         return failure(design.error());
-    ProjectRecord& record = design.value();
-    record.textFontFace =
-        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
-    record.titleFontFace =
-        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
-    const auto problems = DesignCheck::problems(record, designFolder(project));
-    for (const std::string& problem : problems)
-        out_ << problem << '\n';
-    if (problems.empty())
+    const auto findings = DesignCheck::findings(asChecked(design.value()), designFolder(project));
+    if (format == "json")
+        out_ << asJson(findings) << '\n';
+    else if (findings.empty())
         out_ << "No problems found.\n";
-    return problems.empty() ? Success : DesignProblems;
+    for (const DesignFinding& finding : findings)
+        if (format == "text")
+            out_ << finding.text << '\n';
+    return findings.empty() ? Success : DesignProblems;
 }
 
 Expected<ProjectRecord> CommandLineTool::readDesign(const Project& project)
@@ -284,6 +295,31 @@ Expected<void> CommandLineTool::writeDesign(ProjectRecord& record, const std::st
     return ProjectWriter::writeProject(record);
 }
 
+// The design as the check reads it: the font faces worked out as the wizard's pages do, every other
+// value as the file holds it, so that a value outside its list is reported as it stands.
+ProjectRecord CommandLineTool::asChecked(ProjectRecord record)
+{
+    record.textFontFace =
+        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
+    record.titleFontFace =
+        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
+    return record;
+}
+
+// The texts are the design's bytes; bytes that are not UTF-8 are shown as replacement characters, so the
+// output stays valid JSON whatever the project holds.
+std::string CommandLineTool::asJson(const std::vector<DesignFinding>& findings)
+{
+    nlohmann::json all = nlohmann::json::array();
+    for (const DesignFinding& finding : findings)
+        all.push_back({{"step", finding.step},
+                       {"field", finding.field},
+                       {"message", finding.message},
+                       {"code", finding.code},
+                       {"text", finding.text}});
+    return all.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
 // Background images are kept beside the project file; the built-in project and a project read from
 // standard input have the current folder.
 std::string CommandLineTool::designFolder(const Project& project)
@@ -299,22 +335,17 @@ std::string CommandLineTool::designFolder(const Project& project)
 void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const std::string& from,
                                            const std::string& to)
 {
+    // A name with a folder part is not copied; the design check has said so among the warnings.
     const std::string name = Generator::imageFileName(record);
-    if (!FileNames::isPlain(name)) {
-        err_ << "marquetto-cli: warning: the background image name \"" << name
-             << "\" is not a plain file name, so it was not copied; the box shows no image.\n";
+    if (!FileNames::isPlain(name))
         return;
-    }
     std::error_code status;
     const fs::path source = fs::path(from) / name;
     const fs::path target = fs::path(to) / name;
     const bool present = fs::exists(target, status);
-    if (!fs::is_regular_file(source, status)) {
-        if (!present)
-            err_ << "marquetto-cli: warning: the background image \"" << source.string()
-                 << "\" is missing; the box shows no image.\n";
+    // A missing image is among the design check's warnings.
+    if (!fs::is_regular_file(source, status))
         return;
-    }
     if (present && (fs::equivalent(source, target, status) || sameBytes(source, target)))
         return;
     if (auto copied = TextFile::copy(source.string(), target.string()); !copied.ok())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
+#include "generator/DesignCheck.h"
 #include "project/Expected.h"
 #include "project/ProjectRecord.h"
 
@@ -50,6 +51,8 @@ private:
     static Expected<ProjectRecord> readDesign(const Project& project);
     static Expected<void> writeDesign(ProjectRecord& record, const std::string& to);
     static std::string designFolder(const Project& project);
+    static ProjectRecord asChecked(ProjectRecord record);
+    static std::string asJson(const std::vector<DesignFinding>& findings);
     void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
     // Tells the user what went wrong; returns the exit status for it.
     int failure(const Error& error);

@@ -1,6 +1,7 @@
 #include "app/DisplayProbe.h"
 #include "app/WizardCommandLine.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuietReports.h"
 #include "platform/RecordPath.h"
 #include "preview/PreviewModuleLoader.h"
 #include "preview/PublishingActions.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
     // The preview's web engine draws through an OpenGL context shared with the application's, which Qt
     // makes only when asked before the application exists.
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QuietReports::install();
     QApplication application(argc, argv);
     // No display name: Qt would add it to every window caption.
     QApplication::setApplicationName(QStringLiteral("marquetto"));

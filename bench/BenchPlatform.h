@@ -23,4 +23,13 @@ public:
     bool isWritableFolder(const QString&) override { return true; }
     Expected<void> copyFile(const QString&, const QString&) override { return {}; }
     Expected<void> writeFile(const QString&, std::string_view) override { return {}; }
+    bool askToReplace(QWidget*, const QString&) override { return false; }
+    QString documentsFolder() override { return QDir::tempPath(); }
+    QString rememberedProjectFolder() override { return {}; }
+    void rememberProjectFolder(const QString&) override {}
+    std::optional<QString> chooseFolder(QWidget*, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    void showNotice(QWidget*, const QString&) override {}
 };

@@ -1,4 +1,5 @@
-// The project reader's one-pass index against the plain first-occurrence lookup, on any text.
+// The project reader's one-pass index against the plain first-occurrence lookup, on any text, in memory
+// and as a file; a file is refused only when it cannot be a project.
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/PlainLookup.h"
 #include "project/IntegerText.h"
@@ -7,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +55,65 @@ void compareMessages(std::string_view text, const ProjectRecord& record)
     }
 }
 
+bool holds(std::string_view text, std::string_view part)
+{
+    return text.find(part) != std::string_view::npos;
+}
+
+// Whether a setting's start text occurs with its end text after it.
+bool anySettingRecord(std::string_view text)
+{
+    return std::any_of(ProjectKeys::valueKeys().begin(), ProjectKeys::valueKeys().end(),
+                       [&](const auto& key) {
+                           const auto from = text.find("qvo-" + key + "=");
+                           const auto to = text.find("endof-qvo-" + key);
+                           return from != std::string_view::npos && to != std::string_view::npos &&
+                                  to >= from + key.size() + 5;
+                       });
+}
+
+// The text as a regular file, read piece by piece and value by value as Open Project reads one.
+Expected<void> readAsFile(std::string_view text, ProjectRecord& record)
+{
+    const int descriptor = memfd_create("project", MFD_CLOEXEC);
+    require(descriptor >= 0, "a memory file can be made");
+    require(pwrite(descriptor, text.data(), text.size(), 0) == static_cast<ssize_t>(text.size()),
+            "the text can be written to a memory file");
+    InputFile file = InputFile::onDescriptor(descriptor, "fuzzed.tkp");
+    auto read = ProjectReader({}).readProjectFrom(record, file);
+    close(descriptor);
+    return read;
+}
+
+void compareFileRead(std::string_view text)
+{
+    ProjectRecord record;
+    const auto read = readAsFile(text, record);
+    const auto nul = text.find('\0');
+    if (read.ok()) {
+        require(nul == std::string_view::npos, "a file that holds a NUL byte is refused");
+        require(holds(text, "endof-qvo-"), "a file without any end text is refused");
+        compareSettings(text, record);
+        compareMessages(text, record);
+        return;
+    }
+    const std::string& message = read.error().message();
+    require(message.rfind("\"fuzzed.tkp\": is not a Marquetto project: ", 0) == 0,
+            "a file within the limits is refused only as not a project", message);
+    if (holds(message, "NUL byte"))
+        require(holds(message, "at byte offset " + std::to_string(nul) + "."), "the first NUL byte is named",
+                message);
+    else if (holds(message, "no project record"))
+        require(!anySettingRecord(text), "a file with a setting record is not refused for having none",
+                message);
+    else if (holds(message, "it is empty"))
+        require(text.empty(), "only an empty file is called empty", message);
+    else
+        require(nul != std::string_view::npos || holds(text.substr(0, 2), "\xFF\xFE") ||
+                    holds(text.substr(0, 2), "\xFE\xFF"),
+                "a file is called UTF-16 or UTF-32 only for a byte-order mark or NUL bytes", message);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -62,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ProjectRecord record = readText(*text);
     compareSettings(*text, record);
     compareMessages(*text, record);
+    compareFileRead(*text);
     return 0;
 }

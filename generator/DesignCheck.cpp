@@ -1,21 +1,47 @@
 #include "generator/DesignCheck.h"
 
+#include "generator/Generator.h"
+#include "generator/MarkupCheck.h"
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
 #include "generator/ValueFormats.h"
 #include "project/FileNames.h"
 #include "project/IntegerText.h"
 #include "project/OptionLists.h"
+#include "project/TextEncoding.h"
 
 #include <algorithm>
 #include <filesystem>
 
 namespace {
 
+// Wider or taller than any screen: the box cannot be seen whole, and a scroller takes minutes to bring its
+// first message into sight.
+constexpr long hugeSize = 100000;
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 bool isPlainDigits(const std::string& text)
 {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// A number as CSS reads it before a unit: digits with at least one digit and at most one decimal point,
+// and, where allowed, a minus sign.
+bool isCssNumber(std::string_view text, bool signAllowed)
+{
+    if (signAllowed && !text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
+    const bool digitsOnly = std::all_of(whole.begin(), whole.end(), isDigit) &&
+                            std::all_of(fraction.begin(), fraction.end(), isDigit);
+    return digitsOnly && (!whole.empty() || !fraction.empty()) &&
+           (point == std::string_view::npos || !fraction.empty());
 }
 
 std::string quoted(const std::string& text)
@@ -23,17 +49,28 @@ std::string quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
+// Where a typed number goes decides what it may hold: script code takes plain digits only, a style
+// value a CSS number.
+enum class NumberUse
+{
+    Code,
+    Style,
+    Position
+};
+
 struct NumberField
 {
-    const char* caption;
+    DesignCheck::Place place;
     const std::string& value;
     bool used;
+    NumberUse use = NumberUse::Code;
     bool positive = false;
 };
 
 struct ListField
 {
     const char* caption;
+    int step;
     int value;
     const std::vector<std::string_view>& list;
     const char* consequence;
@@ -44,7 +81,16 @@ struct ListField
 // vanishes.
 bool hasEscapeMeaning(char32_t c)
 {
-    return std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+    return c < 0x80 &&
+           std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// Escapes that put a character other than the one typed after the backslash: what turns a folder name
+// such as C:\new into a line break.
+bool changesCharacter(char32_t c)
+{
+    return c < 0x80 &&
+           std::string_view("bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 std::string asciiText(std::u32string_view characters)
@@ -55,13 +101,147 @@ std::string asciiText(std::u32string_view characters)
     return text;
 }
 
+int hexValue(char32_t c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<int>(c - '0');
+    if (c >= 'a' && c <= 'f')
+        return static_cast<int>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F')
+        return static_cast<int>(c - 'A' + 10);
+    return -1;
+}
+
+// Reads `count` hex digits at `at` (or up to the closing brace for \u{...}); -1 when they are not there.
+long hexNumber(std::u32string_view text, std::size_t at, std::size_t count)
+{
+    if (at + count > text.size())
+        return -1;
+    long value = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int digit = hexValue(text[at + i]);
+        if (digit < 0)
+            return -1;
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+// One escape of a string literal as the browser reads it (sloppy mode, as the runtimes run): the
+// character it stands for and how many characters after the backslash it takes.
+std::pair<char32_t, std::size_t> escapeAt(std::u32string_view text, std::size_t backslash)
+{
+    const char32_t c = text[backslash + 1];
+    switch (c) {
+    case 'n':
+        return {U'\n', 1};
+    case 'r':
+        return {U'\r', 1};
+    case 't':
+        return {U'\t', 1};
+    case 'b':
+        return {U'\b', 1};
+    case 'f':
+        return {U'\f', 1};
+    case 'v':
+        return {U'\v', 1};
+    case 'x':
+        return {static_cast<char32_t>(hexNumber(text, backslash + 2, 2)), 3};
+    case 'u':
+        if (const long unit = hexNumber(text, backslash + 2, 4); unit >= 0)
+            return {static_cast<char32_t>(unit), 5};
+        if (const std::size_t close = text.find(U'}', backslash + 3); close != std::u32string_view::npos)
+            return {static_cast<char32_t>(hexNumber(text, backslash + 3, close - backslash - 3)),
+                    close - backslash};
+        break;
+    default:
+        break;
+    }
+    if (c >= '0' && c <= '7') {
+        char32_t value = 0;
+        std::size_t taken = 0;
+        while (taken < 3 && backslash + 1 + taken < text.size() && text[backslash + 1 + taken] >= '0' &&
+               text[backslash + 1 + taken] <= '7' && value * 8 + (text[backslash + 1 + taken] - '0') <= 0377)
+            value = value * 8 + (text[backslash + 1 + (taken++)] - '0');
+        return {value, taken};
+    }
+    return {c, 1};
+}
+
+// The text that the browser's string holds: escapes read as the browser reads them.
+std::u32string decodedText(std::u32string_view text, const std::vector<bool>& doubled)
+{
+    std::u32string decoded;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\\' || doubled[at]) {
+            decoded += text[at];
+            continue;
+        }
+        const auto [character, taken] = escapeAt(text, at);
+        decoded += character;
+        at += taken;
+    }
+    return decoded;
+}
+
+// The text as the box shows it: the decoded text with runs of white space shown as one blank, as HTML
+// shows them.
+std::string shownText(std::u32string_view text, const std::vector<bool>& doubled)
+{
+    const std::u32string decoded = decodedText(text, doubled);
+    std::u32string shown;
+    for (char32_t c : decoded) {
+        const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+        if (space && !shown.empty() && shown.back() == ' ')
+            continue;
+        if (space || c >= 0x20)
+            shown += space ? U' ' : c;
+    }
+    return TextEncoding::encodeUtf8(shown);
+}
+
+// A Windows folder or file path: a drive letter and a backslash, or a network path.
+bool looksLikePath(std::u32string_view text)
+{
+    for (std::size_t at = 0; at + 2 < text.size(); ++at)
+        if (text[at + 1] == ':' && text[at + 2] == '\\' &&
+            ((text[at] >= 'A' && text[at] <= 'Z') || (text[at] >= 'a' && text[at] <= 'z')))
+            return true;
+    return text.starts_with(U"\\\\");
+}
+
+std::string escapeName(char32_t c)
+{
+    switch (c) {
+    case 'n':
+        return "a line break";
+    case 'r':
+        return "a carriage return";
+    case 't':
+        return "a tab";
+    case 'b':
+        return "a backspace";
+    case 'f':
+        return "a form feed";
+    case 'v':
+        return "a vertical tab";
+    case 'x':
+    case 'u':
+        return "the character of that code";
+    default:
+        return "the character of that octal code";
+    }
+}
+
 } // namespace
 
-std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, const std::string& imageFolder)
+std::vector<DesignFinding> DesignCheck::findings(const ProjectRecord& record, const std::string& imageFolder)
 {
-    std::vector<std::string> found;
-    checkName(record, found);
+    Found found;
+    checkName(record, record.workFolder, found);
     checkNumbers(record, found);
+    checkRoom(record, found);
+    checkColours(record, found);
     checkPlaceholders(record, found);
     checkFontFaces(record, found);
     checkLists(record, found);
@@ -70,92 +250,234 @@ std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, cons
     return found;
 }
 
-void DesignCheck::checkNumbers(const ProjectRecord& r, std::vector<std::string>& found)
+std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, const std::string& imageFolder)
+{
+    std::vector<std::string> texts;
+    for (const DesignFinding& finding : findings(record, imageFolder))
+        texts.push_back(finding.text);
+    return texts;
+}
+
+void DesignCheck::add(Found& found, const Place& place, const char* code, const std::string& what)
+{
+    std::string text = "Step " + std::to_string(place.step) + ", ";
+    if (place.message > 0)
+        text += "message " + std::to_string(place.message) + ", ";
+    text += place.field + ": " + what;
+    found.push_back({place.step, place.field, place.message, code, std::move(text)});
+}
+
+void DesignCheck::checkNumbers(const ProjectRecord& r, Found& found)
 {
     const bool scroller = r.effectStyle == OptionLists::scrollerStyle;
     const bool image = r.bgImageOn == ProjectRecord::ticked;
     const NumberField fields[] = {
-        {"Step 2, Width", r.width, true, true},
-        {"Step 2, Height", r.height, true, true},
-        {"Step 2, Space", r.paragraphSpace, true},
-        {"Step 2, Top margin", r.topMargin, true},
-        {"Step 2, Bottom margin", r.bottomMargin, true},
-        {"Step 2, Left margin", r.leftMargin, true},
-        {"Step 2, Right margin", r.rightMargin, true},
-        {"Step 2, Image X position", r.bgImageX, image},
-        {"Step 2, Image Y position", r.bgImageY, image},
-        {"Step 3, Font size", r.textFontSize, true},
-        {"Step 3, Title font size", r.titleFontSize, true},
-        {"Step 3, Line height", r.textLineHeight, true},
-        {"Step 3, Title line height", r.titleLineHeight, true},
-        {"Step 3, Border width", r.borderWidth, true},
-        {"Step 4, Scroll delay", r.scrollDelay, scroller},
-        {"Step 4, Pause", r.pause, true},
+        {{2, "Width"}, r.width, true, NumberUse::Code, true},
+        {{2, "Height"}, r.height, true, NumberUse::Code, true},
+        {{2, "Space"}, r.paragraphSpace, true},
+        {{2, "Top margin"}, r.topMargin, true},
+        {{2, "Bottom margin"}, r.bottomMargin, true},
+        {{2, "Left margin"}, r.leftMargin, true},
+        {{2, "Right margin"}, r.rightMargin, true},
+        {{2, "Image X position"}, r.bgImageX, image, NumberUse::Position},
+        {{2, "Image Y position"}, r.bgImageY, image, NumberUse::Position},
+        {{3, "Font size"}, r.textFontSize, true, NumberUse::Style},
+        {{3, "Title font size"}, r.titleFontSize, true, NumberUse::Style},
+        {{3, "Line height"}, r.textLineHeight, true, NumberUse::Style},
+        {{3, "Title line height"}, r.titleLineHeight, true, NumberUse::Style},
+        {{3, "Border width"}, r.borderWidth, true},
+        {{4, "Scroll delay"}, r.scrollDelay, scroller},
+        {{4, "Pause"}, r.pause, true},
     };
     for (const NumberField& field : fields) {
         if (!field.used)
             continue;
-        if (!isPlainDigits(field.value))
-            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
-                            " is not plain digits; it goes into the generated code as typed, so the news box "
-                            "gets a wrong size or stops with a script error.");
+        const std::string typed = quoted(field.value);
+        if (field.use == NumberUse::Style && !isCssNumber(field.value, false))
+            add(found, field.place, "number-not-css",
+                typed + " is not a number; it goes into the style with \"pt\" after it, so the browser "
+                        "ignores it and uses its own size.");
+        else if (field.use == NumberUse::Position && !isCssNumber(field.value, true))
+            add(found, field.place, "number-not-css",
+                typed + " is not a number; it goes into the style with \"px\" after it, so the browser "
+                        "ignores the position and puts the image at the top left.");
+        else if (field.use == NumberUse::Code && !isPlainDigits(field.value))
+            add(found, field.place, "number-not-digits",
+                typed + " is not plain digits; it goes into the generated code as typed, so the news box "
+                        "gets a wrong size or stops with a script error.");
         else if (field.positive && IntegerText::parse(field.value) <= 0)
-            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
-                            " is not a positive number; the news box has no room and shows nothing.");
-        else if (const std::string written = ValueFormats::number(field.value); written != field.value)
-            found.push_back(std::string(field.caption) + ": " + quoted(field.value) +
-                            " has a leading zero, which scripts may read as an octal number; it is "
-                            "written as " +
-                            written + ".");
+            add(found, field.place, "number-not-positive",
+                typed + " is not a positive number; the news box has no room and shows nothing.");
+        else if (field.positive && IntegerText::parse(field.value) > hugeSize)
+            add(found, field.place, "size-huge",
+                typed + " is more than " + std::to_string(hugeSize) +
+                    " pixels, larger than any screen; the box cannot be seen whole, and a scroller takes "
+                    "minutes to bring its first message into sight.");
+        else if (field.use == NumberUse::Style &&
+                 (field.place.field == "Font size" || field.place.field == "Title font size") &&
+                 std::stod(field.value) == 0)
+            add(found, field.place, "font-size-zero",
+                typed + " is a font size of 0; the browser draws the letters with no size, so the " +
+                    (field.place.field == "Font size" ? "texts" : "titles") + " cannot be seen.");
     }
 }
 
-void DesignCheck::checkPlaceholders(const ProjectRecord& record, std::vector<std::string>& found)
+// The messages go inside the margins and the border; where those take all of the box, nothing is left
+// to show them in.
+void DesignCheck::checkRoom(const ProjectRecord& r, Found& found)
 {
-    for (const TemplateFields::Field& field : TemplateFields::of(record))
-        if (const auto placeholder = TemplateFields::placeholderIn(field.value))
-            found.push_back(std::string(field.name) + ": holds " + quoted(std::string(*placeholder)) +
-                            ", which the generator looks for in its scripts; the news box is not generated "
-                            "until it is removed.");
+    for (const std::string* value :
+         {&r.width, &r.height, &r.leftMargin, &r.topMargin, &r.bottomMargin, &r.borderWidth})
+        if (!isPlainDigits(*value))
+            return;
+    const auto number = [](const std::string& text) { return static_cast<long>(IntegerText::parse(text)); };
+    const long border = number(r.borderWidth);
+    // The message area inside the border is width - 2 border wide; a message starts at the left margin.
+    const long across = number(r.leftMargin) + 2 * border;
+    // The area shows the rows from the top margin down to the bottom margin and the border, and no lower
+    // than its own height, height - 2 border.
+    const long down = number(r.topMargin) + std::max(number(r.bottomMargin) + border, 2 * border);
+    if (number(r.width) > 0 && across >= number(r.width))
+        add(found, {2, "Width"}, "size-no-room",
+            quoted(r.width) + " leaves no room across: the left margin and twice the border width take " +
+                std::to_string(across) +
+                " pixels, so the messages start outside the box and cannot be seen.");
+    if (number(r.height) > 0 && down >= number(r.height))
+        add(found, {2, "Height"}, "size-no-room",
+            quoted(r.height) + " leaves no room: the top margin, the bottom margin and the border take " +
+                std::to_string(down) + " pixels, so the box shows no message.");
 }
 
-void DesignCheck::checkName(const ProjectRecord& record, std::vector<std::string>& found)
+// Colour components come from the colour chooser as 0 to 255; a hand-edited file may hold others, which
+// give a colour of more or fewer than six digits that browsers refuse.
+void DesignCheck::checkColours(const ProjectRecord& r, Found& found)
+{
+    const struct
+    {
+        Place place;
+        const RgbColor& colour;
+        const char* consequence;
+    } colours[] = {
+        {{2, "Background color"}, r.bgColor, "the box has no background colour"},
+        {{2, "Text color"}, r.textColor, "the texts keep the browser's colour"},
+        {{2, "Mouse over text color"}, r.textHoverColor, "a text under the mouse keeps its colour after"},
+        {{2, "Title color"}, r.titleColor, "the titles take the colour of the texts"},
+        {{2, "Mouse over title color"}, r.titleHoverColor, "a title under the mouse keeps its colour after"},
+        {{3, "Border color"}, r.borderColor, "the border is drawn in the text colour"},
+    };
+    const auto outside = [](int component) { return component < 0 || component > 255; };
+    for (const auto& entry : colours) {
+        const RgbColor& c = entry.colour;
+        if (outside(c.red) || outside(c.green) || outside(c.blue))
+            add(found, entry.place, "colour-outside",
+                "red " + std::to_string(c.red) + ", green " + std::to_string(c.green) + ", blue " +
+                    std::to_string(c.blue) + " has a part outside 0 to 255, so it is written as #" +
+                    ValueFormats::HexColor(c) + ", which browsers refuse: " + entry.consequence + ".");
+    }
+}
+
+void DesignCheck::checkPlaceholders(const ProjectRecord& record, Found& found)
+{
+    for (const TemplateFields::Field& field : TemplateFields::of(record)) {
+        const auto placeholder = TemplateFields::placeholderIn(field.value);
+        if (!placeholder)
+            continue;
+        // The fields are named "Step N, Caption".
+        const std::string_view name = field.name;
+        const int step = name.size() > 5 ? name[5] - '0' : 0;
+        const std::string caption(name.substr(std::min(name.size(), name.find(", ") + 2)));
+        add(found, {step, caption}, "placeholder",
+            "holds " + quoted(std::string(*placeholder)) +
+                ", which the generator looks for in its scripts; the news box is not generated until it is "
+                "removed.");
+    }
+}
+
+void DesignCheck::checkName(const ProjectRecord& record, const std::string& folder, Found& found)
 {
     const std::string& name = record.scrollerName;
+    const Place place{1, "Name"};
     if (name.empty()) {
-        found.push_back("Step 1, Name: empty; the files are called plainly newstic.html, newsticie.js and "
-                        "newsticns6.js and clash with any other news box in the same folder.");
+        add(found, place, "name-empty",
+            "empty; the files are called plainly newstic.html, newsticie.js and newsticns6.js and clash with "
+            "any other news box in the same folder.");
+        return;
+    }
+    if (FileNames::holdsSeparator(name)) {
+        add(found, place, "name-separator",
+            quoted(name) + " holds " + quoted(std::string(1, name[name.find_first_of("/\\")])) +
+                ", a path separator, which would put the files outside their folder; the news box is not "
+                "generated until it is removed.");
         return;
     }
     if (const std::size_t bad = FileNames::firstUnportable(name); bad != std::string::npos)
-        found.push_back("Step 1, Name: " + quoted(name) + " holds " + quoted(std::string(1, name[bad])) +
-                        ", which is not allowed in file names on every system; the files cannot be written, "
-                        "or not copied to a web server.");
+        add(found, place, "name-unportable",
+            quoted(name) + " holds " + quoted(std::string(1, name[bad])) +
+                ", which is not allowed in file names on every system; the files cannot be written, or not "
+                "copied to a web server.");
+    const std::string longest = Generator::boxFileName(record, Generator::longestFileSuffix);
+    if (const long limit = Generator::fileNameLimit(folder); static_cast<long>(longest.size()) > limit)
+        add(found, place, "name-too-long",
+            "makes the file name " + quoted(longest) + " " + std::to_string(longest.size()) +
+                " bytes long, more than the " + std::to_string(limit) +
+                " that the folder allows; the news box is not generated until it is shortened.");
 }
 
-void DesignCheck::checkMessages(const ProjectRecord& record, std::vector<std::string>& found)
+void DesignCheck::checkMessages(const ProjectRecord& record, Found& found)
 {
     if (record.messageCount() == 0)
-        found.push_back("Step 4, Messages: there are none; the news box stays empty.");
+        add(found, {4, "Messages"}, "messages-none", "there are none; the news box stays empty.");
     const ScriptText script(record);
     for (int i = 0; i < record.messageCount(); ++i) {
         const Message m = record.message(i);
-        const std::string where = "Step 4, message " + std::to_string(i + 1);
-        checkBackslashes(script, where + ", Title", m.title, true, found);
-        checkBackslashes(script, where + ", Text", m.text, true, found);
-        checkBackslashes(script, where + ", Link", m.link, true, found);
-        checkBackslashes(script, where + ", Target", m.target, true, found);
-        checkLink(script, m, where, found);
+        const auto at = [&](const char* field) { return Place{4, field, i + 1}; };
+        checkBackslashes(script, at("Title"), m.title, true, found);
+        checkMarkup(script, at("Title"), m.title, found);
+        checkBackslashes(script, at("Text"), m.text, true, found);
+        checkMarkup(script, at("Text"), m.text, found);
+        checkBackslashes(script, at("Link"), m.link, true, found);
+        checkBackslashes(script, at("Target"), m.target, true, found);
+        checkLink(script, m, at("Link"), found);
+    }
+}
+
+// Titles and texts may hold markup by design; what must not happen is that it reaches outside its own
+// message, since the box puts all messages into one element.
+void DesignCheck::checkMarkup(const ScriptText& script, const Place& place, const std::string& value,
+                              Found& found)
+{
+    if (value.find_first_of("<\\") == std::string::npos)
+        return;
+    const std::u32string text = script.characters(value);
+    const std::u32string decoded = decodedText(text, ScriptText::literalBackslashes(text, true));
+    const MarkupCheck::Verdict verdict = MarkupCheck::of(TextEncoding::encodeUtf8(decoded));
+    const std::string culprit = verdict.culprit.empty() ? "markup" : quoted(verdict.culprit);
+    switch (verdict.fault) {
+    case MarkupCheck::Fault::None:
+        break;
+    case MarkupCheck::Fault::Swallows:
+        add(found, place, "markup-swallows",
+            culprit + " is left open and takes in everything after it, so the messages after it are lost "
+                      "or the box stops with a script error; close it.");
+        break;
+    case MarkupCheck::Fault::ClosesBox:
+        add(found, place, "markup-closes-box",
+            culprit + " closes an element that is not its own but the box's, so messages stand outside the "
+                      "moving column; remove it or open its element in the same field.");
+        break;
+    case MarkupCheck::Fault::Spills:
+        add(found, place, "markup-spills",
+            culprit + " is left open, so the messages after it are shown in its style too; close it.");
+        break;
     }
 }
 
 // A link that goes to the parent or top window is put into a single-quoted string and evaluated.
-void DesignCheck::checkLink(const ScriptText& script, const Message& m, const std::string& where,
-                            std::vector<std::string>& found)
+void DesignCheck::checkLink(const ScriptText& script, const Message& m, const Place& place, Found& found)
 {
     if (!m.link.empty() && m.link.size() <= 3) {
-        found.push_back(where + ", Link: " + quoted(m.link) +
-                        " has one to three characters; a click on the message does nothing.");
+        add(found, place, "link-short",
+            quoted(m.link) + " has one to three characters; a click on the message does nothing.");
         return;
     }
     const bool evaluated =
@@ -164,9 +486,10 @@ void DesignCheck::checkLink(const ScriptText& script, const Message& m, const st
     if (!evaluated)
         return;
     if (m.link.find('\'') != std::string::npos)
-        found.push_back(where + ", Link: holds a single quote, and the target " + quoted(m.target) +
-                        " opens it through a script; a click on the message fails with a script error "
-                        "instead of opening the address.");
+        add(found, place, "link-quote",
+            "holds a single quote, and the target " + quoted(m.target) +
+                " opens it through a script; a click on the message fails with a script error instead of "
+                "opening the address.");
     const std::u32string link = script.characters(m.link);
     const std::vector<bool> doubled = ScriptText::literalBackslashes(link, true);
     bool backslashArrives = false;
@@ -179,100 +502,118 @@ void DesignCheck::checkLink(const ScriptText& script, const Message& m, const st
             ++at;
     }
     if (backslashArrives)
-        found.push_back(where + ", Link: holds a backslash, and the target " + quoted(m.target) +
-                        " opens the address through a script that reads it as an escape; a click fails or "
-                        "opens another address.");
+        add(found, place, "link-backslash",
+            "holds a backslash, and the target " + quoted(m.target) +
+                " opens the address through a script that reads it as an escape; a click fails or opens "
+                "another address.");
 }
 
-void DesignCheck::checkFontFaces(const ProjectRecord& record, std::vector<std::string>& found)
+void DesignCheck::checkFontFaces(const ProjectRecord& record, Found& found)
 {
     const ScriptText script(record);
-    checkBackslashes(script, "Step 3, Text font", record.textFontFace, false, found);
-    checkBackslashes(script, "Step 3, Title font", record.titleFontFace, false, found);
+    checkBackslashes(script, {3, "Text font"}, record.textFontFace, false, found);
+    checkBackslashes(script, {3, "Title font"}, record.titleFontFace, false, found);
 }
 
 // Backslashes pass into the scripts so that authors may write JavaScript escapes; those that would break
-// the script are written doubled, those that only vanish are worth a word.
-void DesignCheck::checkBackslashes(const ScriptText& script, const std::string& field,
-                                   const std::string& value, bool quotesEscaped,
-                                   std::vector<std::string>& found)
+// the script are written doubled, those that only vanish are worth a word, and so are escapes in what
+// looks like a folder, where the author meant the backslash. Each is reported with what the box shows.
+void DesignCheck::checkBackslashes(const ScriptText& script, const Place& place, const std::string& value,
+                                   bool quotesEscaped, Found& found)
 {
     if (value.find('\\') == std::string::npos)
         return;
     const std::u32string text = script.characters(value);
     const std::vector<bool> doubled = ScriptText::literalBackslashes(text, quotesEscaped);
+    // Titles and texts are shown; links, targets and fonts are used as the browser's string holds them.
+    const bool shown = place.field == "Title" || place.field == "Text";
+    const std::string shows =
+        shown ? "; the box shows " + quoted(shownText(text, doubled)) + "."
+              : "; the browser reads " + quoted(TextEncoding::encodeUtf8(decodedText(text, doubled))) + ".";
+    const bool path = looksLikePath(text);
     for (std::size_t at = 0; at < text.size(); ++at) {
         if (text[at] != '\\')
             continue;
         const std::string typed = asciiText(text.substr(at, 2));
         if (doubled[at]) {
-            found.push_back(
-                field + ": the backslash in " + quoted(typed) +
-                " cannot go into the script as it is, so it is written doubled and the box shows the "
-                "text exactly as typed.");
-            return;
+            add(found, place, "backslash-doubled",
+                "the backslash in " + quoted(typed) +
+                    " cannot go into the script as it is, so it is written doubled and shows as typed" +
+                    shows);
+            continue;
         }
-        if (!hasEscapeMeaning(text[at + 1])) {
-            found.push_back(field + ": " + quoted(typed) + " is read as a JavaScript escape and shows as " +
-                            quoted(typed.substr(1)) + "; type \\\\ for a backslash.");
-            return;
-        }
+        if (!hasEscapeMeaning(text[at + 1]))
+            add(found, place, "backslash-dropped",
+                quoted(typed) + " is read as a JavaScript escape and shows as " + quoted(typed.substr(1)) +
+                    "; type \\\\ for a backslash" + shows);
+        else if (path && changesCharacter(text[at + 1]))
+            add(found, place, "escape-in-path",
+                "looks like a folder, but " + quoted(typed) + " is read as a JavaScript escape for " +
+                    escapeName(text[at + 1]) + "; type \\\\ for a backslash" + shows);
         ++at;
     }
 }
 
-void DesignCheck::checkLists(const ProjectRecord& r, std::vector<std::string>& found)
+void DesignCheck::checkLists(const ProjectRecord& r, Found& found)
 {
     const bool fader = r.effectStyle != OptionLists::scrollerStyle;
     const ListField fields[] = {
-        {"Step 3, Text Font type", r.textFontIndex, OptionLists::fonts(),
-         "the text font is left to the browser", r.textUseCustomFont != ProjectRecord::ticked},
-        {"Step 3, Title font type", r.titleFontIndex, OptionLists::fonts(),
+        {"Text Font type", 3, r.textFontIndex, OptionLists::fonts(), "the text font is left to the browser",
+         r.textUseCustomFont != ProjectRecord::ticked},
+        {"Title font type", 3, r.titleFontIndex, OptionLists::fonts(),
          "the title font is left to the browser", r.titleUseCustomFont != ProjectRecord::ticked},
-        {"Step 3, Text alignment", r.alignment, OptionLists::alignments(), "the text gets no alignment",
-         true},
-        {"Step 3, Border style", r.borderStyle, OptionLists::borders(), "the border is drawn solid", true},
-        {"Step 3, Text style", r.textStyle, OptionLists::styles(), "the text gets no style or weight", true},
-        {"Step 3, Title style", r.titleStyle, OptionLists::styles(), "the titles get no style or weight",
-         true},
-        {"Step 3, Text decoration", r.textDecoration, OptionLists::decorations(), "it counts as Underline",
-         true},
-        {"Step 3, Mouse over text decoration", r.textHoverDecoration, OptionLists::decorations(),
+        {"Text alignment", 3, r.alignment, OptionLists::alignments(), "the text gets no alignment", true},
+        {"Border style", 3, r.borderStyle, OptionLists::borders(), "the border is drawn solid", true},
+        {"Text style", 3, r.textStyle, OptionLists::styles(), "the text gets no style or weight", true},
+        {"Title style", 3, r.titleStyle, OptionLists::styles(), "the titles get no style or weight", true},
+        {"Text decoration", 3, r.textDecoration, OptionLists::decorations(), "it counts as Underline", true},
+        {"Mouse over text decoration", 3, r.textHoverDecoration, OptionLists::decorations(),
          "it counts as Underline", true},
-        {"Step 3, Title text decoration", r.titleDecoration, OptionLists::decorations(),
+        {"Title text decoration", 3, r.titleDecoration, OptionLists::decorations(), "it counts as Underline",
+         true},
+        {"Title mouse over text decoration", 3, r.titleHoverDecoration, OptionLists::decorations(),
          "it counts as Underline", true},
-        {"Step 3, Title mouse over text decoration", r.titleHoverDecoration, OptionLists::decorations(),
-         "it counts as Underline", true},
-        {"Step 4, Style", r.effectStyle, OptionLists::effectStyles(), "the news box becomes a fader", true},
-        {"Step 4, Transition effect", r.effectType, OptionLists::transitions(),
+        {"Style", 4, r.effectStyle, OptionLists::effectStyles(), "the news box becomes a fader", true},
+        {"Transition effect", 4, r.effectType, OptionLists::transitions(),
          "Internet Explorer gets no message box at all", fader},
-        {"Step 4, Transition speed", r.transitionSpeed, OptionLists::speeds(),
+        {"Transition speed", 4, r.transitionSpeed, OptionLists::speeds(),
          "Internet Explorer holds each page for 0 ms", fader || r.scrollMode == OptionLists::pageByPageMode},
-        {"Step 4, Mode", r.scrollMode, OptionLists::modes(), "the continuous mode is used", !fader},
+        {"Mode", 4, r.scrollMode, OptionLists::modes(), "the continuous mode is used", !fader},
     };
     for (const ListField& field : fields) {
         if (field.used && !OptionLists::contains(field.list, field.value))
-            found.push_back(std::string(field.caption) + ": " + std::to_string(field.value) +
-                            " is outside its list (0 to " + std::to_string(field.list.size() - 1) +
-                            "); the wizard shows no choice and saves -1, and " + field.consequence + ".");
+            add(found, {field.step, field.caption}, "list-outside",
+                std::to_string(field.value) + " is outside its list (0 to " +
+                    std::to_string(field.list.size() - 1) +
+                    "); the wizard shows no choice and saves -1, and " + field.consequence + ".");
     }
 }
 
-void DesignCheck::checkImage(const ProjectRecord& record, const std::string& imageFolder,
-                             std::vector<std::string>& found)
+void DesignCheck::checkImage(const ProjectRecord& record, const std::string& imageFolder, Found& found)
 {
     if (record.bgImageOn != ProjectRecord::ticked)
         return;
+    const Place place{2, "Background image"};
+    const std::string name = ScriptText(record).fileName(record.bgImageName);
+    if (!record.bgImageName.empty() && !FileNames::isPlain(name)) {
+        add(found, place, "image-folder",
+            quoted(name) +
+                " is not a plain file name: the page asks for the image at that place relative to "
+                "itself, and it is not copied beside the generated files, so the box shows no image "
+                "there; choose an image beside the project.");
+        return;
+    }
     std::error_code status;
-    const auto image = std::filesystem::path(imageFolder) / ScriptText(record).fileName(record.bgImageName);
+    const auto image = std::filesystem::path(imageFolder) / name;
     if (record.bgImageName.empty() || !std::filesystem::is_regular_file(image, status))
-        found.push_back("Step 2, Background image: " + quoted(record.bgImageName) +
-                        " is switched on but not found in " + quoted(imageFolder) +
-                        "; the box shows no image.");
+        add(found, place, "image-missing",
+            quoted(record.bgImageName) + " is switched on but not found in " + quoted(imageFolder) +
+                "; the box shows no image.");
     const std::string address = ScriptText(record).address(record.bgImageName);
     if (address != record.bgImageName)
-        found.push_back("Step 2, Background image: " + quoted(record.bgImageName) +
-                        " holds characters that a web address cannot hold as they are; the page asks for it "
-                        "percent-encoded, as " +
-                        quoted(address) + ", so keep the file's name exactly as it is.");
+        add(found, place, "image-encoded",
+            quoted(record.bgImageName) +
+                " holds characters that a web address cannot hold as they are; the page asks for it "
+                "percent-encoded, as " +
+                quoted(address) + ", so keep the file's name exactly as it is.");
 }

@@ -9,18 +9,35 @@
 #include "project/FileNames.h"
 #include "project/TextFile.h"
 
+#include <unistd.h>
+
 namespace {
 
 constexpr std::string_view crlf = "\r\n";
+// What a file name may hold where the folder's own limit cannot be asked.
+constexpr long usualNameLimit = 255;
 
-// A name with a path separator would put the files outside the working folder; it is refused the way
-// a file system refuses a name it cannot hold.
+// A name with a path separator would put the files outside the working folder, and one too long for the
+// folder cannot be written; both are refused, the way a file system refuses a name it cannot hold, before
+// any file is touched, so that no run leaves half a box behind.
+Expected<void> boxNameAllowed(const ProjectRecord& record)
+{
+    if (FileNames::holdsSeparator(record.scrollerName))
+        return Error::file(record.workFolder + Generator::boxFileName(record, "newstic.html"),
+                           "cannot be written: the name of the news box holds a path separator");
+    const std::string name = Generator::boxFileName(record, Generator::longestFileSuffix);
+    if (const long limit = Generator::fileNameLimit(record.workFolder);
+        static_cast<long>(name.size()) > limit)
+        return Error::file(record.workFolder + name,
+                           "cannot be written: the name of the news box makes the file name " +
+                               std::to_string(name.size()) + " bytes long, more than the " +
+                               std::to_string(limit) + " that the folder allows");
+    return {};
+}
+
 Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suffix, const std::string& text)
 {
-    const std::string path = record.workFolder + Generator::boxFileName(record, suffix);
-    if (FileNames::holdsSeparator(record.scrollerName))
-        return Error::file(path, "cannot be written: the name of the news box holds a path separator");
-    return TextFile::replace(path, text);
+    return TextFile::replace(record.workFolder + Generator::boxFileName(record, suffix), text);
 }
 
 Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
@@ -46,6 +63,8 @@ Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, Generated
 {
     if (auto allowed = TemplateFields::freeOfPlaceholders(record); !allowed.ok())
         return allowed;
+    if (auto allowed = boxNameAllowed(record); !allowed.ok())
+        return allowed;
     texts.embedSnippet = HostPage::embedSnippet(record);
     texts.hostPageText = HostPage::BuildHostPage(record);
     texts.messageDataScript = MessageDataScript::BuildMessageDataScript(record);
@@ -68,4 +87,10 @@ std::string Generator::boxFileName(const ProjectRecord& record, std::string_view
 std::string Generator::imageFileName(const ProjectRecord& record)
 {
     return ScriptText(record).fileName(record.bgImageName);
+}
+
+long Generator::fileNameLimit(const std::string& folder)
+{
+    const long limit = pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? limit : usualNameLimit;
 }

@@ -13,7 +13,8 @@ class Generator
 public:
     // Builds every text into `texts`, then writes preview.html, NAME newstic.html, NAME newsticns6.js and
     // NAME newsticie.js into record.workFolder, in that order. A design with a template placeholder in a
-    // value is refused before anything is written. The run stops at the first file that cannot be
+    // value, or a box name that holds a path separator or makes a file name longer than the folder allows,
+    // is refused before anything is written. The run stops at the first file that cannot be
     // written; files written before it keep their new contents.
     static Expected<void> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
 
@@ -22,6 +23,10 @@ public:
 
     // The name under which a news box file is written: the box name in UTF-8, then `file`.
     static std::string boxFileName(const ProjectRecord& record, std::string_view file);
+    // The suffix of the longest news box file name.
+    static constexpr std::string_view longestFileSuffix = "newsticns6.js";
+    // The longest file name, in bytes, that `folder` can hold.
+    static long fileNameLimit(const std::string& folder);
     // The background image's name as the file system holds it.
     static std::string imageFileName(const ProjectRecord& record);
 };

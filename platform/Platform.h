@@ -54,4 +54,17 @@ public:
     virtual Expected<void> copyFile(const QString& from, const QString& to) = 0;
     // Writes `bytes` as the whole file, replacing it as a save does.
     virtual Expected<void> writeFile(const QString& path, std::string_view bytes) = 0;
+
+    // A modal box titled "Marquetto" asking whether to replace the file at `path`; true for Replace.
+    virtual bool askToReplace(QWidget* parent, const QString& path) = 0;
+    // The user's documents folder, or the home folder when there is none.
+    virtual QString documentsFolder() = 0;
+    // The folder where a project was last opened or saved, kept from run to run; empty before the first.
+    virtual QString rememberedProjectFolder() = 0;
+    virtual void rememberProjectFolder(const QString& folder) = 0;
+    // A folder chooser that starts in `start` (the platform's choice when empty); nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
+                                                const QString& start) = 0;
+    // A box titled "Marquetto" with the text that leaves the window usable; a later notice replaces it.
+    virtual void showNotice(QWidget* parent, const QString& text) = 0;
 };

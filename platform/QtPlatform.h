@@ -2,6 +2,9 @@
 
 #include "platform/Platform.h"
 
+#include <QMessageBox>
+#include <QPointer>
+
 // The platform of the real program: Qt's dialogs, the desktop's shell and clipboard, the file system.
 class QtPlatform : public Platform
 {
@@ -19,4 +22,14 @@ public:
     bool isWritableFolder(const QString& path) override;
     Expected<void> copyFile(const QString& from, const QString& to) override;
     Expected<void> writeFile(const QString& path, std::string_view bytes) override;
+    bool askToReplace(QWidget* parent, const QString& path) override;
+    QString documentsFolder() override;
+    QString rememberedProjectFolder() override;
+    void rememberProjectFolder(const QString& folder) override;
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
+                                        const QString& start) override;
+    void showNotice(QWidget* parent, const QString& text) override;
+
+private:
+    QPointer<QMessageBox> notice_;
 };

@@ -114,30 +114,22 @@ void PublishingActions::PreviewInBrowser()
     platform_.openUrl(QUrl::fromLocalFile(previewPath()));
 }
 
-// Any folder can be chosen by naming a file in it, an empty one too; only the folder part is used.
 void PublishingActions::CopyFilesInto()
 {
-    FileDialogOptions options;
-    options.caption = "Copy Files into...";
-    options.filter = "Marquetto Files (*.js)";
-    options.defaultSuffix = "js";
-    options.proposedName = "Marquetto Files";
-    const std::optional<QString> chosen = platform_.saveFileName(&page_, options);
+    const std::optional<QString> chosen = platform_.chooseFolder(&page_, "Copy Files into...", copyFolder_);
     if (!chosen)
         return;
-    const QString folder = chosen->left(chosen->lastIndexOf('/') + 1);
-    const QStringList failures = copyNewsBoxFiles(folder);
-    if (!failures.isEmpty())
-        platform_.showMessage(&page_, "These files could not be copied into \"" + folder + "\":\n\n" +
-                                          failures.join('\n'));
+    copyFolder_ = *chosen;
+    const QString folder = chosen->endsWith('/') ? *chosen : *chosen + '/';
+    platform_.showNotice(&page_, copyReport(folder, copyNewsBoxFiles(folder)));
 }
 
-QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
+PublishingActions::CopyOutcome PublishingActions::copyNewsBoxFiles(const QString& folder)
 {
     QStringList files = {RecordPath::toPath(Generator::boxFileName(record_, "newsticns6.js")),
                          RecordPath::toPath(Generator::boxFileName(record_, "newsticie.js")),
                          RecordPath::toPath(Generator::boxFileName(record_, "newstic.html"))};
-    QStringList failures;
+    CopyOutcome outcome;
     if (record_.bgImageOn == ProjectRecord::ticked) {
         // The image name comes from a project file that anyone may have written; a name with a folder in
         // it would be copied outside the chosen folder.
@@ -146,16 +138,28 @@ QStringList PublishingActions::copyNewsBoxFiles(const QString& folder)
         if (FileNames::isPlain(imageBytes))
             files << image;
         else
-            failures << "\"" + image +
-                            "\": not copied, because a background image name must be a plain file "
-                            "name without a folder.";
+            outcome.failures << "\"" + image +
+                                    "\": not copied, because a background image name must be a plain file "
+                                    "name without a folder.";
     }
     const QString from = RecordPath::toPath(record_.workFolder);
     for (const QString& file : files) {
-        if (const auto copied = platform_.copyFile(from + file, folder + file); !copied.ok())
-            failures << "\"" + file + "\": " + QString::fromLocal8Bit(copied.error().message());
+        if (const auto copied = platform_.copyFile(from + file, folder + file); copied.ok())
+            outcome.copied << file;
+        else
+            outcome.failures << "\"" + file + "\": " + QString::fromLocal8Bit(copied.error().message());
     }
-    return failures;
+    return outcome;
+}
+
+QString PublishingActions::copyReport(const QString& folder, const CopyOutcome& outcome)
+{
+    QString report = outcome.copied.isEmpty()
+                         ? "Nothing was copied into \"" + folder + "\"."
+                         : "Copied into \"" + folder + "\":\n" + outcome.copied.join('\n');
+    if (!outcome.failures.isEmpty())
+        report += "\n\nThese files could not be copied:\n" + outcome.failures.join('\n');
+    return report;
 }
 
 void PublishingActions::CopySnippet()

@@ -55,7 +55,13 @@ private:
     void openPreviewWindow(PreviewWindows& windows);
     QScreen* screenFor(const QRect& outer) const;
     void previewClosed(const QRect& outer);
-    QStringList copyNewsBoxFiles(const QString& folder);
+    struct CopyOutcome
+    {
+        QStringList copied;
+        QStringList failures;
+    };
+    CopyOutcome copyNewsBoxFiles(const QString& folder);
+    static QString copyReport(const QString& folder, const CopyOutcome& outcome);
 
     const ProjectRecord& record_;
     Platform& platform_;
@@ -66,4 +72,6 @@ private:
     bool previewOpen_ = false;
     bool previewShownOnce_ = false;
     QRect previewRect_;
+    // The folder chooser starts where the files went last time.
+    QString copyFolder_;
 };

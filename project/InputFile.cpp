@@ -11,6 +11,22 @@ namespace {
 
 constexpr std::size_t streamChunk = 1024 * 1024;
 
+// What a file that is not a regular one is, for the message that refuses it; empty for a regular file.
+std::string notRegular(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "is a named pipe (FIFO), not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "is a socket, not a regular file";
+    return "is not a regular file";
+}
+
 } // namespace
 
 Expected<InputFile> InputFile::open(const std::string& path)
@@ -23,6 +39,29 @@ Expected<InputFile> InputFile::open(const std::string& path)
     {};
     if (fstat(descriptor, &info) == 0 && S_ISDIR(info.st_mode))
         return Error::file(path, "is a folder, not a file");
+    return file;
+}
+
+Expected<InputFile> InputFile::openRegular(const std::string& path)
+{
+    // Looked at before opening, so that no device is ever opened; checked again on the open file, in case
+    // the name was given to something else in between.
+    struct stat info
+    {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return Error::file(path, notRegular(info.st_mode));
+    // Without O_NONBLOCK, opening a FIFO waits until something opens it for writing.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0)
+        return Error::fromErrno(path, "cannot be opened for reading");
+    InputFile file(FileDescriptor(descriptor, FileDescriptor::Owned, path));
+    if (::fstat(descriptor, &info) != 0)
+        return Error::fromErrno(path, "cannot be examined");
+    if (!S_ISREG(info.st_mode))
+        return Error::file(path, notRegular(info.st_mode));
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return Error::fromErrno(path, "cannot be read");
     return file;
 }
 

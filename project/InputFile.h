@@ -12,6 +12,9 @@ class InputFile
 {
 public:
     static Expected<InputFile> open(const std::string& path);
+    // Opens a regular file only. Anything else (a FIFO, a device, a folder) is refused at once, naming what
+    // it is, so that a program with a window never waits on the other end of a pipe.
+    static Expected<InputFile> openRegular(const std::string& path);
     // Reads a descriptor the caller owns, such as standard input; name is what messages call it.
     static InputFile onDescriptor(int descriptor, std::string name);
 

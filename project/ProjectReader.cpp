@@ -1,6 +1,7 @@
 #include "project/ProjectReader.h"
 
 #include "project/IntegerText.h"
+#include "project/ProjectFileCheck.h"
 #include "project/ProjectKeys.h"
 #include "project/ProjectTextScanner.h"
 #include "project/SpanReader.h"
@@ -41,12 +42,6 @@ Expected<void> readSetting(ProjectRecord& record, const ProjectTextScanner& scan
     return {};
 }
 
-// The text of a file ends at its first NUL byte, as the format has always been read.
-std::string_view upToFirstNul(std::string_view bytes)
-{
-    return bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
-}
-
 } // namespace
 
 ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::function<void()> refreshPages)
@@ -74,29 +69,55 @@ Expected<void> ProjectReader::readProject(ProjectRecord& record) const
 Expected<void> ProjectReader::readProjectFrom(ProjectRecord& record, InputFile& file) const
 {
     ProjectRecord loaded;
-    if (file.isRegular()) {
-        if (file.size() > maxFileBytes)
-            return file.tooLarge(maxFileBytes);
-        ProjectTextScanner scanner;
-        auto length = scanner.scanStream(
-            [&file](char* into, std::size_t wanted) { return file.read(into, wanted); }, scanChunk);
-        if (!length.ok())
-            return length.error();
-        if (length.value() > maxFileBytes)
-            return file.tooLarge(maxFileBytes);
-        SpanReader values(file);
-        if (auto done = load(loaded, scanner, values, file.name()); !done.ok())
-            return done;
-    } else {
-        auto bytes = file.readAll(maxFileBytes);
-        if (!bytes.ok())
-            return bytes.error();
-        if (auto done = loadText(loaded, upToFirstNul(bytes.value()), file.name()); !done.ok())
-            return done;
-    }
+    if (auto done = file.isRegular() ? loadFile(loaded, file) : loadStream(loaded, file); !done.ok())
+        return done;
     record.projectUntitled = ProjectRecord::titled;
     adopt(record, loaded);
     return {};
+}
+
+Expected<void> ProjectReader::loadFile(ProjectRecord& loaded, InputFile& file)
+{
+    if (file.size() > maxFileBytes)
+        return file.tooLarge(maxFileBytes);
+    ProjectTextScanner scanner;
+    std::uintmax_t offset = 0;
+    auto length = scanner.scanStream(
+        [&](char* into, std::size_t wanted) -> Expected<std::size_t> {
+            auto got = file.read(into, wanted);
+            if (!got.ok())
+                return got;
+            if (auto checked = ProjectFileCheck::checkPiece({into, got.value()}, offset, file.name());
+                !checked.ok())
+                return checked.error();
+            offset += got.value();
+            return got;
+        },
+        scanChunk);
+    if (!length.ok())
+        return length.error();
+    if (length.value() > maxFileBytes)
+        return file.tooLarge(maxFileBytes);
+    if (auto checked = ProjectFileCheck::checkScanned(length.value(), scanner, file.name()); !checked.ok())
+        return checked;
+    SpanReader values(file);
+    return load(loaded, scanner, values, file.name());
+}
+
+Expected<void> ProjectReader::loadStream(ProjectRecord& loaded, InputFile& file)
+{
+    auto bytes = file.readAll(maxFileBytes);
+    if (!bytes.ok())
+        return bytes.error();
+    const std::string_view text = bytes.value();
+    if (auto checked = ProjectFileCheck::checkPiece(text, 0, file.name()); !checked.ok())
+        return checked;
+    ProjectTextScanner scanner;
+    scanner.scanText(text);
+    if (auto checked = ProjectFileCheck::checkScanned(text.size(), scanner, file.name()); !checked.ok())
+        return checked;
+    SpanReader values(text);
+    return load(loaded, scanner, values, file.name());
 }
 
 Expected<void> ProjectReader::loadText(ProjectRecord& loaded, std::string_view text,

@@ -173,11 +173,21 @@ std::uint32_t at(const std::vector<std::uint32_t>& positions, std::size_t number
     return number < positions.size() ? positions[number] : notFound;
 }
 
+bool isRecord(std::uint32_t start, std::size_t startLength, std::uint32_t end)
+{
+    return start != notFound && end != notFound && end >= std::size_t{start} + startLength;
+}
+
 ValueSpan spanBetween(std::uint32_t start, std::size_t startLength, std::uint32_t end)
 {
-    if (start == notFound || end == notFound || end < std::size_t{start} + startLength)
+    if (!isRecord(start, startLength, end))
         return {};
     return {start + startLength, end};
+}
+
+std::size_t messageStartLength(MessageField field, int number)
+{
+    return ProjectKeys::startPrefix.size() + ProjectKeys::messageKey(field).size() + digitCount(number) + 1;
 }
 
 } // namespace
@@ -206,13 +216,8 @@ Expected<std::size_t> ProjectTextScanner::scanStream(const ReadMore& readMore, s
         auto got = readMore(window.data() + filled, wanted);
         if (!got.ok())
             return got.error();
-        bool last = got.value() < wanted;
-        const auto* nul = static_cast<const char*>(std::memchr(window.data() + filled, '\0', got.value()));
+        const bool last = got.value() < wanted;
         filled += got.value();
-        if (nul) {
-            filled = static_cast<std::size_t>(nul - window.data());
-            last = true;
-        }
         const std::size_t to = last ? filled : std::max(from, filled > ahead ? filled - ahead : 0);
         scanWindow(std::string_view(window.data(), filled), offset, from, to);
         if (last)
@@ -319,7 +324,24 @@ ValueSpan ProjectTextScanner::messageSpan(MessageField field, int number) const
         return {};
     const Hits& hits = messages_[static_cast<std::size_t>(field)];
     const auto n = static_cast<std::size_t>(number);
-    const std::size_t startLength =
-        ProjectKeys::startPrefix.size() + ProjectKeys::messageKey(field).size() + digitCount(number) + 1;
-    return spanBetween(at(hits.starts, n), startLength, at(hits.ends, n));
+    return spanBetween(at(hits.starts, n), messageStartLength(field, number), at(hits.ends, n));
+}
+
+bool ProjectTextScanner::foundAnyRecord() const
+{
+    const auto& keys = ProjectKeys::valueKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (isRecord(settingStarts_[i], ProjectKeys::startPrefix.size() + keys[i].size() + 1,
+                     settingEnds_[i]))
+            return true;
+    }
+    for (MessageField field : ProjectKeys::messageFieldOrder) {
+        const Hits& hits = messages_[static_cast<std::size_t>(field)];
+        const std::size_t numbers = std::min(hits.starts.size(), hits.ends.size());
+        for (std::size_t n = 1; n < numbers; ++n) {
+            if (isRecord(hits.starts[n], messageStartLength(field, static_cast<int>(n)), hits.ends[n]))
+                return true;
+        }
+    }
+    return false;
 }

@@ -33,8 +33,11 @@ public:
     ProjectTextScanner();
 
     void scanText(std::string_view text);
-    // Reads chunkSize bytes at a time. The text ends at its first NUL byte; the result is its length.
+    // Reads chunkSize bytes at a time; the result is the length of the text.
     [[nodiscard]] Expected<std::size_t> scanStream(const ReadMore& readMore, std::size_t chunkSize);
+
+    // Whether any setting or message has its start text with its end text after it.
+    bool foundAnyRecord() const;
 
     // An empty span when either text is missing or the end text comes too early.
     ValueSpan settingSpan(std::string_view key) const;

@@ -8,7 +8,12 @@ counted apart. Each mutant is built and the fast CTest suites are run against it
 caught when the build of a test program or any test fails, stillborn when the program itself no
 longer compiles. The run fails when a mutant that BEFORE caught survives in AFTER.
 
-    tools/mutants.py --before REV [--after REV] [--sample N] [--seed S] [--work DIR]
+    tools/mutants.py --before REV [--after REV] [--part core|wizard|all] [--with-desktop]
+                     [--sample N] [--seed S] [--work DIR]
+
+--part draws the sample from the core and command-line tool, from the wizard, or from both. Many
+wizard faults show only on a real desktop: --with-desktop runs each mutant that survives the fast
+suites again against the end-to-end and fault suites (about a minute more for each such mutant).
 """
 
 import argparse
@@ -23,9 +28,16 @@ from dataclasses import asdict, dataclass
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-SOURCE_FOLDERS = ("project", "generator", "platform", "ui", "preview", "app")
-# The browser, desktop, package and fault suites take minutes each; they are left to ./test.
+PARTS = {
+    "core": ("project", "generator", "app"),
+    "wizard": ("ui", "preview", "platform"),
+}
+PARTS["all"] = PARTS["core"] + PARTS["wizard"]
+# The browser, desktop, package and fault suites take minutes each; they are left to ./test, or to
+# --with-desktop for the two that drive the real programs.
 SLOW_LABELS = "^(browser|e2e|package|fault_tests|ui_screenshots)$"
+DESKTOP_LABELS = "^(e2e|fault_tests)$"
+DESKTOP_TIMEOUT_SECONDS = 600
 TEST_TIMEOUT_SECONDS = 30
 
 # Operators are matched with the blanks clang-format puts around binary operators, so template
@@ -127,10 +139,10 @@ def mutated_line(line, mutant):
     return line[: match.start()] + replacement + line[match.end() :]
 
 
-def sources(tree):
+def sources(tree, folders=PARTS["all"]):
     return sorted(
         str(p.relative_to(tree))
-        for folder in SOURCE_FOLDERS
+        for folder in folders
         for p in (tree / folder).rglob("*.cpp")
         if "templates" not in p.parts
     )
@@ -171,34 +183,41 @@ def configure(tree):
     return build
 
 
-def build_and_test(tree, build):
+def run_suites(build, labels, timeout, exclude):
+    return subprocess.run(
+        ["ctest", "--test-dir", str(build), "-LE" if exclude else "-L", labels, "-j2", "--stop-on-failure",
+         "--timeout", str(timeout)],
+        capture_output=True, text=True).returncode == 0
+
+
+def build_and_test(tree, build, with_desktop=False):
     """'caught', 'survived' or 'stillborn' for the sources as they are now in the tree."""
     built = subprocess.run(["cmake", "--build", str(build)], capture_output=True, text=True)
     if built.returncode != 0:
         failed_objects = re.findall(r"FAILED: (\S+)", built.stdout)
         product_failed = any("/tests/" not in o and not o.startswith("tests/") for o in failed_objects)
         return "stillborn" if product_failed else "caught"
-    tested = subprocess.run(
-        ["ctest", "--test-dir", str(build), "-LE", SLOW_LABELS, "-j2", "--stop-on-failure",
-         "--timeout", str(TEST_TIMEOUT_SECONDS)],
-        capture_output=True, text=True)
-    return "survived" if tested.returncode == 0 else "caught"
+    if not run_suites(build, SLOW_LABELS, TEST_TIMEOUT_SECONDS, exclude=True):
+        return "caught"
+    if with_desktop and not run_suites(build, DESKTOP_LABELS, DESKTOP_TIMEOUT_SECONDS, exclude=False):
+        return "caught"
+    return "survived"
 
 
-def run_mutant(tree, build, path, line_number, mutant):
+def run_mutant(tree, build, path, line_number, mutant, with_desktop):
     file = tree / path
     original = file.read_text()
     lines = original.split("\n")
     lines[line_number - 1] = mutated_line(lines[line_number - 1], mutant)
     try:
         file.write_text("\n".join(lines))
-        return build_and_test(tree, build)
+        return build_and_test(tree, build, with_desktop)
     finally:
         file.write_text(original)
 
 
-def check_baseline(tree, build, name):
-    if build_and_test(tree, build) != "survived":
+def check_baseline(tree, build, name, with_desktop):
+    if build_and_test(tree, build, with_desktop) != "survived":
         sys.exit(f"mutants: the {name} revision does not build or pass its fast tests unchanged")
 
 
@@ -206,6 +225,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--before", required=True)
     parser.add_argument("--after", default="HEAD")
+    parser.add_argument("--part", choices=sorted(PARTS), default="all")
+    parser.add_argument("--with-desktop", action="store_true")
     parser.add_argument("--sample", type=int, default=150)
     parser.add_argument("--seed", type=int, default=14)
     parser.add_argument("--work", type=Path, default=ROOT / "build" / "mutants")
@@ -216,7 +237,7 @@ def main():
     after_index = line_index(after_tree)
     after_sources = set(sources(after_tree))
     comparable, rewritten = [], 0
-    for path in sources(before_tree):
+    for path in sources(before_tree, PARTS[args.part]):
         for mutant in mutants_of(path, (before_tree / path).read_text()):
             place = place_in_after(mutant, after_index, after_sources)
             if place is None:
@@ -229,15 +250,17 @@ def main():
           flush=True)
 
     builds = {"before": configure(before_tree), "after": configure(after_tree)}
-    check_baseline(before_tree, builds["before"], "before")
-    check_baseline(after_tree, builds["after"], "after")
+    check_baseline(before_tree, builds["before"], "before", args.with_desktop)
+    check_baseline(after_tree, builds["after"], "after", args.with_desktop)
     results = args.work / "results.jsonl"
     with results.open("w") as out:
         for number, mutant in enumerate(sample, start=1):
             started = time.monotonic()
-            mutant.before = run_mutant(before_tree, builds["before"], mutant.path, mutant.before_line, mutant)
+            mutant.before = run_mutant(before_tree, builds["before"], mutant.path, mutant.before_line, mutant,
+                                       args.with_desktop)
             if mutant.before != "stillborn":
-                mutant.after = run_mutant(after_tree, builds["after"], mutant.after_path, mutant.after_line, mutant)
+                mutant.after = run_mutant(after_tree, builds["after"], mutant.after_path, mutant.after_line, mutant,
+                                          args.with_desktop)
             out.write(json.dumps(asdict(mutant)) + "\n")
             out.flush()
             print(f"[{number}/{len(sample)}] {mutant.path}:{mutant.before_line} {mutant.operator}: "

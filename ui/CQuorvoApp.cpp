@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 
 namespace {
 
@@ -46,13 +47,17 @@ bool CQuorvoApp::prepareFolders()
     if (platform_.isWritableFolder(workFolder))
         return true;
 
-    makeMissingLevels(mirelight);
-    if (!platform_.makeFolder(mirelight + QStringLiteral("/tickerkit")).ok()) {
-        platform_.showMessage(nullptr, QStringLiteral("File Error No:2 !"));
+    const std::optional<Error> levelFailure = makeMissingLevels(mirelight);
+    const QString tickerkit = mirelight + QStringLiteral("/tickerkit");
+    if (const auto made = platform_.makeFolder(tickerkit); !made.ok()) {
+        platform_.showMessage(nullptr, QStringLiteral("File Error No:2 !\n") +
+                                           whyNotMade(tickerkit, levelFailure.value_or(made.error())));
         return false;
     }
     if (!platform_.isWritableFolder(workFolder)) {
-        platform_.showMessage(nullptr, QStringLiteral("File Error No:1 !"));
+        platform_.showMessage(
+            nullptr,
+            QStringLiteral("File Error No:1 !\n\"%1\": the folder cannot be written to.").arg(tickerkit));
         return false;
     }
     copySampleImage(startFolder, workFolder);
@@ -60,16 +65,29 @@ bool CQuorvoApp::prepareFolders()
 }
 
 // A fresh account may not have the data folder itself yet; each level that exists already is left alone.
-// A level that cannot be made is reported as the working folder that cannot be made, after this.
-void CQuorvoApp::makeMissingLevels(const QString& folder)
+// A level that cannot be made is reported as the working folder that cannot be made, after this, with the
+// first level's reason, which is the real one.
+std::optional<Error> CQuorvoApp::makeMissingLevels(const QString& folder)
 {
+    std::optional<Error> firstFailure;
     const QStringList names = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString level = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("") : QStringLiteral(".");
     for (const QString& name : names) {
         level += QLatin1Char('/') + name;
-        if (!QDir(level).exists())
-            (void)platform_.makeFolder(level);
+        if (QFileInfo::exists(level))
+            continue;
+        if (auto made = platform_.makeFolder(level); !made.ok() && !firstFailure)
+            firstFailure = made.error();
     }
+    return firstFailure;
+}
+
+// The system's reason for a working folder that exists is "File exists", which says nothing to a user.
+QString CQuorvoApp::whyNotMade(const QString& folder, const Error& error)
+{
+    if (QFileInfo(folder).isDir())
+        return QStringLiteral("\"%1\": the folder exists but cannot be written to.").arg(folder);
+    return QString::fromLocal8Bit(error.message());
 }
 
 // Whether the copy succeeds is never reported: the wizard works without the sample.

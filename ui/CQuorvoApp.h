@@ -1,8 +1,11 @@
 #pragma once
 
+#include "project/Error.h"
+
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class CQuorvoDlg;
@@ -27,7 +30,8 @@ public:
     bool prepareFolders();
 
 private:
-    void makeMissingLevels(const QString& folder);
+    std::optional<Error> makeMissingLevels(const QString& folder);
+    static QString whyNotMade(const QString& folder, const Error& error);
     void copySampleImage(const QString& startFolder, const QString& workFolder);
 
     Platform& platform_;

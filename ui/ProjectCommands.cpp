@@ -6,6 +6,8 @@
 #include "project/ProjectRecord.h"
 #include "project/ProjectWriter.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString defaultProjectName = QStringLiteral("newproject.tkp");
@@ -45,7 +47,7 @@ bool ProjectCommands::openProject()
     options.filter = QStringLiteral("Marquetto Wizard Files (*.tkp)");
     options.defaultSuffix = projectSuffix;
     options.existingOnly = true;
-    options.folder = projectFolder();
+    options.folder = dialogFolder();
     const auto chosen = platform_.openFileName(dialogParent_, options);
     return chosen && openProjectFile(*chosen);
 }
@@ -55,12 +57,17 @@ bool ProjectCommands::openProjectFile(const QString& path)
     // A file that cannot be read must not become the target of the next Save.
     const std::string previousPath = record_.projectPath;
     record_.projectPath = RecordPath::toBytes(path);
-    if (const auto read = reader_.readProject(record_); !read.ok()) {
+    // Only a regular file is read: a FIFO or a device could hold the window until something writes to it.
+    auto file = InputFile::openRegular(record_.projectPath);
+    const auto read =
+        file.ok() ? reader_.readProjectFrom(record_, file.value()) : Expected<void>(file.error());
+    if (!read.ok()) {
         record_.projectPath = previousPath;
         showError(read.error());
         return false;
     }
     rememberSavedDesign();
+    platform_.rememberProjectFolder(folderPart(path));
     return true;
 }
 
@@ -84,17 +91,39 @@ bool ProjectCommands::saveProjectAs()
     options.filter = QStringLiteral("Marquetto Wizard (*.tkp)");
     options.defaultSuffix = projectSuffix;
     options.proposedName = namePart(currentPath);
-    options.folder = folderPart(currentPath);
-    const auto chosen = platform_.saveFileName(dialogParent_, options);
-    if (!chosen)
-        return false;
+    options.folder = dialogFolder();
+    QString target;
+    do {
+        const auto chosen = platform_.saveFileName(dialogParent_, options);
+        if (!chosen)
+            return false;
+        QString name = namePart(*chosen).trimmed();
+        if (name.isEmpty())
+            name = defaultProjectName;
+        target = folderPart(*chosen) + name;
+        // Declining to replace goes back to the dialog, at the name that was declined.
+        options.proposedName = name;
+        options.folder = folderPart(*chosen);
+    } while (!mayWriteTo(target));
 
-    QString name = namePart(*chosen).trimmed();
-    if (name.isEmpty())
-        name = defaultProjectName;
-    record_.projectPath = RecordPath::toBytes(folderPart(*chosen) + name);
+    record_.projectPath = RecordPath::toBytes(target);
     record_.projectUntitled = ProjectRecord::titled;
     return saveProject();
+}
+
+// Asked about the file that will be written, after trimming, which the dialog never saw. A FIFO or a
+// device would take the design in place, and a FIFO would hold the window until something read it.
+bool ProjectCommands::mayWriteTo(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return true;
+    if (!file.isFile()) {
+        platform_.showMessage(dialogParent_,
+                              "\"" + path + "\": is not a regular file; a project is saved only as a file.");
+        return false;
+    }
+    return platform_.askToReplace(dialogParent_, path);
 }
 
 bool ProjectCommands::hasUnsavedChanges() const
@@ -124,6 +153,7 @@ bool ProjectCommands::write()
         return false;
     }
     rememberSavedDesign();
+    platform_.rememberProjectFolder(folderPart(RecordPath::toPath(record_.projectPath)));
     return true;
 }
 
@@ -138,10 +168,14 @@ void ProjectCommands::showError(const Error& error)
     platform_.showMessage(dialogParent_, QString::fromLocal8Bit(error.message()));
 }
 
-// Where the file dialogs start: beside the current project, or in the working folder for a new one.
-QString ProjectCommands::projectFolder() const
+// Where the project dialogs start: beside the current project; for a new one, where the user last opened
+// or saved a project in an earlier run, or in the documents folder when there was none or it has gone.
+QString ProjectCommands::dialogFolder() const
 {
-    if (record_.projectUntitled == ProjectRecord::untitled)
-        return RecordPath::toPath(record_.workFolder);
-    return folderPart(RecordPath::toPath(record_.projectPath));
+    if (record_.projectUntitled == ProjectRecord::titled)
+        return folderPart(RecordPath::toPath(record_.projectPath));
+    const QString remembered = platform_.rememberedProjectFolder();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    return platform_.documentsFolder();
 }

@@ -39,7 +39,8 @@ private:
     bool write();
     void rememberSavedDesign();
     void showError(const Error& error);
-    QString projectFolder() const;
+    QString dialogFolder() const;
+    bool mayWriteTo(const QString& path);
 
     ProjectRecord& record_;
     Platform& platform_;

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 namespace {
@@ -26,6 +27,13 @@ ToolRun runTool(const std::vector<std::string>& arguments)
     std::ostringstream err;
     const int status = CommandLineTool(out, err).run(arguments);
     return {status, out.str(), err.str()};
+}
+
+// The records, then the default project: the first occurrence of a record wins, so the records replace
+// the defaults and every other field keeps its default value.
+std::string overDefaults(const std::string& records)
+{
+    return records + std::string(BuiltInTexts::defaultProject());
 }
 
 } // namespace
@@ -99,7 +107,8 @@ TEST(CommandLineTool, GenerateBringsTheBackgroundImageOrWarns)
     TemporaryFolder folder;
     const std::string project = folder.file("image.tkp");
     writeBytes(project,
-               "#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=sky.jpgendof-qvo-bgimgname#>#");
+               overDefaults("#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=sky.jpgendof-"
+                            "qvo-bgimgname#>#"));
     const ToolRun missing = runTool({"generate", "--project", project, "--out", folder.file("out")});
     EXPECT_EQ(missing.status, 0);
     EXPECT_NE(missing.err.find("sky.jpg"), std::string::npos) << missing.err;
@@ -124,12 +133,15 @@ TEST(CommandLineTool, GenerateUsesTheUtf8NameOfAWindows1252ImageAndBox)
     TemporaryFolder folder;
     const std::string project = folder.file("cafe.tkp");
     writeBytes(project,
-               "#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=caf\xe9.jpgendof-qvo-bgimgname#>#"
-               "#%#qvo-nameoftext=caf\xe9_endof-qvo-nameoftext#%#");
+               overDefaults("#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>##>#qvo-bgimgname=caf\xe9.jpgendof-qvo-"
+                            "bgimgname#>##%#qvo-nameoftext=caf\xe9_endof-qvo-nameoftext#%#"));
     writeBytes(folder.file("caf\xc3\xa9.jpg"), "JPEG");
     const ToolRun run = runTool({"generate", "--project", project, "--out", folder.file("out")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+              "marquetto-cli: warning: Step 2, Background image: \"caf\xe9.jpg\" holds characters that "
+              "a web address cannot hold as they are; the page asks for it percent-encoded, as "
+              "\"caf%C3%A9.jpg\", so keep the file's name exactly as it is.\n");
     EXPECT_EQ(readBytes(folder.file("out/caf\xc3\xa9.jpg")), "JPEG");
     EXPECT_NE(run.out.find("src=\"caf%C3%A9_newstic.html\""), std::string::npos) << run.out;
     for (const char* file : {"newstic.html", "newsticie.js", "newsticns6.js"})
@@ -181,4 +193,80 @@ TEST(CommandLineTool, CheckListsProblemsAndExitsWithOneOrThree)
     const ToolRun missing = runTool({"check", "--project", folder.file("missing.tkp")});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.out, "");
+}
+
+TEST(CommandLineTool, CheckWritesOneJsonObjectPerFindingAndKeepsItsTextOutput)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("bad.tkp");
+    writeBytes(project, overDefaults("#%#qvo-width=12pxendof-qvo-width#%#"
+                                     "#%#qvo-titletext1=<textarea>endof-qvo-titletext1#%#"));
+    const ToolRun json = runTool({"check", "--format=json", project});
+    EXPECT_EQ(json.status, 1);
+    const auto findings = nlohmann::json::parse(json.out);
+    ASSERT_EQ(findings.size(), 2u) << json.out;
+    EXPECT_EQ(findings[0],
+              nlohmann::json({{"step", 2},
+                              {"field", "Width"},
+                              {"message", 0},
+                              {"code", "number-not-digits"},
+                              {"text", "Step 2, Width: \"12px\" is not plain digits; it goes into "
+                                       "the generated code as typed, so the news box gets a wrong "
+                                       "size or stops with a script error."}}));
+    EXPECT_EQ(findings[1]["code"], "markup-swallows");
+    EXPECT_EQ(findings[1]["step"], 4);
+    EXPECT_EQ(findings[1]["field"], "Title");
+    EXPECT_EQ(findings[1]["message"], 1);
+
+    const ToolRun text = runTool({"check", "-f", "text", project});
+    EXPECT_EQ(text.out,
+              findings[0]["text"].get<std::string>() + "\n" + findings[1]["text"].get<std::string>() + "\n");
+    EXPECT_EQ(runTool({"check", "--format=json"}).out, "[]\n");
+    writeBytes(project, overDefaults("#%#qvo-width=12\xe9"
+                                     "endof-qvo-width#%#"));
+    const auto notUtf8 = nlohmann::json::parse(runTool({"check", "--format=json", project}).out);
+    EXPECT_EQ(notUtf8[0]["text"].get<std::string>().rfind("Step 2, Width: \"12\xef\xbf\xbd\"", 0), 0u)
+        << "a byte that is not UTF-8 becomes a replacement character";
+    EXPECT_EQ(runTool({"check", "--format=xml"}).status, 2);
+}
+
+TEST(CommandLineTool, GenerateWarnsWithWhatCheckSaysAndStillSucceeds)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("warned.tkp");
+    writeBytes(project, overDefaults("#%#qvo-fontheight=0endof-qvo-fontheight#%##>#qvo-bgimgvarmi=1endof-qvo-"
+                                     "bgimgvarmi#>##>#qvo-bgimgname=img/sky.jpgendof-qvo-bgimgname#>#"));
+    std::filesystem::create_directory(folder.file("img"));
+    writeBytes(folder.file("img/sky.jpg"), "JPEG");
+    const ToolRun check = runTool({"check", project});
+    ASSERT_EQ(check.status, 1);
+    const ToolRun run = runTool({"generate", "--project", project, "--out", folder.file("out")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::string warnings;
+    std::istringstream lines(check.out);
+    for (std::string line; std::getline(lines, line);)
+        warnings += "marquetto-cli: warning: " + line + "\n";
+    EXPECT_EQ(run.err, warnings) << "one verdict, word for word, in check and in generate";
+    EXPECT_NE(run.err.find("Step 3, Font size: \"0\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\"img/sky.jpg\" is not a plain file name"), std::string::npos) << run.err;
+    EXPECT_FALSE(readBytes(folder.file("out/scroller_newstic.html")).empty());
+}
+
+TEST(CommandLineTool, GenerateRefusesANameTheFolderCannotHoldBeforeWritingAnything)
+{
+    for (const std::string& name :
+         {std::string("news/box_"), std::string("news\\box_"), std::string(243, 'n')}) {
+        SCOPED_TRACE(name);
+        TemporaryFolder folder;
+        const std::string project = folder.file("name.tkp");
+        writeBytes(project, overDefaults("#%#qvo-nameoftext=" + name + "endof-qvo-nameoftext#%#"));
+        const ToolRun check = runTool({"check", project});
+        EXPECT_EQ(check.status, 1);
+        EXPECT_NE(check.out.find("Step 1, Name: "), std::string::npos) << check.out;
+        std::filesystem::create_directory(folder.file("out"));
+        const ToolRun run = runTool({"generate", "--project", project, "--out", folder.file("out")});
+        EXPECT_EQ(run.status, 3);
+        EXPECT_NE(run.err.find("newstic"), std::string::npos) << run.err;
+        EXPECT_TRUE(std::filesystem::is_empty(folder.file("out"))) << "not even preview.html is written";
+    }
 }

@@ -2,6 +2,7 @@
 openbox, and the wizard started with a fresh home and a stub "open" command."""
 
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -13,7 +14,21 @@ class StepFailed(Exception):
     """One step of a scenario did not see what it expected."""
 
 
-def wait_for(what, condition, timeout=15.0, interval=0.05):
+# Deadlines for a loaded two-core machine: a healthy step takes a fraction of them, and only a fault
+# waits them out.
+STEP_TIMEOUT = 30.0
+COMMAND_TIMEOUT = 30.0
+
+
+def run_command(args, env, text=True, check=True):
+    """Runs one X or bus tool; one that hangs fails the step that called it instead of the whole suite."""
+    try:
+        return subprocess.run(args, env=env, capture_output=True, text=text, check=check, timeout=COMMAND_TIMEOUT)
+    except subprocess.TimeoutExpired:
+        raise StepFailed(f"{args[0]} did not answer in {COMMAND_TIMEOUT:.0f} s: {' '.join(map(str, args))}") from None
+
+
+def wait_for(what, condition, timeout=STEP_TIMEOUT, interval=0.05):
     """Polls `condition` until it returns something true; fails naming `what` and the last value seen."""
     deadline = time.monotonic() + timeout
     seen = None
@@ -29,7 +44,7 @@ def wait_for(what, condition, timeout=15.0, interval=0.05):
         time.sleep(interval)
 
 
-def wait_until_equal(what, get, expected, timeout=15.0):
+def wait_until_equal(what, get, expected, timeout=STEP_TIMEOUT):
     """Polls `get` until it gives `expected`; fails naming `what` and the last value it gave."""
     last = []
 
@@ -66,18 +81,18 @@ class Desktop:
                      "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
-        deadline = time.monotonic() + 20
+        deadline = time.monotonic() + STEP_TIMEOUT
         while not number.endswith(b"\n"):
-            chunk = os.read(read_end, 16)
-            if not chunk or time.monotonic() > deadline:
+            ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
                 raise StepFailed("Xvfb did not report its display number")
             number += chunk
         os.close(read_end)
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
     def _start_bus(self):
-        output = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, capture_output=True, text=True,
-                                check=True).stdout
+        output = run_command(["dbus-launch", "--sh-syntax"], self.env).stdout
         for line in output.splitlines():
             if "=" in line and not line.startswith("export"):
                 key, value = line.rstrip(";").split("=", 1)
@@ -88,36 +103,32 @@ class Desktop:
 
     def _start_window_manager(self):
         def managed():
-            result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
-                                    capture_output=True, text=True)
+            result = run_command(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.env, check=False)
             return "window id" in result.stdout
 
         for _ in range(3):
             openbox = self._spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
             try:
-                wait_for("openbox to manage the screen", managed, timeout=5)
+                wait_for("openbox to manage the screen", managed, timeout=10)
                 return
             except StepFailed:
                 self._end(openbox)
         raise StepFailed("openbox did not start")
 
     def xdotool(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True,
-                              check=True).stdout
+        return run_command(["xdotool", *map(str, args)], self.env).stdout
 
     def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=False,
-                       stderr=subprocess.DEVNULL)
+        run_command(["import", "-window", "root", path], self.env, check=False)
 
     def region(self, x, y, width, height):
         """The raw RGB bytes of a part of the screen."""
-        result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
-                                 "rgb:-"], env=self.env, capture_output=True, check=True)
+        result = run_command(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
+                              "rgb:-"], self.env, text=False)
         return result.stdout
 
     def window_property(self, window, name):
-        result = subprocess.run(["xprop", "-id", str(window), name], env=self.env, capture_output=True,
-                                text=True)
+        result = run_command(["xprop", "-id", str(window), name], self.env, check=False)
         return result.stdout.strip()
 
     @staticmethod

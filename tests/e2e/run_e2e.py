@@ -247,7 +247,7 @@ class Suite:
             return self.desktop.region(x + 60, y + 80, 120, 120)
 
         first = box_pixels()
-        wait_for("the news box to move", lambda: box_pixels() != first, timeout=20)
+        wait_for("the news box to move", lambda: box_pixels() != first)
         # The box halts while the pointer is over a message, so point at a line of text.
         x, y, _, _ = w.outer_rect(preview)
         text_at = wait_for("a line of text inside the box", lambda: self.text_point(x + 60, y + 80, 120, 120))
@@ -258,12 +258,12 @@ class Suite:
             before = box_pixels()
             return before if box_pixels() == before else None
 
-        held = wait_for("the box to halt under the mouse", halted, timeout=5)
+        held = wait_for("the box to halt under the mouse", halted)
         deadline = time.monotonic() + 1.5
         while time.monotonic() < deadline:
             self.check(box_pixels() == held, "the box moving on under the mouse")
         self.desktop.xdotool("mousemove", 900, 850)
-        wait_for("the box to move again once the mouse left", lambda: box_pixels() != held, timeout=20)
+        wait_for("the box to move again once the mouse left", lambda: box_pixels() != held)
 
         self.at("Preview: Alt+F4 closes only the preview")
         self.desktop.xdotool("windowactivate", "--sync", preview)
@@ -452,7 +452,9 @@ class Suite:
 
 if __name__ == "__main__":
     # CTest ends a suite that runs too long with SIGTERM; the desktop's processes must go with it.
-    signal.signal(signal.SIGTERM, lambda number, frame: sys.exit("FAIL: the suite was stopped from outside"))
     build_folder = os.path.abspath(sys.argv[1])
     screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
-    sys.exit(Suite(build_folder, screenshots).run())
+    suite = Suite(build_folder, screenshots)
+    signal.signal(signal.SIGTERM,
+                  lambda number, frame: sys.exit(f"FAIL: the suite was stopped from outside at step \"{suite.step}\""))
+    sys.exit(suite.run())

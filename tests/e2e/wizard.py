@@ -6,7 +6,7 @@ import subprocess
 import pyatspi
 from PIL import ImageFont
 
-from desktop import StepFailed, wait_for
+from desktop import STEP_TIMEOUT, StepFailed, run_command, wait_for
 
 WIZARD_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 
@@ -163,8 +163,8 @@ class Wizard:
         wait_for(f"the Step {step} page to show", lambda: self.shown_step() == step)
 
     def x_windows(self, caption):
-        result = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
-                                 "--name", f"^{caption}$"], env=self.desktop.env, capture_output=True, text=True)
+        result = run_command(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                              "--name", f"^{caption}$"], self.desktop.env, check=False)
         return [int(w) for w in result.stdout.split()]
 
     def x_window(self, caption):
@@ -172,8 +172,7 @@ class Wizard:
 
     def outer_rect(self, window):
         """The rectangle the window manager draws for an X client window, decorations included."""
-        info = subprocess.run(["xwininfo", "-id", str(window)], env=self.desktop.env, capture_output=True,
-                              text=True).stdout
+        info = run_command(["xwininfo", "-id", str(window)], self.desktop.env, check=False).stdout
         values = {}
         for line in info.splitlines():
             if ":" in line:
@@ -207,7 +206,7 @@ class Wizard:
                     cut.append(f'{kind} "{line}" needs {needed:.0f} px, has {box.width}')
         return cut
 
-    def ended(self, timeout=10):
+    def ended(self, timeout=STEP_TIMEOUT):
         return wait_for("the wizard to end", lambda: self.process.poll() is not None, timeout=timeout)
 
     def close(self):

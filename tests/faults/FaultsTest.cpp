@@ -136,14 +136,15 @@ TEST_F(FaultsAsUser, ReadOnlyFilesAndFoldersAreRefusedNamed)
     const std::string mine = file("mine");
     fs::create_directory(mine);
     giveToUser(mine);
-    writeBytes(mine + "/locked.tkp", "a design kept read-only");
+    const std::string kept = "#%#qvo-nameoftext=kept_read_only_endof-qvo-nameoftext#%#";
+    writeBytes(mine + "/locked.tkp", kept);
     giveToUser(mine + "/locked.tkp");
     fs::permissions(mine + "/locked.tkp", fs::perms::owner_read | fs::perms::group_read);
 
     const auto lockedFile = runAsUser("\"$CLI\" save --to mine/locked.tkp");
     EXPECT_EQ(lockedFile.exitCode, 3);
     EXPECT_TRUE(contains(lockedFile.err, "\"mine/locked.tkp\": is read-only")) << lockedFile.err;
-    EXPECT_EQ(readBytes(mine + "/locked.tkp"), "a design kept read-only");
+    EXPECT_EQ(readBytes(mine + "/locked.tkp"), kept);
 
     const std::string shelf = file("shelf");
     fs::create_directory(shelf);
@@ -252,6 +253,15 @@ TEST_F(Faults, PipesAndFifosAreStreamedWhole)
     EXPECT_EQ(outOf.exitCode, 0) << outOf.err;
     EXPECT_EQ(readBytes(file("out-of-fifo.tkp")), design);
     EXPECT_TRUE(fs::is_fifo(file("fifo")));
+}
+
+// Expected: piped input is read from its very first byte, so a record that opens the text still counts.
+TEST_F(Faults, PipedInputCountsFromItsFirstByte)
+{
+    writeBytes(file("bare.tkp"), "qvo-width=321endof-qvo-width");
+    const auto saved = run("cat bare.tkp | \"$CLI\" save --to - -");
+    EXPECT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_TRUE(contains(saved.out, "qvo-width=321endof-qvo-width")) << saved.out;
 }
 
 // Expected: a file or a pipe over 64 MiB and a count over 1,000,000 messages are refused on reading,

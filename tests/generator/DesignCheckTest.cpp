@@ -79,6 +79,7 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
              r.replaceMessage(1, {"ends\\", "c:\\users", "http://a.example/", "_blank"});
          },
          {"Step 4, message 1, Title: the backslash in \"\\\"\" cannot go into the script as it is",
+          "Step 4, message 1, Title: the backslash in \"\\\"\" cannot go into the script as it is",
           "Step 4, message 1, Text: the backslash in \"\\x\" cannot go into the script as it is",
           "Step 4, message 1, Target: the backslash in \"\\\" cannot go into the script as it is",
           "Step 4, message 2, Title: the backslash in \"\\\" cannot go into the script as it is",
@@ -106,16 +107,14 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
              r.titleFontFace = "Sans\\";
          },
          {"Step 3, Title font: the backslash in \"\\\" cannot go into the script as it is"}},
-        {"leading zeros",
+        {"leading zeros are written without them, so no script reads an octal number",
          [](ProjectRecord& r) {
              r.pause = "02";
              r.scrollDelay = "040";
              r.leftMargin = "010";
              r.topMargin = "0";
          },
-         {"Step 2, Left margin: \"010\" has a leading zero, which scripts may read as an octal number; it "
-          "is written as 10.",
-          "Step 4, Scroll delay: \"040\" has a leading zero", "Step 4, Pause: \"02\" has a leading zero"}},
+         {}},
         {"placeholders",
          [](ProjectRecord& r) {
              r.width = "1ticwvr5";
@@ -210,7 +209,7 @@ TEST(DesignCheck, APresentImageIsNoProblemUnlessItsAddressHadToBeEncoded)
     EXPECT_NE(found[0].find("\"caf%C3%A9.jpg\""), std::string::npos) << found[0];
 }
 
-// Each number field holds a value of its own with a leading zero, so a field looked at under another's
+// Each number field holds a value of its own that is not a number, so a field looked at under another's
 // caption, or not looked at, shows.
 TEST(DesignCheck, EveryNumberFieldIsLookedAtUnderItsOwnCaption)
 {
@@ -225,18 +224,224 @@ TEST(DesignCheck, EveryNumberFieldIsLookedAtUnderItsOwnCaption)
           &record.leftMargin, &record.rightMargin, &record.bgImageX, &record.bgImageY, &record.textFontSize,
           &record.titleFontSize, &record.textLineHeight, &record.titleLineHeight, &record.borderWidth,
           &record.scrollDelay, &record.pause})
-        *field = "0" + std::to_string(number++);
+        *field = std::to_string(number++) + "x";
 
     std::vector<std::string> reported;
     for (const std::string& problem : DesignCheck::problems(record, folder.path()))
-        reported.push_back(problem.substr(0, problem.find(" has a leading zero")));
+        reported.push_back(problem.substr(0, problem.find(" is not")));
     std::sort(reported.begin(), reported.end());
     EXPECT_EQ(joined(reported),
-              "Step 2, Bottom margin: \"05\"\nStep 2, Height: \"02\"\n"
-              "Step 2, Image X position: \"08\"\nStep 2, Image Y position: \"09\"\n"
-              "Step 2, Left margin: \"06\"\nStep 2, Right margin: \"07\"\nStep 2, Space: \"03\"\n"
-              "Step 2, Top margin: \"04\"\nStep 2, Width: \"01\"\nStep 3, Border width: \"014\"\n"
-              "Step 3, Font size: \"010\"\nStep 3, Line height: \"012\"\n"
-              "Step 3, Title font size: \"011\"\nStep 3, Title line height: \"013\"\n"
-              "Step 4, Pause: \"016\"\nStep 4, Scroll delay: \"015\"\n");
+              "Step 2, Bottom margin: \"5x\"\nStep 2, Height: \"2x\"\n"
+              "Step 2, Image X position: \"8x\"\nStep 2, Image Y position: \"9x\"\n"
+              "Step 2, Left margin: \"6x\"\nStep 2, Right margin: \"7x\"\nStep 2, Space: \"3x\"\n"
+              "Step 2, Top margin: \"4x\"\nStep 2, Width: \"1x\"\nStep 3, Border width: \"14x\"\n"
+              "Step 3, Font size: \"10x\"\nStep 3, Line height: \"12x\"\n"
+              "Step 3, Title font size: \"11x\"\nStep 3, Title line height: \"13x\"\n"
+              "Step 4, Pause: \"16x\"\nStep 4, Scroll delay: \"15x\"\n");
+}
+
+namespace {
+
+struct ExpectedFinding
+{
+    int step;
+    std::string field;
+    int message;
+    std::string code;
+    std::string says; // a piece of the text worked out by hand
+};
+
+struct CodeCase
+{
+    std::string name;
+    std::function<void(ProjectRecord&)> change;
+    std::vector<ExpectedFinding> expected;
+};
+
+std::string listed(const std::vector<DesignFinding>& findings)
+{
+    std::string all;
+    for (const DesignFinding& f : findings)
+        all += f.code + " | " + f.text + "\n";
+    return all;
+}
+
+} // namespace
+
+// One row per class of break, with the cases at its edge that must stay silent.
+TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
+{
+    const std::string longName(255 - 13 + 1, 'n'); // one byte over with "newsticns6.js"
+    const std::vector<CodeCase> cases = {
+        {"ordinary markup",
+         [](ProjectRecord& r) {
+             r.replaceMessage(
+                 0, {"<b>a</b> <i>b</i> <u>c</u><br>", "<img src=\"x.gif\"> <a href=\"y\">z</a>", "", ""});
+             r.replaceMessage(1, {"<font color=red>r</font> &amp; &nbsp;",
+                                  "<span>s</span><div>d<div>e</div></div>", "", ""});
+         },
+         {}},
+        {"markup that breaks the box",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"<textarea>", "x", "", ""});
+             r.replaceMessage(1, {"t", "one</div>two", "", ""});
+             r.replaceMessage(2, {"<b>open", "<!-- note", "", ""});
+             r.appendMessage({"\\x3cscript>", "\\u003c/div>", "", ""});
+         },
+         {{4, "Title", 1, "markup-swallows", "Step 4, message 1, Title: \"<textarea>\" is left open"},
+          {4, "Text", 2, "markup-closes-box", "\"</div>\" closes an element that is not its own"},
+          {4, "Title", 3, "markup-spills", "\"<b>\" is left open, so the messages after it"},
+          {4, "Text", 3, "markup-swallows", "\"<!--\" is left open"},
+          {4, "Title", 4, "markup-swallows", "\"<script>\" is left open"},
+          {4, "Text", 4, "markup-closes-box", "\"</div>\" closes"}}},
+        {"every escape of a field, with what the box shows",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"t", "c:\\users\\me", "", ""});
+             r.replaceMessage(1, {"C:\\new\\test", "a\\tb", "", ""});
+         },
+         {{4, "Text", 1, "backslash-doubled", "the box shows \"c:\\usersme\"."},
+          {4, "Text", 1, "backslash-dropped", "\"\\m\" is read as a JavaScript escape and shows as \"m\""},
+          {4, "Title", 2, "escape-in-path",
+           "for a line break; type \\\\ for a backslash; the box shows \"C: ew est\"."},
+          {4, "Title", 2, "escape-in-path", "\"\\t\" is read as a JavaScript escape for a tab"}}},
+        {"an escape in a link, with what the browser reads",
+         [](ProjectRecord& r) {
+             r.replaceMessage(0, {"t", "x", "http://a.example/\\s", "_blank"});
+         },
+         {{4, "Link", 1, "backslash-dropped", "the browser reads \"http://a.example/s\"."}}},
+        {"no room left by the margins and the border",
+         [](ProjectRecord& r) {
+             r.leftMargin = "178";
+             r.topMargin = "100";
+             r.bottomMargin = "114";
+         },
+         {{2, "Width", 0, "size-no-room", "take 180 pixels"},
+          {2, "Height", 0, "size-no-room", "take 215 pixels"}}},
+        {"one pixel of room is room",
+         [](ProjectRecord& r) {
+             r.leftMargin = "177";
+             r.topMargin = "100";
+             r.bottomMargin = "113";
+         },
+         {}},
+        {"font sizes of 0 and sizes over any screen",
+         [](ProjectRecord& r) {
+             r.textFontSize = "0";
+             r.titleFontSize = "0.0";
+             r.height = "100001";
+         },
+         {{2, "Height", 0, "size-huge", "\"100001\" is more than 100000 pixels"},
+          {3, "Font size", 0, "font-size-zero", "the texts cannot be seen"},
+          {3, "Title font size", 0, "font-size-zero", "the titles cannot be seen"}}},
+        {"decimal font sizes and line heights, the largest size",
+         [](ProjectRecord& r) {
+             r.textFontSize = "8.5";
+             r.titleFontSize = ".5";
+             r.textLineHeight = "12.25";
+             r.titleLineHeight = "14.5";
+             r.width = "100000";
+         },
+         {}},
+        {"units and signs read as code, and CSS numbers that are not",
+         [](ProjectRecord& r) {
+             r.width = "180px";
+             r.leftMargin = "-5";
+             r.textLineHeight = "8.";
+         },
+         {{2, "Width", 0, "number-not-digits", "\"180px\" is not plain digits"},
+          {2, "Left margin", 0, "number-not-digits", "\"-5\""},
+          {3, "Line height", 0, "number-not-css", "with \"pt\" after it"}}},
+        {"colour parts outside 0 to 255",
+         [](ProjectRecord& r) {
+             r.bgColor = {300, 255, 255};
+             r.textHoverColor = {-1, 0, 0};
+             r.borderColor = {255, 255, 255};
+         },
+         {{2, "Background color", 0, "colour-outside", "written as #12CFFFF, which browsers refuse"},
+          {2, "Mouse over text color", 0, "colour-outside", "written as #FFFFFFFF0000"}}},
+        {"names the file system refuses",
+         [&](ProjectRecord& r) { r.scrollerName = longName; },
+         {{1, "Name", 0, "name-too-long", "256 bytes long, more than the 255"}}},
+        {"the longest name that fits", [&](ProjectRecord& r) { r.scrollerName = longName.substr(1); }, {}},
+        {"a path separator in the name",
+         [](ProjectRecord& r) { r.scrollerName = "news\\box_"; },
+         {{1, "Name", 0, "name-separator", "holds \"\\\", a path separator"}}},
+        {"an image name with a folder part",
+         [](ProjectRecord& r) {
+             r.bgImageOn = 1;
+             r.bgImageName = "images/sky.jpg";
+             r.bgImageX = "-5";
+             r.bgImageY = "2.5";
+         },
+         {{2, "Background image", 0, "image-folder", "\"images/sky.jpg\" is not a plain file name"}}},
+        {"an absolute image path and a position with a unit",
+         [](ProjectRecord& r) {
+             r.bgImageOn = 1;
+             r.bgImageName = "/home/me/sky.jpg";
+             r.bgImageY = "5px";
+         },
+         {{2, "Image Y position", 0, "number-not-css", "puts the image at the top left"},
+          {2, "Background image", 0, "image-folder", "\"/home/me/sky.jpg\" is not a plain file name"}}},
+    };
+    TemporaryFolder folder;
+    for (const CodeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectRecord record = defaultDesign();
+        record.workFolder = folder.path();
+        c.change(record);
+        const auto found = DesignCheck::findings(record, folder.path());
+        ASSERT_EQ(found.size(), c.expected.size()) << listed(found);
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            const ExpectedFinding& e = c.expected[i];
+            EXPECT_EQ(found[i].code, e.code) << found[i].text;
+            EXPECT_EQ(found[i].step, e.step) << found[i].text;
+            EXPECT_EQ(found[i].field, e.field) << found[i].text;
+            EXPECT_EQ(found[i].message, e.message) << found[i].text;
+            EXPECT_NE(found[i].text.find(e.says), std::string::npos) << found[i].text;
+        }
+    }
+}
+
+// Each list field in turn holds the first value past its list's end, in a design that uses that field.
+TEST(DesignCheck, EveryListFieldIsLookedAtUnderItsOwnCaption)
+{
+    struct ListCase
+    {
+        std::string caption;
+        int ProjectRecord::*field;
+        int listSize;
+        int effectStyle;
+    };
+    const ListCase cases[] = {
+        {"Step 3, Text Font type", &ProjectRecord::textFontIndex, 13, 0},
+        {"Step 3, Title font type", &ProjectRecord::titleFontIndex, 13, 0},
+        {"Step 3, Text alignment", &ProjectRecord::alignment, 3, 0},
+        {"Step 3, Border style", &ProjectRecord::borderStyle, 3, 0},
+        {"Step 3, Text style", &ProjectRecord::textStyle, 4, 0},
+        {"Step 3, Title style", &ProjectRecord::titleStyle, 4, 0},
+        {"Step 3, Text decoration", &ProjectRecord::textDecoration, 2, 0},
+        {"Step 3, Mouse over text decoration", &ProjectRecord::textHoverDecoration, 2, 0},
+        {"Step 3, Title text decoration", &ProjectRecord::titleDecoration, 2, 0},
+        {"Step 3, Title mouse over text decoration", &ProjectRecord::titleHoverDecoration, 2, 0},
+        {"Step 4, Style", &ProjectRecord::effectStyle, 2, 0},
+        {"Step 4, Transition effect", &ProjectRecord::effectType, 9, 1},
+        {"Step 4, Transition speed", &ProjectRecord::transitionSpeed, 4, 1},
+        {"Step 4, Mode", &ProjectRecord::scrollMode, 3, 0},
+    };
+    TemporaryFolder folder;
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.caption);
+        ProjectRecord record = defaultDesign();
+        record.textUseCustomFont = 0;
+        record.titleUseCustomFont = 0;
+        record.effectStyle = c.effectStyle;
+        record.*c.field = c.listSize;
+        const auto problems = DesignCheck::problems(record, folder.path());
+        ASSERT_EQ(problems.size(), 1u) << joined(problems);
+        EXPECT_EQ(problems[0].rfind(c.caption + ": " + std::to_string(c.listSize) +
+                                        " is outside its list (0 to " + std::to_string(c.listSize - 1) + ")",
+                                    0),
+                  0u)
+            << problems[0];
+    }
 }

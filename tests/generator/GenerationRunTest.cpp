@@ -112,7 +112,7 @@ TEST(GenerationRun, AnUnwritableFolderStopsAtTheFirstFileAndNamesIt)
     EXPECT_EQ(result.error().path(), record.workFolder + "preview.html");
 }
 
-TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPage)
+TEST(GenerationRun, ANameWithAPathSeparatorIsRefusedBeforeAnyFileIsWritten)
 {
     for (const std::string name : {"../escape_", "sub/box_", "back\\slash_"}) {
         TemporaryFolder folder;
@@ -124,10 +124,28 @@ TEST(GenerationRun, ANameWithAPathSeparatorWritesThePreviewThenStopsAtTheHostPag
         ASSERT_FALSE(result.ok()) << name;
         EXPECT_EQ(result.error().path(), record.workFolder + name + "newstic.html");
         EXPECT_NE(result.error().message().find(name), std::string::npos);
-        EXPECT_TRUE(std::filesystem::exists(folder.file("preview.html")));
+        EXPECT_FALSE(std::filesystem::exists(folder.file("preview.html")));
         EXPECT_FALSE(std::filesystem::exists(folder.file("sub/box_newstic.html")));
         EXPECT_FALSE(std::filesystem::exists(folder.path() + "/../escape_newstic.html"));
     }
+}
+
+// A folder of the usual kind holds names of up to 255 bytes; the longest box file adds 13 to the box name.
+TEST(GenerationRun, ABoxNameTooLongForTheFolderIsRefusedBeforeAnyFileIsWritten)
+{
+    TemporaryFolder folder;
+    ASSERT_EQ(Generator::fileNameLimit(folder.path()), 255);
+    ProjectRecord record = designIn(folder);
+    record.scrollerName = std::string(243, 'n');
+    GeneratedTexts texts;
+    const auto refused = Generator::GenerateOutputs(record, texts);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().path(), record.workFolder + std::string(243, 'n') + "newsticns6.js");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+
+    record.scrollerName = std::string(242, 'n');
+    ASSERT_TRUE(Generator::GenerateOutputs(record, texts).ok());
+    EXPECT_TRUE(std::filesystem::exists(folder.file(std::string(242, 'n') + "newsticns6.js")));
 }
 
 TEST(GenerationRun, BrokenInputGivesScriptsThatShowWhatWasTyped)

@@ -92,7 +92,7 @@ cli_manual=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/marquetto-cli.1.gz" 2
 for section in SYNOPSIS OPTIONS "EXIT STATUS" EXAMPLES; do
     grep -q "^$section" <<<"$cli_manual" || fail "marquetto-cli(1) has no $section"
 done
-for option in --project --out --to --help --version; do
+for option in --project --out --to --format --help --version; do
     grep -q -- "$option" <<<"$cli_manual" || fail "marquetto-cli(1) does not describe $option"
 done
 
@@ -110,6 +110,8 @@ expect_equal "completing a project" "$(complete_line check '')" "news.tkp site"
 expect_equal "completing --project" "$(complete_line generate --project n)" "news.tkp"
 expect_equal "completing --out=" "$(complete_line generate --out = '')" "site"
 expect_equal "completing help" "$(complete_line help c)" "check"
+expect_equal "completing the options of check" "$(complete_line check --)" "--format --help --project"
+expect_equal "completing --format" "$(complete_line check --format '')" "json text"
 
 [ "$failures" -eq 0 ] || { echo "$failures checks failed"; exit 1; }
 echo "the installed files are valid"

@@ -123,3 +123,21 @@ TEST(FakePlatform, MatchesPartOfAMessageWhenToldTo)
         },
         "does not contain");
 }
+
+TEST(FakePlatform, TheReplaceQuestionAndNoticesFailOnAnotherFileOrText)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform platform;
+            platform.expectReplaceQuestion("/srv/a.tkp", true);
+            platform.askToReplace(nullptr, "/srv/b.tkp");
+        },
+        "the file asked about");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            FakePlatform platform;
+            platform.expectNoticeContaining("Copied into");
+            platform.showNotice(nullptr, "Nothing was copied");
+        },
+        "notice text");
+}

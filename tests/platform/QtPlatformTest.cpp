@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -209,4 +210,114 @@ TEST(QtPlatform, ACopyKeepsLinksAndNeverReplacesAReadOnlyFile)
     QFile target(root + "/target.jpg");
     ASSERT_TRUE(target.open(QIODevice::ReadOnly));
     EXPECT_EQ(target.readAll(), "new");
+}
+
+TEST(QtPlatform, ReplacingAFileIsAskedAboutByNameAndFolderAndCancelIsTheDefault)
+{
+    QtPlatform platform;
+    for (const bool replace : {true, false}) {
+        SCOPED_TRACE(replace ? "Replace" : "Cancel");
+        QString text;
+        bool cancelIsDefault = false;
+        onNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == (replace ? "Replace" : "Cancel"))
+                    button->click();
+        });
+        EXPECT_EQ(platform.askToReplace(nullptr, "/home/ana/web site/news.tkp"), replace);
+        EXPECT_EQ(text, "\"news.tkp\" already exists in \"/home/ana/web site\".\nDo you want to replace it?");
+        EXPECT_TRUE(cancelIsDefault);
+    }
+}
+
+// A notice returns at once and blocks no window; a second one takes the place of the first.
+TEST(QtPlatform, ANoticeLeavesEveryWindowUsableAndTheNextOneReplacesIt)
+{
+    QtPlatform platform;
+    QWidget window;
+    window.show();
+    platform.showNotice(&window, "Copied into \"/srv/www/\":\nscroller_newstic.html");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    platform.showNotice(&window, "Nothing was copied into \"/srv/www/\".");
+    QCoreApplication::processEvents();
+
+    QStringList shown;
+    for (auto* box : window.findChildren<QMessageBox*>())
+        if (box->isVisible()) {
+            shown << box->text();
+            EXPECT_EQ(box->windowTitle(), "Marquetto");
+            EXPECT_FALSE(box->isModal());
+        }
+    EXPECT_EQ(shown, QStringList{"Nothing was copied into \"/srv/www/\"."});
+}
+
+TEST(QtPlatform, TheProjectFolderIsKeptInASettingsFileForTheNextRun)
+{
+    TemporaryFolder temporary;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folderOf(temporary));
+    EXPECT_EQ(QtPlatform().rememberedProjectFolder(), "");
+    QtPlatform().rememberProjectFolder(QString::fromUtf8("/home/ana/Entw\xc3\xbc"
+                                                         "rfe/"));
+    EXPECT_EQ(QtPlatform().rememberedProjectFolder(), QString::fromUtf8("/home/ana/Entw\xc3\xbc"
+                                                                        "rfe/"));
+    EXPECT_TRUE(QFileInfo::exists(folderOf(temporary) + "/marquetto/marquetto.conf"));
+}
+
+namespace {
+
+QStringList warnings;
+
+void captureWarnings(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
+}
+
+} // namespace
+
+TEST(QtPlatform, AProjectFolderThatCannotBeKeptIsReportedOnStandardError)
+{
+    TemporaryFolder temporary;
+    writeFile(folderOf(temporary) + "/config", "a file where the settings folder should be");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folderOf(temporary) + "/config");
+    warnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(captureWarnings);
+    QtPlatform().rememberProjectFolder("/home/ana/");
+    qInstallMessageHandler(before);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().contains(folderOf(temporary) + "/config/marquetto/marquetto.conf"))
+        << warnings.first().toStdString();
+}
+
+TEST(QtPlatform, DocumentsAreTheDocumentsFolderOrTheHomeFolderWithoutOne)
+{
+    TemporaryFolder temporary;
+    const ScopedEnvironment home("HOME", temporary.path());
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", temporary.path() + "/.config");
+    QtPlatform platform;
+    EXPECT_EQ(QDir(platform.documentsFolder()), QDir(folderOf(temporary)));
+    QDir(folderOf(temporary)).mkdir("Documents");
+    EXPECT_EQ(QDir(platform.documentsFolder()), QDir(folderOf(temporary) + "/Documents"));
+}
+
+// The title bar shows the caption in bold beside the window's icon and its buttons.
+TEST(QtPlatform, AMessageWithAShortTextIsWideEnoughForItsTitle)
+{
+    QtPlatform platform;
+    int width = 0;
+    int needed = 0;
+    onNextModal([&](QWidget* modal) {
+        QFont bold = modal->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        needed = metrics.horizontalAdvance("Marquetto") + 4 * metrics.height();
+        width = modal->width();
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    platform.showMessage(nullptr, "No:2 !");
+    EXPECT_GE(width, needed);
 }

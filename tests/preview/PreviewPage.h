@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+// Starting the web engine's processes can take tens of seconds on a loaded two-core machine; a healthy
+// run answers in well under one.
+constexpr int engineDeadline = 60000;
+
 // What a script gives in the page that the preview window shows.
 inline QVariant evaluate(PreviewWnd* window, const QString& script)
 {
@@ -19,7 +23,7 @@ inline QVariant evaluate(PreviewWnd* window, const QString& script)
         result = value;
         done = true;
     });
-    if (!QTest::qWaitFor([&] { return done; }, 10000))
+    if (!QTest::qWaitFor([&] { return done; }, engineDeadline))
         ADD_FAILURE() << "the page did not answer " << script.toStdString();
     return result;
 }

@@ -128,7 +128,7 @@ TEST(PreviewPlacement, ALinkForANewWindowGoesToTheBrowserOthersStayInThePreview)
         ASSERT_NE(view, nullptr);
 
         std::optional<QPoint> at;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (at = firstMessage(window)).has_value(); }, 20000))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (at = firstMessage(window)).has_value(); }, engineDeadline))
             << "the box never showed its first message";
         // Over a message the box halts, so the message stays where the click goes.
         QTest::mouseMove(view, *at);
@@ -138,16 +138,18 @@ TEST(PreviewPlacement, ALinkForANewWindowGoesToTheBrowserOthersStayInThePreview)
                 at = firstMessage(window);
                 return before && at && *before == *at;
             },
-            10000))
+            engineDeadline))
             << "the box did not halt under the mouse";
         if (link.toBrowser)
             h.platform.expectOpenUrl(QUrl(address));
         QTest::mouseClick(view, Qt::LeftButton, {}, *at);
         if (link.toBrowser) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return h.platform.pendingExpectations() == 0; }, 10000))
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return h.platform.pendingExpectations() == 0; }, engineDeadline))
                 << "the link did not reach the browser";
         } else {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return window->browser()->url() == QUrl(address); }, 10000))
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return window->browser()->url() == QUrl(address); }, engineDeadline))
                 << "the preview shows " << window->browser()->url().toString().toStdString();
         }
         closeWindow(window);

@@ -36,16 +36,17 @@ TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
     const QString messages =
         boxExpression("return Array.from(box.querySelectorAll('[id]')).filter(function(e){return "
                       "/^d[0-9]+$/.test(e.id);}).length;");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, messages).toInt() == 3; }, 20000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, messages).toInt() == 3; }, engineDeadline))
         << "the box never held the three default messages";
     EXPECT_EQ(window->browser()->url(), QUrl::fromLocalFile(h.work("preview.html")));
 
     const QString columnTop = boxExpression("return document.querySelector('iframe').contentDocument"
                                             ".getElementById('enuzun').style.top;");
     QString first;
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return !(first = evaluate(window, columnTop).toString()).isEmpty(); }, 10000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(window, columnTop).toString() != first; }, 10000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(first = evaluate(window, columnTop).toString()).isEmpty(); },
+                                engineDeadline));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return evaluate(window, columnTop).toString() != first; }, engineDeadline))
         << "the column stayed at " << first.toStdString();
     closeWindow(window);
 }
@@ -72,7 +73,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
     QWidget* focused = QApplication::focusWidget();
     EXPECT_TRUE(focused && (focused == first->browser() || first->browser()->isAncestorOf(focused)))
         << "the view did not get the focus";
-    EXPECT_TRUE(reloads.count() > 0 || reloads.wait(10000)) << "a second press did not reload";
+    EXPECT_TRUE(reloads.count() > 0 || reloads.wait(engineDeadline)) << "a second press did not reload";
 
     first->move(40, 50);
     first->resize(400, 300);
@@ -102,30 +103,32 @@ TEST(PreviewWindow, ShowsTheBoxInItsColoursAtItsPlace)
     ASSERT_NE(window, nullptr);
 
     // The box is drawn in the snippet's iframe: its border from the iframe's left edge, and above the
-    // messages' clip (4 pixels below the border) only the page's background shows.
+    // messages' clip (4 pixels below the border) only the page's background shows. The iframe moves while
+    // the window settles at its size, so its corner is asked for again with every picture.
     const QString frameCorner = "(function(){var f=document.querySelector('iframe');if(!f)return null;"
                                 "var r=f.getBoundingClientRect();return [r.left,r.top];})()";
-    QVariantList corner;
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return (corner = evaluate(window, frameCorner).toList()).size() == 2; }, 20000))
-        << "the preview page never showed the snippet's iframe";
-    const QPoint box(qRound(corner[0].toDouble()), qRound(corner[1].toDouble()));
-    const QPoint onBorder = box + QPoint(1, 100);
-    const QPoint onBackground = box + QPoint(60, 4);
     const auto near = [](QColor shown, QColor expected) {
         return std::abs(shown.red() - expected.red()) <= 2 &&
                std::abs(shown.green() - expected.green()) <= 2 &&
                std::abs(shown.blue() - expected.blue()) <= 2;
     };
     QImage picture;
+    QPoint onBorder;
+    QPoint onBackground;
     const bool shown = QTest::qWaitFor(
         [&] {
+            const QVariantList corner = evaluate(window, frameCorner).toList();
+            if (corner.size() != 2)
+                return false;
+            const QPoint box(qRound(corner[0].toDouble()), qRound(corner[1].toDouble()));
+            onBorder = box + QPoint(1, 100);
+            onBackground = box + QPoint(60, 4);
             picture = window->browser()->grab().toImage();
             return picture.valid(onBorder) && picture.valid(onBackground) &&
                    near(picture.pixelColor(onBorder), QColor(200, 40, 160)) &&
                    near(picture.pixelColor(onBackground), QColor(32, 160, 96));
         },
-        20000);
+        engineDeadline);
     const QString folder = QString(MARQUETTO_SCREENSHOTS) + "/";
     QDir().mkpath(folder);
     picture.save(folder + "preview-window.png");

@@ -25,18 +25,36 @@ TEST(PublishingActions, CopyFilesReplacesOlderCopiesAndLeavesThePreviewBehind)
     const QString site = h.work("site");
     QDir().mkpath(site);
     writeBytes((site + "/scroller_newsticie.js").toStdString(), "an older copy");
-    h.platform.expectSaveFileName(site + "/Marquetto Files.js");
+    h.platform.expectChooseFolder(site);
+    h.platform.expectNoticeContaining("Copied into \"" + site +
+                                      "/\":\n"
+                                      "scroller_newsticns6.js\nscroller_newsticie.js\nscroller_newstic.html");
     h.click("copyFilesButton");
 
-    const FileDialogOptions asked = h.platform.lastCall(FakePlatform::CallKind::SaveFileName).options;
-    EXPECT_EQ(asked.filter, "Marquetto Files (*.js)");
-    EXPECT_EQ(asked.defaultSuffix, "js");
-    EXPECT_EQ(asked.proposedName, "Marquetto Files");
-    EXPECT_FALSE(asked.existingOnly) << "an empty web folder must be choosable";
+    const auto asked = h.platform.lastCall(FakePlatform::CallKind::ChooseFolder);
+    EXPECT_EQ(asked.options.caption, "Copy Files into...");
+    EXPECT_EQ(asked.parent, &h.page);
     EXPECT_EQ(filesIn(site),
               (QStringList{"scroller_newstic.html", "scroller_newsticie.js", "scroller_newsticns6.js"}));
     EXPECT_EQ(readBytes((site + "/scroller_newsticie.js").toStdString()),
               readBytes(h.work("scroller_newsticie.js").toStdString()));
+    EXPECT_FALSE(h.platform.lastCall(FakePlatform::CallKind::Notice).text.contains("could not"));
+}
+
+TEST(PublishingActions, TheFolderChooserStartsWhereTheFilesWentLastTime)
+{
+    PublishingHarness h;
+    h.generate();
+    const QString first = h.work("first site");
+    QDir().mkpath(first);
+    h.platform.expectChooseFolder(first);
+    h.platform.expectNoticeContaining(first);
+    h.click("copyFilesButton");
+    EXPECT_EQ(h.platform.lastCall(FakePlatform::CallKind::ChooseFolder).options.folder, "");
+
+    h.platform.expectChooseFolder(std::nullopt);
+    h.click("copyFilesButton");
+    EXPECT_EQ(h.platform.lastCall(FakePlatform::CallKind::ChooseFolder).options.folder, first);
 }
 
 TEST(PublishingActions, TheBackgroundImageIsCopiedOnlyWhenSwitchedOn)
@@ -49,14 +67,18 @@ TEST(PublishingActions, TheBackgroundImageIsCopiedOnlyWhenSwitchedOn)
     QDir().mkpath(off);
     QDir().mkpath(on);
 
-    h.platform.expectSaveFileName(off + "/x.js");
+    h.platform.expectChooseFolder(off);
+    h.platform.expectNoticeContaining("scroller_newstic.html");
     h.click("copyFilesButton");
     EXPECT_FALSE(QFile::exists(off + "/tkbackground.jpg"));
+    EXPECT_FALSE(h.platform.lastCall(FakePlatform::CallKind::Notice).text.contains("tkbackground.jpg"));
 
     h.record.bgImageOn = 1;
-    h.platform.expectSaveFileName(on + "/x.js");
+    h.platform.expectChooseFolder(on + "/");
+    h.platform.expectNoticeContaining("Copied into \"" + on + "/\":\n");
     h.click("copyFilesButton");
     EXPECT_TRUE(QFile::exists(on + "/tkbackground.jpg"));
+    EXPECT_TRUE(h.platform.lastCall(FakePlatform::CallKind::Notice).text.endsWith("\ntkbackground.jpg"));
 }
 
 TEST(PublishingActions, AWindows1252DesignCopiesTheFilesUnderTheirUtf8Names)
@@ -69,7 +91,8 @@ TEST(PublishingActions, AWindows1252DesignCopiesTheFilesUnderTheirUtf8Names)
     h.generate();
     const QString site = h.work("site");
     QDir().mkpath(site);
-    h.platform.expectSaveFileName(site + "/x.js");
+    h.platform.expectChooseFolder(site);
+    h.platform.expectNoticeContaining(QString::fromUtf8("caf\xc3\xa9_newstic.html"));
     h.click("copyFilesButton");
     EXPECT_EQ(h.platform.messages(), QStringList());
     EXPECT_EQ(filesIn(site), (QStringList{QString::fromUtf8("caf\xc3\xa9_newstic.html"),
@@ -78,7 +101,7 @@ TEST(PublishingActions, AWindows1252DesignCopiesTheFilesUnderTheirUtf8Names)
                                           QString::fromUtf8("\xc3\xa9t\xc3\xa9.jpg")}));
 }
 
-TEST(PublishingActions, FailedCopiesAreNamedInOneMessageAndTheOthersStillHappen)
+TEST(PublishingActions, FailedCopiesAreNamedInTheNoticeAndTheOthersStillHappen)
 {
     PublishingHarness h;
     h.generate();
@@ -87,36 +110,38 @@ TEST(PublishingActions, FailedCopiesAreNamedInOneMessageAndTheOthersStillHappen)
     const QString site = h.work("site");
     QDir().mkpath(site);
     QFile::remove(h.work("scroller_newsticie.js"));
-    h.platform.expectSaveFileName(site + "/x.js");
-    h.platform.expectMessageContaining("These files could not be copied into \"" + site + "/\"");
+    h.platform.expectChooseFolder(site);
+    h.platform.expectNoticeContaining("Copied into \"" + site +
+                                      "/\":\nscroller_newsticns6.js\nscroller_newstic.html\n\n"
+                                      "These files could not be copied:\n\"../x.jpg\": not copied");
     h.click("copyFilesButton");
 
-    const QString message = h.platform.messages().value(0);
-    EXPECT_TRUE(message.contains("\"scroller_newsticie.js\": ")) << message.toStdString();
-    EXPECT_TRUE(message.contains("\"../x.jpg\": not copied")) << message.toStdString();
-    EXPECT_FALSE(message.contains("scroller_newsticns6.js")) << message.toStdString();
+    const QString notice = h.platform.lastCall(FakePlatform::CallKind::Notice).text;
+    EXPECT_TRUE(notice.contains("\n\"scroller_newsticie.js\": ")) << notice.toStdString();
     EXPECT_EQ(filesIn(site), (QStringList{"scroller_newstic.html", "scroller_newsticns6.js"}));
     EXPECT_FALSE(QFile::exists(h.work("x.jpg")));
 }
 
-TEST(PublishingActions, EveryCopyThatFailsIsReported)
+TEST(PublishingActions, WhenEveryCopyFailsTheNoticeSaysNothingWasCopied)
 {
     PublishingHarness h;
     h.generate();
     h.platform.setCopyFileFails(true);
-    h.platform.expectSaveFileName(h.work("site/x.js"));
-    h.platform.expectMessageContaining("scroller_newstic.html");
+    h.platform.expectChooseFolder(h.work("site"));
+    h.platform.expectNoticeContaining("Nothing was copied into \"" + h.work("site") +
+                                      "/\".\n\n"
+                                      "These files could not be copied:\n");
     h.click("copyFilesButton");
-    const QString message = h.platform.messages().value(0);
+    const QString notice = h.platform.lastCall(FakePlatform::CallKind::Notice).text;
     for (const char* file : {"scroller_newsticns6.js", "scroller_newsticie.js", "scroller_newstic.html"})
-        EXPECT_TRUE(message.contains(file)) << file;
+        EXPECT_TRUE(notice.contains(QString("/site/") + file + "\": the test made copying fail")) << file;
 }
 
-TEST(PublishingActions, CancellingTheDialogCopiesNothing)
+TEST(PublishingActions, CancellingTheChooserCopiesNothingAndSaysNothing)
 {
     PublishingHarness h;
     h.generate();
-    h.platform.expectSaveFileName(std::nullopt);
+    h.platform.expectChooseFolder(std::nullopt);
     h.click("copyFilesButton");
     EXPECT_TRUE(h.platform.copies().isEmpty());
 }

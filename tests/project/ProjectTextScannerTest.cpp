@@ -133,12 +133,23 @@ TEST(ProjectTextScanner, ScanningPieceByPieceFindsWhatTheWholeTextGives)
         expectAgreesWithNaiveSearch(project, 45, scannedInPieces(project, size));
 }
 
-TEST(ProjectTextScanner, AStreamEndsAtItsFirstNulByte)
+// Refusing a NUL byte is the reader's business: the scanner reads on to the end.
+TEST(ProjectTextScanner, AStreamIsScannedToItsEndAndARecordIsAStartTextWithItsEndTextAfterIt)
 {
     const std::string text =
         std::string("#%#qvo-width=12endof-qvo-width#%#\0#%#qvo-height=5endof-qvo-height#%#", 68);
     ProjectTextScanner scanner;
-    EXPECT_EQ(streamInto(scanner, text, 4), text.find('\0'));
-    EXPECT_EQ(cut(text, scanner.settingSpan("width")), "12");
-    EXPECT_EQ(scanner.settingSpan("height").size(), 0u);
+    EXPECT_EQ(streamInto(scanner, text, 4), text.size());
+    EXPECT_EQ(cut(text, scanner.settingSpan("height")), "5");
+    EXPECT_TRUE(scanner.foundAnyRecord());
+
+    for (const std::string_view noRecord :
+         {"endof-qvo-width qvo-width=", "qvo-tmessage31=endof-qvo-tmessage3", "qvo-text=endof-qvo-text"}) {
+        ProjectTextScanner none;
+        EXPECT_EQ(streamInto(none, noRecord, 3), noRecord.size());
+        EXPECT_FALSE(none.foundAnyRecord()) << noRecord;
+    }
+    ProjectTextScanner prefixed;
+    prefixed.scanText("qvo-tmessage3=endof-qvo-tmessage31");
+    EXPECT_TRUE(prefixed.foundAnyRecord()) << "the end text of message 3 begins that of message 31";
 }

@@ -45,6 +45,9 @@ TEST(ProjectEncoding, ADesignIsUtf8OnlyWhenEveryTextIs)
     EXPECT_EQ(ProjectEncoding::of(record), ProjectEncoding::Utf8);
     record.appendMessage({"", "", "", "caf\xe9"});
     EXPECT_EQ(ProjectEncoding::of(record), ProjectEncoding::Windows1252);
+    ProjectRecord accentBeforeMoreText;
+    accentBeforeMoreText.appendMessage({"caf\xe9 bar", "", "", ""});
+    EXPECT_EQ(ProjectEncoding::of(accentBeforeMoreText), ProjectEncoding::Windows1252);
 
     ProjectRecord old;
     old.textCustomFont = "Caf\xe9 Sans";

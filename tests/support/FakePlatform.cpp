@@ -216,7 +216,62 @@ Expected<void> FakePlatform::writeFile(const QString& path, std::string_view byt
 const char* FakePlatform::kindName(CallKind kind)
 {
     // In the order of CallKind, named as the Platform call that makes each.
-    static constexpr std::array names = {"message", "openFileName", "saveFileName",    "chooseColor",
-                                         "openUrl", "clipboard",    "askToSaveChanges"};
+    static constexpr std::array names = {"message",      "openFileName", "saveFileName",     "chooseColor",
+                                         "openUrl",      "clipboard",    "askToSaveChanges", "askToReplace",
+                                         "chooseFolder", "showNotice"};
     return names.at(static_cast<std::size_t>(kind));
+}
+
+void FakePlatform::expectReplaceQuestion(const QString& path, bool replace)
+{
+    Expectation expectation{CallKind::ReplaceQuestion, path, {}, {}, {}};
+    expectation.replaceAnswer = replace;
+    expected_.push_back(expectation);
+}
+
+bool FakePlatform::askToReplace(QWidget* parent, const QString& path)
+{
+    const auto next = take({CallKind::ReplaceQuestion, parent, path, {}, {}, {}});
+    if (!next)
+        return false;
+    EXPECT_EQ(next->text.toStdString(), path.toStdString()) << "the file asked about";
+    return next->replaceAnswer;
+}
+
+QString FakePlatform::documentsFolder()
+{
+    if (!documentsFolder_) {
+        ADD_FAILURE() << "documentsFolder asked, but the test set none";
+        return {};
+    }
+    return *documentsFolder_;
+}
+
+void FakePlatform::expectChooseFolder(std::optional<QString> answer)
+{
+    expected_.push_back({CallKind::ChooseFolder, {}, {}, std::move(answer), {}});
+}
+
+std::optional<QString> FakePlatform::chooseFolder(QWidget* parent, const QString& caption,
+                                                  const QString& start)
+{
+    FileDialogOptions options;
+    options.caption = caption;
+    options.folder = start;
+    const auto next = take({CallKind::ChooseFolder, parent, caption, options, {}, {}});
+    return next ? next->fileAnswer : std::nullopt;
+}
+
+void FakePlatform::expectNoticeContaining(const QString& part)
+{
+    expected_.push_back({CallKind::Notice, part, {}, {}, {}, true});
+}
+
+void FakePlatform::showNotice(QWidget* parent, const QString& text)
+{
+    if (const auto next = take({CallKind::Notice, parent, text, {}, {}, {}})) {
+        EXPECT_TRUE(text.contains(next->text))
+            << "notice text \"" << text.toStdString() << "\" does not contain \"" << next->text.toStdString()
+            << "\"";
+    }
 }

@@ -26,7 +26,10 @@ public:
         Color,
         OpenUrl,
         Clipboard,
-        SaveChanges
+        SaveChanges,
+        ReplaceQuestion,
+        ChooseFolder,
+        Notice
     };
 
     // One call as it was made; the fields that do not belong to its kind stay empty.
@@ -96,6 +99,24 @@ public:
     // Each copy as "FROM -> TO"; a write of compiled-in bytes as "compiled-in bytes -> TO".
     const QStringList& copies() const { return copies_; }
 
+    // The user answers "... already exists ... Do you want to replace it?" about `path` with Replace when
+    // `replace` is true, Cancel otherwise.
+    void expectReplaceQuestion(const QString& path, bool replace);
+    bool askToReplace(QWidget* parent, const QString& path) override;
+    void setDocumentsFolder(const QString& path) { documentsFolder_ = path; }
+    QString documentsFolder() override;
+    // What earlier runs left; rememberProjectFolder() changes it as the real setting would.
+    void setRememberedProjectFolder(const QString& path) { rememberedProjectFolder_ = path; }
+    QString rememberedProjectFolder() override { return rememberedProjectFolder_; }
+    void rememberProjectFolder(const QString& folder) override { rememberedProjectFolder_ = folder; }
+    // The folder chooser: the user picks `answer`, or cancels when it is std::nullopt.
+    void expectChooseFolder(std::optional<QString> answer);
+    std::optional<QString> chooseFolder(QWidget* parent, const QString& caption,
+                                        const QString& start) override;
+    // A notice whose text must contain `part`.
+    void expectNoticeContaining(const QString& part);
+    void showNotice(QWidget* parent, const QString& text) override;
+
 private:
     struct Expectation
     {
@@ -106,6 +127,7 @@ private:
         std::optional<QColor> colorAnswer;
         bool partialText = false;
         SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
+        bool replaceAnswer = false;
     };
 
     // Takes the next expectation when it is of `kind`; fails the test and returns nothing otherwise.
@@ -121,4 +143,6 @@ private:
     QString readOnlyFolder_;
     QStringList madeFolders_;
     QStringList copies_;
+    std::optional<QString> documentsFolder_;
+    QString rememberedProjectFolder_;
 };

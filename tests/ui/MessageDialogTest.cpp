@@ -9,6 +9,7 @@
 #include "ui/iki.h"
 #include "ui/modifybox.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -112,6 +113,20 @@ TEST(MessageEditors, EnterInTheTextFieldStartsANewLineAndElsewherePressesOk)
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_EQ(record.messageCount(), 4);
     EXPECT_EQ(record.message(3).text, "first\nsecond");
+}
+
+TEST(MessageEditors, TabInTheTextFieldMovesToTheLinkAndTypesNothing)
+{
+    ProjectRecord record = defaultDesign();
+    addbox dialog(record);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    textField(&dialog)->setFocus();
+    QTest::keyClicks(textField(&dialog), "text");
+    QTest::keyClick(textField(&dialog), Qt::Key_Tab);
+    EXPECT_EQ(textField(&dialog)->toPlainText(), "text");
+    EXPECT_EQ(QApplication::focusWidget(), line(&dialog, "linkEdit"));
 }
 
 TEST(MessageEditors, ShowTheHintAndTheirCaptions)

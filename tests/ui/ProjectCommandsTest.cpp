@@ -5,6 +5,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordComparison.h"
 #include "tests/support/RecordingStepPage.h"
+#include "tests/support/UnwrittenFifo.h"
 #include "tests/support/WidthWarning.h"
 #include "tests/ui/WizardHarness.h"
 
@@ -39,7 +40,7 @@ std::string defaultProjectWith(const std::string& from, const std::string& to)
 
 } // namespace
 
-TEST(ProjectCommands, FirstSaveProposesNewProjectInTheWorkingFolderAndTheSecondAsksNothing)
+TEST(ProjectCommands, FirstSaveProposesNewProjectInTheDocumentsFolderAndTheSecondAsksNothing)
 {
     WizardHarness harness;
     const std::string path = harness.workFile("newproject.tkp");
@@ -49,7 +50,7 @@ TEST(ProjectCommands, FirstSaveProposesNewProjectInTheWorkingFolderAndTheSecondA
 
     const auto dialog = harness.platform.lastCall(FakePlatform::CallKind::SaveFileName);
     EXPECT_EQ(dialog.options.proposedName, "newproject.tkp");
-    EXPECT_EQ(dialog.options.folder.toStdString(), harness.workFolder());
+    EXPECT_EQ(dialog.options.folder, harness.path("Documents"));
     EXPECT_EQ(dialog.options.filter, "Marquetto Wizard (*.tkp)");
     EXPECT_EQ(dialog.options.defaultSuffix, "tkp");
     EXPECT_FALSE(dialog.options.existingOnly);
@@ -184,6 +185,45 @@ TEST(ProjectCommands, AFailedOpenKeepsThePreviousDesignAndItsFile)
     EXPECT_EQ(readBack(path).scrollerName, "good_");
 }
 
+TEST(ProjectCommands, OpenRefusesAFileThatIsNotAProjectAndKeepsTheDesignAndItsFile)
+{
+    WizardHarness harness;
+    const std::string path = harness.folder.file("good.tkp");
+    writeBytes(path, defaultProjectWith("qvo-nameoftext=scroller_", "qvo-nameoftext=good_"));
+    harness.platform.expectOpenFileName(QString::fromStdString(path));
+    harness.click("openProjectButton");
+    const ProjectRecord before = harness.record();
+
+    struct NotAProject
+    {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    };
+    // The NUL byte follows a record of 3 + 15 + 4 + 20 + 3 = 45 bytes.
+    for (const NotAProject& file : std::vector<NotAProject>{
+             {"nul.tkp", std::string("#%#qvo-nameoftext=nul_endof-qvo-nameoftext#%#\0", 46),
+              "it holds a NUL byte at byte offset 45."},
+             {"wide.tkp", std::string("\xFF\xFE#\0%\0#\0", 8), "it is UTF-16LE text"},
+             {"empty.tkp", "", "it is empty."},
+             {"photo.tkp", "\xFF\xD8\xFF\xE0 and no record", "no project record was found in it."}}) {
+        SCOPED_TRACE(file.name);
+        const std::string refused = harness.folder.file(file.name);
+        writeBytes(refused, file.bytes);
+        harness.platform.expectOpenFileName(QString::fromStdString(refused));
+        harness.platform.expectMessageContaining(
+            QString::fromStdString("\"" + refused + "\": is not a Marquetto project: " + file.reason));
+        harness.click("openProjectButton");
+        harness.platform.verify();
+        expectSameDesign(before, harness.record());
+        EXPECT_EQ(harness.record().projectPath, path);
+        EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "good_");
+    }
+    harness.click("saveProjectButton");
+    EXPECT_EQ(readBack(path).scrollerName, "good_");
+    EXPECT_EQ(readBytes(harness.folder.file("empty.tkp")), "");
+}
+
 TEST(ProjectCommands, CancellingOpenChangesNothing)
 {
     WizardHarness harness;
@@ -253,6 +293,7 @@ TEST(ProjectCommands, SaveRefusesAReadOnlyProjectAndKeepsALinkedOne)
     writeBytes(locked, "an earlier design");
     fs::permissions(locked, fs::perms::owner_read);
     harness.platform.expectSaveFileName(QString::fromStdString(locked));
+    harness.platform.expectReplaceQuestion(QString::fromStdString(locked), true);
     harness.platform.expectMessageContaining(QString::fromStdString(locked) + "\": is read-only");
     harness.click("saveProjectButton");
     EXPECT_EQ(readBytes(locked), "an earlier design");
@@ -261,7 +302,146 @@ TEST(ProjectCommands, SaveRefusesAReadOnlyProjectAndKeepsALinkedOne)
     writeBytes(harness.folder.file("real/design.tkp"), "an earlier design");
     fs::create_symlink("real/design.tkp", harness.folder.file("link.tkp"));
     harness.platform.expectSaveFileName(harness.path("link.tkp"));
+    harness.platform.expectReplaceQuestion(harness.path("link.tkp"), true);
     harness.click("saveProjectAsButton");
     EXPECT_TRUE(fs::is_symlink(harness.folder.file("link.tkp")));
     EXPECT_EQ(readBytes(harness.folder.file("real/design.tkp")), readBytes(defaultWritten));
+}
+
+// A FIFO offered as a project would hold the window until something wrote to it: it is refused at once.
+TEST(ProjectCommands, OpenRefusesAFifoAtOnceAndKeepsTheDesignAndItsFile)
+{
+    WizardHarness harness;
+    const UnwrittenFifo fifo(harness.folder.file("pipe.tkp"));
+    harness.platform.expectOpenFileName(QString::fromStdString(fifo.path()));
+    harness.platform.expectMessage(
+        QString::fromStdString("\"" + fifo.path() + "\": is a named pipe (FIFO), not a regular file."));
+
+    harness.click("openProjectButton");
+
+    EXPECT_FALSE(fifo.freed()) << "the wizard waited on the FIFO";
+    EXPECT_EQ(harness.record().projectPath, " ");
+    EXPECT_EQ(harness.record().projectUntitled, 1);
+    EXPECT_EQ(harness.find<QLineEdit>("nameEdit")->text(), "scroller_");
+    EXPECT_EQ(harness.platform.rememberedProjectFolder(), "");
+}
+
+// The question is about the file that would be written, the trimmed name; declining it brings the dialog
+// back at that name, where the user may pick another file or cancel.
+TEST(ProjectCommands, SaveAsOverAnExistingFileAsksAndOnlyReplaceWritesIt)
+{
+    const struct
+    {
+        const char* typed;
+        bool replace;
+        std::optional<std::string> chosenAfterwards;
+        const char* written; // nullptr when nothing is
+    } cases[] = {
+        {"old.tkp", true, std::nullopt, "old.tkp"},
+        {"  old.tkp\t", true, std::nullopt, "old.tkp"},
+        {"old.tkp", false, std::nullopt, nullptr},
+        {"old.tkp", false, "other.tkp", "other.tkp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + (c.replace ? " replaced" : " declined"));
+        WizardHarness harness;
+        const std::string old = harness.folder.file("old.tkp");
+        writeBytes(old, "an older design");
+        harness.platform.expectSaveFileName(harness.path("") + c.typed);
+        harness.platform.expectReplaceQuestion(harness.path("old.tkp"), c.replace);
+        if (!c.replace)
+            harness.platform.expectSaveFileName(
+                c.chosenAfterwards ? std::optional(harness.path(*c.chosenAfterwards)) : std::nullopt);
+
+        harness.click("saveProjectAsButton");
+
+        if (!c.replace) {
+            const auto again = harness.platform.lastCall(FakePlatform::CallKind::SaveFileName);
+            EXPECT_EQ(again.options.proposedName, "old.tkp");
+            EXPECT_EQ(again.options.folder, harness.path(""));
+        }
+        if (c.written == nullptr) {
+            EXPECT_EQ(harness.record().projectUntitled, 1);
+        } else {
+            EXPECT_EQ(harness.record().projectPath, harness.folder.file(c.written));
+            EXPECT_EQ(readBytes(harness.folder.file(c.written)), readBytes(defaultWritten));
+        }
+        if (c.written == nullptr || std::string(c.written) != "old.tkp") {
+            EXPECT_EQ(readBytes(old), "an older design");
+        }
+    }
+}
+
+TEST(ProjectCommands, SaveAsOntoAFifoIsRefusedAndGoesBackToTheDialog)
+{
+    WizardHarness harness;
+    const UnwrittenFifo fifo(harness.folder.file("pipe.tkp"));
+    harness.platform.expectSaveFileName(QString::fromStdString(fifo.path()));
+    harness.platform.expectMessage(QString::fromStdString(
+        "\"" + fifo.path() + "\": is not a regular file; a project is saved only as a file."));
+    harness.platform.expectSaveFileName(std::nullopt);
+
+    harness.click("saveProjectAsButton");
+
+    EXPECT_FALSE(fifo.freed()) << "the wizard waited on the FIFO";
+    EXPECT_EQ(harness.record().projectUntitled, 1);
+}
+
+TEST(ProjectCommands, ANewProjectsDialogsStartWhereAnEarlierRunLeftThemOrInTheDocumentsFolder)
+{
+    const struct
+    {
+        const char* remembered; // relative to the test's folder; nullptr for nothing remembered
+        const char* expected;
+    } cases[] = {
+        {nullptr, "Documents"},
+        {"earlier/", "earlier/"},
+        {"gone/", "Documents"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.remembered ? c.remembered : "nothing remembered");
+        WizardHarness harness;
+        std::filesystem::create_directory(harness.folder.file("earlier"));
+        if (c.remembered)
+            harness.platform.setRememberedProjectFolder(harness.path(c.remembered));
+        harness.platform.expectOpenFileName(std::nullopt);
+        harness.click("openProjectButton");
+        EXPECT_EQ(harness.platform.lastCall(FakePlatform::CallKind::OpenFileName).options.folder,
+                  harness.path(c.expected));
+        harness.platform.expectSaveFileName(std::nullopt);
+        harness.click("saveProjectAsButton");
+        EXPECT_EQ(harness.platform.lastCall(FakePlatform::CallKind::SaveFileName).options.folder,
+                  harness.path(c.expected));
+    }
+}
+
+TEST(ProjectCommands, TheFolderOfEachProjectOpenedOrSavedIsRememberedAndAFailureChangesNothing)
+{
+    namespace fs = std::filesystem;
+    WizardHarness harness;
+    fs::create_directories(harness.folder.file("opened"));
+    fs::create_directories(harness.folder.file("saved"));
+    writeBytes(harness.folder.file("opened/design.tkp"), readBytes(defaultWritten));
+
+    harness.platform.expectOpenFileName(harness.path("opened/design.tkp"));
+    harness.click("openProjectButton");
+    EXPECT_EQ(harness.platform.rememberedProjectFolder(), harness.path("opened/"));
+
+    harness.platform.expectSaveFileName(harness.path("saved/copy.tkp"));
+    harness.click("saveProjectAsButton");
+    EXPECT_EQ(harness.platform.rememberedProjectFolder(), harness.path("saved/"));
+
+    // Another run may have remembered another folder meanwhile; this project's own folder comes first.
+    harness.platform.setRememberedProjectFolder(harness.path("opened/"));
+    harness.platform.expectSaveFileName(harness.path("missing/copy.tkp"));
+    harness.platform.expectMessageContaining(harness.path("missing/copy.tkp"));
+    harness.click("saveProjectAsButton");
+    EXPECT_EQ(harness.platform.lastCall(FakePlatform::CallKind::SaveFileName).options.folder,
+              harness.path("saved/"));
+    EXPECT_EQ(harness.platform.rememberedProjectFolder(), harness.path("opened/"));
+
+    harness.platform.expectOpenFileName(harness.path("missing/design.tkp"));
+    harness.platform.expectMessageContaining(harness.path("missing/design.tkp"));
+    harness.click("openProjectButton");
+    EXPECT_EQ(harness.platform.rememberedProjectFolder(), harness.path("opened/"));
 }

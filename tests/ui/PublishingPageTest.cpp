@@ -37,6 +37,7 @@ protected:
 
 TEST_F(PublishingPage, GenerationFillsTheSnippetAndTheFileNames)
 {
+    EXPECT_FALSE(control<QFrame>("findingsNotice")->isVisibleTo(&page)) << "nothing was generated yet";
     record.scrollerName = "news_";
     record.width = "300";
     ASSERT_TRUE(page.GenerateOutputs());
@@ -52,8 +53,8 @@ TEST_F(PublishingPage, GenerationFillsTheSnippetAndTheFileNames)
 
 TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutStoppingThem)
 {
-    record.replaceMessage(1, {"Say \\\"hi\\\" now", "Body", "http://a.example/", "_blank"});
-    record.pause = "02";
+    record.replaceMessage(1, {"<textarea>", "Body", "http://a.example/", "_blank"});
+    record.textFontSize = "0";
     ASSERT_TRUE(page.GenerateOutputs());
 
     EXPECT_TRUE(std::filesystem::exists(folder.file("scroller_newsticie.js")));
@@ -64,8 +65,8 @@ TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutS
     for (int i = 0; i < list->count(); ++i)
         lines << list->item(i)->text();
     ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines[0].startsWith("Step 4, Pause: \"02\" has a leading zero")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith("Step 4, message 2, Title: the backslash in \"\\\"\""))
+    EXPECT_TRUE(lines[0].startsWith("Step 3, Font size: \"0\" is a font size of 0")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith("Step 4, message 2, Title: \"<textarea>\" is left open"))
         << lines[1].toStdString();
     EXPECT_TRUE(control<QLabel>("findingsTitle")->text().contains("found 2 things to fix"))
         << control<QLabel>("findingsTitle")->text().toStdString();
@@ -75,7 +76,7 @@ TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutS
     ASSERT_EQ(stepRequests.count(), 1);
     EXPECT_EQ(stepRequests.at(0).at(0).toInt(), 3) << "the Step 4 page";
 
-    record.pause = "2";
+    record.textFontSize = "8";
     record.replaceMessage(1, {"Features", "Body", "http://a.example/", "_blank"});
     ASSERT_TRUE(page.GenerateOutputs());
     EXPECT_FALSE(notice->isVisibleTo(&page)) << "a mended design clears the notice";

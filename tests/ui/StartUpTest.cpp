@@ -1,13 +1,18 @@
+#include "platform/QtPlatform.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/FindWidget.h"
+#include "tests/support/NextModal.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/UnwrittenFifo.h"
 #include "ui/CQuorvoApp.h"
 #include "ui/CQuorvoDlg.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 
 #include <filesystem>
@@ -113,9 +118,12 @@ TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
         const char* message;
     };
     const Case cases[] = {
-        {"no folder can be made", true, false, false, "File Error No:2 !"},
-        {"the working folder exists but is read-only", false, true, true, "File Error No:2 !"},
-        {"the new working folder is read-only", false, true, false, "File Error No:1 !"},
+        {"no folder can be made", true, false, false,
+         "File Error No:2 !\n\"DATA/mirelight\": the folder was not made."},
+        {"the working folder exists but is read-only", false, true, true,
+         "File Error No:2 !\n\"DATA/mirelight/tickerkit\": the folder exists but cannot be written to."},
+        {"the new working folder is read-only", false, true, false,
+         "File Error No:1 !\n\"DATA/mirelight/tickerkit\": the folder cannot be written to."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.situation);
@@ -129,7 +137,8 @@ TEST_F(StartUp, FailuresTellTheUserAndStopBeforeTheWizard)
         casePlatform.setMakeFolderFails(c.makeFolderFails);
         if (c.workFolderReadOnly)
             casePlatform.setReadOnlyFolder(QString::fromStdString(caseWork));
-        casePlatform.expectMessage(c.message);
+        casePlatform.expectMessage(
+            QString(c.message).replace("DATA", QString::fromStdString(caseData.path())));
 
         bool wizardShown = false;
         onShownWizard([&](CQuorvoDlg* wizard) {
@@ -214,6 +223,68 @@ TEST_F(StartUp, AProjectThatCannotBeReadAtStartIsReportedAndTheDefaultIsUsed)
     EXPECT_EQ(seen.width, "180");
     EXPECT_EQ(seen.projectUntitled, 1) << "the first Save Project asks for a file name";
     EXPECT_NE(seen.projectPath, missing);
+}
+
+TEST_F(StartUp, AFileNamedAtStartThatIsNotAProjectIsReportedAndTheDefaultIsUsed)
+{
+    const std::string wide = start.path() + "/wide.tkp";
+    writeBytes(wide, std::string("\xFE\xFF\0#\0%\0#", 8));
+    platform.expectMessageContaining(
+        QString::fromStdString("\"" + wide + "\": is not a Marquetto project: it is UTF-16BE text"));
+    CQuorvoApp app(platform, {}, QString::fromStdString(wide));
+    ProjectRecord seen;
+    onShownWizard([&](CQuorvoDlg* wizard) {
+        ASSERT_NE(wizard, nullptr);
+        seen = wizard->record();
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_EQ(seen.scrollerName, "scroller_");
+    EXPECT_EQ(seen.projectUntitled, 1) << "the first Save Project asks for a file name";
+    EXPECT_NE(seen.projectPath, wide);
+}
+
+TEST_F(StartUp, AFifoNamedAtStartIsRefusedAtOnceAndTheDefaultIsUsed)
+{
+    const UnwrittenFifo fifo(start.path() + "/pipe.tkp");
+    platform.expectMessage(
+        QString::fromStdString("\"" + fifo.path() + "\": is a named pipe (FIFO), not a regular file."));
+    CQuorvoApp app(platform, {}, QStringLiteral("pipe.tkp"));
+    QString shownName;
+    onShownWizard([&](CQuorvoDlg* wizard) {
+        ASSERT_NE(wizard, nullptr);
+        shownName = findWidget<QLineEdit>(wizard, "nameEdit")->text();
+        wizard->close();
+    });
+
+    EXPECT_EQ(app.run(), 0);
+
+    EXPECT_FALSE(fifo.freed()) << "the program waited on the FIFO";
+    EXPECT_EQ(shownName, "scroller_");
+}
+
+// The first level that could not be made carries the real reason; the levels after it fail only because
+// it is missing.
+TEST(StartUpOnTheSystem, TheErrorNumberIsFollowedByTheFolderAndTheSystemsReason)
+{
+    TemporaryFolder home;
+    writeBytes(home.file("data"), "a file where the data folder should be");
+    const ScopedEnvironment dataHome("XDG_DATA_HOME", home.file("data"));
+    QtPlatform platform;
+    QString shown;
+    onNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->accept();
+    });
+
+    EXPECT_FALSE(CQuorvoApp(platform).prepareFolders());
+
+    EXPECT_EQ(shown.toStdString(), "File Error No:2 !\n\"" + home.file("data") +
+                                       "/mirelight\": the folder could not be created: Not a directory.");
 }
 
 } // namespace

@@ -342,17 +342,17 @@ TEST(WizardFrame, AFindingOnStepFiveLeadsToTheStepWhereItIsFixed)
 {
     WizardHarness harness;
     harness.wizard().show();
-    harness.goToStep(3);
-    harness.typeInto("pauseEdit", "02");
+    harness.goToStep(2);
+    harness.typeInto("fontSizeEdit", "0");
     harness.goToStep(CQuorvoDlg::publishingStep);
     ASSERT_EQ(harness.visiblePage(), CQuorvoDlg::publishingStep);
 
     auto* list = harness.find<QListWidget>("findingsList");
     ASSERT_EQ(list->count(), 1);
-    EXPECT_TRUE(list->item(0)->text().startsWith("Step 4, Pause: \"02\""));
+    EXPECT_TRUE(list->item(0)->text().startsWith("Step 3, Font size: \"0\" is a font size of 0"));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(harness.visiblePage(), 3);
-    EXPECT_EQ(harness.record().pause, "02") << "the check changes nothing";
+    EXPECT_EQ(harness.visiblePage(), 2);
+    EXPECT_EQ(harness.record().textFontSize, "0") << "the check changes nothing";
 }
 
 } // namespace

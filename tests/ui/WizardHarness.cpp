@@ -4,6 +4,7 @@
 #include "ui/uc.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@ WizardHarness::WizardHarness(const CQuorvoDlg::PageFactory& makePage) : WizardHa
 WizardHarness::WizardHarness(const std::string& workFolder, const CQuorvoDlg::PageFactory& makePage)
     : workFolder_(workFolder.empty() ? folder.path() + "/" : workFolder)
 {
+    platform.setDocumentsFolder(path("Documents"));
+    QDir().mkpath(path("Documents"));
     wizard_ = std::make_unique<CQuorvoDlg>(platform, folder.path(), workFolder_, makePage);
 }
 

@@ -212,8 +212,25 @@ private:
         const bool saveAs = pick(2) == 0;
         lastAction_ = saveAs ? "press saveProjectAsButton" : "press saveProjectButton";
         if (saveAs || harness_.record().projectUntitled == 1)
-            harness_.platform.expectSaveFileName(pick(5) == 0 ? std::nullopt : std::optional(projectFile()));
+            expectSaveDialog();
         harness_.click(saveAs ? "saveProjectAsButton" : "saveProjectButton");
+    }
+
+    // A file that exists is replaced only when the user says so; otherwise the dialog comes back.
+    void expectSaveDialog()
+    {
+        if (pick(5) == 0) {
+            harness_.platform.expectSaveFileName(std::nullopt);
+            return;
+        }
+        const QString file = projectFile();
+        harness_.platform.expectSaveFileName(file);
+        if (!std::filesystem::exists(file.toStdString()))
+            return;
+        const bool replace = pick(3) != 0;
+        harness_.platform.expectReplaceQuestion(file, replace);
+        if (!replace)
+            harness_.platform.expectSaveFileName(std::nullopt);
     }
 
     QString projectFile() { return harness_.path(pickFrom<std::string>({"a.tkp", "b.tkp", "c c.tkp"})); }

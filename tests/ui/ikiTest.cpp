@@ -163,8 +163,9 @@ TEST_F(Step4Page, ListShowsEachTextOnOneLineWithItsLineBreaksMarked)
     record.clearMessages();
     record.appendMessage({"t", "first\r\nsecond\nthird<br>", "", ""});
     record.appendMessage({"t", "<b>bold</b>", "", ""});
+    record.appendMessage({"t", "old\rmac", "", ""});
     page.LoadFromRecord();
-    EXPECT_EQ(shownLines(), (Lines{"first\u23CEsecond\u23CEthird<br>", "<b>bold</b>"}));
+    EXPECT_EQ(shownLines(), (Lines{"first\u23CEsecond\u23CEthird<br>", "<b>bold</b>", "old\u23CEmac"}));
     EXPECT_EQ(record.messageTexts()[0], "first\r\nsecond\nthird<br>");
 }
 

@@ -101,4 +101,4 @@ function generateNewsBox(design) {
     return new NewsBox(folder, design, run.stdout.trim());
 }
 
-module.exports = { generateNewsBox };
+module.exports = { generateNewsBox, ONE_PIXEL_PNG, cliPath };
