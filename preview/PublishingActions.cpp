@@ -55,7 +55,7 @@ void PublishingActions::ShowPreview()
 }
 
 // The first window of the run is sized from the box; later ones reopen where the last one was closed.
-// Either way it stays on the wizard's screen, where the user can reach its close box.
+// Either way it lies inside one screen's free area, where the user can reach its close box.
 void PublishingActions::openPreviewWindow(PreviewWindows& windows)
 {
     if (!previewShownOnce_)

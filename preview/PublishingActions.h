@@ -12,8 +12,8 @@
 
 class Platform;
 class PreviewWindows;
-class QScreen;
 class ProjectRecord;
+class QScreen;
 class uc;
 
 // What the Step 5 buttons do with the files of the last generation run: show them in the preview window

@@ -4,8 +4,6 @@
 #include "tests/preview/PublishingHarness.h"
 #include "tests/support/FileBytes.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWebEnginePage>
 
 #include <climits>
@@ -74,31 +72,6 @@ TEST(PreviewPlacement, AWindowIsMovedAndCutToLieInsideTheScreensArea)
         SCOPED_TRACE(QString("%1,%2").arg(window.outer.x()).arg(window.outer.width()).toStdString());
         EXPECT_EQ(PublishingActions::clampedToScreen(window.outer, window.area), window.placed);
     }
-}
-
-// A width that overflowed once gave a window of one pixel that was never mapped, and later presses
-// reloaded that lost window.
-TEST(PreviewPlacement, AHugeBoxGivesAWindowThatFillsTheScreenAndShows)
-{
-    PublishingHarness h;
-    h.record.width = "99999999999999";
-    h.record.height = "1200";
-    h.generate();
-    h.click("previewButton");
-    QWidget* window = h.actions.previewWindow();
-    ASSERT_NE(window, nullptr);
-    const QRect area = h.page.screen()->availableGeometry();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->frameGeometry(),
-              QRect(area.topLeft(), QSize(area.width(), std::min(1300, area.height()))));
-
-    window->move(area.right() - 10, area.bottom() - 10);
-    closeWindow(window);
-    h.click("previewButton");
-    window = h.actions.previewWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(area.contains(window->frameGeometry())) << "reopened off the screen";
-    closeWindow(window);
 }
 
 // A click on a message is a user's click; what it opens depends on the message's target.
