@@ -9,7 +9,11 @@
 #include "project/ProjectRecord.h"
 #include "ui/uc.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
+
+#include <algorithm>
 
 PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
                                      PreviewWindowsSource previewWindows)
@@ -51,14 +55,46 @@ void PublishingActions::ShowPreview()
 }
 
 // The first window of the run is sized from the box; later ones reopen where the last one was closed.
+// Either way it lies inside one screen's free area, where the user can reach its close box.
 void PublishingActions::openPreviewWindow(PreviewWindows& windows)
 {
     if (!previewShownOnce_)
-        previewRect_ =
-            QRect(0, 0, IntegerText::parse(record_.width) + 100, IntegerText::parse(record_.height) + 100);
-    previewWindow_ = windows.openWindow(QUrl::fromLocalFile(previewPath()), previewRect_,
-                                        [this](const QRect& outer) { previewClosed(outer); });
+        previewRect_ = boxedRect(IntegerText::parse(record_.width), IntegerText::parse(record_.height));
+    const QRect outer = clampedToScreen(previewRect_, screenFor(previewRect_)->availableGeometry());
+    previewWindow_ = windows.openWindow(
+        QUrl::fromLocalFile(previewPath()), outer, [this](const QRect& closed) { previewClosed(closed); },
+        [this](const QUrl& link) { platform_.openUrl(link); });
     page_.setPreviewButtonCaption("Refresh Preview");
+}
+
+// A window reopens on the screen where it was closed; the first one, or one whose screen is gone, on the
+// wizard's.
+QScreen* PublishingActions::screenFor(const QRect& outer) const
+{
+    if (previewShownOnce_) {
+        if (QScreen* screen = QGuiApplication::screenAt(outer.center()))
+            return screen;
+    }
+    return page_.screen();
+}
+
+// The box plus 100 pixels each way, at the top-left corner; a box too wide for an int would wrap.
+QRect PublishingActions::boxedRect(int boxWidth, int boxHeight)
+{
+    const auto side = [](int box) {
+        return static_cast<int>(std::clamp<qint64>(qint64{box} + margin, minimumSide, maximumSide));
+    };
+    return QRect(0, 0, side(boxWidth), side(boxHeight));
+}
+
+// No larger than the area and moved into it, so that no part of the window, its title bar above all,
+// lies off the screen; a window that fits is left where it is.
+QRect PublishingActions::clampedToScreen(const QRect& outer, const QRect& area)
+{
+    const QSize size = outer.size().expandedTo(QSize(minimumSide, minimumSide)).boundedTo(area.size());
+    const int left = std::clamp(outer.left(), area.left(), area.right() + 1 - size.width());
+    const int top = std::clamp(outer.top(), area.top(), area.bottom() + 1 - size.height());
+    return QRect(QPoint(left, top), size);
 }
 
 void PublishingActions::previewClosed(const QRect& outer)

@@ -13,6 +13,7 @@
 class Platform;
 class PreviewWindows;
 class ProjectRecord;
+class QScreen;
 class uc;
 
 // What the Step 5 buttons do with the files of the last generation run: show them in the preview window
@@ -38,9 +39,21 @@ public:
 
     QWidget* previewWindow() const { return previewWindow_; }
 
+    // The outer rectangle of the first preview window for a box of the given size.
+    static QRect boxedRect(int boxWidth, int boxHeight);
+    // `outer` moved, and shrunk where it must be, to lie inside `area`.
+    static QRect clampedToScreen(const QRect& outer, const QRect& area);
+
 private:
+    static constexpr int margin = 100;
+    // A box of no size still gives a window with room for its title bar; one far too large is cut to a
+    // size that the clamping to the screen can take without overflow.
+    static constexpr int minimumSide = margin;
+    static constexpr int maximumSide = 1 << 20;
+
     QString previewPath() const;
     void openPreviewWindow(PreviewWindows& windows);
+    QScreen* screenFor(const QRect& outer) const;
     void previewClosed(const QRect& outer);
     struct CopyOutcome
     {

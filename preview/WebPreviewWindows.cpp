@@ -4,9 +4,11 @@
 #include "preview/PreviewWnd.h"
 
 QWidget* WebPreviewWindows::openWindow(const QUrl& page, const QRect& outer,
-                                       std::function<void(const QRect&)> onClose)
+                                       std::function<void(const QRect&)> onClose,
+                                       std::function<void(const QUrl&)> openLink)
 {
     auto* window = new PreviewWnd(std::move(onClose));
+    window->browser()->setLinkOpener(std::move(openLink));
     window->setOuterGeometry(outer);
     window->browser()->load(page);
     window->show();

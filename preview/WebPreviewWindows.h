@@ -6,7 +6,7 @@
 class WebPreviewWindows : public PreviewWindows
 {
 public:
-    QWidget* openWindow(const QUrl& page, const QRect& outer,
-                        std::function<void(const QRect&)> onClose) override;
+    QWidget* openWindow(const QUrl& page, const QRect& outer, std::function<void(const QRect&)> onClose,
+                        std::function<void(const QUrl&)> openLink) override;
     void reload(QWidget* window) override;
 };

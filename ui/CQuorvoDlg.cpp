@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -57,6 +58,7 @@ CQuorvoDlg::CQuorvoDlg(Platform& platform, const std::string& startFolder, const
     connectStepOnePage();
     stopButtonsFromTakingEnter();
     fixPageSize();
+    createStepShortcuts();
 
     for (int step = 1; step < stepCount; ++step)
         pageOfStep(step)->hide();
@@ -143,6 +145,27 @@ void CQuorvoDlg::createAboutAction()
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+// The keys of tabbed windows everywhere; they go through the tab strip, so a step changes exactly as
+// when its tab is clicked, and from the last step they go round to the first.
+void CQuorvoDlg::createStepShortcuts()
+{
+    const auto shortcut = [this](QKeyCombination keys, int by) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this,
+                [this, by] { moveStepBy(by); });
+    };
+    shortcut(Qt::CTRL | Qt::Key_Tab, 1);
+    shortcut(Qt::CTRL | Qt::Key_PageDown, 1);
+    // Shift turns Tab into Backtab on most keyboards; some deliver Tab with Shift.
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1);
+    shortcut(Qt::CTRL | Qt::Key_PageUp, -1);
+}
+
+void CQuorvoDlg::moveStepBy(int steps)
+{
+    stepTabs_->setCurrentIndex((stepTabs_->currentIndex() + steps + stepCount) % stepCount);
+}
+
 void CQuorvoDlg::connectStepOnePage()
 {
     if (auto* stepOne = qobject_cast<dort*>(stepPage(0)))
@@ -187,7 +210,9 @@ bool CQuorvoDlg::maySetDesignAside()
 // the first in the focus chain that can take it.
 void CQuorvoDlg::focusFirstControl(QWidget* page)
 {
-    if (QWidget* first = page->focusProxy(); first != nullptr && first->isEnabled()) {
+    const auto* stepPage = qobject_cast<StepPage*>(page);
+    if (QWidget* first = stepPage ? stepPage->firstControl() : nullptr;
+        first != nullptr && first->isEnabled()) {
         first->setFocus(Qt::TabFocusReason);
         return;
     }

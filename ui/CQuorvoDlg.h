@@ -51,6 +51,8 @@ private:
     QWidget* createPageFrame(const PageFactory& makePage);
     QLayout* createButtonRow();
     void createAboutAction();
+    void createStepShortcuts();
+    void moveStepBy(int steps);
     void connectStepOnePage();
     void stopButtonsFromTakingEnter();
     void fixPageSize();

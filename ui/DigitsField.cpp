@@ -3,6 +3,8 @@
 #include "ui/DialogUnits.h"
 #include "ui/DigitsOnlyValidator.h"
 
+#include <QToolTip>
+
 namespace {
 
 constexpr int fieldWidthUnits = 32;
@@ -14,4 +16,16 @@ DigitsField::DigitsField(const QString& objectName, QWidget* parent) : QLineEdit
     setObjectName(objectName);
     setFixedWidth(DialogUnits(fontMetrics()).x(fieldWidthUnits));
     new DigitsOnlyValidator(this);
+    connect(this, &QLineEdit::inputRejected, this, &DigitsField::explainRejection);
+}
+
+QString DigitsField::rejectionText()
+{
+    return tr("Only the digits 0 to 9 can be entered here.");
+}
+
+// Where the character would have gone, so that the user sees which field refused it.
+void DigitsField::explainRejection()
+{
+    QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()), rejectionText(), this);
 }

@@ -21,6 +21,10 @@ public:
     virtual void FlushToRecord() = 0;
     virtual void LoadFromRecord() = 0;
 
+    // The control that takes the keyboard when the page is entered, if the page names one. Not a focus
+    // proxy: Tab would stop at the page's place in the focus chain and jump to the proxy.
+    QWidget* firstControl() const { return firstControl_; }
+
 protected:
     ProjectRecord& record() { return record_; }
     Platform& platform() { return platform_; }
@@ -28,9 +32,11 @@ protected:
     FieldBindings& fields() { return fields_; }
     void loadFields() { fields_.load(record_); }
     void storeFields() { fields_.store(record_); }
+    void setFirstControl(QWidget* control) { firstControl_ = control; }
 
 private:
     ProjectRecord& record_;
     Platform& platform_;
     FieldBindings fields_;
+    QWidget* firstControl_ = nullptr;
 };

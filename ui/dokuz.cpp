@@ -82,7 +82,7 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
                           &ProjectRecord::titleHoverDecoration))
 {
     borderColorSwatch_->setObjectName("borderColorSwatch");
-    setFocusProxy(textFontCombo_);
+    setFirstControl(textFontCombo_);
     textCustomFontEdit_->setAccessibleName(tr("Text font name"));
     titleCustomFontEdit_->setAccessibleName(tr("Title font name"));
     connect(textUseCustomCheck_, &QCheckBox::toggled, this,

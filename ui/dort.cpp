@@ -46,7 +46,7 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     page->addWidget(nameGroup());
     page->addStretch(2);
     // What a user types first on this page is the name.
-    setFocusProxy(nameEdit_);
+    setFirstControl(nameEdit_);
 }
 
 QWidget* dort::nameGroup()

@@ -19,6 +19,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString lineBreakMark = QStringLiteral("\u23CE");
@@ -147,15 +149,24 @@ void iki::deleteMessage()
 
 void iki::moveMessageUp()
 {
-    record().moveMessageUp(selectedLine());
-    rebuildList();
-    applyButtonRule();
+    const int line = selectedLine();
+    record().moveMessageUp(line);
+    showMovedMessage(std::max(line - 1, 0));
 }
 
 void iki::moveMessageDown()
 {
-    record().moveMessageDown(selectedLine());
+    const int line = selectedLine();
+    record().moveMessageDown(line);
+    showMovedMessage(std::min(line + 1, record().messageCount() - 1));
+}
+
+// The moved message is left unselected, but the list's cursor stays on it, so that the keyboard user
+// selects it again with one key.
+void iki::showMovedMessage(int line)
+{
     rebuildList();
+    messageList_->setCurrentRow(line, QItemSelectionModel::NoUpdate);
     applyButtonRule();
 }
 
@@ -182,10 +193,23 @@ void iki::applyButtonRule()
     enableListButtons(record().selectedMessage >= 0);
 }
 
+// A focused button that turns grey hands the focus on along the Tab order, which would leave it on the
+// "Style :" list, where the next arrow key changes the style unseen. The user goes on with the messages.
 void iki::enableListButtons(bool enabled)
 {
+    if (!enabled && listButtonHasFocus())
+        messageList_->setFocus(Qt::OtherFocusReason);
     for (QPushButton* button : {editButton_, deleteButton_, moveUpButton_, moveDownButton_})
         button->setEnabled(enabled);
+}
+
+// The window's focus widget, not hasFocus(): after a dialog the wizard is not yet active again, and its
+// focus would come back to the greyed button.
+bool iki::listButtonHasFocus() const
+{
+    const QWidget* focused = window()->focusWidget();
+    return focused == editButton_ || focused == deleteButton_ || focused == moveUpButton_ ||
+           focused == moveDownButton_;
 }
 
 void iki::takeStyleAndMode()

@@ -29,10 +29,12 @@ private:
     void deleteMessage();
     void moveMessageUp();
     void moveMessageDown();
+    void showMovedMessage(int line);
     void rebuildList();
     int selectedLine() const;
     void applyButtonRule();
     void enableListButtons(bool enabled);
+    bool listButtonHasFocus() const;
     void takeStyleAndMode();
     void applyStyleRule();
 

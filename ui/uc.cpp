@@ -8,8 +8,8 @@
 #include "ui/PageLayout.h"
 #include "ui/RecordText.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -37,6 +37,8 @@ std::optional<int> stepOf(const std::string& finding)
     return finding[5] - '1';
 }
 
+constexpr int findingLinesShown = 7;
+
 // Controls show lines without the CR of the generated files.
 QString withoutCarriageReturns(QString text)
 {
@@ -50,17 +52,17 @@ uc::uc(const ProjectRecord& record, Platform& platform, QWidget* parent)
       previewButton_(namedButton(tr("Preview"), "previewButton")), snippetEdit_(readOnlyBox("snippetEdit")),
       generatedFilesEdit_(readOnlyBox("generatedFilesEdit"))
 {
-    auto* left = new QVBoxLayout;
-    left->addWidget(previewGroup());
-    left->addWidget(filesGroup(), 1);
-    auto* right = new QVBoxLayout;
-    right->addWidget(snippetGroup(), 1);
-    right->addWidget(findingsNotice());
-    auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(PageLayout::margins);
-    columns->setSpacing(10);
-    columns->addLayout(left);
-    columns->addLayout(right, 1);
+    // Added in the order of the numbered groups, which is the order Tab follows: Step 1 upper left,
+    // Step 2 on the right, Step 3 lower left, and the design check's notice across the bottom.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(PageLayout::margins);
+    grid->setSpacing(10);
+    grid->addWidget(previewGroup(), 0, 0);
+    grid->addWidget(snippetGroup(), 0, 1, 2, 1);
+    grid->addWidget(filesGroup(), 1, 0);
+    grid->addWidget(findingsNotice(), 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
 }
 
 QWidget* uc::previewGroup()
@@ -136,7 +138,10 @@ QWidget* uc::findingsNotice()
     findingsList_->setAlternatingRowColors(true);
     findingsList_->setSelectionMode(QAbstractItemView::NoSelection);
     findingsList_->setFocusPolicy(Qt::TabFocus);
-    findingsList_->setMaximumHeight(fontMetrics().lineSpacing() * 6);
+    // Room for three findings of two lines each at the page's font and a line to spare, so that a usual
+    // check needs no scrolling.
+    findingsList_->setFixedHeight(fontMetrics().lineSpacing() * findingLinesShown +
+                                  2 * findingsList_->frameWidth() + 4);
     findingsList_->setAccessibleName(tr("Design check findings"));
     connect(findingsList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const QVariant step = item->data(Qt::UserRole);
@@ -149,6 +154,10 @@ QWidget* uc::findingsNotice()
     layout->setSpacing(2);
     layout->addWidget(findingsTitle_);
     layout->addWidget(findingsList_);
+    // The space stays when there is nothing to tell, so that the snippet does not move between runs.
+    QSizePolicy keepsPlace = findingsNotice_->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    findingsNotice_->setSizePolicy(keepsPlace);
     findingsNotice_->hide();
     return findingsNotice_;
 }

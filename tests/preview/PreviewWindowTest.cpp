@@ -1,5 +1,6 @@
 #include "preview/PreviewBrowser.h"
 #include "preview/PreviewWnd.h"
+#include "tests/preview/PreviewPage.h"
 #include "tests/preview/PublishingHarness.h"
 #include "tests/support/FindWidget.h"
 
@@ -12,23 +13,6 @@
 
 namespace {
 
-// Starting the web engine's processes can take tens of seconds on a loaded two-core machine; a healthy
-// run answers in well under one.
-constexpr int engineDeadline = 60000;
-
-QVariant evaluate(PreviewWnd* window, const QString& script)
-{
-    QVariant result;
-    bool done = false;
-    window->browser()->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, engineDeadline))
-        ADD_FAILURE() << "the page did not answer " << script.toStdString();
-    return result;
-}
-
 // The news box lives in the snippet's iframe inside preview.html.
 const QString inBox = "(function(){var f=document.querySelector('iframe');var d=f&&f.contentDocument;"
                       "var box=d&&d.getElementById('spagens');if(!box)return null;%1})()";
@@ -36,12 +20,6 @@ const QString inBox = "(function(){var f=document.querySelector('iframe');var d=
 QString boxExpression(const QString& body)
 {
     return inBox.arg(body);
-}
-
-void closeWindow(PreviewWnd* window)
-{
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace

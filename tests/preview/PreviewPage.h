@@ -1,0 +1,36 @@
+#pragma once
+
+#include "preview/PreviewBrowser.h"
+#include "preview/PreviewWnd.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QVariant>
+#include <QWebEnginePage>
+
+#include <gtest/gtest.h>
+
+// Starting the web engine's processes can take tens of seconds on a loaded two-core machine; a healthy
+// run answers in well under one.
+constexpr int engineDeadline = 60000;
+
+// What a script gives in the page that the preview window shows.
+inline QVariant evaluate(PreviewWnd* window, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    window->browser()->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, engineDeadline))
+        ADD_FAILURE() << "the page did not answer " << script.toStdString();
+    return result;
+}
+
+// Closes the window as its close box does and lets it delete itself.
+inline void closeWindow(QWidget* window)
+{
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
