@@ -7,18 +7,14 @@ windows for boxes larger than the screen, a link for a new window, and the room 
 notice. One line per failed step, a screenshot, and exit status 1."""
 
 import os
-import shutil
-import signal
 import sys
-import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import pyatspi  # noqa: E402
 
 from desktop import Desktop, StepFailed, wait_for, wait_until_equal  # noqa: E402
-from run_e2e import Suite  # noqa: E402
+from run_e2e import Suite, main  # noqa: E402
 from wizard import children, role, states, walk  # noqa: E402
 
 SCREEN = (1280, 900)
@@ -49,6 +45,7 @@ FRAME_BUTTONS = ["Exit", "Save Project As...", "Save Project"]
 
 
 class KeysAndPreview(Suite):
+    failure_shot = "keys-failure.png"
     scale = 1
 
     def focused(self):
@@ -281,42 +278,15 @@ class KeysAndPreview(Suite):
 
     # Running ---------------------------------------------------------------------------------------
 
-    def run(self):
-        os.makedirs(self.shots, exist_ok=True)
-        started = time.monotonic()
-        try:
-            self.desktop = Desktop(self.scratch, *SCREEN)
-            self.scenario_tab_order()
-            self.scenario_focus_after_list_operations()
-            self.scenario_preview_larger_than_the_screen()
-            self.scenario_link_for_a_new_window()
-            self.scenario_findings_notice("default-font", {})
-            self.scenario_findings_notice("11pt", {"QT_FONT_DPI": "120", "QT_ENABLE_HIGHDPI_SCALING": "0"})
-        except Exception as error:
-            shot = os.path.join(self.shots, "keys-failure.png")
-            if self.desktop:
-                self.desktop.screenshot(shot)
-            detail = str(error) if isinstance(error, StepFailed) else traceback.format_exc(limit=3)
-            print(f"FAIL at step \"{self.step}\": {detail} (screenshot {shot})")
-            if self.wizard is not None:
-                print("wizard output:", self.wizard.output()[-800:])
-            return 1
-        finally:
-            self.stop_wizard()
-            if self.desktop:
-                self.desktop.close()
-            shutil.rmtree(self.scratch, ignore_errors=True)
-        print(f"PASS: {self.starts} starts in {time.monotonic() - started:.0f} s")
-        return 0
+    def scenarios(self):
+        self.desktop = Desktop(self.scratch, *SCREEN)
+        self.scenario_tab_order()
+        self.scenario_focus_after_list_operations()
+        self.scenario_preview_larger_than_the_screen()
+        self.scenario_link_for_a_new_window()
+        self.scenario_findings_notice("default-font", {})
+        self.scenario_findings_notice("11pt", {"QT_FONT_DPI": "120", "QT_ENABLE_HIGHDPI_SCALING": "0"})
 
 
 if __name__ == "__main__":
-    # CTest ends a suite that runs too long with SIGTERM: the failure names the step it stopped at, and
-    # the desktop's processes go with it.
-    def stopped(number, frame):
-        raise StepFailed("the suite was stopped from outside")
-
-    signal.signal(signal.SIGTERM, stopped)
-    build_folder = os.path.abspath(sys.argv[1])
-    screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
-    sys.exit(KeysAndPreview(build_folder, screenshots).run())
+    main(KeysAndPreview)

@@ -459,9 +459,12 @@ def main(suite_class):
     build_folder = os.path.abspath(sys.argv[1])
     screenshots = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else os.path.join(build_folder, "e2e-screenshots"))
     suite = suite_class(build_folder, screenshots)
-    # CTest ends a suite that runs too long with SIGTERM; the desktop's processes must go with it.
-    signal.signal(signal.SIGTERM,
-                  lambda number, frame: sys.exit(f"FAIL: the suite was stopped from outside at step \"{suite.step}\""))
+    # CTest ends a suite that runs too long with SIGTERM: the failure names the step it stopped at, and
+    # the desktop's processes go with it.
+    def stopped(number, frame):
+        raise StepFailed("the suite was stopped from outside")
+
+    signal.signal(signal.SIGTERM, stopped)
     sys.exit(suite.run())
 
 
