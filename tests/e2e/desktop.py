@@ -98,10 +98,7 @@ class Desktop:
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
     def _start_bus(self):
-        # Told of the display, dbus-launch claims a selection on it that now and then makes openbox quit
-        # at start; the bus needs no display.
-        without_display = {k: v for k, v in self.env.items() if k != "DISPLAY"}
-        output = run_command(["dbus-launch", "--sh-syntax"], without_display).stdout
+        output = run_command(["dbus-launch", "--sh-syntax"], self.env).stdout
         for line in output.splitlines():
             if "=" in line and not line.startswith("export"):
                 key, value = line.rstrip(";").split("=", 1)
@@ -115,13 +112,19 @@ class Desktop:
             result = run_command(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.env, check=False)
             return "window id" in result.stdout
 
-        for _ in range(3):
+        # Now and then, mostly right after another desktop on the same display number has ended, openbox
+        # fails to open the display that Xvfb reported ready and quits at once, though other clients
+        # connect: it is started again a moment after it quits.
+        for attempt in range(5):
             openbox = self._spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
             try:
-                wait_for("openbox to manage the screen", managed, timeout=10)
-                return
+                if wait_for("openbox to manage the screen or quit", lambda: managed() or openbox.poll() is not None,
+                            timeout=10) and managed():
+                    return
             except StepFailed:
-                self._end(openbox)
+                pass
+            self._end(openbox)
+            time.sleep(1 + attempt)
         raise StepFailed("openbox did not start")
 
     def xdotool(self, *args):
