@@ -128,7 +128,10 @@ const GumboNode* openedIn(const GumboNode* own, const GumboNode* inner)
 
 MarkupCheck::Verdict MarkupCheck::of(std::string_view fragment)
 {
-    const Output output = parsed(std::string(columnStart) + std::string(fragment) + std::string(columnEnd));
+    // The tree points into the text it was parsed from (an unknown tag's name, for one), so the text
+    // must outlive it.
+    const std::string html = std::string(columnStart) + std::string(fragment) + std::string(columnEnd);
+    const Output output = parsed(html);
     const GumboNode* root = output->root;
     const GumboNode* own = findById(root, "mq-own");
     const GumboNode* next = findById(root, "mq-next");
