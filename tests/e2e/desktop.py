@@ -108,24 +108,20 @@ class Desktop:
         os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS")})
 
     def _start_window_manager(self):
+        # Now and then, mostly right after another desktop on the same display number has ended, openbox
+        # fails to open the display that Xvfb reported ready and quits at once, though other clients
+        # connect: one that has quit is started again until one manages the screen.
+        openbox = None
+
         def managed():
+            nonlocal openbox
+            if openbox is None or openbox.poll() is not None:
+                openbox = self._spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+                return False
             result = run_command(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], self.env, check=False)
             return "window id" in result.stdout
 
-        # Now and then, mostly right after another desktop on the same display number has ended, openbox
-        # fails to open the display that Xvfb reported ready and quits at once, though other clients
-        # connect: it is started again a moment after it quits.
-        for attempt in range(5):
-            openbox = self._spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
-            try:
-                if wait_for("openbox to manage the screen or quit", lambda: managed() or openbox.poll() is not None,
-                            timeout=10) and managed():
-                    return
-            except StepFailed:
-                pass
-            self._end(openbox)
-            time.sleep(1 + attempt)
-        raise StepFailed("openbox did not start")
+        wait_for("openbox to manage the screen", managed)
 
     def xdotool(self, *args):
         return run_command(["xdotool", *map(str, args)], self.env).stdout
