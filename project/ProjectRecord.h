@@ -68,6 +68,10 @@ public:
     std::string scrollDelay;
     std::string pause;
 
+    // Options added after the fixed settings; a project file holds them only when they are on.
+    int accessibleBox = unticked;
+    int rightToLeft = unticked;
+
     std::string projectPath;
     int projectUntitled = untitled;
     int useDefaultProject = readDefaultProject;
