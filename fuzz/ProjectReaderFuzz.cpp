@@ -37,6 +37,12 @@ void compareSettings(std::string_view text, const ProjectRecord& record)
                             std::to_string(IntegerText::parse(plainValue(text, key + suffixes[i]))));
         }
     }
+    for (const OptionLine& line : ProjectKeys::optionLines()) {
+        const std::string key(line.key);
+        const int expected = IntegerText::parse(plainValue(text, key)) == 1 ? 1 : 0;
+        require(record.*line.field == expected, "the option " + key + " is on only for a value of 1",
+                std::to_string(record.*line.field) + " for [" + plainValue(text, key) + "]");
+    }
 }
 
 void compareMessages(std::string_view text, const ProjectRecord& record)

@@ -42,6 +42,9 @@ void requireSameDesign(const ProjectRecord& first, const ProjectRecord& again)
                     what);
         }
     }
+    for (const OptionLine& line : ProjectKeys::optionLines())
+        require(first.*line.field == again.*line.field,
+                "the option " + std::string(line.key) + " survives a save");
     require(first.messageTexts() == again.messageTexts(), "message texts survive a save");
     require(first.messageLinks() == again.messageLinks(), "message links survive a save");
     require(first.messageTargets() == again.messageTargets(), "message targets survive a save");

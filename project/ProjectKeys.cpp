@@ -57,11 +57,26 @@ std::vector<SettingLine> makeSettingLines()
     };
 }
 
+std::vector<OptionLine> makeOptionLines()
+{
+    using R = ProjectRecord;
+    return {
+        {"x-accessiblebox", &R::accessibleBox},
+        {"x-righttoleft", &R::rightToLeft},
+    };
+}
+
 } // namespace
 
 const std::vector<SettingLine>& ProjectKeys::settingLines()
 {
     static const std::vector<SettingLine> lines = makeSettingLines();
+    return lines;
+}
+
+const std::vector<OptionLine>& ProjectKeys::optionLines()
+{
+    static const std::vector<OptionLine> lines = makeOptionLines();
     return lines;
 }
 
@@ -78,6 +93,8 @@ const std::vector<std::string>& ProjectKeys::valueKeys()
             }
         }
         all.emplace_back(messageCountKey);
+        for (const OptionLine& line : optionLines())
+            all.emplace_back(line.key);
         return all;
     }();
     return keys;

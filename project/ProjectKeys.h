@@ -19,6 +19,13 @@ struct SettingLine
     SettingField field;
 };
 
+// A design option added after the fixed settings: its record is written only while the option is on.
+struct OptionLine
+{
+    std::string_view key;
+    int ProjectRecord::*field;
+};
+
 enum class MessageField
 {
     Text,
@@ -34,7 +41,12 @@ public:
     // The setting lines in the order the writer puts them; the message count line follows them.
     static const std::vector<SettingLine>& settingLines();
 
-    // Every key that holds a value of its own, colour components spelled out ("bgcolor_red").
+    // The options in the order the writer puts them, after the message count line and before the messages.
+    // Their keys start with optionPrefix, which no fixed key starts with, so that no start or end text of
+    // an option holds one of a fixed setting: a reader that knows only the fixed settings still reads them.
+    static const std::vector<OptionLine>& optionLines();
+
+    // Every key that holds a value of its own, colour components spelled out ("bgcolor_red"), options last.
     static const std::vector<std::string>& valueKeys();
 
     static std::array<std::string, 3> colorKeys(std::string_view key);
@@ -47,6 +59,8 @@ public:
     static constexpr std::string_view messageCountKey = "text-message_count";
     static constexpr std::string_view messageCountMarker = "#%#";
     static constexpr std::string_view messageMarker = "#%#";
+    static constexpr std::string_view optionMarker = "#%#";
+    static constexpr std::string_view optionPrefix = "x-";
     static constexpr std::string_view startPrefix = "qvo-";
     static constexpr std::string_view endPrefix = "endof-qvo-";
 };

@@ -42,6 +42,18 @@ Expected<void> readSetting(ProjectRecord& record, const ProjectTextScanner& scan
     return {};
 }
 
+// An option is on only where its value reads as 1, as a "Use this :" box is ticked only by 1.
+template <typename ReadValue>
+Expected<void> readOption(ProjectRecord& record, const ProjectTextScanner& scanner,
+                          const ReadValue& readValue, const OptionLine& line)
+{
+    int value = 0;
+    if (auto done = readInteger(readValue, scanner.settingSpan(line.key), value); !done.ok())
+        return done;
+    record.*line.field = value == ProjectRecord::ticked ? ProjectRecord::ticked : ProjectRecord::unticked;
+    return {};
+}
+
 } // namespace
 
 ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::function<void()> refreshPages)
@@ -147,6 +159,10 @@ Expected<void> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScann
         if (auto done = readSetting(loaded, scanner, readValue, line); !done.ok())
             return done;
     }
+    for (const OptionLine& line : ProjectKeys::optionLines()) {
+        if (auto done = readOption(loaded, scanner, readValue, line); !done.ok())
+            return done;
+    }
     int count = 0;
     if (auto done = readInteger(readValue, scanner.settingSpan(ProjectKeys::messageCountKey), count);
         !done.ok())
@@ -174,6 +190,8 @@ void ProjectReader::adopt(ProjectRecord& record, ProjectRecord& loaded) const
 {
     for (const SettingLine& line : ProjectKeys::settingLines())
         std::visit([&](auto field) { record.*field = std::move(loaded.*field); }, line.field);
+    for (const OptionLine& line : ProjectKeys::optionLines())
+        record.*line.field = loaded.*line.field;
     record.swapMessages(loaded);
     if (refreshPages_)
         refreshPages_();

@@ -170,6 +170,19 @@ template <typename Sink> void appendMessages(const ProjectRecord& record, Sink& 
     }
 }
 
+// An option that is off leaves no trace, so a design without options is written as it always was.
+template <typename Sink> void appendOptions(const ProjectRecord& record, Sink& out)
+{
+    std::array<char, 16> digits{};
+    for (const OptionLine& line : ProjectKeys::optionLines()) {
+        if (record.*line.field != ProjectRecord::ticked)
+            continue;
+        out.append(ProjectKeys::optionMarker);
+        appendRecord(out, line.key, decimal(ProjectRecord::ticked, digits), ProjectKeys::optionMarker);
+        out.append(lineEnd);
+    }
+}
+
 template <typename Sink> void writeText(const ProjectRecord& record, Sink& out)
 {
     std::array<char, 16> digits{};
@@ -179,6 +192,7 @@ template <typename Sink> void writeText(const ProjectRecord& record, Sink& out)
     appendRecord(out, ProjectKeys::messageCountKey, decimal(record.messageCount(), digits),
                  ProjectKeys::messageCountMarker);
     out.append(lineEnd);
+    appendOptions(record, out);
     appendMessages(record, out);
 }
 

@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-// Turns the record into a project file: 46 setting lines, then four records per message, CR LF ends.
+// Turns the record into a project file: 46 setting lines, a line per option that is on, then four records
+// per message; CR LF ends each line.
 class ProjectWriter
 {
 public:

@@ -22,6 +22,8 @@ inline void expectSameDesign(const ProjectRecord& expected, const ProjectRecord&
             EXPECT_EQ((expected.*color).blue, (actual.*color).blue);
         }
     }
+    for (const OptionLine& line : ProjectKeys::optionLines())
+        EXPECT_EQ(expected.*line.field, actual.*line.field) << line.key;
     EXPECT_EQ(expected.messageCount(), actual.messageCount());
     EXPECT_EQ(expected.messageTitles(), actual.messageTitles());
     EXPECT_EQ(expected.messageTexts(), actual.messageTexts());

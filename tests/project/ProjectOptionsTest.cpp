@@ -1,0 +1,221 @@
+#include "project/ProjectKeys.h"
+#include "project/ProjectWriter.h"
+#include "tests/support/DefaultDesign.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ProjectFile.h"
+#include "tests/support/RecordComparison.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The lines a design with an option on holds, typed from the format's rules.
+const std::string accessibleLine = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n";
+const std::string rightToLeftLine = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
+const std::string countLineEnd = "endof-qvo-text-message_count#%#\r\n";
+
+ProjectRecord readOptionText(const std::string& text)
+{
+    TemporaryFolder folder;
+    writeBytes(folder.file("p.tkp"), text);
+    return readProjectFile(folder.file("p.tkp"));
+}
+
+// The committed file with lines put after its message count line, where options stand.
+std::string withLinesAfterCount(std::string text, const std::string& lines)
+{
+    const auto at = text.find(countLineEnd);
+    EXPECT_NE(at, std::string::npos);
+    return text.insert(at + countLineEnd.size(), lines);
+}
+
+// What a reader that knows only the fixed settings takes from a text: each value between the first
+// occurrence of its start text and the first occurrence of its end text.
+std::string olderValue(const std::string& text, const std::string& key)
+{
+    const std::string start = "qvo-" + key + "=";
+    const auto from = text.find(start);
+    const auto to = text.find("endof-qvo-" + key);
+    if (from == std::string::npos || to == std::string::npos || to < from + start.size())
+        return {};
+    return text.substr(from + start.size(), to - from - start.size());
+}
+
+std::map<std::string, std::string> olderRead(const std::string& text, int messages)
+{
+    std::map<std::string, std::string> values;
+    for (const SettingLine& line : ProjectKeys::settingLines()) {
+        if (std::holds_alternative<RgbColor ProjectRecord::*>(line.field)) {
+            for (const std::string& key : ProjectKeys::colorKeys(line.key))
+                values[key] = olderValue(text, key);
+        } else {
+            values[std::string(line.key)] = olderValue(text, std::string(line.key));
+        }
+    }
+    values["text-message_count"] = olderValue(text, "text-message_count");
+    for (int n = 1; n <= messages; ++n)
+        for (const char* key : {"tmessage", "linktext", "targettext", "titletext"})
+            values[key + std::to_string(n)] = olderValue(text, key + std::to_string(n));
+    return values;
+}
+
+// Every start and end text of the fixed format; message records as their first number and as the prefix
+// that any number follows.
+std::vector<std::string> fixedFormatTexts()
+{
+    std::vector<std::string> texts;
+    for (const std::string& key : ProjectKeys::valueKeys()) {
+        if (key.rfind(ProjectKeys::optionPrefix, 0) == 0)
+            continue;
+        texts.push_back("qvo-" + key + "=");
+        texts.push_back("endof-qvo-" + key);
+    }
+    for (const char* key : {"tmessage", "linktext", "targettext", "titletext"}) {
+        texts.push_back(std::string("qvo-") + key);
+        texts.push_back(std::string("qvo-") + key + "1=");
+        texts.push_back(std::string("endof-qvo-") + key + "1");
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(ProjectOptions, OptionTextsAndFixedTextsNeverHoldOneAnother)
+{
+    const std::vector<std::string> fixed = fixedFormatTexts();
+    // 46 lines, 7 of them colours of three values: 60 values; then 4 message records in three forms.
+    ASSERT_EQ(fixed.size(), 2u * 60 + 4 * 3);
+    std::vector<std::string> options;
+    for (const OptionLine& line : ProjectKeys::optionLines()) {
+        options.push_back("qvo-" + std::string(line.key) + "=");
+        options.push_back("endof-qvo-" + std::string(line.key));
+    }
+    ASSERT_GE(options.size(), 4u);
+    for (const std::string& option : options) {
+        for (const std::string& old : fixed) {
+            EXPECT_EQ(option.find(old), std::string::npos) << option << " holds " << old;
+            EXPECT_EQ(old.find(option), std::string::npos) << old << " holds " << option;
+        }
+        for (const std::string& other : options)
+            EXPECT_TRUE(other == option || other.find(option) == std::string::npos)
+                << other << " holds " << option;
+    }
+    for (const OptionLine& line : ProjectKeys::optionLines())
+        EXPECT_EQ(line.key.rfind("x-", 0), 0u) << line.key;
+    for (const std::string& old : fixed)
+        EXPECT_EQ(old.find("qvo-x-"), std::string::npos) << old;
+}
+
+struct OptionWrittenCase
+{
+    int accessibleBox;
+    int rightToLeft;
+    std::string lines;
+};
+
+// The options go after the message count line, in the table's order, and only when on: a design with both
+// off is the committed default file byte for byte.
+TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
+{
+    const std::string committed = readBytes(testData("default-written.tkp"));
+    const std::vector<OptionWrittenCase> cases = {
+        {0, 0, ""},
+        {1, 0, accessibleLine},
+        {0, 1, rightToLeftLine},
+        {1, 1, accessibleLine + rightToLeftLine},
+        {2, -1, ""},
+    };
+    for (const OptionWrittenCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft));
+        ProjectRecord design = defaultDesign();
+        design.accessibleBox = c.accessibleBox;
+        design.rightToLeft = c.rightToLeft;
+        EXPECT_EQ(ProjectWriter::projectText(design), withLinesAfterCount(committed, c.lines));
+    }
+}
+
+struct OptionReadCase
+{
+    std::string value;
+    int reads;
+};
+
+// A value is on only when its integer reading, as every flag of the file is read, is 1.
+TEST(ProjectOptions, AnOptionReadsAsOnOnlyForTheValueOne)
+{
+    const std::vector<OptionReadCase> cases = {
+        {"1", 1},  {"0", 0},  {"2", 0},   {"", 0},   {"-1", 0}, {"yes", 0},
+        {"01", 1}, {" 1", 1}, {"1px", 1}, {"11", 0}, {"+1", 1}, {"1\r\n", 1},
+    };
+    const std::string committed = readBytes(testData("default-written.tkp"));
+    for (const OptionReadCase& c : cases) {
+        SCOPED_TRACE("[" + c.value + "]");
+        const ProjectRecord accessible = readOptionText(withLinesAfterCount(
+            committed, "#%#qvo-x-accessiblebox=" + c.value + "endof-qvo-x-accessiblebox#%#\r\n"));
+        EXPECT_EQ(accessible.accessibleBox, c.reads);
+        EXPECT_EQ(accessible.rightToLeft, 0);
+        const ProjectRecord rightToLeft = readOptionText(withLinesAfterCount(
+            committed, "#>#qvo-x-righttoleft=" + c.value + "endof-qvo-x-righttoleft#>#\r\n"));
+        EXPECT_EQ(rightToLeft.rightToLeft, c.reads);
+        EXPECT_EQ(rightToLeft.accessibleBox, 0);
+    }
+}
+
+// Opening a file without the options turns them off, whatever the design held before.
+TEST(ProjectOptions, AFileWithoutOptionsTurnsThemOff)
+{
+    ProjectRecord before = defaultDesign();
+    before.accessibleBox = ProjectRecord::ticked;
+    before.rightToLeft = ProjectRecord::ticked;
+    const ProjectRecord read = readProjectFile(testData("default-written.tkp"), before);
+    EXPECT_EQ(read.accessibleBox, 0);
+    EXPECT_EQ(read.rightToLeft, 0);
+}
+
+TEST(ProjectOptions, AReaderOfTheFixedSettingsReadsAFileWithOptionsAsWithout)
+{
+    const std::string without = readBytes(testData("project/all-keys.tkp"));
+    const std::string with = readBytes(testData("project/all-keys-with-options.tkp"));
+    ASSERT_EQ(with, withLinesAfterCount(without, accessibleLine + rightToLeftLine));
+    const auto olderWithout = olderRead(without, 2);
+    EXPECT_EQ(olderWithout.at("width"), "401");
+    EXPECT_EQ(olderWithout.at("rightmargin"), "439");
+    EXPECT_EQ(olderWithout.at("titlemovecolor_blue"), "157");
+    EXPECT_EQ(olderWithout.at("titletext2"), "Title 2");
+    EXPECT_EQ(olderRead(with, 2), olderWithout);
+
+    // Today's reader: the same fixed settings, and both options on.
+    const ProjectRecord plain = readProjectFile(testData("project/all-keys.tkp"));
+    ProjectRecord options = readProjectFile(testData("project/all-keys-with-options.tkp"));
+    EXPECT_EQ(options.accessibleBox, 1);
+    EXPECT_EQ(options.rightToLeft, 1);
+    options.accessibleBox = plain.accessibleBox;
+    options.rightToLeft = plain.rightToLeft;
+    expectSameDesign(plain, options);
+}
+
+// Saved designs of awkward values, each with the options in every combination: a reader of the fixed
+// settings reads them as the same design saved without options, and today's reader gives the design back.
+TEST(ProjectOptions, DesignsWithOptionsSurviveASaveAndOlderReadersIgnoreThem)
+{
+    TemporaryFolder folder;
+    for (const char* name : {"project/all-keys.tkp", "project/awkward-values.tkp", "default-written.tkp"}) {
+        const ProjectRecord base = readProjectFile(testData(name));
+        const std::string baseText = ProjectWriter::projectText(base);
+        for (const auto& [accessible, rightToLeft] : {std::pair{1, 0}, {0, 1}, {1, 1}, {0, 0}}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(accessible) + std::to_string(rightToLeft));
+            ProjectRecord design = base;
+            design.accessibleBox = accessible;
+            design.rightToLeft = rightToLeft;
+            design.projectPath = folder.file("round.tkp");
+            ASSERT_TRUE(ProjectWriter::writeProject(design).ok());
+            const std::string written = readBytes(design.projectPath);
+            EXPECT_EQ(olderRead(written, base.messageCount()), olderRead(baseText, base.messageCount()));
+            expectSameDesign(design, readProjectFile(design.projectPath));
+        }
+    }
+}
