@@ -7,6 +7,7 @@
 #include "ui/about2.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +18,11 @@
 
 dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     : StepPage(record, platform, parent),
-      nameEdit_(fields().text(new QLineEdit, &ProjectRecord::scrollerName))
+      nameEdit_(fields().text(new QLineEdit, &ProjectRecord::scrollerName)),
+      accessibleBoxCheck_(
+          fields().tick(new QCheckBox(tr("Accessible box (pause button, keyboard, reduced motion)")),
+                        &ProjectRecord::accessibleBox)),
+      rightToLeftCheck_(fields().tick(new QCheckBox(tr("Right-to-left text")), &ProjectRecord::rightToLeft))
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
@@ -44,7 +49,7 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
     page->addLayout(top);
     page->addStretch(1);
     page->addWidget(nameGroup());
-    page->addStretch(2);
+    page->addWidget(roomBelowName(), 2);
     // What a user types first on this page is the name.
     setFirstControl(nameEdit_);
 }
@@ -62,6 +67,39 @@ QWidget* dort::nameGroup()
     layout->addWidget(explanation);
     layout->addWidget(nameEdit_);
     return group;
+}
+
+QWidget* dort::optionsGroup()
+{
+    accessibleBoxCheck_->setObjectName("accessibleBoxCheck");
+    accessibleBoxCheck_->setAccessibleDescription(
+        tr("The published box gets a pause button, works by keyboard and stays still for readers who ask "
+           "for reduced motion"));
+    rightToLeftCheck_->setObjectName("rightToLeftCheck");
+    rightToLeftCheck_->setAccessibleDescription(
+        tr("Messages are written and aligned right to left, as Arabic, Hebrew and Persian are"));
+
+    auto* group = new QGroupBox(tr("Options :"));
+    group->setObjectName("optionsGroup");
+    auto* layout = new QVBoxLayout(group);
+    // As wide as their captions, so that a click beside a caption does not tick a box.
+    layout->addWidget(accessibleBoxCheck_, 0, Qt::AlignLeft);
+    layout->addWidget(rightToLeftCheck_, 0, Qt::AlignLeft);
+    return group;
+}
+
+// The options take the free space below the name, which the page shares out as before: the controls above
+// them keep their places.
+QWidget* dort::roomBelowName()
+{
+    auto* room = new QWidget;
+    room->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    auto* layout = new QVBoxLayout(room);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(optionsGroup());
+    layout->addStretch(1);
+    return room;
 }
 
 void dort::FlushToRecord()

@@ -4,9 +4,11 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLineEdit;
 
-// The Step 1 page: the banner, About, Open Project, the web-site button and the name of the news box.
+// The Step 1 page: the banner, About, Open Project, the web-site button, the name of the news box and the
+// options the published box can be given.
 class dort : public StepPage
 {
     Q_OBJECT
@@ -24,10 +26,14 @@ public:
 
 private:
     QWidget* nameGroup();
+    QWidget* optionsGroup();
+    QWidget* roomBelowName();
     void openProject();
     void showAbout();
     void openWebSite();
 
     QLineEdit* nameEdit_;
+    QCheckBox* accessibleBoxCheck_;
+    QCheckBox* rightToLeftCheck_;
     std::function<bool()> openProjectCommand_;
 };

@@ -270,3 +270,39 @@ TEST(CommandLineTool, GenerateRefusesANameTheFolderCannotHoldBeforeWritingAnythi
         EXPECT_TRUE(std::filesystem::is_empty(folder.file("out"))) << "not even preview.html is written";
     }
 }
+
+// Options written by hand in any marker and as any value that reads as 1 are saved in the wizard's layout,
+// after the message count line; saving that file again gives the same bytes.
+TEST(CommandLineTool, SaveKeepsTheOptionsOfAProject)
+{
+    const std::string accessible = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n";
+    const std::string rightToLeft = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
+    const struct
+    {
+        std::string records;
+        std::string saved;
+    } cases[] = {
+        {accessible, accessible},
+        {rightToLeft, rightToLeft},
+        {rightToLeft + accessible, accessible + rightToLeft},
+        {"#>#qvo-x-righttoleft=01endof-qvo-x-righttoleft#>#qvo-x-accessiblebox=2endof-qvo-x-accessiblebox",
+         rightToLeft},
+        {"qvo-x-accessiblebox= 1endof-qvo-x-accessiblebox", accessible},
+    };
+    const std::string committed = readBytes(std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp");
+    const std::string countEnd = "endof-qvo-text-message_count#%#\r\n";
+    const auto afterCount = committed.find(countEnd) + countEnd.size();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.records);
+        TemporaryFolder folder;
+        writeBytes(folder.file("in.tkp"), c.records + committed);
+        ASSERT_EQ(
+            runTool({"save", "--project", folder.file("in.tkp"), "--to", folder.file("out.tkp")}).status, 0);
+        EXPECT_EQ(readBytes(folder.file("out.tkp")),
+                  committed.substr(0, afterCount) + c.saved + committed.substr(afterCount));
+        ASSERT_EQ(
+            runTool({"save", "--project", folder.file("out.tkp"), "--to", folder.file("again.tkp")}).status,
+            0);
+        EXPECT_EQ(readBytes(folder.file("again.tkp")), readBytes(folder.file("out.tkp")));
+    }
+}

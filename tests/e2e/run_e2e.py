@@ -32,6 +32,7 @@ TYPED = {
     "text": "A message typed by a user",
     "scroll delay": "40",
 }
+OPTIONS = ("Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text")
 
 
 GTK_SETTINGS = """[Settings]
@@ -137,6 +138,13 @@ class Suite:
         w.key("ctrl+a")
         w.type(TYPED["name"])
         wait_for("the name to show what was typed", lambda: w.text_of(name) == TYPED["name"])
+
+        self.at("Step 1: the options are ticked by a click and say so on the bus")
+        for caption in OPTIONS:
+            box = w.control(caption, "check box", w.page(1))
+            self.check(not states(box).contains(pyatspi.STATE_CHECKED), f'"{caption}" ticked at start')
+            w.click(box, self.scale)
+            wait_for(f'"{caption}" to be ticked', lambda: states(box).contains(pyatspi.STATE_CHECKED))
 
         self.at("Step 2: the focus lands on Width, and the fields carry their own names")
         w.go_to_step(2)
@@ -347,6 +355,10 @@ class Suite:
             self.check(w.text_of(field) == value, f'"{caption}" shows "{w.text_of(field)}", saved "{value}"')
         messages = w.control("Messages", "list", w.page(4))
         self.check(TYPED["text"] in [item.name for item in children(messages)], "the added message missing")
+        w.go_to_step(1)
+        for caption in OPTIONS:
+            box = w.control(caption, "check box", w.page(1))
+            self.check(states(box).contains(pyatspi.STATE_CHECKED), f'"{caption}" unticked after reopening')
 
         self.at("a width of 0: the frame keeps its shape while the width message shows")
         frame_window = w.x_window("Marquetto v2.3")
@@ -392,6 +404,9 @@ class Suite:
         for step in (1, 2, 3, 4, 5):
             self.at(f"{label}: Step {step} cuts no text")
             w.go_to_step(step)
+            if step == 1:
+                for caption in OPTIONS:
+                    self.check_inside(w.control(caption, "check box", w.page(1)), w.page(1))
             cut = w.cut_texts(w.page(step), font_pixels)
             self.desktop.screenshot(os.path.join(self.shots, f"{label}-step{step}.png"))
             self.check(not cut, "cut: " + "; ".join(cut))
@@ -407,6 +422,14 @@ class Suite:
         self.press("Exit")
         w.ended()
         self.stop_wizard()
+
+    def check_inside(self, control, page):
+        """The control lies wholly within the page, where the window shows it."""
+        c = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        p = page.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        self.check(p.x <= c.x and p.y <= c.y and c.x + c.width <= p.x + p.width and
+                   c.y + c.height <= p.y + p.height,
+                   f'"{control.name}" at {(c.x, c.y, c.width, c.height)} on a page at {(p.x, p.y, p.width, p.height)}')
 
     def scenario_no_display(self):
         for display_env in ({"DISPLAY": "localhost:10.0"}, {"WAYLAND_DISPLAY": "nowhere"}):

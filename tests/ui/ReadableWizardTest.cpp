@@ -139,6 +139,8 @@ TEST(ReadableWizard, EveryControlIsNamedByItsOwnCaption)
         const char* objectName;
         const char* name;
     } named[] = {
+        {"accessibleBoxCheck", "Accessible box (pause button, keyboard, reduced motion)"},
+        {"rightToLeftCheck", "Right-to-left text"},
         {"widthEdit", "Width :"},
         {"heightEdit", "Height :"},
         {"spaceEdit", "Space :"},

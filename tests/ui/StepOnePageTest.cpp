@@ -5,6 +5,7 @@
 #include "ui/about2.h"
 #include "ui/dort.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,45 @@ TEST_F(StepOnePage, OpenProjectShowsTheNameOnlyWhenAProjectWasRead)
     readSucceeds = true;
     QTest::mouseClick(control<QPushButton>("openProjectButton"), Qt::LeftButton);
     EXPECT_EQ(name->text(), "read_");
+}
+
+// The option boxes show the record's flags, a flag ticked only by 1, and hand back exactly 1 or 0.
+TEST_F(StepOnePage, TheOptionBoxesShowAndStoreTheirFlags)
+{
+    auto* accessible = control<QCheckBox>("accessibleBoxCheck");
+    auto* rightToLeft = control<QCheckBox>("rightToLeftCheck");
+    EXPECT_EQ(accessible->text(), "Accessible box (pause button, keyboard, reduced motion)");
+    EXPECT_EQ(rightToLeft->text(), "Right-to-left text");
+    const struct
+    {
+        int accessibleBox;
+        int rightToLeft;
+        bool accessibleShown;
+        bool rightToLeftShown;
+    } loads[] = {{1, 0, true, false}, {0, 1, false, true}, {1, 1, true, true}, {2, -1, false, false}};
+    for (const auto& c : loads) {
+        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft));
+        record.accessibleBox = c.accessibleBox;
+        record.rightToLeft = c.rightToLeft;
+        page.LoadFromRecord();
+        EXPECT_EQ(accessible->isChecked(), c.accessibleShown);
+        EXPECT_EQ(rightToLeft->isChecked(), c.rightToLeftShown);
+        record.accessibleBox = 7;
+        record.rightToLeft = 7;
+        page.FlushToRecord();
+        EXPECT_EQ(record.accessibleBox, c.accessibleShown ? 1 : 0);
+        EXPECT_EQ(record.rightToLeft, c.rightToLeftShown ? 1 : 0);
+    }
+
+    // Space changes the box at once and the record only at the next flush, as the page's other controls.
+    record.accessibleBox = 0;
+    record.rightToLeft = 0;
+    page.LoadFromRecord();
+    QTest::keyClick(rightToLeft, Qt::Key_Space);
+    EXPECT_EQ(record.rightToLeft, 0);
+    page.FlushToRecord();
+    EXPECT_EQ(record.rightToLeft, 1);
+    EXPECT_EQ(record.accessibleBox, 0);
 }
 
 } // namespace
