@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -84,7 +85,8 @@ TEST(WizardOptions, TickedOptionsAreSavedAndShownTickedWhenTheProjectIsOpenedAga
     EXPECT_FALSE(reopened.find<QCheckBox>("rightToLeftCheck")->isChecked());
 }
 
-// The options sit whole in the free space below the name, at every font size the wizard is read at.
+// The options sit whole in the free space below the name, with room for two more, at every font size the
+// wizard is read at.
 TEST(WizardOptions, TheOptionsFitBelowTheNameAtEveryFontSize)
 {
     const QFont previous = QApplication::font();
@@ -105,6 +107,10 @@ TEST(WizardOptions, TheOptionsFitBelowTheNameAtEveryFontSize)
         EXPECT_GT(placed.top(), name.bottom());
         EXPECT_GE(placed.height(), options->minimumSizeHint().height());
         EXPECT_TRUE(options->parentWidget()->rect().contains(options->geometry()));
+        const int row =
+            harness.find<QCheckBox>("rightToLeftCheck")->sizeHint().height() + options->layout()->spacing();
+        EXPECT_GE(options->parentWidget()->height(), options->sizeHint().height() + 2 * row)
+            << "no room left for two more options";
         for (const char* box : {"accessibleBoxCheck", "rightToLeftCheck"}) {
             auto* check = harness.find<QCheckBox>(box);
             EXPECT_TRUE(options->rect().contains(QRect(check->mapTo(options, QPoint(0, 0)), check->size())))
