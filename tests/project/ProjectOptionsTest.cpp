@@ -165,17 +165,6 @@ TEST(ProjectOptions, AnOptionReadsAsOnOnlyForTheValueOne)
     }
 }
 
-// Opening a file without the options turns them off, whatever the design held before.
-TEST(ProjectOptions, AFileWithoutOptionsTurnsThemOff)
-{
-    ProjectRecord before = defaultDesign();
-    before.accessibleBox = ProjectRecord::ticked;
-    before.rightToLeft = ProjectRecord::ticked;
-    const ProjectRecord read = readProjectFile(testData("default-written.tkp"), before);
-    EXPECT_EQ(read.accessibleBox, 0);
-    EXPECT_EQ(read.rightToLeft, 0);
-}
-
 TEST(ProjectOptions, AReaderOfTheFixedSettingsReadsAFileWithOptionsAsWithout)
 {
     const std::string without = readBytes(testData("project/all-keys.tkp"));

@@ -141,16 +141,6 @@ TEST_F(StepOnePage, TheOptionBoxesShowAndStoreTheirFlags)
         EXPECT_EQ(record.accessibleBox, c.accessibleShown ? 1 : 0);
         EXPECT_EQ(record.rightToLeft, c.rightToLeftShown ? 1 : 0);
     }
-
-    // Space changes the box at once and the record only at the next flush, as the page's other controls.
-    record.accessibleBox = 0;
-    record.rightToLeft = 0;
-    page.LoadFromRecord();
-    QTest::keyClick(rightToLeft, Qt::Key_Space);
-    EXPECT_EQ(record.rightToLeft, 0);
-    page.FlushToRecord();
-    EXPECT_EQ(record.rightToLeft, 1);
-    EXPECT_EQ(record.accessibleBox, 0);
 }
 
 } // namespace
