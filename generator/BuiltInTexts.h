@@ -16,4 +16,5 @@ public:
     static std::string_view pageScrollerStd();
     static std::string_view continuousScrollerIE();
     static std::string_view continuousScrollerStd();
+    static std::string_view accessibleBoxStd();
 };

@@ -1,5 +1,6 @@
 #include "generator/Generator.h"
 
+#include "generator/AccessibleBox.h"
 #include "generator/HostPage.h"
 #include "generator/LinkCode.h"
 #include "generator/MessageDataScript.h"
@@ -42,8 +43,12 @@ Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suff
 
 Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
-    const std::string previewPage = LinkCode::BuildPreviewPage(texts.embedSnippet);
+    const bool accessible = AccessibleBox::isOn(record);
+    const std::string previewPage =
+        LinkCode::BuildPreviewPage(texts.embedSnippet, accessible ? AccessibleBox::languageAttribute : "");
     LinkCode::FinishScripts(texts);
+    if (accessible)
+        texts.standardsScriptText += AccessibleBox::script(record);
     if (auto done = TextFile::replace(record.workFolder + "preview.html", previewPage); !done.ok())
         return done;
     if (auto done = writeBoxFile(record, "newstic.html", texts.hostPageText); !done.ok())

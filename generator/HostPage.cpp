@@ -1,5 +1,6 @@
 #include "generator/HostPage.h"
 
+#include "generator/AccessibleBox.h"
 #include "generator/ScriptText.h"
 #include "generator/ValueFormats.h"
 #include "project/IntegerText.h"
@@ -72,15 +73,29 @@ std::string innerSize(const std::string& size, const ProjectRecord& record)
 
 std::string HostPage::embedSnippet(const ProjectRecord& record)
 {
-    return "<iframe width=\"" + typed(record.width) + "\" height=\"" + typed(record.height) + "\" src=\"" +
-           ScriptText(record).address(record.scrollerName) +
+    const std::string title =
+        AccessibleBox::isOn(record) ? " title=\"" + AccessibleBox::title(record) + "\"" : std::string();
+    return "<iframe" + title + " width=\"" + typed(record.width) + "\" height=\"" + typed(record.height) +
+           "\" src=\"" + ScriptText(record).address(record.scrollerName) +
            "newstic.html\" SCROLLING=\"no\" FRAMEBORDER=\"0\" border=0></iframe>";
 }
 
 std::string HostPage::BuildHostPage(const ProjectRecord& record)
 {
-    return "<html><head><title></title></head><body bgcolor=\"#" + bg(record) + "\">" + ieMarkup(record) +
-           loaderScript(record) + "</body></html>";
+    const bool accessible = AccessibleBox::isOn(record);
+    return "<html" + pageAttributes(record) + "><head><title>" +
+           (accessible ? AccessibleBox::title(record) : std::string()) + "</title></head><body bgcolor=\"#" +
+           bg(record) + "\">" + ieMarkup(record) + loaderScript(record) + "</body></html>";
+}
+
+std::string HostPage::pageAttributes(const ProjectRecord& record)
+{
+    std::string attributes;
+    if (AccessibleBox::isOn(record))
+        attributes += AccessibleBox::languageAttribute;
+    if (record.rightToLeft == ProjectRecord::ticked)
+        attributes += " dir=\"rtl\"";
+    return attributes;
 }
 
 std::string HostPage::ieMarkup(const ProjectRecord& record)

@@ -12,6 +12,7 @@ public:
     static std::string embedSnippet(const ProjectRecord& record);
 
 private:
+    static std::string pageAttributes(const ProjectRecord& record);
     static std::string ieMarkup(const ProjectRecord& record);
     static std::string scrollerBox(const ProjectRecord& record);
     static std::string faderBoxWithImage(const ProjectRecord& record);

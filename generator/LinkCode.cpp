@@ -45,8 +45,9 @@ void LinkCode::trimAfterLastStatement(std::string& script)
         script.resize(at + lastStatement.size());
 }
 
-std::string LinkCode::BuildPreviewPage(const std::string& embedSnippet)
+std::string LinkCode::BuildPreviewPage(const std::string& embedSnippet, const std::string& languageAttribute)
 {
-    return "<html>\r\n<head><title>Preview</title></head>\r\n<body>\r\n<center>\r\n" + embedSnippet +
+    return "<html" + languageAttribute +
+           ">\r\n<head><title>Preview</title></head>\r\n<body>\r\n<center>\r\n" + embedSnippet +
            "\r\n</center>\r\n</body>\r\n</html>";
 }

@@ -13,7 +13,9 @@ public:
     // Puts the link code in place of "//buildergenlink" and drops anything after "window.onload=initte;".
     static void FinishScripts(GeneratedTexts& texts);
 
-    static std::string BuildPreviewPage(const std::string& embedSnippet);
+    // `languageAttribute` goes into the html start tag; it is empty unless the box is made accessible.
+    static std::string BuildPreviewPage(const std::string& embedSnippet,
+                                        const std::string& languageAttribute);
 
 private:
     static void trimAfterLastStatement(std::string& script);

@@ -57,7 +57,7 @@ ScriptFiller::Substitutions ScriptFiller::standardsOnlyTokens(const ProjectRecor
 {
     return {
         {"pausetime_vr24", ValueFormats::standardsPause(record.pause)},
-        {"textalign_vr25", ValueFormats::AlignWord(record.alignment)},
+        {"textalign_vr25", alignmentWord(record)},
         {"disborderw", number(record.borderWidth)},
     };
 }
@@ -93,8 +93,24 @@ void ScriptFiller::FillIeScript(const ProjectRecord& record, GeneratedTexts& tex
     inBoth("handletxtdeccode2", ValueFormats::bodyDecorationCode(record.textDecoration) +
                                     ValueFormats::titleDecorationCode(record.titleDecoration));
     inBoth("hangipixeldepause", number(record.topMargin));
-    TextReplace::ReplaceBounded(ie, "textalign_vr25", ValueFormats::AlignWord(record.alignment));
+    TextReplace::ReplaceBounded(ie, "textalign_vr25", alignmentWord(record));
     removeLineBreaksAndTabs(ie);
+}
+
+std::string ScriptFiller::filled(std::string_view script, const ProjectRecord& record,
+                                 const Substitutions& own)
+{
+    std::string text(script);
+    substitute(text, own);
+    substitute(text, sharedTokens(record));
+    removeLineBreaksAndTabs(text);
+    return text;
+}
+
+std::string ScriptFiller::alignmentWord(const ProjectRecord& record)
+{
+    const std::string word = ValueFormats::AlignWord(record.alignment);
+    return record.rightToLeft == ProjectRecord::ticked && word == "left" ? "right" : word;
 }
 
 void ScriptFiller::removeLineBreaksAndTabs(std::string& text)

@@ -37,9 +37,14 @@ class Engine {
         this.profile = profile;
     }
 
-    static async launch(name) {
+    // With reducedMotion the browser starts as for a reader who asked the system for reduced motion.
+    static async launch(name, { reducedMotion = false } = {}) {
         const profile = fs.mkdtempSync(path.join(os.tmpdir(), `marquetto-${name}-`));
-        const browser = await puppeteer.launch({ ...ENGINES[name], headless: true, userDataDir: profile });
+        const engine = ENGINES[name];
+        const options = { ...engine, headless: true, userDataDir: profile };
+        if (reducedMotion && name === 'chromium') options.args = [...engine.args, '--force-prefers-reduced-motion'];
+        if (reducedMotion && name === 'firefox') options.extraPrefsFirefox = { 'ui.prefersReducedMotion': 1 };
+        const browser = await puppeteer.launch(options);
         return new Engine(name, browser, profile);
     }
 

@@ -69,6 +69,12 @@ const COLOUR_KEYS = [
 // The designs here always use the custom font texts, so these boxes are ticked in every file.
 const CUSTOM_FONT_TICKS = ['use_this', 'titleuse_this'];
 
+// Options that a project file holds only while they are on, each as the record KEY=1.
+const OPTION_KEYS = [
+    ['accessibleBox', 'x-accessiblebox'],
+    ['rightToLeft', 'x-righttoleft'],
+];
+
 const MESSAGE_KEYS = [
     ['text', 'tmessage'],
     ['link', 'linktext'],
@@ -95,6 +101,7 @@ function projectText(d) {
     for (const key of CUSTOM_FONT_TICKS) text += record(key, 1);
     for (const [field, key] of COLOUR_KEYS) text += colourLine(key, d[field]);
     text += record('text-message_count', d.messages.length);
+    for (const [field, key] of OPTION_KEYS) if (d[field]) text += record(key, 1);
     d.messages.forEach((message, index) => {
         for (const [field, key] of MESSAGE_KEYS) text += record(`${key}${index + 1}`, message[field]);
     });
@@ -129,6 +136,7 @@ function readProjectFile(path) {
     const d = {};
     for (const [field, key] of FIELD_KEYS) d[field] = CHOICE_FIELDS.has(field) ? number(key) : value(key);
     for (const [field, key] of COLOUR_KEYS) d[field] = colour(key);
+    for (const [field, key] of OPTION_KEYS) if (records.get(key) === '1') d[field] = true;
     d.messages = Array.from({ length: number('text-message_count') }, (_, index) =>
         Object.fromEntries(MESSAGE_KEYS.map(([field, key]) => [field, value(`${key}${index + 1}`)])),
     );

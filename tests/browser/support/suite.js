@@ -22,12 +22,12 @@ class EngineSession {
     }
 }
 
-function describeInEngines(title, define, engines = ENGINE_NAMES) {
+function describeInEngines(title, define, engines = ENGINE_NAMES, launchOptions = {}) {
     for (const name of engines) {
         describe(`${title} in ${name}`, () => {
             const session = new EngineSession(name);
             before(async () => {
-                session.engine = await Engine.launch(name);
+                session.engine = await Engine.launch(name, launchOptions);
             });
             after(async () => {
                 await session.engine?.close();
