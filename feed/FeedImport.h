@@ -1,0 +1,18 @@
+#pragma once
+
+#include "feed/FeedOptions.h"
+#include "project/Expected.h"
+#include "project/Message.h"
+
+#include <string_view>
+#include <vector>
+
+// Turns a news feed into messages of the box.
+class FeedImport
+{
+public:
+    // Reads a feed (RSS 2.0, Atom 1.0, JSON Feed 1.1 or CSV, told apart by content), newest first as the feed
+    // orders them. Texts are UTF-8, reduced to markup a message can hold safely. An error's message says what
+    // is wrong and where ("line 3, column 7: ..."); the caller names the file.
+    static Expected<std::vector<Message>> read(std::string_view bytes, const FeedOptions& options);
+};
