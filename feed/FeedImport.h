@@ -4,6 +4,7 @@
 #include "project/Expected.h"
 #include "project/Message.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,4 +16,9 @@ public:
     // orders them. Texts are UTF-8, reduced to markup a message can hold safely. An error's message says what
     // is wrong and where ("line 3, column 7: ..."); the caller names the file.
     static Expected<std::vector<Message>> read(std::string_view bytes, const FeedOptions& options);
+
+    // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket or control
+    // character. An unsafe target of the options is refused; one in a CSV row gives way to the options'.
+    static bool isSafeTarget(std::string_view target);
+    static std::string badTargetReason(std::string_view target);
 };
