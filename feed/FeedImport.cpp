@@ -7,11 +7,7 @@
 #include "feed/XmlFeedReader.h"
 #include "project/Error.h"
 
-#include <cstdint>
-
 namespace {
-
-constexpr std::uintmax_t maxBytes = 64 * 1024 * 1024;
 
 // The first character that is not a byte-order mark or whitespace tells the formats apart: markup starts
 // with "<", a JSON Feed with "{", and a CSV file with its header.

@@ -4,6 +4,7 @@
 #include "project/Expected.h"
 #include "project/Message.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,9 @@
 class FeedImport
 {
 public:
+    // A larger feed is refused before it is parsed.
+    static constexpr std::uintmax_t maxBytes = 64 * 1024 * 1024;
+
     // Reads a feed (RSS 2.0, Atom 1.0, JSON Feed 1.1 or CSV, told apart by content), newest first as the feed
     // orders them. Texts are UTF-8, reduced to markup a message can hold safely. An error's message says what
     // is wrong and where ("line 3, column 7: ..."); the caller names the file.

@@ -170,6 +170,9 @@ public:
     {
         if (full_)
             return;
+        flushPending();
+        if (full_)
+            return;
         if (open_.size() >= maxDepth) {
             ++hidden_;
             return;
@@ -206,16 +209,23 @@ private:
 
     void visible(const std::u32string& character)
     {
-        if (pendingBreak_ || pendingSpace_) {
-            if (limit_ == MessageText::unlimited || visible_ <= limit_ - 1)
-                wordCut_ = here();
-            if (pendingBreak_)
-                out_ += U"<br>";
-            else
-                put(U" ");
-            pendingBreak_ = pendingSpace_ = false;
-        }
+        flushPending();
         put(character);
+    }
+
+    // A space or line break before an element goes before its start tag, where a cut can end the text
+    // without an empty element.
+    void flushPending()
+    {
+        if (!pendingBreak_ && !pendingSpace_)
+            return;
+        if (limit_ == MessageText::unlimited || visible_ <= limit_ - 1)
+            wordCut_ = here();
+        if (pendingBreak_)
+            out_ += U"<br>";
+        else
+            put(U" ");
+        pendingBreak_ = pendingSpace_ = false;
     }
 
     void put(const std::u32string& character)
