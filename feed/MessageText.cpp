@@ -336,9 +336,13 @@ void reduce(const GumboNode* root, Builder& builder)
     }
 }
 
+// The text as the parser may read it: UTF-8, without the control characters that it would turn into
+// replacement characters.
 std::string bounded(std::string_view text)
 {
-    return TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes)));
+    std::u32string characters = TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes));
+    std::erase_if(characters, [](char32_t c) { return isUnwanted(c) && !isWhitespace(c); });
+    return TextEncoding::encodeUtf8(characters);
 }
 
 } // namespace
