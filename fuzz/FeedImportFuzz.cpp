@@ -34,7 +34,8 @@ long shownLength(const std::string& html)
 
 bool onlyFormattingTags(const std::string& html)
 {
-    static const std::set<std::string> allowed{"b", "strong", "i", "em", "u", "s", "small", "sub", "sup", "code", "mark"};
+    static const std::set<std::string> allowed{"b",     "strong", "i",   "em",   "u",   "s",
+                                               "small", "sub",    "sup", "code", "mark"};
     for (std::size_t open = html.find('<'); open != std::string::npos; open = html.find('<', open + 1)) {
         const std::size_t close = html.find('>', open);
         if (close == std::string::npos)
