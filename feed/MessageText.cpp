@@ -8,8 +8,11 @@
 
 namespace {
 
-// Far more than a message shows; it keeps a hostile text from costing the parser time and memory.
+// Far more than a message shows. The parser takes time that grows with the square of how deeply elements
+// nest, so a text is read only up to its 2000th start tag, which bounds the depth; that is far more than
+// the first sentences of any article hold.
 constexpr std::size_t maxHtmlBytes = 1024 * 1024;
+constexpr std::size_t maxStartTags = 2000;
 // Formatting nested deeper than this is unwrapped rather than kept.
 constexpr std::size_t maxDepth = 8;
 
@@ -138,6 +141,12 @@ std::u32string escaped(char32_t c)
 // the ellipsis.
 class Builder
 {
+    struct Element
+    {
+        std::string name;
+        bool written;
+    };
+
 public:
     explicit Builder(int maxLength) : limit_(maxLength) { hardCut_ = here(); }
 
@@ -166,19 +175,15 @@ public:
             pendingSpace_ = false;
         }
     }
+    // A start tag is written only when something visible follows it, so no element is left empty.
     void open(const std::string& name)
     {
         if (full_)
             return;
-        flushPending();
-        if (full_)
-            return;
-        if (open_.size() >= maxDepth) {
+        if (open_.size() >= maxDepth)
             ++hidden_;
-            return;
-        }
-        out_ += U"<" + std::u32string(name.begin(), name.end()) + U">";
-        open_.push_back(name);
+        else
+            open_.push_back({name, false});
     }
     void close()
     {
@@ -202,7 +207,7 @@ private:
     {
         std::size_t size;
         int visible;
-        std::vector<std::string> open;
+        std::vector<Element> open;
     };
 
     Cut here() const { return {out_.size(), visible_, open_}; }
@@ -210,11 +215,16 @@ private:
     void visible(const std::u32string& character)
     {
         flushPending();
+        if (full_)
+            return;
+        for (Element& element : open_)
+            if (!element.written) {
+                out_ += U"<" + std::u32string(element.name.begin(), element.name.end()) + U">";
+                element.written = true;
+            }
         put(character);
     }
 
-    // A space or line break before an element goes before its start tag, where a cut can end the text
-    // without an empty element.
     void flushPending()
     {
         if (!pendingBreak_ && !pendingSpace_)
@@ -257,7 +267,9 @@ private:
 
     void closeLast()
     {
-        out_ += U"</" + std::u32string(open_.back().begin(), open_.back().end()) + U">";
+        const Element& last = open_.back();
+        if (last.written)
+            out_ += U"</" + std::u32string(last.name.begin(), last.name.end()) + U">";
         open_.pop_back();
     }
 
@@ -268,7 +280,7 @@ private:
     bool pendingBreak_ = false;
     bool full_ = false;
     // Formatting elements open, at most maxDepth of them, and how many more are open but not shown.
-    std::vector<std::string> open_;
+    std::vector<Element> open_;
     std::size_t hidden_ = 0;
     Cut wordCut_{0, 0, {}};
     Cut hardCut_{0, 0, {}};
@@ -336,13 +348,30 @@ void reduce(const GumboNode* root, Builder& builder)
     }
 }
 
+bool isAsciiLetter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+// The text up to its start tag after the last one read.
+std::u32string withinStartTags(std::u32string characters)
+{
+    std::size_t tags = 0;
+    for (std::size_t at = 0; at + 1 < characters.size(); ++at)
+        if (characters[at] == U'<' && isAsciiLetter(characters[at + 1]) && ++tags > maxStartTags) {
+            characters.resize(at);
+            break;
+        }
+    return characters;
+}
+
 // The text as the parser may read it: UTF-8, without the control characters that it would turn into
 // replacement characters.
 std::string bounded(std::string_view text)
 {
     std::u32string characters = TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes));
     std::erase_if(characters, [](char32_t c) { return isUnwanted(c) && !isWhitespace(c); });
-    return TextEncoding::encodeUtf8(characters);
+    return TextEncoding::encodeUtf8(withinStartTags(std::move(characters)));
 }
 
 } // namespace

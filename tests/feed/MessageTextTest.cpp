@@ -51,10 +51,25 @@ TEST(MessageText, HtmlIsReducedToFormattingThatCannotRunAnything)
         {"<b><b><b><b><b><b><b><b><b><b>deep</b></b></b></b></b></b></b></b></b></b>", none,
          "<b><b><b><b><b><b><b><b>deep</b></b></b></b></b></b></b></b>"},
         {"<!-- note -->kept", none, "kept"},
+        {"<b></b>a<i> </i>b<u>\n</u>", none, "a b"},
+        {"<p><b><br></b></p>", none, ""},
         {"", none, ""},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(MessageText::fromHtml(c.html, c.maxLength), c.expected) << c.html;
+}
+
+// The parser's time grows with the square of the nesting depth, which the number of start tags bounds.
+TEST(MessageText, ATextIsReadUpTo2000StartTags)
+{
+    std::string html;
+    std::string expected;
+    for (int i = 0; i < 2000; ++i) {
+        html += "<b>x</b>";
+        expected += "<b>x</b>";
+    }
+    EXPECT_EQ(MessageText::fromHtml(html + "<b>y</b> and more", none), expected);
+    EXPECT_EQ(MessageText::fromHtml(html + " y", none), expected + " y");
 }
 
 // A text longer than the limit keeps as many whole words as leave room for the ellipsis, which counts
