@@ -10,7 +10,7 @@
 namespace {
 
 // The first character that is not a byte-order mark or whitespace tells the formats apart: markup starts
-// with "<", a JSON Feed with "{", and a CSV file with its header.
+// with "<", JSON with "{" (or "[", which is JSON but no feed), and a CSV file with its header.
 char firstCharacter(std::string_view bytes)
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
@@ -29,6 +29,7 @@ Expected<FeedItems> itemsOf(std::string_view bytes, std::size_t keep)
     case '<':
         return XmlFeedReader::read(bytes, keep);
     case '{':
+    case '[':
         return JsonFeedReader::read(bytes, keep);
     default:
         return CsvFeedReader::read(bytes, keep);

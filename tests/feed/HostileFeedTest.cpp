@@ -65,6 +65,9 @@ TEST(HostileFeed, DangerousOrBrokenFeedsAreRefusedWithTheirPlace)
         {"JSON that is not a feed", "{\"items\": []}",
          "line 1, column 1: the JSON is not a JSON Feed: it has no \"version\" naming "
          "https://jsonfeed.org/version/1.1"},
+        {"JSON array", "[{\"title\": \"x\"}]",
+         "line 1, column 1: the JSON is not a JSON Feed: it has no \"version\" naming "
+         "https://jsonfeed.org/version/1.1"},
         {"JSON Feed without items", "{\"version\": \"https://jsonfeed.org/version/1.1\"}",
          "line 1, column 1: the JSON Feed has no \"items\" array"},
         {"empty", " \r\n\t", "line 1, column 1: the feed is empty"},
