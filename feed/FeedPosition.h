@@ -17,9 +17,6 @@ public:
     // "line 3, column 7: WHAT", refused as a design that cannot be made.
     Error error(const std::string& what) const;
 
-    std::size_t line() const { return line_; }
-    std::size_t column() const { return column_; }
-
 private:
     FeedPosition(std::size_t line, std::size_t column) : line_(line), column_(column) {}
 

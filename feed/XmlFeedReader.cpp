@@ -121,7 +121,6 @@ public:
     }
 
     const std::optional<Error>& refusal() const { return refusal_; }
-    Kind kind() const { return kind_; }
     FeedItems& items() { return items_; }
 
 private:

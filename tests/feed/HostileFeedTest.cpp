@@ -56,6 +56,10 @@ TEST(HostileFeed, DangerousOrBrokenFeedsAreRefusedWithTheirPlace)
         {"undeclared entity", "<rss>\n<channel><item><title>&nbsp;</title>", "line 2, column 23: "},
         // expat points at the name in the end tag.
         {"mismatched tag", "<rss>\n<channel>\n  <item><title>a</titel>", "line 3, column 19: "},
+        // Columns count characters, not bytes.
+        {"mismatched tag after non-ASCII text", "<rss>\n<\u00E9>\u00FC</y>", "line 2, column 7: "},
+        {"CSV quote after non-ASCII text", "title,text\n\u00FC,\"a\"b\n",
+         "line 2, column 6: a closing quote must be followed by a comma or the end of the line"},
         {"unclosed document", "<rss><channel>", "line 1, column 15: "},
         {"not a feed", "<html><body>news</body></html>",
          "line 1, column 1: the root element <html> is neither an RSS 2.0 <rss> nor an Atom 1.0 <feed>"},
