@@ -2,11 +2,14 @@
 
 #include "MarquettoVersion.h"
 #include "app/CommandLineOptions.h"
+#include "feed/FeedImport.h"
+#include "feed/ImportedMessages.h"
 #include "generator/BuiltInTexts.h"
 #include "generator/DesignCheck.h"
 #include "generator/Generator.h"
 #include "generator/PageRoundTrip.h"
 #include "project/FileNames.h"
+#include "project/InputFile.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "project/TextFile.h"
@@ -40,6 +43,7 @@ constexpr const char* toolUsage =
     "  generate  write the news box files of a project, as Step 5 of the wizard does\n"
     "  check     list what will break a design's news box or change what it shows\n"
     "  save      read a project and write it as the wizard saves it\n"
+    "  import    put the items of a news feed into a project as its messages\n"
     "  help      show the help of a command\n"
     "\n"
     "PROJECT is a .tkp project file, given after the command or with --project;\n"
@@ -106,6 +110,36 @@ constexpr const char* saveHelp =
     "\n"
     "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
 
+constexpr const char* importHelp =
+    "Usage: marquetto-cli import --from FEED --to FILE [OPTIONS] [PROJECT]\n"
+    "Reads the news feed FEED (RSS 2.0, Atom 1.0, JSON Feed 1.1 or CSV with a\n"
+    "header row naming title, text, link and target, told apart by content) and\n"
+    "writes the design of PROJECT (without one, of the built-in default project)\n"
+    "to FILE as save does, with the feed's first items as its messages, newest\n"
+    "first as the feed orders them. Everything else in the design is kept.\n"
+    "Texts keep only character formatting and line breaks; scripts, styles,\n"
+    "frames, attributes and javascript: links are removed. A feed that cannot be\n"
+    "read is refused with its line and column, and nothing is written. A FEED,\n"
+    "PROJECT or FILE of - is standard input or output. For example, from cron:\n"
+    "  curl -s https://example.org/feed.xml |\n"
+    "    marquetto-cli import --from - --project box.tkp --to box.tkp\n"
+    "\n"
+    "Options:\n"
+    "  -f, --from=FEED     the feed to read (required)\n"
+    "  -p, --project=FILE  the project to read, as PROJECT\n"
+    "  -t, --to=FILE       the project file to write (required)\n"
+    "  -n, --max=N         import at most N items (default 10)\n"
+    "  -T, --target=NAME   the window the messages' links open in\n"
+    "                      (default _blank, as a feed's links leave the site)\n"
+    "  -l, --length=N      cut a text longer than N characters at a word\n"
+    "                      boundary, ending it with an ellipsis (default 200)\n"
+    "  -a, --append        add the items after the design's messages instead of\n"
+    "                      replacing them\n"
+    "  -h, --help          show this help\n"
+    "\n"
+    "Exit status: 0 success, 1 the feed holds no item, 2 wrong usage, 3 a file\n"
+    "could not be read or written, the feed among them.\n";
+
 const OptionRule helpOption{"help", 'h', false};
 const OptionRule projectOption{"project", 'p', true};
 
@@ -120,6 +154,17 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
          &CommandLineTool::generate},
         {"check", checkHelp, {helpOption, projectOption, {"format", 'f', true}}, &CommandLineTool::check},
         {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
+        {"import",
+         importHelp,
+         {helpOption,
+          projectOption,
+          {"from", 'f', true},
+          {"to", 't', true},
+          {"max", 'n', true},
+          {"target", 'T', true},
+          {"length", 'l', true},
+          {"append", 'a', false}},
+         &CommandLineTool::import},
     };
     return all;
 }
@@ -263,6 +308,67 @@ int CommandLineTool::check(const CommandLineOptions& parsed, const Project& proj
         if (format == "text")
             out_ << finding.text << '\n';
     return findings.empty() ? Success : DesignProblems;
+}
+
+int CommandLineTool::import(const CommandLineOptions& parsed, const Project& project)
+{
+    if (!parsed.has("from"))
+        return failure(Error::usage("import needs --from FEED"));
+    if (!parsed.has("to"))
+        return failure(Error::usage("import needs --to FILE"));
+    const std::string from = parsed.value("from");
+    if (from == "-" && project == "-")
+        return failure(Error::usage("standard input can give the feed or the project, not both"));
+    const auto options = feedOptions(parsed);
+    if (!options.ok())
+        return failure(options.error());
+    const auto feed = readFeed(from);
+    if (!feed.ok())
+        return failure(feed.error());
+    auto messages = FeedImport::read(feed.value(), options.value());
+    if (!messages.ok())
+        return failure(messages.error().code() == Error::WrongUsage
+                           ? messages.error()
+                           : Error::file(from == "-" ? "standard input" : from, messages.error().message()));
+    if (messages.value().empty())
+        return failure(
+            Error::refused("the feed holds no item with a title, text or link; nothing is written"));
+    auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    ProjectRecord& record = design.value();
+    ImportedMessages::put(record, std::move(messages.value()), parsed.has("append"));
+    PageRoundTrip::apply(record);
+    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
+        return failure(written.error());
+    return Success;
+}
+
+Expected<FeedOptions> CommandLineTool::feedOptions(const CommandLineOptions& parsed)
+{
+    FeedOptions options;
+    for (const auto& [name, value] :
+         {std::pair{"max", &options.maxItems}, std::pair{"length", &options.maxLength}}) {
+        if (!parsed.has(name))
+            continue;
+        const std::string text = parsed.value(name);
+        if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+            return Error::usage("--" + std::string(name) + " takes a whole number, not '" + text + "'");
+        *value = std::stoi(text);
+    }
+    if (parsed.has("target"))
+        options.target = parsed.value("target");
+    return options;
+}
+
+Expected<std::string> CommandLineTool::readFeed(const std::string& from)
+{
+    if (from == "-")
+        return InputFile::onDescriptor(STDIN_FILENO, "standard input").readAll(FeedImport::maxBytes);
+    auto file = InputFile::open(from);
+    if (!file.ok())
+        return file.error();
+    return file.value().readAll(FeedImport::maxBytes);
 }
 
 Expected<ProjectRecord> CommandLineTool::readDesign(const Project& project)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
+#include "feed/FeedOptions.h"
 #include "generator/DesignCheck.h"
 #include "project/Expected.h"
 #include "project/ProjectRecord.h"
@@ -47,6 +48,10 @@ private:
     int save(const CommandLineOptions& parsed, const Project& project);
     int generate(const CommandLineOptions& parsed, const Project& project);
     int check(const CommandLineOptions& parsed, const Project& project);
+    int import(const CommandLineOptions& parsed, const Project& project);
+
+    static Expected<FeedOptions> feedOptions(const CommandLineOptions& parsed);
+    static Expected<std::string> readFeed(const std::string& from);
 
     static Expected<ProjectRecord> readDesign(const Project& project);
     static Expected<void> writeDesign(ProjectRecord& record, const std::string& to);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "feed/FeedItems.h"
+#include "project/Expected.h"
+
+#include <cstddef>
+#include <string_view>
+
+// Messages kept in a spreadsheet: CSV as RFC 4180 writes it (quoted fields may hold commas, quotes and
+// line breaks; lines may end in CRLF or LF), UTF-8 with or without a byte-order mark, and a header row
+// naming the columns title, text, link and target in any order. Titles and texts are HTML, as typed
+// in the wizard.
+class CsvFeedReader
+{
+public:
+    // Keeps the first `keep` rows; every row is counted.
+    static Expected<FeedItems> read(std::string_view bytes, std::size_t keep);
+};

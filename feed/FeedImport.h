@@ -1,0 +1,28 @@
+#pragma once
+
+#include "feed/FeedOptions.h"
+#include "project/Expected.h"
+#include "project/Message.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Turns a news feed into messages of the box.
+class FeedImport
+{
+public:
+    // A larger feed is refused before it is parsed.
+    static constexpr std::uintmax_t maxBytes = 64 * 1024 * 1024;
+
+    // Reads a feed (RSS 2.0, Atom 1.0, JSON Feed 1.1 or CSV, told apart by content), newest first as the feed
+    // orders them. Texts are UTF-8, reduced to markup a message can hold safely. An error's message says what
+    // is wrong and where ("line 3, column 7: ..."); the caller names the file.
+    static Expected<std::vector<Message>> read(std::string_view bytes, const FeedOptions& options);
+
+    // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket or control
+    // character. An unsafe target of the options is refused; one in a CSV row gives way to the options'.
+    static bool isSafeTarget(std::string_view target);
+    static std::string badTargetReason(std::string_view target);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A title or text of a feed reduced to what a message can hold safely: character formatting and line
+// breaks, no attributes, nothing that runs or loads; whitespace collapsed; cut at a word boundary.
+class MessageText
+{
+public:
+    static constexpr int unlimited = -1;
+
+    // HTML, decoded and reduced; UTF-8 in and out, with malformed bytes read as replacement characters.
+    static std::string fromHtml(std::string_view html, int maxLength);
+    // Plain text, shown as it reads.
+    static std::string fromPlain(std::string_view text, int maxLength);
+};

@@ -1,0 +1,134 @@
+#include "feed/FeedImport.h"
+
+#include "tests/support/FileBytes.h"
+#include "tests/support/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<Message> imported(const std::string& sample, const FeedOptions& options = {})
+{
+    const auto read = FeedImport::read(readBytes(testData("feed/" + sample)), options);
+    EXPECT_TRUE(read.ok()) << sample << ": " << read.error().message();
+    return read.ok() ? read.value() : std::vector<Message>{};
+}
+
+void expectMessages(const std::vector<Message>& actual, const std::vector<Message>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actual[i].title, expected[i].title) << "message " << i + 1;
+        EXPECT_EQ(actual[i].text, expected[i].text) << "message " << i + 1;
+        EXPECT_EQ(actual[i].link, expected[i].link) << "message " << i + 1;
+        EXPECT_EQ(actual[i].target, expected[i].target) << "message " << i + 1;
+    }
+}
+
+} // namespace
+
+// Each sample is written by hand; what a message holds is worked out from the format's rules: entities
+// and CDATA decoded once by XML, descriptions read as HTML and reduced, links resolved against the
+// channel's link or xml:base.
+TEST(FeedImport, RssItemsBecomeMessagesInTheFeedsOrder)
+{
+    expectMessages(
+        imported("harbour-rss.xml"),
+        {{"Ferry timetable &amp; fares change",
+          "From <b>Monday</b>, the ferry leaves at 7:15. Fares rise by 5\u00A0%.",
+          "https://news.example.org/town/ferry.html", "_blank"},
+         {"Caf\u00E9 opens on the pier", "Cr\u00EApes, <i>caf\u00E9</i> and more",
+          "https://news.example.org/town/2026/cafe.html", "_blank"},
+         {"", "A notice without a title.", "https://news.example.org/town/notice.html", "_blank"},
+         {"מזח חדש נפתח", "הרציף החדש נפתח היום לציבור.", "https://news.example.org/he/pier.html", "_blank"},
+         {"Regatta", "Boats race <em>at noon</em>.", "https://news.example.org/town/regatta", "_blank"}});
+}
+
+TEST(FeedImport, AtomEntriesFollowTheirTextTypesAndBase)
+{
+    expectMessages(
+        imported("journal-atom.xml"),
+        {{"New <em>release</em> 2.3", "It brings <strong>feeds</strong> &amp; more.",
+          "https://blog.example.net/journal/2026/12/release", "_blank"},
+         {"Plain &lt;title&gt; kept as text", "Line one<br>line two",
+          "https://blog.example.net/journal/older", "_blank"},
+         {"\u00DCberblick: Gr\u00FC\u00DFe aus K\u00F6ln", "Text with a backslash &#92; and \"quotes\"",
+          "https://other.example.com/notes?id=3&lang=de", "_blank"},
+         {"مرحبا بالعالم", "", "", "_blank"}});
+}
+
+TEST(FeedImport, JsonFeedItemsPreferTheSummaryAndSkipEmptyItems)
+{
+    expectMessages(imported("kitchen.json"),
+                   {{"Bread &amp; &lt;butter&gt;", "Knead <b>ten</b> minutes.",
+                     "https://kitchen.example.com/recipes/bread", "_blank"},
+                    {"", "Soup in twenty minutes", "https://elsewhere.example.org/soup", "_blank"},
+                    {"日本語のレシピ", "&lt;not markup&gt; &amp; more", "", "_blank"}});
+}
+
+TEST(FeedImport, CsvRowsKeepTheirTargetUnlessItCannotBeUsed)
+{
+    expectMessages(imported("shop.csv"),
+                   {{"Sale, today only", "<b>Half</b> price on \"all\" hats<br>until six",
+                     "https://shop.example.com/sale", "_self"},
+                    {"No link", "Just text", "", "_blank"},
+                    {"Relative", "<u>kept</u>", "/relative/path", "_blank"}});
+}
+
+TEST(FeedImport, OptionsChooseHowManyItemsTheTargetAndTheLength)
+{
+    FeedOptions options;
+    options.maxItems = 2;
+    options.target = "news";
+    options.maxLength = 20;
+    // Both texts pass 20 characters ("From Monday, the fer", "Crêpes, café and mor"); each ends at the
+    // last word boundary that leaves room for the ellipsis: after "the" (16) and after "and" (16).
+
+    expectMessages(imported("harbour-rss.xml", options),
+                   {{"Ferry timetable &amp; fares change", "From <b>Monday</b>, the\u2026",
+                     "https://news.example.org/town/ferry.html", "news"},
+                    {"Caf\u00E9 opens on the pier", "Cr\u00EApes, <i>caf\u00E9</i> and\u2026",
+                     "https://news.example.org/town/2026/cafe.html", "news"}});
+}
+
+// The bytes alone tell the format, with or without a byte-order mark before them.
+TEST(FeedImport, TheFormatIsToldByContentWithOrWithoutAByteOrderMark)
+{
+    for (const char* sample : {"harbour-rss.xml", "journal-atom.xml", "kitchen.json"}) {
+        const std::string bytes = "\xEF\xBB\xBF" + readBytes(testData(std::string("feed/") + sample));
+        const auto read = FeedImport::read(bytes, {});
+        ASSERT_TRUE(read.ok()) << sample << ": " << read.error().message();
+        EXPECT_EQ(read.value(), imported(sample)) << sample;
+    }
+    const std::string csv = readBytes(testData("feed/shop.csv"));
+    ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
+    const auto withoutMark = FeedImport::read(csv.substr(3), {});
+    ASSERT_TRUE(withoutMark.ok()) << withoutMark.error().message();
+    EXPECT_EQ(withoutMark.value(), imported("shop.csv"));
+}
+
+TEST(FeedImport, UnusableOptionsAreWrongUsage)
+{
+    struct Case
+    {
+        FeedOptions options;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{0, "_blank", 200}, "the number of messages must be from 1 to 1000000, not 0"},
+        {{1000001, "_blank", 200}, "the number of messages must be from 1 to 1000000, not 1000001"},
+        {{10, "_blank", 0}, "the length of a text must be at least 1 character, not 0"},
+        {{10, "a'b", 200},
+         "the target \"a'b\" holds a quote, backslash, angle bracket or control character, "
+         "which the box's scripts cannot hold as they are"},
+        {{10, "x\\y", 200},
+         "the target \"x\\y\" holds a quote, backslash, angle bracket or control character, "
+         "which the box's scripts cannot hold as they are"},
+    };
+    for (const Case& c : cases) {
+        const auto read = FeedImport::read("title\nx\n", c.options);
+        ASSERT_FALSE(read.ok()) << c.message;
+        EXPECT_EQ(read.error().code(), Error::WrongUsage);
+        EXPECT_EQ(read.error().message(), c.message);
+    }
+}
