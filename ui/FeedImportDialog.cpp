@@ -24,6 +24,8 @@ constexpr int mostItems = 1000000;
 constexpr int longestText = 100000;
 constexpr int dialogWidthUnits = 300;
 constexpr int previewHeightUnits = 80;
+constexpr int titleColumnUnits = 70;
+constexpr int linkColumnUnits = 100;
 
 QString fromUtf8(const std::string& text)
 {
@@ -75,6 +77,8 @@ FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messag
     previewList_->setAccessibleName(tr("First items"));
     previewList_->setHeaderLabels({tr("Title"), tr("Text"), tr("Link")});
     previewList_->setRootIsDecorated(false);
+    previewList_->header()->setStretchLastSection(false);
+    previewList_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     previewList_->setUniformRowHeights(true);
     previewList_->setSelectionMode(QAbstractItemView::NoSelection);
     previewList_->setFocusPolicy(Qt::NoFocus);
@@ -106,6 +110,8 @@ FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messag
 
     const DialogUnits units(fontMetrics());
     previewList_->setMinimumHeight(units.y(previewHeightUnits));
+    previewList_->setColumnWidth(0, units.x(titleColumnUnits));
+    previewList_->setColumnWidth(2, units.x(linkColumnUnits));
     showPreview();
     resize(std::max(units.x(dialogWidthUnits), sizeHint().width()), sizeHint().height());
 }

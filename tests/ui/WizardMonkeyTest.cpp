@@ -38,7 +38,6 @@ public:
             R"({"version": "https://jsonfeed.org/version/1.1", "title": "News", "items": [)"
             R"({"id": "1", "title": "Első hír", "content_html": "<p>Új <b>hajó</b></p>"},)"
             R"({"id": "2", "title": "Second", "content_text": "Plain €", "url": "https://x.example/2"}]})");
-        harness_.platform.setDocumentsFolder(harness_.path(""));
         harness_.wizard().show();
     }
 
