@@ -15,7 +15,7 @@ import pyatspi  # noqa: E402
 
 from desktop import Desktop, wait_for  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
-from wizard import children, role, showing, walk  # noqa: E402
+from wizard import children, role, showing, states, walk  # noqa: E402
 
 HARBOUR_FEED = """<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0">
@@ -108,7 +108,11 @@ class FeedImportSuite(Suite):
                  lambda: self.label_saying(dialog, "3 messages will replace the 3 messages in the list."))
 
         self.at("two items, added after the list")
-        self.set_text("Items :", "2", dialog)
+        items = w.control("Items :", "spin button", dialog)
+        w.click(items, self.scale)
+        wait_for('"Items :" to take the focus', lambda: states(items).contains(pyatspi.STATE_FOCUSED))
+        w.key("ctrl+a")
+        w.type("2")
         wait_for("the summary of two items",
                  lambda: self.label_saying(dialog, "2 messages will replace the 3 messages in the list."))
         self.wizard.click(self.wizard.control("Add them after the messages in the list", "radio button", dialog))
@@ -168,6 +172,8 @@ class FeedImportSuite(Suite):
             node = node.parent
         others = [node for node in walk(page) if node != button and node not in holders and showing(node)
                   and role(node) in ("push button", "list", "combo box", "text", "panel")]
+        names = {node.name for node in others}
+        self.check({"Messages", "Move Down", "Scroller / Transition effect :", "Timing :"} <= names, f"the controls compared with it: {sorted(names)}")
         overlapping = [f"{role(node)} {node.name!r}" for node in others
                        if self.overlap(placed, self.extents(node))]
         self.check(not overlapping, f"Import... overlaps {overlapping}")
