@@ -43,7 +43,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
 TEST(CliConventions, EachCommandHasItsOwnHelpThreeWays)
 {
     std::string previous;
-    for (const std::string command : {"generate", "check", "save"}) {
+    for (const std::string command : {"generate", "check", "save", "import"}) {
         const ProgramRun help = runCli({"help", command});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: marquetto-cli " + command + " ", 0), 0u) << help.out;

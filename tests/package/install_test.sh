@@ -92,7 +92,7 @@ cli_manual=$(MANWIDTH=200 man -l "$root/usr/share/man/man1/marquetto-cli.1.gz" 2
 for section in SYNOPSIS OPTIONS "EXIT STATUS" EXAMPLES; do
     grep -q "^$section" <<<"$cli_manual" || fail "marquetto-cli(1) has no $section"
 done
-for option in --project --out --to --format --help --version; do
+for option in --project --out --to --format --from --max --target --length --append --help --version; do
     grep -q -- "$option" <<<"$cli_manual" || fail "marquetto-cli(1) does not describe $option"
 done
 
@@ -103,7 +103,7 @@ complete_line() {
     (cd "$samples" && bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _marquetto_cli
         printf "%s\n" "${COMPREPLY[@]}" | sort | paste -sd " "' "$completions" marquetto-cli "$@")
 }
-expect_equal "completing a command" "$(complete_line '')" "check generate help save"
+expect_equal "completing a command" "$(complete_line '')" "check generate help import save"
 expect_equal "completing 'ge'" "$(complete_line ge)" "generate"
 expect_equal "completing the options of save" "$(complete_line save --)" "--help --project --to"
 expect_equal "completing a project" "$(complete_line check '')" "news.tkp site"
@@ -112,6 +112,9 @@ expect_equal "completing --out=" "$(complete_line generate --out = '')" "site"
 expect_equal "completing help" "$(complete_line help c)" "check"
 expect_equal "completing the options of check" "$(complete_line check --)" "--format --help --project"
 expect_equal "completing --format" "$(complete_line check --format '')" "json text"
+expect_equal "completing the options of import" "$(complete_line import --)" \
+    "--append --from --help --length --max --project --target --to"
+expect_equal "completing --from" "$(complete_line import --from n)" "news.tkp"
 
 [ "$failures" -eq 0 ] || { echo "$failures checks failed"; exit 1; }
 echo "the installed files are valid"
