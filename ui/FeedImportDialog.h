@@ -26,15 +26,14 @@ public:
     FeedImportDialog(std::string feed, std::vector<Message> messages, const QString& fileName,
                      int messagesInList, QWidget* parent = nullptr);
 
-    // What the options give now, as UTF-8 texts.
-    const std::vector<Message>& messages() const { return messages_; }
+    // What the options give now, as UTF-8 texts; taken once, after OK.
     std::vector<Message> takeMessages() { return std::move(messages_); }
     bool replacesList() const;
-    FeedOptions options() const;
-
-    static constexpr int previewRows = 5;
 
 private:
+    static constexpr int previewRows = 5;
+
+    FeedOptions options() const;
     QLayout* optionFields();
     QLayout* buttonRow();
     void readAgain();
