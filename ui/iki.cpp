@@ -1,10 +1,16 @@
 #include "ui/iki.h"
 
+#include "feed/FeedImport.h"
+#include "feed/ImportedMessages.h"
+#include "platform/Platform.h"
+#include "platform/RecordPath.h"
+#include "project/InputFile.h"
 #include "project/OptionLists.h"
 #include "project/ProjectEncoding.h"
 #include "project/ProjectRecord.h"
 #include "ui/CaptionGrid.h"
 #include "ui/DigitsField.h"
+#include "ui/FeedImportDialog.h"
 #include "ui/NamedButton.h"
 #include "ui/OptionCombo.h"
 #include "ui/PageLayout.h"
@@ -12,6 +18,7 @@
 #include "ui/addbox.h"
 #include "ui/modifybox.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -24,6 +31,18 @@
 namespace {
 
 const QString lineBreakMark = QStringLiteral("\u23CE");
+
+// A feed is untrusted: a larger one is refused before any of it is parsed.
+constexpr std::uintmax_t largestFeed = 64u * 1024 * 1024;
+
+// Only a regular file: a FIFO could hold the window until something writes to it.
+Expected<std::string> readFeedFile(const QString& path)
+{
+    auto file = InputFile::openRegular(RecordPath::toBytes(path));
+    if (!file.ok())
+        return file.error();
+    return file.value().readAll(largestFeed);
+}
 
 // The record keeps a text as it is; in a one-line list a line break is shown as a visible mark.
 QString lineFor(ProjectEncoding::Kind encoding, const std::string& text)
@@ -43,6 +62,7 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
       deleteButton_(namedButton(tr("Delete"), "deleteButton")),
       moveUpButton_(namedButton(tr("Move Up"), "moveUpButton")),
       moveDownButton_(namedButton(tr("Move Down"), "moveDownButton")),
+      importButton_(namedButton(tr("Import..."), "importButton")),
       styleCombo_(fields().choice(new OptionCombo(OptionLists::effectStyles(), "styleCombo"),
                                   &ProjectRecord::effectStyle)),
       effectCombo_(fields().choice(new OptionCombo(OptionLists::transitions(), "effectCombo"),
@@ -67,13 +87,16 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
     connect(deleteButton_, &QPushButton::clicked, this, &iki::deleteMessage);
     connect(moveUpButton_, &QPushButton::clicked, this, &iki::moveMessageUp);
     connect(moveDownButton_, &QPushButton::clicked, this, &iki::moveMessageDown);
+    connect(importButton_, &QPushButton::clicked, this, &iki::importFeed);
     connect(styleCombo_, &QComboBox::activated, this, &iki::takeStyleAndMode);
     connect(modeCombo_, &QComboBox::activated, this, &iki::takeStyleAndMode);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {addButton_, editButton_, deleteButton_, moveUpButton_, moveDownButton_})
         buttons->addWidget(button);
+    // Below the free space under the list's own buttons, so that none of them moves.
     buttons->addStretch();
+    buttons->addWidget(importButton_);
     auto* messages = new QHBoxLayout;
     messages->addWidget(messageList_, 1);
     messages->addLayout(buttons);
@@ -159,6 +182,50 @@ void iki::moveMessageDown()
     const int line = selectedLine();
     record().moveMessageDown(line);
     showMovedMessage(std::min(line + 1, record().messageCount() - 1));
+}
+
+void iki::importFeed()
+{
+    FileDialogOptions options;
+    options.caption = tr("Import Feed");
+    options.filter = tr("Feeds (*.xml *.rss *.atom *.json *.csv);;All Files (*)");
+    options.existingOnly = true;
+    options.folder = feedFolder_.isEmpty() ? platform().documentsFolder() : feedFolder_;
+    const std::optional<QString> chosen = platform().openFileName(this, options);
+    if (!chosen)
+        return;
+    feedFolder_ = QFileInfo(*chosen).absolutePath();
+    auto feed = readFeedFile(*chosen);
+    if (!feed.ok()) {
+        platform().showMessage(this, QString::fromLocal8Bit(feed.error().message()));
+        return;
+    }
+    auto messages = FeedImport::read(feed.value(), FeedOptions{});
+    if (!messages.ok()) {
+        // The reader says where in the feed; the file is named here.
+        platform().showMessage(
+            this, QStringLiteral("\"%1\": %2").arg(*chosen, QString::fromUtf8(messages.error().message())));
+        return;
+    }
+    FeedImportDialog dialog(std::move(feed.value()), std::move(messages.value()),
+                            QFileInfo(*chosen).fileName(), record().messageCount(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        takeImportedMessages(dialog.takeMessages(), dialog.replacesList());
+}
+
+void iki::takeImportedMessages(std::vector<Message> messages, bool replaceList)
+{
+    const int firstNew = replaceList ? 0 : record().messageCount();
+    ImportedMessages::put(record(), std::move(messages), !replaceList);
+    if (replaceList) {
+        rebuildList();
+        applyButtonRule();
+        return;
+    }
+    // Added at the end, as Add does, so that a selected line stays selected.
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record());
+    for (int i = firstNew; i < record().messageCount(); ++i)
+        messageList_->addItem(lineFor(encoding, record().messageTexts()[static_cast<std::size_t>(i)]));
 }
 
 // The moved message is left unselected, but the list's cursor stays on it, so that the keyboard user

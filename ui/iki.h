@@ -1,6 +1,9 @@
 #pragma once
 
+#include "project/Message.h"
 #include "ui/StepPage.h"
+
+#include <vector>
 
 class DigitsField;
 class OptionCombo;
@@ -8,8 +11,8 @@ class QGroupBox;
 class QListWidget;
 class QPushButton;
 
-// The Step 4 page: the list of messages with Add, Edit, Delete and the two moves, the scroller or fader
-// style with its effect and mode, and the timing.
+// The Step 4 page: the list of messages with Add, Edit, Delete, the two moves and Import..., the
+// scroller or fader style with its effect and mode, and the timing.
 class iki : public StepPage
 {
     Q_OBJECT
@@ -29,6 +32,8 @@ private:
     void deleteMessage();
     void moveMessageUp();
     void moveMessageDown();
+    void importFeed();
+    void takeImportedMessages(std::vector<Message> messages, bool replaceList);
     void showMovedMessage(int line);
     void rebuildList();
     int selectedLine() const;
@@ -44,10 +49,13 @@ private:
     QPushButton* deleteButton_;
     QPushButton* moveUpButton_;
     QPushButton* moveDownButton_;
+    QPushButton* importButton_;
     OptionCombo* styleCombo_;
     OptionCombo* effectCombo_;
     OptionCombo* modeCombo_;
     DigitsField* scrollDelayEdit_;
     DigitsField* pauseEdit_;
     OptionCombo* speedCombo_;
+    // Where the last feed was chosen, for the next Import... in this run.
+    QString feedFolder_;
 };

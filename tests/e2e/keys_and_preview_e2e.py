@@ -35,7 +35,7 @@ PAGE_ORDER = {
         "Mouse over text decoration :", "Title text decoration :", "Title mouse over text decoration :",
         "Text alignment :", "Border width :", "Border color : #5C5C5C", "Border style :"],
     # The mode list has no caption; the bus names it by the mode it shows.
-    4: ["Messages", "Add", "Style :", "Wait to finish mode", "Scroll delay :", "Pause :"],
+    4: ["Messages", "Add", "Import...", "Style :", "Wait to finish mode", "Scroll delay :", "Pause :"],
     5: ["Preview", "Preview in Browser", "Copy",
         "Copy the below into the <body> section of your web\npage where you wish the news scroller to appear.",
         "Copy Files into...", "Generated files :"],

@@ -1,7 +1,10 @@
+#include "feed/FeedImport.h"
 #include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
+#include "tests/support/SampleFeeds.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/ui/WizardHarness.h"
+#include "ui/FeedImportDialog.h"
 #include "ui/StepPage.h"
 #include "ui/addbox.h"
 #include "ui/uc.h"
@@ -113,6 +116,17 @@ TEST_P(AtFontSize, TheMessageEditorCutsNoText)
     editor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     EXPECT_EQ(cutTexts(&editor), "");
+}
+
+TEST_P(AtFontSize, TheImportDialogCutsNoText)
+{
+    WizardHarness harness;
+    auto read = FeedImport::read(harbourFeed, FeedOptions{});
+    ASSERT_TRUE(read.ok());
+    FeedImportDialog dialog(harbourFeed, std::move(read.value()), "harbour news.rss", 3, &harness.wizard());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(cutTexts(&dialog), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, AtFontSize, testing::Values(9, 10, 11, 12));

@@ -1,6 +1,9 @@
+#include "feed/FeedImport.h"
 #include "tests/support/NextModal.h"
+#include "tests/support/SampleFeeds.h"
 #include "tests/ui/WizardHarness.h"
 #include "ui/CAboutDlg.h"
+#include "ui/FeedImportDialog.h"
 #include "ui/about2.h"
 #include "ui/addbox.h"
 #include "ui/modifybox.h"
@@ -89,6 +92,15 @@ TEST(Screenshots, MessageEditors)
     harness.record().selectedMessage = 1;
     modifybox edit(harness.record(), &harness.wizard());
     saveAndCheck(&edit, "edit");
+}
+
+TEST(Screenshots, ImportDialog)
+{
+    WizardHarness harness;
+    auto read = FeedImport::read(harbourFeed, FeedOptions{});
+    ASSERT_TRUE(read.ok());
+    FeedImportDialog dialog(harbourFeed, std::move(read.value()), "harbour news.rss", 3, &harness.wizard());
+    saveAndCheck(&dialog, "import-messages");
 }
 
 TEST(Screenshots, AboutBoxes)

@@ -72,7 +72,8 @@ TEST_F(KeyboardWizard, TabVisitsEveryPageInReadingOrder)
          "titleStyleCombo", "textDecorationCombo", "textHoverDecorationCombo", "titleDecorationCombo",
          "titleHoverDecorationCombo", "alignmentCombo", "borderWidthEdit", "borderColorSwatch",
          "borderStyleCombo"},
-        {"messageList", "addButton", "styleCombo", "modeCombo", "scrollDelayEdit", "pauseEdit"},
+        {"messageList", "addButton", "importButton", "styleCombo", "modeCombo", "scrollDelayEdit",
+         "pauseEdit"},
         {"previewButton", "previewInBrowserButton", "copyButton", "snippetEdit", "copyFilesButton",
          "generatedFilesEdit"},
     };

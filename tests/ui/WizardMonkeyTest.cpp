@@ -33,6 +33,11 @@ public:
     Monkey() : random_(seed)
     {
         writeBytes(harness_.folder.file("picture.png"), "not really a picture");
+        writeBytes(
+            harness_.folder.file("news.json"),
+            R"({"version": "https://jsonfeed.org/version/1.1", "title": "News", "items": [)"
+            R"({"id": "1", "title": "Első hír", "content_html": "<p>Új <b>hajó</b></p>"},)"
+            R"({"id": "2", "title": "Second", "content_text": "Plain €", "url": "https://x.example/2"}]})");
         harness_.wizard().show();
     }
 
@@ -202,6 +207,8 @@ private:
             expectOpenDialog();
         else if (name == "aboutButton")
             onNextModal([](QWidget* about) { about->close(); });
+        else if (name == "importButton")
+            expectImport();
         else if (name == "addButton" || name == "editButton")
             onNextModal([this](QWidget* editor) { fillEditor(editor); });
         QTest::mouseClick(button, Qt::LeftButton);
@@ -258,6 +265,26 @@ private:
             harness_.platform.expectMessageContaining(file);
     }
 
+    // A feed picked or not; its messages replace the list or follow it, or the user cancels.
+    void expectImport()
+    {
+        if (pick(4) == 0) {
+            harness_.platform.expectOpenFileName(std::nullopt);
+            return;
+        }
+        harness_.platform.expectOpenFileName(harness_.path("news.json"));
+        const int answer = pick(3);
+        onNextModal([answer](QWidget* dialog) {
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no import dialog opened";
+                return;
+            }
+            if (answer == 1)
+                findWidget<QAbstractButton>(dialog, "appendButton")->click();
+            findWidget<QAbstractButton>(dialog, answer == 0 ? "cancelButton" : "okButton")->click();
+        });
+    }
+
     void fillEditor(QWidget* editor)
     {
         if (editor == nullptr) {
@@ -296,8 +323,8 @@ TEST(WizardMonkey, TwoThousandRandomUserActionsKeepTheDesignWhole)
     }
     for (const char* kind :
          {"go to", "select message", "press addButton", "press editButton", "press deleteButton",
-          "press moveUpButton", "press moveDownButton", "press openProjectButton", "press saveProjectButton",
-          "press saveProjectAsButton"})
+          "press importButton", "press moveUpButton", "press moveDownButton", "press openProjectButton",
+          "press saveProjectButton", "press saveProjectAsButton"})
         EXPECT_GE(monkey.timesDone(kind), 10) << kind;
     EXPECT_GE(monkey.timesDone("press browseButton"), 1);
 }

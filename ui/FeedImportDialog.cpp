@@ -1,0 +1,200 @@
+#include "ui/FeedImportDialog.h"
+
+#include "feed/FeedImport.h"
+#include "ui/CaptionGrid.h"
+#include "ui/DialogUnits.h"
+#include "ui/MessageDialog.h"
+#include "ui/NamedButton.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int mostItems = 1000000;
+constexpr int longestText = 100000;
+constexpr int dialogWidthUnits = 300;
+constexpr int previewHeightUnits = 80;
+constexpr int titleColumnUnits = 70;
+constexpr int linkColumnUnits = 100;
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A preview line shows a text on one line, as the Step 4 list does.
+QString oneLine(const std::string& text)
+{
+    QString line = fromUtf8(text);
+    line.replace(QLatin1String("\r\n"), QStringLiteral("\u23CE"));
+    line.replace(QLatin1Char('\n'), QStringLiteral("\u23CE"));
+    return line;
+}
+
+QSpinBox* numberField(const char* objectName, int most, int value)
+{
+    auto* field = new QSpinBox;
+    field->setObjectName(objectName);
+    field->setRange(1, most);
+    field->setValue(value);
+    return field;
+}
+
+QString messageCount(int count)
+{
+    return count == 1 ? QObject::tr("1 message") : QObject::tr("%1 messages").arg(count);
+}
+
+} // namespace
+
+FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messages, const QString& fileName,
+                                   int messagesInList, QWidget* parent)
+    : QDialog(parent), feed_(std::move(feed)), messages_(std::move(messages)), fileName_(fileName),
+      messagesInList_(messagesInList),
+      maxItemsEdit_(numberField("maxItemsEdit", mostItems, FeedOptions{}.maxItems)),
+      targetEdit_(new QLineEdit(fromUtf8(FeedOptions{}.target))),
+      lengthEdit_(numberField("lengthEdit", longestText, FeedOptions{}.maxLength)),
+      replaceButton_(new QRadioButton(tr("Replace the messages in the list"))),
+      appendButton_(new QRadioButton(tr("Add them after the messages in the list"))),
+      previewList_(new QTreeWidget), summary_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
+{
+    setWindowTitle(tr("Import Messages"));
+    targetEdit_->setObjectName("targetEdit");
+    replaceButton_->setObjectName("replaceButton");
+    appendButton_->setObjectName("appendButton");
+    replaceButton_->setChecked(true);
+    previewList_->setObjectName("previewList");
+    previewList_->setAccessibleName(tr("First items"));
+    previewList_->setHeaderLabels({tr("Title"), tr("Text"), tr("Link")});
+    previewList_->setRootIsDecorated(false);
+    previewList_->header()->setStretchLastSection(false);
+    previewList_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    previewList_->setUniformRowHeights(true);
+    previewList_->setSelectionMode(QAbstractItemView::NoSelection);
+    previewList_->setFocusPolicy(Qt::NoFocus);
+    summary_->setObjectName("importSummary");
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setWordWrap(true);
+
+    auto* file = new QLabel(tr("From \"%1\"").arg(fileName));
+    file->setObjectName("feedFileLabel");
+    file->setTextFormat(Qt::PlainText);
+    file->setWordWrap(true);
+    auto* previewCaption = new QLabel(tr("First items :"));
+    previewCaption->setBuddy(previewList_);
+
+    auto* dialog = new QVBoxLayout(this);
+    dialog->addWidget(file);
+    dialog->addLayout(optionFields());
+    dialog->addWidget(replaceButton_);
+    dialog->addWidget(appendButton_);
+    dialog->addWidget(previewCaption);
+    dialog->addWidget(previewList_, 1);
+    dialog->addWidget(summary_);
+    dialog->addLayout(buttonRow());
+
+    connect(maxItemsEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::readAgain);
+    connect(lengthEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::readAgain);
+    connect(targetEdit_, &QLineEdit::textChanged, this, &FeedImportDialog::readAgain);
+    connect(replaceButton_, &QRadioButton::toggled, this, &FeedImportDialog::showSummary);
+
+    const DialogUnits units(fontMetrics());
+    previewList_->setMinimumHeight(units.y(previewHeightUnits));
+    previewList_->setColumnWidth(0, units.x(titleColumnUnits));
+    previewList_->setColumnWidth(2, units.x(linkColumnUnits));
+    showPreview();
+    resize(std::max(units.x(dialogWidthUnits), sizeHint().width()), sizeHint().height());
+}
+
+bool FeedImportDialog::replacesList() const
+{
+    return replaceButton_->isChecked();
+}
+
+FeedOptions FeedImportDialog::options() const
+{
+    FeedOptions options;
+    options.maxItems = maxItemsEdit_->value();
+    options.maxLength = lengthEdit_->value();
+    // The box runs inside the author's page, where "_self" would open a link inside the box.
+    options.target = MessageDialog::targetByRule(targetEdit_->text()).toStdString();
+    return options;
+}
+
+QLayout* FeedImportDialog::optionFields()
+{
+    auto* grid = new CaptionGrid;
+    grid->addRow(tr("Items :"), maxItemsEdit_, tr("at most"));
+    grid->addRow(tr("Target Frame :"), targetEdit_);
+    grid->addRow(tr("Text length :"), lengthEdit_, tr("characters at most"));
+    return grid;
+}
+
+QLayout* FeedImportDialog::buttonRow()
+{
+    QPushButton* cancel = namedButton(tr("Cancel"), "cancelButton");
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &FeedImportDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &FeedImportDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancel);
+    return buttons;
+}
+
+// The options only choose among the items and shape their texts; reading again with them cannot fail
+// where the first reading succeeded, but an error is still shown rather than an empty list.
+void FeedImportDialog::readAgain()
+{
+    auto read = FeedImport::read(feed_, options());
+    if (read.ok()) {
+        messages_ = std::move(read.value());
+        showPreview();
+        return;
+    }
+    messages_.clear();
+    previewList_->clear();
+    summary_->setText(QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(read.error().message())));
+    okButton_->setEnabled(false);
+}
+
+void FeedImportDialog::showPreview()
+{
+    previewList_->clear();
+    const auto shown = std::min<std::size_t>(messages_.size(), previewRows);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Message& message = messages_[i];
+        auto* row = new QTreeWidgetItem(previewList_);
+        row->setText(0, oneLine(message.title));
+        row->setText(1, oneLine(message.text));
+        row->setText(2, fromUtf8(message.link));
+    }
+    showSummary();
+}
+
+void FeedImportDialog::showSummary()
+{
+    const int count = static_cast<int>(messages_.size());
+    okButton_->setEnabled(count > 0);
+    if (count == 0)
+        summary_->setText(tr("The feed holds no items to import."));
+    else if (messagesInList_ == 0)
+        summary_->setText(tr("%1 will fill the empty list.").arg(messageCount(count)));
+    else if (replacesList())
+        summary_->setText(tr("%1 will replace the %2 in the list.")
+                              .arg(messageCount(count), messageCount(messagesInList_)));
+    else
+        summary_->setText(tr("%1 will be added after the %2 in the list.")
+                              .arg(messageCount(count), messageCount(messagesInList_)));
+}
