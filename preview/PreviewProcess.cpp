@@ -16,15 +16,19 @@ constexpr int endingDeadlineMs = 5000;
 
 PreviewProcess::PreviewProcess(QString program) : program_(std::move(program)) {}
 
+// A window closed a moment ago may have its process still ending: that one is waited for too.
 PreviewProcess::~PreviewProcess()
 {
-    if (!process_)
-        return;
-    process_->disconnect(this);
-    process_->closeWriteChannel();
-    if (!process_->waitForFinished(endingDeadlineMs)) {
-        process_->kill();
-        process_->waitForFinished(endingDeadlineMs);
+    const QList<QProcess*> processes = findChildren<QProcess*>();
+    for (QProcess* process : processes) {
+        process->disconnect(this);
+        process->closeWriteChannel();
+    }
+    for (QProcess* process : processes) {
+        if (process->state() != QProcess::NotRunning && !process->waitForFinished(endingDeadlineMs)) {
+            process->kill();
+            process->waitForFinished(endingDeadlineMs);
+        }
     }
 }
 

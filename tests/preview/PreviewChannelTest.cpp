@@ -247,7 +247,7 @@ TEST(PreviewProcess, EachWayAWindowEndsReachesTheStepFivePage)
     }
 }
 
-TEST(PreviewProcess, TheNextWindowOpensWhereTheClosedOneWasAndNotWhereAFailedOneWasAsked)
+TEST(PreviewProcess, TheNextWindowOpensWhereTheUserClosedTheLastOne)
 {
     TemporaryFolder folder;
     ProjectRecord record;
