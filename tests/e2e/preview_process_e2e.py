@@ -11,7 +11,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop import Desktop, wait_for, wait_until_equal  # noqa: E402
+from desktop import Desktop, run_command, wait_for, wait_until_equal  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
 from wizard import Wizard, role, walk  # noqa: E402
 
@@ -46,6 +46,10 @@ class PreviewProcess(Suite):
 
     def check_wizard_maps_no_engine(self, when):
         self.check(not maps_web_engine(self.wizard.process.pid), f"Qt WebEngine mapped into the wizard {when}")
+
+    def active_window(self):
+        shown = run_command(["xprop", "-root", "_NET_ACTIVE_WINDOW"], self.desktop.env, check=False).stdout
+        return int(shown.rsplit("#", 1)[1].split(",")[0], 16) if "#" in shown else None
 
     def session_processes(self, command):
         """Processes of the wizard's session, or of its home, running `command`: whatever the wizard
@@ -118,8 +122,15 @@ class PreviewProcess(Suite):
                              WIDTH)
             w.go_to_step(5)
 
-        self.at("After two crashes a Preview works, and its close box ends its process")
+        self.at("After two crashes a Preview works, and Refresh Preview gives it the focus from the wizard")
         preview, program = self.open_preview()
+        wizard_window = w.x_window("Marquetto v2.3")
+        self.desktop.xdotool("windowactivate", "--sync", wizard_window)
+        wait_until_equal("the active window", self.active_window, wizard_window)
+        self.press("Refresh Preview", w.page(5))
+        wait_until_equal("the active window after Refresh Preview", self.active_window, preview)
+
+        self.at("The preview's close box ends its process")
         x, y, width, _ = w.outer_rect(preview)
         top = int(self.desktop.window_property(preview, "_NET_FRAME_EXTENTS").split("=")[1].split(",")[2])
         self.desktop.xdotool("mousemove", x + width - top // 2 - 2, y + top // 2, "click", "1")
