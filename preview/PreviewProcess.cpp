@@ -41,11 +41,6 @@ QString PreviewProcess::installedProgram()
     return QFileInfo(programFolder + "/../" MARQUETTO_PROGRAM_DIR "/" + programName).absoluteFilePath();
 }
 
-qint64 PreviewProcess::processId() const
-{
-    return process_ ? process_->processId() : 0;
-}
-
 // A window closed a moment ago may still have its process ending: that one is left to end by itself.
 void PreviewProcess::openWindow(const QUrl& page, const QRect& outer, Events events)
 {
@@ -116,8 +111,8 @@ void PreviewProcess::ended(QProcess* process)
     process_ = nullptr;
     process->deleteLater();
     if (events_.stopped)
-        events_.stopped("The preview window closed because its program (" + program_ + ") " + how +
-                        ". The design is as it was; press Preview to open the window again.");
+        events_.stopped("The preview stopped: its program " + how +
+                        ". The design is unchanged; press Preview to open the window again.");
 }
 
 void PreviewProcess::failedToStart(QProcess* process)

@@ -26,9 +26,6 @@ public:
     // The preview program beside the wizard in a build folder, else where it is installed.
     static QString installedProgram();
 
-    // The process of the open window, if any.
-    qint64 processId() const;
-
 private:
     void readReplies(QProcess* process);
     void ended(QProcess* process);

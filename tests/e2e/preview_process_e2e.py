@@ -108,7 +108,7 @@ class PreviewProcess(Suite):
             self.at(f"{how.name} to the preview program: the wizard lives on with its edits and says so")
             preview, program = self.open_preview()
             os.kill(program, how)
-            notice = self.message_box("The preview window closed because its program")
+            notice = self.message_box("The preview stopped: its program crashed or was ended from outside.")
             self.check(w.process.poll() is None, f"the wizard ended with {w.process.returncode}")
             wait_for("the preview window to go", lambda: not w.x_windows("Preview"))
             w.control("Preview", "push button", w.page(5))
