@@ -104,7 +104,8 @@ void PublishingActions::previewClosed(const QRect& outer)
     ResetPreviewButton();
 }
 
-// The next window opens where the last one was asked to be.
+// A window that crashed or never opened tells no rectangle: the next one opens where the last closed one
+// was, or where the first one was asked to open.
 void PublishingActions::previewGone()
 {
     previewOpen_ = false;
