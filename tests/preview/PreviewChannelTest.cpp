@@ -209,10 +209,14 @@ TEST(PreviewProcess, EachWayAWindowEndsReachesTheStepFivePage)
          {},
          QUrl("https://example.org/n"),
          true},
-        {"a crash", "kill -SEGV $$", "crashed or was ended from outside", {}},
-        {"killed", "kill -KILL $$", "crashed or was ended from outside", {}},
-        {"an engine that could not start", "echo 'no GPU' >&2; exit 3", "ended with exit status 3", {}},
-        {"garbage, then gone", "echo 'closed somewhere'; exit 0", "ended with exit status 0", {}},
+        {"a crash", "kill -SEGV $$", "crashed or was ended from outside", {}, false},
+        {"killed", "kill -KILL $$", "crashed or was ended from outside", {}, false},
+        {"an engine that could not start",
+         "echo 'no GPU' >&2; exit 3",
+         "ended with exit status 3",
+         {},
+         false},
+        {"garbage, then gone", "echo 'closed somewhere'; exit 0", "ended with exit status 0", {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
