@@ -3,7 +3,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/QuietReports.h"
 #include "platform/RecordPath.h"
-#include "preview/PreviewModuleLoader.h"
+#include "preview/PreviewProcess.h"
 #include "preview/PublishingActions.h"
 #include "ui/Artwork.h"
 #include "ui/CQuorvoApp.h"
@@ -14,7 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
+#include <memory>
 
 namespace {
 
@@ -53,14 +53,8 @@ int main(int argc, char** argv)
             std::cerr << "To run it on a machine without a screen, use a virtual display:  xvfb-run ./run\n";
         return 1;
     }
-    // The preview's web engine refuses to start its sandbox for root, as in containers.
-    if (geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Past a file-size limit a save should fail with a message, not end the wizard with the design lost.
     std::signal(SIGXFSZ, SIG_IGN);
-    // The preview's web engine draws through an OpenGL context shared with the application's, which Qt
-    // makes only when asked before the application exists.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QuietReports::install();
     QApplication application(argc, argv);
     // No display name: Qt would add it to every window caption.
@@ -72,7 +66,7 @@ int main(int argc, char** argv)
                platform,
                [&platform](CQuorvoDlg& wizard) {
                    new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
-                                         &PreviewModuleLoader::load);
+                                         std::make_unique<PreviewProcess>());
                },
                RecordPath::toPath(commandLine.project()))
         .run();

@@ -11,7 +11,8 @@
 #include <unistd.h>
 
 // Starts a program and prints how many seconds passed until its first top-level window was mapped on
-// the X display, and whether anything of Qt WebEngine was running in it or beside it by then.
+// the X display, its resident memory in KiB a moment later, once the window has painted, and whether
+// anything of Qt WebEngine was running in it or beside it by then.
 namespace {
 
 bool fileMentions(const std::filesystem::path& file, const std::string& word)
@@ -38,6 +39,19 @@ bool webEngineStarted(pid_t program)
             return true;
     }
     return false;
+}
+
+long residentKiB(pid_t program)
+{
+    std::ifstream status("/proc/" + std::to_string(program) + "/status");
+    std::string key;
+    long value = 0;
+    while (status >> key) {
+        if (key == "VmRSS:" && status >> value)
+            return value;
+        status.ignore(1 << 16, '\n');
+    }
+    return -1;
 }
 
 bool waitForMappedWindow(Display* display, double timeoutSeconds)
@@ -85,6 +99,9 @@ int main(int argc, char** argv)
     }
     const bool shown = waitForMappedWindow(display, 20.0);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (shown)
+        usleep(300000);
+    const long resident = residentKiB(program);
     const bool webEngine = shown && webEngineStarted(program);
     kill(program, SIGTERM);
     waitpid(program, nullptr, 0);
@@ -93,6 +110,6 @@ int main(int argc, char** argv)
         std::cerr << "first_window_timer: " << argv[1] << " showed no window within 20 s\n";
         return 1;
     }
-    std::cout << elapsed.count() << (webEngine ? " webengine" : "") << "\n";
+    std::cout << elapsed.count() << ' ' << resident << (webEngine ? " webengine" : "") << "\n";
     return 0;
 }

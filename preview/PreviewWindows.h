@@ -1,26 +1,33 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <QUrl>
 
 #include <functional>
 
-class QWidget;
-
-// Makes the preview windows. Their web engine sits in a module of its own, loaded when the first preview
-// opens, so that the wizard starts as fast as a plain dialog.
+// Shows the preview window, one at a time, wherever its web engine runs.
 class PreviewWindows
 {
 public:
+    // What becomes of the window; each may come long after the call that opened it.
+    struct Events
+    {
+        // The user closed the window; its outer rectangle at that moment.
+        std::function<void(const QRect&)> closed;
+        // A link that the page opens in a window of its own.
+        std::function<void(const QUrl&)> openLink;
+        // The window could not be opened: why, naming what was missing.
+        std::function<void(const QString&)> failed;
+        // The window went away without being closed: why.
+        std::function<void(const QString&)> stopped;
+    };
+
     virtual ~PreviewWindows() = default;
 
-    // A new top-level window showing `page`, whose outer rectangle is `outer`; it deletes itself when
-    // closed, after telling onClose its outer rectangle at that moment. A link that the page opens in a
-    // window of its own goes to openLink instead.
-    virtual QWidget* openWindow(const QUrl& page, const QRect& outer,
-                                std::function<void(const QRect&)> onClose,
-                                std::function<void(const QUrl&)> openLink) = 0;
+    // A new top-level window showing `page`, whose outer rectangle is `outer`.
+    virtual void openWindow(const QUrl& page, const QRect& outer, Events events) = 0;
 
-    // Reloads what the window's view shows and gives the view the keyboard focus.
-    virtual void reload(QWidget* window) = 0;
+    // Reloads what the open window's view shows and gives the view the keyboard focus.
+    virtual void reload() = 0;
 };

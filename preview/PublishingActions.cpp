@@ -16,9 +16,9 @@
 #include <algorithm>
 
 PublishingActions::PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
-                                     PreviewWindowsSource previewWindows)
+                                     std::unique_ptr<PreviewWindows> previewWindows)
     : QObject(&page), record_(record), platform_(platform), page_(page),
-      previewWindowsSource_(std::move(previewWindows))
+      previewWindows_(std::move(previewWindows))
 {
     connect(&page, &uc::previewRequested, this, &PublishingActions::ShowPreview);
     connect(&page, &uc::previewInBrowserRequested, this, &PublishingActions::PreviewInBrowser);
@@ -26,10 +26,7 @@ PublishingActions::PublishingActions(const ProjectRecord& record, Platform& plat
     connect(&page, &uc::copyRequested, this, &PublishingActions::CopySnippet);
 }
 
-PublishingActions::~PublishingActions()
-{
-    delete previewWindow_;
-}
+PublishingActions::~PublishingActions() = default;
 
 QString PublishingActions::previewPath() const
 {
@@ -38,33 +35,36 @@ QString PublishingActions::previewPath() const
 
 void PublishingActions::ShowPreview()
 {
-    if (!previewWindows_) {
-        const Expected<PreviewWindows*> windows = previewWindowsSource_();
-        if (!windows.ok()) {
-            platform_.showMessage(&page_, QString::fromStdString(windows.error().message()));
-            return;
-        }
-        previewWindows_ = windows.value();
-    }
-    if (previewOpen_ && previewWindow_)
-        previewWindows_->reload(previewWindow_);
+    if (previewOpen_)
+        previewWindows_->reload();
     else
-        openPreviewWindow(*previewWindows_);
-    previewOpen_ = true;
-    previewShownOnce_ = true;
+        openPreviewWindow();
 }
 
 // The first window of the run is sized from the box; later ones reopen where the last one was closed.
-// Either way it lies inside one screen's free area, where the user can reach its close box.
-void PublishingActions::openPreviewWindow(PreviewWindows& windows)
+// Either way it lies inside one screen's free area, where the user can reach its close box. The window
+// counts as open before it is asked for, since a window that cannot be had is reported at once.
+void PublishingActions::openPreviewWindow()
 {
     if (!previewShownOnce_)
         previewRect_ = boxedRect(IntegerText::parse(record_.width), IntegerText::parse(record_.height));
     const QRect outer = clampedToScreen(previewRect_, screenFor(previewRect_)->availableGeometry());
-    previewWindow_ = windows.openWindow(
-        QUrl::fromLocalFile(previewPath()), outer, [this](const QRect& closed) { previewClosed(closed); },
-        [this](const QUrl& link) { platform_.openUrl(link); });
+    previewOpen_ = true;
+    previewShownOnce_ = true;
     page_.setPreviewButtonCaption("Refresh Preview");
+    previewWindows_->openWindow(QUrl::fromLocalFile(previewPath()), outer,
+                                {.closed = [this](const QRect& closed) { previewClosed(closed); },
+                                 .openLink = [this](const QUrl& link) { platform_.openUrl(link); },
+                                 .failed =
+                                     [this](const QString& why) {
+                                         previewGone();
+                                         platform_.showMessage(&page_, why);
+                                     },
+                                 .stopped =
+                                     [this](const QString& why) {
+                                         previewGone();
+                                         platform_.showNotice(&page_, why);
+                                     }});
 }
 
 // A window reopens on the screen where it was closed; the first one, or one whose screen is gone, on the
@@ -101,6 +101,14 @@ void PublishingActions::previewClosed(const QRect& outer)
 {
     previewOpen_ = false;
     previewRect_ = outer;
+    ResetPreviewButton();
+}
+
+// A window that crashed or never opened tells no rectangle: the next one opens where the last closed one
+// was, or where the first one was asked to open.
+void PublishingActions::previewGone()
+{
+    previewOpen_ = false;
     ResetPreviewButton();
 }
 

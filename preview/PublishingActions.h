@@ -1,14 +1,10 @@
 #pragma once
 
-#include "project/Expected.h"
-
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QStringList>
-#include <QWidget>
 
-#include <functional>
+#include <memory>
 
 class Platform;
 class PreviewWindows;
@@ -23,11 +19,8 @@ class PublishingActions : public QObject
     Q_OBJECT
 
 public:
-    // Gives the preview windows, or why they cannot be had.
-    using PreviewWindowsSource = std::function<Expected<PreviewWindows*>()>;
-
     PublishingActions(const ProjectRecord& record, Platform& platform, uc& page,
-                      PreviewWindowsSource previewWindows);
+                      std::unique_ptr<PreviewWindows> previewWindows);
     // The preview window goes with the wizard.
     ~PublishingActions() override;
 
@@ -37,7 +30,7 @@ public:
     void CopyFilesInto();
     void CopySnippet();
 
-    QWidget* previewWindow() const { return previewWindow_; }
+    bool previewOpen() const { return previewOpen_; }
 
     // The outer rectangle of the first preview window for a box of the given size.
     static QRect boxedRect(int boxWidth, int boxHeight);
@@ -52,9 +45,10 @@ private:
     static constexpr int maximumSide = 1 << 20;
 
     QString previewPath() const;
-    void openPreviewWindow(PreviewWindows& windows);
+    void openPreviewWindow();
     QScreen* screenFor(const QRect& outer) const;
     void previewClosed(const QRect& outer);
+    void previewGone();
     struct CopyOutcome
     {
         QStringList copied;
@@ -66,9 +60,7 @@ private:
     const ProjectRecord& record_;
     Platform& platform_;
     uc& page_;
-    PreviewWindowsSource previewWindowsSource_;
-    PreviewWindows* previewWindows_ = nullptr;
-    QPointer<QWidget> previewWindow_;
+    std::unique_ptr<PreviewWindows> previewWindows_;
     bool previewOpen_ = false;
     bool previewShownOnce_ = false;
     QRect previewRect_;

@@ -3,23 +3,31 @@
 #include "preview/PreviewBrowser.h"
 #include "preview/PreviewWnd.h"
 
-QWidget* WebPreviewWindows::openWindow(const QUrl& page, const QRect& outer,
-                                       std::function<void(const QRect&)> onClose,
-                                       std::function<void(const QUrl&)> openLink)
+// A window still open goes without a report: nobody waits for one any more.
+WebPreviewWindows::~WebPreviewWindows()
 {
-    auto* window = new PreviewWnd(std::move(onClose));
-    window->browser()->setLinkOpener(std::move(openLink));
-    window->setOuterGeometry(outer);
-    window->browser()->load(page);
-    window->show();
-    return window;
+    delete window_;
 }
 
-void WebPreviewWindows::reload(QWidget* window)
+void WebPreviewWindows::openWindow(const QUrl& page, const QRect& outer, Events events)
 {
-    if (auto* preview = qobject_cast<PreviewWnd*>(window)) {
-        preview->browser()->reload();
-        preview->activateWindow();
-        preview->browser()->setFocus();
-    }
+    window_ = new PreviewWnd(std::move(events.closed));
+    window_->browser()->setLinkOpener(std::move(events.openLink));
+    window_->setOuterGeometry(outer);
+    window_->browser()->load(page);
+    window_->show();
+}
+
+void WebPreviewWindows::reload()
+{
+    if (!window_)
+        return;
+    window_->browser()->reload();
+    window_->activateWindow();
+    window_->browser()->setFocus();
+}
+
+PreviewWnd* WebPreviewWindows::window() const
+{
+    return window_;
 }

@@ -2,11 +2,22 @@
 
 #include "preview/PreviewWindows.h"
 
-// Preview windows made of a PreviewWnd and its web engine view.
+#include <QPointer>
+
+class PreviewWnd;
+
+// Preview windows made of a PreviewWnd and its web engine view, in the process that asks for them.
 class WebPreviewWindows : public PreviewWindows
 {
 public:
-    QWidget* openWindow(const QUrl& page, const QRect& outer, std::function<void(const QRect&)> onClose,
-                        std::function<void(const QUrl&)> openLink) override;
-    void reload(QWidget* window) override;
+    ~WebPreviewWindows() override;
+
+    void openWindow(const QUrl& page, const QRect& outer, Events events) override;
+    void reload() override;
+
+    // The open window, if any.
+    PreviewWnd* window() const;
+
+private:
+    QPointer<PreviewWnd> window_;
 };

@@ -162,10 +162,30 @@ class Wizard:
         self.press(self.step_tab(step))
         wait_for(f"the Step {step} page to show", lambda: self.shown_step() == step)
 
+    def process_tree(self):
+        """The wizard's process and every process it started, such as its preview program."""
+        parents = {}
+        for entry in os.listdir("/proc"):
+            try:
+                with open(f"/proc/{entry}/stat") as stat:
+                    fields = stat.read().rsplit(")", 1)[1].split()
+                parents.setdefault(int(fields[1]), []).append(int(entry))
+            except (OSError, ValueError, IndexError):
+                continue
+        tree, pending = [], [self.process.pid]
+        while pending:
+            pid = pending.pop()
+            tree.append(pid)
+            pending.extend(parents.get(pid, []))
+        return tree
+
     def x_windows(self, caption):
-        result = run_command(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
-                              "--name", f"^{caption}$"], self.desktop.env, check=False)
-        return [int(w) for w in result.stdout.split()]
+        windows = []
+        for pid in self.process_tree():
+            result = run_command(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                                  "--name", f"^{caption}$"], self.desktop.env, check=False)
+            windows += [int(w) for w in result.stdout.split()]
+        return windows
 
     def x_window(self, caption):
         return wait_for(f'an X window captioned "{caption}"', lambda: (self.x_windows(caption) or [None])[0])

@@ -28,7 +28,9 @@ DESTDIR=$root cmake --install "$build_dir" --prefix /usr >"$work/install.log" ||
 for file in usr/bin/marquetto usr/bin/marquetto-cli; do
     [ -x "$root/$file" ] || fail "$file is not installed as a program"
 done
-compgen -G "$root/usr/lib/*/marquetto/marquetto-preview.so" >/dev/null || fail "the preview module is not installed"
+preview_program=$(compgen -G "$root/usr/lib/*/marquetto/marquetto-preview") || fail "the preview program is not installed"
+[ -x "$preview_program" ] || fail "$preview_program is not installed as a program"
+compgen -G "$root/usr/bin/marquetto-preview*" && fail "the preview program is on the PATH"
 
 # The menu entry: valid, opening files of the project type with the wizard.
 desktop=$share/applications/$app_id.desktop

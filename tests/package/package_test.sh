@@ -24,7 +24,7 @@ contents=$(dpkg-deb --contents "$deb")
 echo "$contents"
 
 app_id=example.marquetto.Marquetto
-for path in ./usr/bin/marquetto ./usr/bin/marquetto-cli ./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/marquetto/marquetto-preview.so \
+for path in ./usr/bin/marquetto ./usr/bin/marquetto-cli ./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/marquetto/marquetto-preview \
     ./usr/share/applications/$app_id.desktop ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/mime/packages/$app_id.xml ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png ./usr/share/man/man1/marquetto.1.gz \

@@ -94,7 +94,7 @@ TEST(PreviewPlacement, ALinkForANewWindowGoesToTheBrowserOthersStayInThePreview)
             h.record.appendMessage({"Title", "A message to click", address.toStdString(), link.target});
         h.generate();
         h.click("previewButton");
-        auto* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
+        auto* window = h.windows->window();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         QWidget* view = window->browser()->focusProxy();

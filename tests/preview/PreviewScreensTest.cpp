@@ -6,7 +6,6 @@
 #include "ui/uc.h"
 
 #include <QGuiApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -17,26 +16,20 @@
 // "right" 1920 by 1080 at 1280,0.
 namespace {
 
-// Windows that are plain widgets: the test sees the rectangle each one was asked for, and closes them
-// as the user would, at a rectangle of its choice.
+// Windows that are only their rectangles: the test sees the rectangle each one was asked for, and
+// closes them as the user would, at a rectangle of its choice.
 class RecordedWindows : public PreviewWindows
 {
 public:
-    QWidget* openWindow(const QUrl&, const QRect& outer, std::function<void(const QRect&)> onClose,
-                        std::function<void(const QUrl&)>) override
+    void openWindow(const QUrl&, const QRect& outer, Events events) override
     {
         asked.push_back(outer);
-        close = std::move(onClose);
-        windows.push_back(new QWidget);
-        return windows.back();
+        close = std::move(events.closed);
     }
-    ~RecordedWindows() override { qDeleteAll(windows); }
-    void reload(QWidget*) override {}
+    void reload() override {}
 
     std::vector<QRect> asked;
     std::function<void(const QRect&)> close;
-    // Each is deleted once: by the actions when they go, or here.
-    std::vector<QPointer<QWidget>> windows;
 };
 
 QScreen* screenNamed(const QString& name)
@@ -57,9 +50,9 @@ TEST(PreviewScreens, TheFirstWindowOpensOnTheWizardsScreenLaterOnesWhereTheyWere
     FakePlatform platform;
     uc page(record, platform);
     page.setScreen(screenNamed("right"));
-    RecordedWindows windows;
-    PublishingActions actions(record, platform, page,
-                              [&]() -> Expected<PreviewWindows*> { return &windows; });
+    auto* recorded = new RecordedWindows;
+    RecordedWindows& windows = *recorded;
+    PublishingActions actions(record, platform, page, std::unique_ptr<PreviewWindows>(recorded));
     const auto press = [&] {
         QTest::mouseClick(findWidget<QPushButton>(&page, "previewButton"), Qt::LeftButton);
     };

@@ -1,4 +1,5 @@
 #include "preview/PreviewBrowser.h"
+#include "preview/PreviewProcess.h"
 #include "preview/PreviewWnd.h"
 #include "tests/preview/PreviewPage.h"
 #include "tests/preview/PublishingHarness.h"
@@ -29,7 +30,7 @@ TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
     PublishingHarness h;
     h.generate();
     h.click("previewButton");
-    PreviewWnd* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
+    PreviewWnd* window = h.windows->window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), "Preview");
 
@@ -57,7 +58,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
     h.generate();
     auto* previewButton = findWidget<QPushButton>(&h.page, "previewButton");
     h.click("previewButton");
-    QPointer<PreviewWnd> first = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
+    QPointer<PreviewWnd> first = h.windows->window();
     ASSERT_TRUE(first);
     EXPECT_EQ(first->frameGeometry(), QRect(0, 0, 280, 315));
     EXPECT_EQ(previewButton->text(), "Refresh Preview");
@@ -69,7 +70,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
     if (QApplication::focusWidget())
         QApplication::focusWidget()->clearFocus();
     h.click("previewButton");
-    EXPECT_EQ(h.actions.previewWindow(), first.data()) << "a second press made a new window";
+    EXPECT_EQ(h.windows->window(), first.data()) << "a second press made a new window";
     QWidget* focused = QApplication::focusWidget();
     EXPECT_TRUE(focused && (focused == first->browser() || first->browser()->isAncestorOf(focused)))
         << "the view did not get the focus";
@@ -84,7 +85,7 @@ TEST(PreviewWindow, OpensSizedFromTheBoxThenWhereItWasClosed)
 
     h.record.width = "999";
     h.click("previewButton");
-    PreviewWnd* second = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
+    PreviewWnd* second = h.windows->window();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->frameGeometry(), closedAt);
     EXPECT_EQ(closedAt.topLeft(), QPoint(40, 50));
@@ -99,7 +100,7 @@ TEST(PreviewWindow, ShowsTheBoxInItsColoursAtItsPlace)
     h.record.borderWidth = "3";
     h.generate();
     h.click("previewButton");
-    PreviewWnd* window = qobject_cast<PreviewWnd*>(h.actions.previewWindow());
+    PreviewWnd* window = h.windows->window();
     ASSERT_NE(window, nullptr);
 
     // The box is drawn in the snippet's iframe: its border from the iframe's left edge, and above the
@@ -141,12 +142,12 @@ TEST(PreviewWindow, APreviewThatCannotBeHadIsReportedAndTheButtonKeepsItsCaption
 {
     PublishingHarness h;
     h.generate();
-    PublishingActions unavailable(h.record, h.platform, h.page, []() -> Expected<PreviewWindows*> {
-        return Error::file("/nowhere/marquetto-preview", "the preview module could not be loaded: missing");
-    });
-    h.platform.expectMessage(
-        "\"/nowhere/marquetto-preview\": the preview module could not be loaded: missing.");
+    PublishingActions unavailable(h.record, h.platform, h.page,
+                                  std::make_unique<PreviewProcess>("/nowhere/marquetto-preview"));
+    h.platform.expectMessageContaining(
+        "\"/nowhere/marquetto-preview\": the preview program could not be started: ");
     unavailable.ShowPreview();
-    EXPECT_EQ(unavailable.previewWindow(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return h.platform.pendingExpectations() == 0; }, engineDeadline));
+    EXPECT_FALSE(unavailable.previewOpen());
     EXPECT_EQ(findWidget<QPushButton>(&h.page, "previewButton")->text(), "Preview");
 }

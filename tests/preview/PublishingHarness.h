@@ -22,10 +22,8 @@ struct PublishingHarness
     ProjectRecord record;
     FakePlatform platform;
     uc page{record, platform};
-    PublishingActions actions{record, platform, page, []() -> Expected<PreviewWindows*> {
-                                  static WebPreviewWindows windows;
-                                  return &windows;
-                              }};
+    WebPreviewWindows* windows = new WebPreviewWindows;
+    PublishingActions actions{record, platform, page, std::unique_ptr<PreviewWindows>(windows)};
 
     PublishingHarness()
     {
