@@ -73,6 +73,7 @@ const CUSTOM_FONT_TICKS = ['use_this', 'titleuse_this'];
 const OPTION_KEYS = [
     ['accessibleBox', 'x-accessiblebox'],
     ['rightToLeft', 'x-righttoleft'],
+    ['lightMotion', 'x-lightmotion'],
 ];
 
 const MESSAGE_KEYS = [
