@@ -2,7 +2,7 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "project/TextEncoding.h"
+#include "feed/Utf8Repair.h"
 
 #include <algorithm>
 #include <array>
@@ -156,7 +156,7 @@ Expected<FeedItems> CsvFeedReader::read(std::string_view bytes, std::size_t keep
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    const std::string text = TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(bytes));
+    const std::string text = Utf8Repair::repaired(bytes);
     Splitter splitter(text);
     auto header = splitter.next();
     if (!header.ok())

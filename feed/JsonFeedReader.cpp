@@ -2,7 +2,7 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "project/TextEncoding.h"
+#include "feed/Utf8Repair.h"
 
 #include <nlohmann/json.hpp>
 
@@ -69,7 +69,7 @@ std::string reasonOf(const json::parse_error& error)
 Expected<FeedItems> JsonFeedReader::read(std::string_view bytes, std::size_t keep)
 {
     // nlohmann-json refuses malformed UTF-8 in a string; it is replaced instead, as elsewhere in the import.
-    const std::string text = TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(bytes));
+    const std::string text = Utf8Repair::repaired(bytes);
     std::string lastRootKey;
     bool inItems = false;
     std::size_t count = 0;

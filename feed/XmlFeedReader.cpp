@@ -2,6 +2,7 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
+#include "feed/Utf8Repair.h"
 #include "project/TextEncoding.h"
 
 #include <algorithm>
@@ -413,8 +414,7 @@ Expected<FeedItems> XmlFeedReader::read(std::string_view bytes, std::size_t keep
     const std::string encoding =
         declaredEncoding(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
     const bool utf8 = !isUtf16(bytes) && (encoding.empty() || encoding == "utf-8" || encoding == "utf8");
-    const std::string repaired =
-        utf8 ? TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(bytes)) : std::string();
+    const std::string repaired = utf8 ? Utf8Repair::repaired(bytes) : std::string();
     const std::string_view input = utf8 ? std::string_view(repaired) : bytes;
 
     Parser parser(XML_ParserCreateNS(nullptr, separator), XML_ParserFree);
