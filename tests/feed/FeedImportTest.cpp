@@ -147,3 +147,17 @@ TEST(FeedImport, JsonFeedMembersAreFoundWhereverTheyStand)
     ASSERT_TRUE(read.ok()) << read.error().message();
     expectMessages(read.value(), {{"a", "", "", "_blank"}, {"", "b", "https://h.example/d/p/q", "_blank"}});
 }
+
+// xml:base holds for the element that declares it and all within it, resolved against the one outside.
+TEST(FeedImport, AtomBasesNestAndEndWithTheirElement)
+{
+    const std::string feed = R"(<feed xmlns="http://www.w3.org/2005/Atom" xml:base="https://a.example/x/">
+        <entry xml:base="y/"><title>one</title><link href="z"/></entry>
+        <entry><title>two</title><link href="w"/></entry>
+        <entry><title xml:base="https://other.example/">three</title><link href="v"/></entry></feed>)";
+    const auto read = FeedImport::read(feed, {});
+    ASSERT_TRUE(read.ok()) << read.error().message();
+    expectMessages(read.value(), {{"one", "", "https://a.example/x/y/z", "_blank"},
+                                  {"two", "", "https://a.example/x/w", "_blank"},
+                                  {"three", "", "https://a.example/x/v", "_blank"}});
+}
