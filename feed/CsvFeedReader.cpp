@@ -2,7 +2,7 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "project/TextEncoding.h"
+#include "feed/Utf8Repair.h"
 
 #include <algorithm>
 #include <array>
@@ -31,8 +31,10 @@ public:
     bool atEnd() const { return at_ >= text_.size(); }
     std::size_t offset() const { return at_; }
 
-    Expected<Row> next()
+    // A row with more fields than `maxFields` is refused as soon as it has one more, whatever its length.
+    Expected<Row> next(std::size_t maxFields, const char* tooMany)
     {
+        const std::size_t start = at_;
         Row row;
         while (true) {
             auto field = nextField();
@@ -42,6 +44,8 @@ public:
             if (atEnd())
                 return row;
             if (text_[at_] == ',') {
+                if (row.size() == maxFields)
+                    return error(start, tooMany);
                 ++at_;
                 continue;
             }
@@ -145,6 +149,11 @@ std::string cell(const Row& row, const std::optional<std::size_t>& column)
     return column ? row[*column].text : std::string();
 }
 
+std::string fields(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " field" : " fields");
+}
+
 bool isEmptyLine(const Row& row)
 {
     return row.size() == 1 && row.front().text.empty();
@@ -156,9 +165,11 @@ Expected<FeedItems> CsvFeedReader::read(std::string_view bytes, std::size_t keep
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    const std::string text = TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(bytes));
+    const std::string text = Utf8Repair::repaired(bytes);
     Splitter splitter(text);
-    auto header = splitter.next();
+    auto header =
+        splitter.next(columnNames.size(), "the header has more than 4 columns; the columns are title, "
+                                          "text, link and target, in any order");
     if (!header.ok())
         return header.error();
     const auto columns = columnsOf(header.value(), text);
@@ -167,15 +178,18 @@ Expected<FeedItems> CsvFeedReader::read(std::string_view bytes, std::size_t keep
     FeedItems items;
     while (!splitter.atEnd()) {
         const std::size_t start = splitter.offset();
-        auto row = splitter.next();
+        const std::size_t count = columns.value().count;
+        const std::string tooMany =
+            "the row has more than " + fields(count) + " where the header has " + std::to_string(count);
+        auto row = splitter.next(count, tooMany.c_str());
         if (!row.ok())
             return row.error();
         if (isEmptyLine(row.value()))
             continue;
-        if (row.value().size() != columns.value().count)
+        if (row.value().size() != count)
             return FeedPosition::at(text, start)
-                .error("the row has " + std::to_string(row.value().size()) + " fields where the header has " +
-                       std::to_string(columns.value().count));
+                .error("the row has " + fields(row.value().size()) + " where the header has " +
+                       std::to_string(count));
         if (++items.count > FeedItems::maxCount)
             return FeedPosition::at(text, start)
                 .error("the file has more than " + std::to_string(FeedItems::maxCount) +

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr std::array allowedSchemes{"http", "https", "mailto", "ftp"};
+// Longer than any address a site uses; a longer base is not used, so that a hostile feed cannot make every
+// link a copy of it.
+constexpr std::size_t maxBaseBytes = 2048;
 // The box does nothing on a click when the link is this short or shorter.
 constexpr std::size_t shortestIgnored = 3;
 
@@ -145,7 +148,8 @@ std::string FeedLink::resolve(std::string_view base, std::string_view reference)
     std::string link;
     if (const auto scheme = schemeOf(reference))
         link = isAllowed(*scheme) ? std::string(reference) : std::string();
-    else if (const auto baseScheme = schemeOf(trimmed(base)); baseScheme == "http" || baseScheme == "https")
+    else if (const auto baseScheme = schemeOf(trimmed(base));
+             base.size() <= maxBaseBytes && (baseScheme == "http" || baseScheme == "https"))
         link = resolved(trimmed(base), reference);
     else
         link = reference;

@@ -2,6 +2,7 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
+#include "feed/Utf8Repair.h"
 #include "project/TextEncoding.h"
 
 #include <algorithm>
@@ -136,10 +137,9 @@ private:
 
     void start(Name name, const XML_Char** attributes)
     {
-        const std::string base = bases_.empty() ? std::string() : bases_.back();
-        const auto declared = attribute(attributes, xmlBase);
-        bases_.push_back(declared ? resolvedBase(base, *declared) : base);
         const std::size_t depth = depth_++;
+        if (const auto declared = attribute(attributes, xmlBase))
+            bases_.push_back({depth, resolvedBase(base(), *declared)});
         if (depth == 0)
             startRoot(name);
         if (captureDepth_ > 0) {
@@ -158,7 +158,8 @@ private:
     void end(Name name)
     {
         --depth_;
-        bases_.pop_back();
+        if (!bases_.empty() && bases_.back().depth == depth_)
+            bases_.pop_back();
         if (captureDepth_ > 0 && depth_ > captureDepth_ - 1) {
             if (captureMarkup_)
                 captured_ += "</" + std::string(name.local) + ">";
@@ -214,7 +215,7 @@ private:
         if (kind_ == Kind::Rss)
             startCapture(Field::Link, false);
         else
-            channelLink_ = resolvedBase(bases_.back(), attribute(attributes, "href").value_or(""));
+            channelLink_ = resolvedBase(base(), attribute(attributes, "href").value_or(""));
     }
 
     const std::string& baseOfItem() const { return itemBase_.empty() ? channelLink_ : itemBase_; }
@@ -238,7 +239,7 @@ private:
         description_.clear();
         content_.clear();
         guid_.clear();
-        itemBase_ = bases_.back();
+        itemBase_ = base();
     }
 
     void startField(Name name, const XML_Char** attributes)
@@ -264,7 +265,7 @@ private:
         } else if (rss && name.local == "guid" && attribute(attributes, "isPermaLink") != "false") {
             startCapture(Field::Guid, false);
         } else if (atom && name.local == "link" && item_.link.empty() && isAlternate(attributes)) {
-            item_.link = FeedLink::resolve(bases_.back().empty() ? channelLink_ : bases_.back(),
+            item_.link = FeedLink::resolve(base().empty() ? channelLink_ : base(),
                                            attribute(attributes, "href").value_or(""));
         }
     }
@@ -333,6 +334,12 @@ private:
         items_.kept.push_back(std::move(item_));
     }
 
+    const std::string& base() const
+    {
+        static const std::string none;
+        return bases_.empty() ? none : bases_.back().address;
+    }
+
     static std::string resolvedBase(const std::string& outer, const std::string& declared)
     {
         const std::string resolved = FeedLink::resolve(outer, declared);
@@ -344,7 +351,14 @@ private:
     std::optional<Error> refusal_;
     Kind kind_ = Kind::Unknown;
     std::size_t depth_ = 0;
-    std::vector<std::string> bases_;
+    // The xml:base in force and the depth of the element that declared it; kept only where one is
+    // declared, so deep nesting under a long base costs no copies of it.
+    struct Base
+    {
+        std::size_t depth;
+        std::string address;
+    };
+    std::vector<Base> bases_;
     std::string channelLink_;
 
     bool inItem_ = false;
@@ -413,8 +427,7 @@ Expected<FeedItems> XmlFeedReader::read(std::string_view bytes, std::size_t keep
     const std::string encoding =
         declaredEncoding(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
     const bool utf8 = !isUtf16(bytes) && (encoding.empty() || encoding == "utf-8" || encoding == "utf8");
-    const std::string repaired =
-        utf8 ? TextEncoding::encodeUtf8(TextEncoding::decodeUtf8(bytes)) : std::string();
+    const std::string repaired = utf8 ? Utf8Repair::repaired(bytes) : std::string();
     const std::string_view input = utf8 ? std::string_view(repaired) : bytes;
 
     Parser parser(XML_ParserCreateNS(nullptr, separator), XML_ParserFree);

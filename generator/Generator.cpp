@@ -2,6 +2,7 @@
 
 #include "generator/AccessibleBox.h"
 #include "generator/HostPage.h"
+#include "generator/LightMotion.h"
 #include "generator/LinkCode.h"
 #include "generator/MessageDataScript.h"
 #include "generator/ScriptFiller.h"
@@ -41,14 +42,25 @@ Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suff
     return TextFile::replace(record.workFolder + Generator::boxFileName(record, suffix), text);
 }
 
+// The options follow the runtime's last statement in this order: the light scheduler takes over the runtime's
+// steps, and the accessible box holds whichever scheduler runs them.
+void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
+{
+    if (LightMotion::isOn(record)) {
+        LightMotion::adapt(standardsScript, record);
+        standardsScript += LightMotion::script(record);
+    }
+    if (AccessibleBox::isOn(record))
+        standardsScript += AccessibleBox::script(record);
+}
+
 Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
     const bool accessible = AccessibleBox::isOn(record);
     const std::string previewPage =
         LinkCode::BuildPreviewPage(texts.embedSnippet, accessible ? AccessibleBox::languageAttribute : "");
     LinkCode::FinishScripts(texts);
-    if (accessible)
-        texts.standardsScriptText += AccessibleBox::script(record);
+    addOptionScripts(record, texts.standardsScriptText);
     if (auto done = TextFile::replace(record.workFolder + "preview.html", previewPage); !done.ok())
         return done;
     if (auto done = writeBoxFile(record, "newstic.html", texts.hostPageText); !done.ok())

@@ -9,12 +9,17 @@ function acc_now(){
 function acc_moving(){
 	return !(acc_paused||acc_focused||acc_still);
 }
+function acc_light(){
+	return typeof lm_active!="undefined"&&lm_active;
+}
 function acc_arm(delay){
 	acc_due=acc_now()+delay;
 	acc_timer=setTimeout(dotrans,delay);
 }
 function acc_update(){
-	if(acc_moving()){
+	if(acc_light()){
+		lm_hold("acc",!acc_moving());
+	}else if(acc_moving()){
 		if(acc_started&&acc_timer===null){
 			acc_arm(acc_left);
 		}
@@ -33,6 +38,10 @@ dotrans=function(){
 		if(acc_still){
 			acc_layOutStill();
 		}
+	}
+	if(acc_light()){
+		acc_step();
+		return;
 	}
 	if(!acc_moving()){
 		acc_left=0;
@@ -83,8 +92,9 @@ function acc_layOutStill(){
 	acc_saved={overflow:acc_area.style.overflow,clip:acc_area.style.clip,messages:[],columns:[]};
 	for(i=0;i<messages.length;i++){
 		message=messages[i];
-		acc_saved.messages.push([message.style.top,message.style.left,message.style.visibility]);
+		acc_saved.messages.push([message.style.top,message.style.left,message.style.visibility,message.style.translate]);
 		message.style.visibility="visible";
+		message.style.translate="";
 		message.style.top=y+"px";
 		if(columns.length===0){
 			message.style.left=psleftvr1+"px";
@@ -92,8 +102,9 @@ function acc_layOutStill(){
 		y=y+message.offsetHeight+prgspacevr8;
 	}
 	for(i=0;i<columns.length;i++){
-		acc_saved.columns.push([columns[i].style.top,columns[i].style.display,columns[i].style.transform]);
+		acc_saved.columns.push([columns[i].style.top,columns[i].style.display,columns[i].style.transform,columns[i].style.translate]);
 		columns[i].style.transform="";
+		columns[i].style.translate="";
 		columns[i].style.top="0px";
 		if(i>0){
 			columns[i].style.display="none";
@@ -109,11 +120,13 @@ function acc_restore(){
 		messages[i].style.top=acc_saved.messages[i][0];
 		messages[i].style.left=acc_saved.messages[i][1];
 		messages[i].style.visibility=acc_saved.messages[i][2];
+		messages[i].style.translate=acc_saved.messages[i][3];
 	}
 	for(i=0;i<columns.length&&i<acc_saved.columns.length;i++){
 		columns[i].style.top=acc_saved.columns[i][0];
 		columns[i].style.display=acc_saved.columns[i][1];
 		columns[i].style.transform=acc_saved.columns[i][2];
+		columns[i].style.translate=acc_saved.columns[i][3];
 	}
 	acc_area.style.overflow=acc_saved.overflow;
 	acc_area.style.clip=acc_saved.clip;

@@ -132,3 +132,32 @@ TEST(FeedImport, UnusableOptionsAreWrongUsage)
         EXPECT_EQ(read.error().message(), c.message);
     }
 }
+
+// Only the feed's own members and its items' strings count, wherever else the same names appear, and the
+// address that links resolve against may come after the items.
+TEST(FeedImport, JsonFeedMembersAreFoundWhereverTheyStand)
+{
+    const std::string feed = R"({"items": [{"title": "a", "more": {"title": "not this", "url": "x/y"}},
+                                          5, "text", null, [{"title": "nor this"}],
+                                          {"url": "p/q", "content_text": "b", "title": 7}],
+                                "other": [0, {"title": "nor this"}, {"items": [{"title": "nor this"}]}],
+                                "home_page_url": "https://h.example/d/",
+                                "version": "https://jsonfeed.org/version/1"})";
+    const auto read = FeedImport::read(feed, {});
+    ASSERT_TRUE(read.ok()) << read.error().message();
+    expectMessages(read.value(), {{"a", "", "", "_blank"}, {"", "b", "https://h.example/d/p/q", "_blank"}});
+}
+
+// xml:base holds for the element that declares it and all within it, resolved against the one outside.
+TEST(FeedImport, AtomBasesNestAndEndWithTheirElement)
+{
+    const std::string feed = R"(<feed xmlns="http://www.w3.org/2005/Atom" xml:base="https://a.example/x/">
+        <entry xml:base="y/"><title>one</title><link href="z"/></entry>
+        <entry><title>two</title><link href="w"/></entry>
+        <entry><title xml:base="https://other.example/">three</title><link href="v"/></entry></feed>)";
+    const auto read = FeedImport::read(feed, {});
+    ASSERT_TRUE(read.ok()) << read.error().message();
+    expectMessages(read.value(), {{"one", "", "https://a.example/x/y/z", "_blank"},
+                                  {"two", "", "https://a.example/x/w", "_blank"},
+                                  {"three", "", "https://a.example/x/v", "_blank"}});
+}

@@ -55,6 +55,9 @@ TEST(FeedLink, OnlyLinksThatAClickMayFollowAreKept)
         {"", "   ", ""},
         {"https://site.example", "a", "https://site.example/a"},
         {" https://site.example/x/ ", "\n  y.html \t", "https://site.example/x/y.html"},
+        // A base longer than 2048 bytes is not used.
+        {"https://site.example/" + std::string(2027, 'a'), "y.html", "https://site.example/y.html"},
+        {"https://site.example/" + std::string(2028, 'a'), "y.html", "y.html"},
         {"", "https://site.example/a b'c\\d\"e<f>g`", "https://site.example/a%20b%27c%5Cd%22e%3Cf%3Eg%60"},
     };
     for (const LinkCase& c : cases)

@@ -92,7 +92,15 @@ TEST(HostileFeed, DangerousOrBrokenFeedsAreRefusedWithTheirPlace)
         {"CSV text after a closing quote", "title,text\n\"a\"b,c\n",
          "line 2, column 4: a closing quote must be followed by a comma or the end of the line"},
         {"CSV row with too many fields", "title,text\r\na,b\r\nc,d,e\r\n",
-         "line 3, column 1: the row has 3 fields where the header has 2"},
+         "line 3, column 1: the row has more than 2 fields where the header has 2"},
+        {"CSV row with too few fields", "title,text\r\na,b\r\nc\r\nd,e\r\n",
+         "line 3, column 1: the row has 1 field where the header has 2"},
+        {"CSV header with too many columns", "title,text,link,target,title\n",
+         "line 1, column 1: the header has more than 4 columns; the columns are title, text, link and "
+         "target, "
+         "in any order"},
+        {"CSV row of 60 million commas", "title\n" + std::string(60'000'000, ','),
+         "line 2, column 1: the row has more than 1 field where the header has 1"},
         {"more than 64 MiB", std::string(64 * 1024 * 1024 + 1, ' '),
          "the feed holds more than 67108864 bytes (64 MiB); larger feeds are not read"},
         {"RSS with more than a million items", rssWith(repeated("<item/>", 1'000'001)), "line 1, column "},

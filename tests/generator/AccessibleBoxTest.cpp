@@ -1,30 +1,12 @@
 #include "generator/AccessibleBox.h"
 
-#include "generator/Generator.h"
 #include "tests/support/DefaultDesign.h"
-#include "tests/support/FileBytes.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/support/GeneratedBox.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-struct Generated
-{
-    GeneratedTexts texts;
-    std::string previewPage;
-};
-
-Generated generated(ProjectRecord record)
-{
-    TemporaryFolder folder;
-    record.workFolder = folder.path() + "/";
-    Generated run;
-    EXPECT_TRUE(Generator::GenerateOutputs(record, run.texts).ok());
-    run.previewPage = readBytes(folder.file("preview.html"));
-    return run;
-}
 
 ProjectRecord withOptions(int accessible, int rightToLeft)
 {
@@ -83,7 +65,7 @@ TEST(AccessibleBox, TheOptionsMarkThePagesAndTheSnippet)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.accessible) + " " + std::to_string(c.rightToLeft));
-        const Generated run = generated(withOptions(c.accessible, c.rightToLeft));
+        const GeneratedBox run = generatedBox(withOptions(c.accessible, c.rightToLeft));
         EXPECT_EQ(startOf(run.texts.hostPageText, c.hostPageStart.size()), c.hostPageStart);
         EXPECT_EQ(startOf(run.texts.embedSnippet, c.snippetStart.size()), c.snippetStart);
         EXPECT_EQ(startOf(run.previewPage, c.previewStart.size()), c.previewStart);
@@ -92,8 +74,8 @@ TEST(AccessibleBox, TheOptionsMarkThePagesAndTheSnippet)
 
 TEST(AccessibleBox, OnlyTheStandardsRuntimeGainsTheScriptAfterItsLastStatement)
 {
-    const Generated plain = generated(withOptions(0, 0));
-    const Generated accessible = generated(withOptions(1, 0));
+    const GeneratedBox plain = generatedBox(withOptions(0, 0));
+    const GeneratedBox accessible = generatedBox(withOptions(1, 0));
     EXPECT_EQ(accessible.texts.ieScriptText, plain.texts.ieScriptText);
     const std::string& runtime = plain.texts.standardsScriptText;
     ASSERT_EQ(startOf(accessible.texts.standardsScriptText, runtime.size()), runtime);
@@ -104,7 +86,7 @@ TEST(AccessibleBox, OnlyTheStandardsRuntimeGainsTheScriptAfterItsLastStatement)
     for (const std::string left : {"\r", "\n", "\t", "vr1", "vr3", "vr8", "vr9", "vr11", "accsidevr"})
         EXPECT_EQ(added.find(left), std::string::npos) << left;
     EXPECT_NE(added.find("right:2px;bottom:2px"), std::string::npos);
-    EXPECT_NE(generated(withOptions(1, 1)).texts.standardsScriptText.find("left:2px;bottom:2px"),
+    EXPECT_NE(generatedBox(withOptions(1, 1)).texts.standardsScriptText.find("left:2px;bottom:2px"),
               std::string::npos)
         << "the button stands at the start of right-to-left lines";
 }
@@ -119,7 +101,7 @@ TEST(AccessibleBox, RightToLeftTextAlignsRightWhereLeftStood)
     for (const auto& c : cases) {
         ProjectRecord record = withOptions(0, 1);
         record.alignment = c.alignment;
-        const Generated run = generated(record);
+        const GeneratedBox run = generatedBox(record);
         for (const std::string* script : {&run.texts.standardsScriptText, &run.texts.ieScriptText}) {
             EXPECT_NE(script->find("text-align:" + c.word + ";"), std::string::npos) << c.alignment;
             EXPECT_EQ(script->find("text-align:left"), std::string::npos) << c.alignment;

@@ -116,7 +116,7 @@ expect_equal "completing the options of check" "$(complete_line check --)" "--fo
 expect_equal "completing --format" "$(complete_line check --format '')" "json text"
 expect_equal "completing the options of import" "$(complete_line import --)" \
     "--append --from --help --length --max --project --target --to"
-expect_equal "completing --from" "$(complete_line import --from n)" "news.tkp"
+expect_equal "completing --from, a feed of any name" "$(complete_line import --from n)" "news.tkp notes.txt"
 
 [ "$failures" -eq 0 ] || { echo "$failures checks failed"; exit 1; }
 echo "the installed files are valid"

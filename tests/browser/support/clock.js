@@ -1,6 +1,6 @@
 'use strict';
-// The fake clock that every test page gets before its own scripts run: timers and Date follow
-// window.__clock, which only the test moves.
+// The fake clock that every test page gets before its own scripts run: timers, animation frames (one every
+// 16 ms), performance.now and Date follow window.__clock, which only the test moves.
 
 const fs = require('node:fs');
 
@@ -17,7 +17,16 @@ function require(name) {
 ${fakeTimersSource}
 window.__clock = module.exports.install({
     now: 0,
-    toFake: ['setTimeout', 'clearTimeout', 'setInterval', 'clearInterval', 'Date'],
+    toFake: [
+        'setTimeout',
+        'clearTimeout',
+        'setInterval',
+        'clearInterval',
+        'Date',
+        'requestAnimationFrame',
+        'cancelAnimationFrame',
+        'performance',
+    ],
 });
 })();`;
 

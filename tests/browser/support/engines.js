@@ -49,7 +49,8 @@ class Engine {
     }
 
     // Opens url in a new tab whose frames all run on a fake clock; ieShim adds the IE emulation.
-    async open(url, { ieShim = false, userAgent } = {}) {
+    // beforeScripts runs in every frame before the page's own scripts.
+    async open(url, { ieShim = false, userAgent, beforeScripts } = {}) {
         const page = await this.browser.newPage();
         const boxPage = new BoxPage(page);
         await page.setViewport(VIEWPORT);
@@ -57,6 +58,7 @@ class Engine {
         await page.evaluateOnNewDocument(clockScript);
         await page.evaluateOnNewDocument(probeScript);
         if (ieShim) await page.evaluateOnNewDocument(ieShimScript);
+        if (beforeScripts) await page.evaluateOnNewDocument(beforeScripts);
         await page.goto(url, { waitUntil: 'load' });
         return boxPage;
     }

@@ -71,6 +71,16 @@ class NewsBox {
         return this.url('ie-test.html');
     }
 
+    // A long page whose top shows the snippet's frame, so that scrolling the page takes the box out of view.
+    get farUrl() {
+        fs.writeFileSync(
+            this.file('far.html'),
+            '<html><head><title>far</title></head><body style="margin:0">' +
+                `${this.snippet}<div style="height:6000px"></div></body></html>`,
+        );
+        return this.url('far.html');
+    }
+
     // A top window that frames preview.html, so that a message has a parent and a top window of its own.
     get framedPreviewUrl() {
         fs.writeFileSync(

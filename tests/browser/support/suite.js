@@ -12,11 +12,11 @@ class EngineSession {
     }
 
     // Generates the design and opens it: the host page, or with ie the IE test page under the IE shim.
-    async open(t, design, { ie = false, page = 'host', userAgent } = {}) {
+    async open(t, design, { ie = false, page = 'host', userAgent, beforeScripts } = {}) {
         const box = generateNewsBox(design);
-        const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl };
+        const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl, far: box.farUrl };
         const url = ie ? box.iePageUrl : urls[page];
-        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent });
+        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent, beforeScripts });
         t.after(() => boxPage.close());
         return { box, page: boxPage };
     }
