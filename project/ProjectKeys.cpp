@@ -63,6 +63,7 @@ std::vector<OptionLine> makeOptionLines()
     return {
         {"x-accessiblebox", &R::accessibleBox},
         {"x-righttoleft", &R::rightToLeft},
+        {"x-fitpagewidth", &R::fitPageWidth},
     };
 }
 

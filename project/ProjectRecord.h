@@ -71,6 +71,7 @@ public:
     // Options added after the fixed settings; a project file holds them only when they are on.
     int accessibleBox = unticked;
     int rightToLeft = unticked;
+    int fitPageWidth = unticked;
 
     std::string projectPath;
     int projectUntitled = untitled;

@@ -73,6 +73,7 @@ const CUSTOM_FONT_TICKS = ['use_this', 'titleuse_this'];
 const OPTION_KEYS = [
     ['accessibleBox', 'x-accessiblebox'],
     ['rightToLeft', 'x-righttoleft'],
+    ['fitPageWidth', 'x-fitpagewidth'],
 ];
 
 const MESSAGE_KEYS = [
