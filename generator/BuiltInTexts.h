@@ -17,4 +17,5 @@ public:
     static std::string_view continuousScrollerIE();
     static std::string_view continuousScrollerStd();
     static std::string_view accessibleBoxStd();
+    static std::string_view fitPageWidthStd();
 };

@@ -1,6 +1,7 @@
 #include "generator/Generator.h"
 
 #include "generator/AccessibleBox.h"
+#include "generator/FitPageWidth.h"
 #include "generator/HostPage.h"
 #include "generator/LinkCode.h"
 #include "generator/MessageDataScript.h"
@@ -49,6 +50,8 @@ Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& tex
     LinkCode::FinishScripts(texts);
     if (accessible)
         texts.standardsScriptText += AccessibleBox::script(record);
+    if (FitPageWidth::isOn(record))
+        texts.standardsScriptText += FitPageWidth::script(record);
     if (auto done = TextFile::replace(record.workFolder + "preview.html", previewPage); !done.ok())
         return done;
     if (auto done = writeBoxFile(record, "newstic.html", texts.hostPageText); !done.ok())
