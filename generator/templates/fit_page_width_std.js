@@ -97,7 +97,17 @@ function fit_resized(){
 	}
 	fit_setWidth(width);
 	if(fit_measured&&mc>0){
-		fit_measure();
+		fit_measureUnderStill();
+	}
+}
+function fit_measureUnderStill(){
+	var still=typeof acc_saved!="undefined"&&acc_saved!==null;
+	if(still){
+		acc_restore();
+	}
+	fit_measure();
+	if(still){
+		acc_layOutStill();
 	}
 }
 function fit_addStyle(){

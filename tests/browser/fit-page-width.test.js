@@ -77,10 +77,10 @@ function sideways(ids, rightMargin) {
     return found;
 }
 
-const messageWidths = (page) =>
+const messageWidths = (page, ids = MESSAGE_IDS) =>
     page.evaluate(
-        (ids) => ids.filter((id) => document.getElementById(id)).map((id) => document.getElementById(id).offsetWidth),
-        MESSAGE_IDS,
+        (list) => list.filter((id) => document.getElementById(id)).map((id) => document.getElementById(id).offsetWidth),
+        ids,
     );
 
 // Resizing reaches the frame through the browser's own event loop, which the fake clock does not hold.
@@ -99,6 +99,14 @@ async function resizeTo(page, frame, viewport, messageWidth) {
         `every message ${messageWidth} wide`,
     );
 }
+
+// The still box scrolls, so its messages share the area with the scroll bar that the engine draws.
+const beside = (frame) =>
+    frame.evaluate(
+        (left, right) => document.getElementById('spagens').clientWidth - left - right,
+        LEFT_MARGIN,
+        RIGHT_MARGIN,
+    );
 
 async function topPageOverflow(page) {
     return page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
@@ -213,3 +221,36 @@ describeInEngines('Fit the page width', (session) => {
         }
     });
 });
+
+// The accessible box lays its messages out still for readers who ask for reduced motion; a narrower page
+// lays them out again, one below the other from the top margin.
+describeInEngines(
+    'Fit the page width under reduced motion',
+    (session) => {
+        for (const [name, mode] of MODES) {
+            it(`${name}: the still messages follow one another in the narrowed column`, async (t) => {
+                const { page } = await session.open(t, box(mode, { accessibleBox: true }), { page: 'preview' });
+                const frame = page.hostFrame();
+                await frame.tick(600);
+                await page.page.setViewport(PHONE);
+                await until(async () => {
+                    // The still box hides the continuous mode's copies.
+                    const widths = await messageWidths(frame, ['d0', 'd1', 'd2']);
+                    const room = await beside(frame);
+                    return room <= PHONE_MESSAGE_WIDTH && widths.every((width) => width === room);
+                }, 'every message as wide as the room beside the scroll bar');
+                await frame.tick(5000);
+                const { layout, heights } = await frame.evaluate(() => ({
+                    layout: __probes.messageLayout(['d0', 'd1', 'd2'], { top: 0, bottom: 1e6 }),
+                    heights: ['d0', 'd1', 'd2'].map((id) => document.getElementById(id).offsetHeight),
+                }));
+                assert.equal(layout.d0.top, TOP_MARGIN);
+                assert.equal(layout.d1.top, TOP_MARGIN + heights[0] + SPACE);
+                assert.equal(layout.d2.top, layout.d1.top + heights[1] + SPACE);
+                assert.deepEqual(page.errors, []);
+            });
+        }
+    },
+    undefined,
+    { reducedMotion: true },
+);
