@@ -91,7 +91,7 @@ function fit_measure(){
 	}
 }
 function fit_resized(){
-	var width=Math.max(1,Math.min(fit_designWidth,fit_area.clientWidth-fit_left-fit_right));
+	var width=Math.min(fit_designWidth,Math.max(1,fit_area.clientWidth-fit_left-fit_right));
 	if(width==fit_width){
 		return;
 	}
