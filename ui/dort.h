@@ -35,5 +35,6 @@ private:
     QLineEdit* nameEdit_;
     QCheckBox* accessibleBoxCheck_;
     QCheckBox* rightToLeftCheck_;
+    QCheckBox* fitPageWidthCheck_;
     std::function<bool()> openProjectCommand_;
 };

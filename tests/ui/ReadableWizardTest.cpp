@@ -155,6 +155,7 @@ TEST(ReadableWizard, EveryControlIsNamedByItsOwnCaption)
     } named[] = {
         {"accessibleBoxCheck", "Accessible box (pause button, keyboard, reduced motion)"},
         {"rightToLeftCheck", "Right-to-left text"},
+        {"fitPageWidthCheck", "Fit the page width"},
         {"widthEdit", "Width :"},
         {"heightEdit", "Height :"},
         {"spaceEdit", "Space :"},
