@@ -23,7 +23,9 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
           fields().tick(new QCheckBox(tr("Accessible box (pause button, keyboard, reduced motion)")),
                         &ProjectRecord::accessibleBox)),
       rightToLeftCheck_(fields().tick(new QCheckBox(tr("Right-to-left text")), &ProjectRecord::rightToLeft)),
-      fitPageWidthCheck_(fields().tick(new QCheckBox(tr("Fit the page width")), &ProjectRecord::fitPageWidth))
+      fitPageWidthCheck_(
+          fields().tick(new QCheckBox(tr("Fit the page width")), &ProjectRecord::fitPageWidth)),
+      lightMotionCheck_(fields().tick(new QCheckBox(tr("Light motion")), &ProjectRecord::lightMotion))
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
@@ -82,6 +84,9 @@ QWidget* dort::optionsGroup()
     fitPageWidthCheck_->setObjectName("fitPageWidthCheck");
     fitPageWidthCheck_->setAccessibleDescription(
         tr("On a page narrower than the box, as on a phone, the box narrows with it and its messages wrap"));
+    lightMotionCheck_->setObjectName("lightMotionCheck");
+    lightMotionCheck_->setAccessibleDescription(
+        tr("The box moves the same way for less of the reader's battery and rests while it cannot be seen"));
 
     auto* group = new QGroupBox(tr("Options :"));
     group->setObjectName("optionsGroup");
@@ -90,6 +95,7 @@ QWidget* dort::optionsGroup()
     layout->addWidget(accessibleBoxCheck_, 0, Qt::AlignLeft);
     layout->addWidget(rightToLeftCheck_, 0, Qt::AlignLeft);
     layout->addWidget(fitPageWidthCheck_, 0, Qt::AlignLeft);
+    layout->addWidget(lightMotionCheck_, 0, Qt::AlignLeft);
     return group;
 }
 

@@ -36,5 +36,6 @@ private:
     QCheckBox* accessibleBoxCheck_;
     QCheckBox* rightToLeftCheck_;
     QCheckBox* fitPageWidthCheck_;
+    QCheckBox* lightMotionCheck_;
     std::function<bool()> openProjectCommand_;
 };

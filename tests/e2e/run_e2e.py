@@ -33,7 +33,7 @@ TYPED = {
     "scroll delay": "40",
 }
 OPTIONS = ("Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text",
-           "Fit the page width")
+           "Fit the page width", "Light motion")
 
 
 GTK_SETTINGS = """[Settings]

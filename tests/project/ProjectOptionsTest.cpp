@@ -18,6 +18,7 @@ namespace {
 const std::string accessibleLine = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n";
 const std::string rightToLeftLine = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
 const std::string fitWidthLine = "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n";
+const std::string lightLine = "#%#qvo-x-lightmotion=1endof-qvo-x-lightmotion#%#\r\n";
 const std::string countLineEnd = "endof-qvo-text-message_count#%#\r\n";
 
 ProjectRecord readOptionText(const std::string& text)
@@ -118,6 +119,7 @@ struct OptionWrittenCase
     int rightToLeft;
     int fitPageWidth;
     std::string lines;
+    int lightMotion = 0;
 };
 
 // The options go after the message count line, in the table's order, and only when on: a design with both
@@ -133,7 +135,9 @@ TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
         {0, 0, 1, fitWidthLine},
         {1, 0, 1, accessibleLine + fitWidthLine},
         {1, 1, 1, accessibleLine + rightToLeftLine + fitWidthLine},
-        {2, -1, 7, ""},
+        {0, 0, 0, lightLine, 1},
+        {1, 1, 1, accessibleLine + rightToLeftLine + lightLine + fitWidthLine, 1},
+        {2, -1, 7, "", 3},
     };
     for (const OptionWrittenCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft) + "," +
@@ -142,6 +146,7 @@ TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
         design.accessibleBox = c.accessibleBox;
         design.rightToLeft = c.rightToLeft;
         design.fitPageWidth = c.fitPageWidth;
+        design.lightMotion = c.lightMotion;
         EXPECT_EQ(ProjectWriter::projectText(design), withLinesAfterCount(committed, c.lines));
     }
 }
@@ -207,14 +212,20 @@ TEST(ProjectOptions, DesignsWithOptionsSurviveASaveAndOlderReadersIgnoreThem)
     for (const char* name : {"project/all-keys.tkp", "project/awkward-values.tkp", "default-written.tkp"}) {
         const ProjectRecord base = readProjectFile(testData(name));
         const std::string baseText = ProjectWriter::projectText(base);
-        for (const auto& [accessible, rightToLeft, fitWidth] :
-             {std::tuple{1, 0, 0}, {0, 1, 0}, {1, 1, 0}, {0, 0, 0}, {0, 0, 1}, {1, 1, 1}}) {
+        for (const auto& [accessible, rightToLeft, fitWidth, light] : {std::tuple{1, 0, 0, 0},
+                                                                       {0, 1, 0, 0},
+                                                                       {1, 1, 0, 0},
+                                                                       {0, 0, 0, 0},
+                                                                       {0, 0, 1, 0},
+                                                                       {0, 0, 0, 1},
+                                                                       {1, 1, 1, 1}}) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(accessible) + std::to_string(rightToLeft) +
-                         std::to_string(fitWidth));
+                         std::to_string(fitWidth) + std::to_string(light));
             ProjectRecord design = base;
             design.accessibleBox = accessible;
             design.rightToLeft = rightToLeft;
             design.fitPageWidth = fitWidth;
+            design.lightMotion = light;
             design.projectPath = folder.file("round.tkp");
             ASSERT_TRUE(ProjectWriter::writeProject(design).ok());
             const std::string written = readBytes(design.projectPath);

@@ -156,6 +156,7 @@ TEST(ReadableWizard, EveryControlIsNamedByItsOwnCaption)
         {"accessibleBoxCheck", "Accessible box (pause button, keyboard, reduced motion)"},
         {"rightToLeftCheck", "Right-to-left text"},
         {"fitPageWidthCheck", "Fit the page width"},
+        {"lightMotionCheck", "Light motion"},
         {"widthEdit", "Width :"},
         {"heightEdit", "Height :"},
         {"spaceEdit", "Space :"},
