@@ -117,6 +117,8 @@ describeInEngines('Fit the page width', (session) => {
         const cases = [
             ...MODES,
             ['Wait to finish mode with the accessible box', { scrollMode: 0, accessibleBox: true }],
+            ['Continuous mode with light motion', { scrollMode: 2, lightMotion: true }],
+            ['Page by page mode with light motion and the accessible box', { scrollMode: 1, lightMotion: true, accessibleBox: true }],
         ];
         for (const [name, mode] of cases) {
             for (const how of ['loaded', 'narrowed']) {
