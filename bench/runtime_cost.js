@@ -1,0 +1,334 @@
+'use strict';
+// What a news box costs the reader's browser: the default runtime, the light runtime and a CSS keyframe marquee
+// of the same size and speed, each in headless Chromium, measured with the DevTools Protocol's performance
+// counters over runs of several seconds while the column moves; on screen, scrolled 3000 px out of view and
+// in a hidden tab. Then how fast the column of 10,000 messages moves against its nominal speed.
+//   node bench/runtime_cost.js    (MARQUETTO_CLI names the built marquetto-cli; RUNS=N runs of each, default 5)
+
+const fs = require('node:fs');
+const path = require('node:path');
+
+const root = path.join(__dirname, '..');
+const support = path.join(root, 'tests', 'browser', 'support');
+const { DEFAULT_DESIGN } = require(path.join(support, 'design'));
+const { generateNewsBox } = require(path.join(support, 'newsBox'));
+const puppeteer = require(path.join(root, 'tests', 'browser', 'node_modules', 'puppeteer-core'));
+
+const RUNS = Number(process.env.RUNS ?? 5);
+const CHROMIUM = {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: [
+        '--no-sandbox',
+        '--disable-gpu',
+        '--disable-background-networking',
+        '--disable-component-update',
+        '--disable-sync',
+        '--no-first-run',
+    ],
+};
+const VIEWPORT = { width: 800, height: 600 };
+const OFF_SCREEN_PX = 3000;
+// The runtimes start moving half a second after the page loaded; the window starts after that.
+const SETTLE_MS = 1000;
+const WINDOW_MS = 5000;
+const SPEED_WINDOW_MS = 3000;
+const BIG_MESSAGE_COUNT = 10000;
+const BIG_COUNT_TEXT = BIG_MESSAGE_COUNT.toLocaleString('en-US');
+
+// Targets for the light runtime.
+const MAX_LAYOUTS_PER_SECOND = 0;
+const MAX_MAIN_THREAD_RATIO = 2;
+const MAX_IDLE_SCRIPT_MS_PER_SECOND = 0.1;
+const MIN_BIG_SPEED_SHARE = 0.95;
+
+const delay = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+function median(values) {
+    const sorted = [...values].sort((a, b) => a - b);
+    const middle = Math.floor(sorted.length / 2);
+    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+}
+
+const px = (value) => `${parseInt(value, 10)}px`;
+const pt = (value) => `${parseInt(value, 10)}pt`;
+const rgb = ([red, green, blue]) => `rgb(${red},${green},${blue})`;
+const FONT_STYLES = [
+    ['normal', 'normal'],
+    ['normal', 'bold'],
+    ['italic', 'normal'],
+    ['italic', 'bold'],
+];
+function fontCss(family, size, lineHeight, style, colour) {
+    const [fontStyle, fontWeight] = FONT_STYLES[style];
+    return (
+        `font-family:${family};font-size:${pt(size)};line-height:${pt(lineHeight)};` +
+        `font-style:${fontStyle};font-weight:${fontWeight};color:${rgb(colour)}`
+    );
+}
+
+// The same box as the runtime draws, its column of the same messages moved by @keyframes alone, one pixel per
+// scroll delay from just below the box until its last message has left the top. A script runs once at load to
+// turn the column's height into the animation's duration; after that no script runs.
+function cssMarqueePage(d) {
+    const width = parseInt(d.width, 10);
+    const height = parseInt(d.height, 10);
+    const border = parseInt(d.borderWidth, 10);
+    const columnWidth = width - parseInt(d.leftMargin, 10) - parseInt(d.rightMargin, 10) - 2 * border;
+    const messages = d.messages
+        .map((m) => `<div class="message"><div class="title">${m.title}<br></div>${m.text}</div>`)
+        .join('');
+    return `<!DOCTYPE html><html><head><title>CSS marquee</title><style>
+body { margin: 0; background: ${rgb(d.bgColor)}; }
+#box { position: absolute; left: 0; top: 0; width: ${width - 2 * border}px; height: ${height - 2 * border}px;
+  border: ${border}px solid ${rgb(d.borderColor)}; overflow: hidden; }
+#column { position: absolute; left: ${px(d.leftMargin)}; top: 0; width: ${columnWidth}px;
+  padding-top: ${px(d.topMargin)};
+  animation: marquee linear infinite; }
+.message { margin-bottom: ${px(d.paragraphSpace)};
+  ${fontCss(d.textCustomFont, d.textFontSize, d.textLineHeight, d.textStyle, d.textColor)}; }
+.title { ${fontCss(d.titleCustomFont, d.titleFontSize, d.titleLineHeight, d.titleStyle, d.titleColor)}; }
+@keyframes marquee { from { transform: translateY(${height}px); } to { transform: translateY(-100%); } }
+</style></head><body><div id="box"><div id="column">${messages}</div></div><script>
+var column = document.getElementById('column');
+column.style.animationDuration = ((${height} + column.offsetHeight) * ${parseInt(d.scrollDelay, 10)}) + 'ms';
+</script></body></html>`;
+}
+
+// A host page with the box's iframe at its top, or below a spacer that puts it 3000 px out of view.
+function hostPage(iframe, offScreen) {
+    const spacer = offScreen ? `<div style="height:${OFF_SCREEN_PX}px"></div>` : '';
+    return (
+        '<!DOCTYPE html><html><head><title>host</title></head>' +
+        `<body style="margin:0">${spacer}${iframe}</body></html>`
+    );
+}
+
+class Subject {
+    // name, folder of the pages, the iframe that shows the box, the id of the element that moves.
+    constructor(name, folder, iframe, columnId) {
+        this.name = name;
+        this.folder = folder;
+        this.columnId = columnId;
+        this.pages = {};
+        for (const offScreen of [false, true]) {
+            const file = path.join(folder, offScreen ? 'bench-off-screen.html' : 'bench-on-screen.html');
+            fs.writeFileSync(file, hostPage(iframe, offScreen), 'latin1');
+            this.pages[offScreen] = `file://${file}`;
+        }
+    }
+
+    static runtime(name, design) {
+        const box = generateNewsBox(design);
+        return new Subject(name, box.folder, box.snippet, 'enuzun');
+    }
+
+    static cssMarquee(design) {
+        const box = generateNewsBox(design);
+        fs.writeFileSync(path.join(box.folder, 'css-marquee.html'), cssMarqueePage(design), 'latin1');
+        const iframe = box.snippet.replace(/src="[^"]*"/, 'src="css-marquee.html"');
+        return new Subject('CSS keyframe marquee', box.folder, iframe, 'column');
+    }
+}
+
+async function metrics(session) {
+    const { metrics: list } = await session.send('Performance.getMetrics');
+    return Object.fromEntries(list.map(({ name, value }) => [name, value]));
+}
+
+const boxFrame = (page) => page.mainFrame().childFrames()[0];
+
+// The column's top on the screen, as the reader sees it (a transform counts, not only style.top).
+const columnTop = (page, id) =>
+    boxFrame(page).evaluate((i) => document.getElementById(i).getBoundingClientRect().top, id);
+
+// One run of WINDOW_MS: per second of it, layouts, style recalculations, script and task milliseconds, and how
+// far the column moved. where is "on screen", "off screen" or "hidden".
+async function measureCost(browser, subject, where) {
+    const page = await browser.newPage();
+    let other = null;
+    try {
+        await page.setViewport(VIEWPORT);
+        const session = await page.createCDPSession();
+        await session.send('Performance.enable');
+        await page.goto(subject.pages[where === 'off screen'], { waitUntil: 'load' });
+        await delay(SETTLE_MS);
+        const frameTop = await page.evaluate(() => document.querySelector('iframe').getBoundingClientRect().top);
+        if ((where === 'off screen') !== frameTop >= VIEWPORT.height)
+            throw new Error(`${subject.name}: the box is ${frameTop} px down, not ${where}`);
+        if (where === 'hidden') {
+            other = await browser.newPage();
+            await other.bringToFront();
+            await delay(200);
+        }
+        const visibility = await boxFrame(page).evaluate(() => document.visibilityState);
+        if ((where === 'hidden') !== (visibility === 'hidden'))
+            throw new Error(`${subject.name}: the box's page is ${visibility} ${where}`);
+        const topBefore = await columnTop(page, subject.columnId);
+        const before = await metrics(session);
+        await delay(WINDOW_MS);
+        const after = await metrics(session);
+        const topAfter = await columnTop(page, subject.columnId);
+        const seconds = after.Timestamp - before.Timestamp;
+        const rate = (name, scale = 1) => ((after[name] - before[name]) * scale) / seconds;
+        return {
+            layouts: rate('LayoutCount'),
+            styles: rate('RecalcStyleCount'),
+            scriptMs: rate('ScriptDuration', 1000),
+            taskMs: rate('TaskDuration', 1000),
+            moved: topBefore - topAfter,
+        };
+    } finally {
+        if (other) await other.close();
+        await page.close();
+    }
+}
+
+// The share of the nominal speed (one pixel per scroll delay) that the column keeps over SPEED_WINDOW_MS of
+// real time once it moves, read and timed inside the box's page; the window ends before the column's first hold.
+async function measureSpeed(browser, subject, scrollDelay) {
+    const page = await browser.newPage();
+    try {
+        await page.setViewport(VIEWPORT);
+        await page.goto(subject.pages[false], { waitUntil: 'load', timeout: 120000 });
+        // The column sits at the top until the runtime places it below the box; it moves once it rises from there.
+        const nominalMove = SPEED_WINDOW_MS / scrollDelay;
+        for (let deadline = Date.now() + 60000, last = -Infinity; ; ) {
+            const top = await columnTop(page, subject.columnId);
+            if (top < last && top > nominalMove + 10) break;
+            if (Date.now() > deadline) throw new Error(`${subject.name}: the column did not move within 60 s`);
+            last = top;
+            await delay(50);
+        }
+        const { moved, ms, top1 } = await boxFrame(page).evaluate(
+            async (id, windowMs) => {
+                const column = document.getElementById(id);
+                const t0 = performance.now();
+                const top0 = column.getBoundingClientRect().top;
+                await new Promise((resolve) => setTimeout(resolve, windowMs));
+                const top1 = column.getBoundingClientRect().top;
+                return { moved: top0 - top1, ms: performance.now() - t0, top1 };
+            },
+            subject.columnId,
+            SPEED_WINDOW_MS,
+        );
+        if (top1 <= 1) throw new Error(`${subject.name}: the column reached its first hold while it was timed`);
+        return moved / (ms / scrollDelay);
+    } finally {
+        await page.close();
+    }
+}
+
+const WHERE = ['on screen', 'off screen', 'hidden'];
+
+async function main() {
+    const design = DEFAULT_DESIGN;
+    const scrollDelay = parseInt(design.scrollDelay, 10);
+    const height = parseInt(design.height, 10);
+    // The column starts just below the box and holds first when its first message reaches the top margin.
+    const firstHoldMs = 500 + height * scrollDelay;
+    if (SETTLE_MS + WINDOW_MS + 500 > firstHoldMs)
+        throw new Error(`a ${WINDOW_MS} ms window does not end before the first hold at ${firstHoldMs} ms`);
+    const bigMessages = Array.from(
+        { length: BIG_MESSAGE_COUNT },
+        (_, i) => design.messages[i % design.messages.length],
+    );
+
+    const defaultRuntime = Subject.runtime('default runtime', design);
+    const lightRuntime = Subject.runtime('light runtime', { ...design, lightMotion: true });
+    // Until the generator knows the option, a design with light motion gets the default runtime.
+    const runtimeText = (subject) => fs.readFileSync(path.join(subject.folder, `${design.scrollerName}newsticns6.js`));
+    const lightBuilt = !runtimeText(defaultRuntime).equals(runtimeText(lightRuntime));
+    const subjects = [defaultRuntime, lightRuntime, Subject.cssMarquee(design)];
+    const big = [
+        Subject.runtime('default runtime', { ...design, messages: bigMessages }),
+        Subject.runtime('light runtime', { ...design, messages: bigMessages, lightMotion: true }),
+    ];
+    const small = subjects.slice(0, 2);
+
+    const browser = await puppeteer.launch(CHROMIUM);
+    const costs = new Map(subjects.map((s) => [s, Object.fromEntries(WHERE.map((w) => [w, []]))]));
+    const speeds = new Map([...small, ...big].map((s) => [s, []]));
+    try {
+        // The subjects take turns in each round, so that a busy moment of the machine falls on all of them.
+        for (let run = 0; run < RUNS; run++) {
+            for (const where of WHERE)
+                for (const subject of subjects)
+                    costs.get(subject)[where].push(await measureCost(browser, subject, where));
+            for (const subject of [...small, ...big])
+                speeds.get(subject).push(await measureSpeed(browser, subject, scrollDelay));
+            process.stderr.write(`run ${run + 1} of ${RUNS} done\n`);
+        }
+        report(await browser.version(), { costs, speeds, subjects, big, lightBuilt });
+    } finally {
+        await browser.close();
+    }
+}
+
+const fixed = (value, digits) => value.toFixed(digits).padStart(9);
+
+function report(version, { costs, speeds, subjects, big, lightBuilt }) {
+    const [defaultRuntime, lightRuntime, cssMarquee] = subjects;
+    const cost = (subject, where, field) => median(costs.get(subject)[where].map((run) => run[field]));
+    const speed = (subject) => median(speeds.get(subject));
+
+    const { width, height, scrollDelay } = DEFAULT_DESIGN;
+    console.log(`${version}; the default design, ${width} x ${height} px, 1 px every ${scrollDelay} ms`);
+    console.log(`medians of ${RUNS} runs of ${WINDOW_MS / 1000} s while the column moves`);
+    if (!lightBuilt) console.log('NOTE: this build gives a design with light motion the default runtime');
+    console.log(`\nper second            layouts   styles  script ms  task ms  column moved (px in the run)`);
+    const titles = {
+        'on screen': 'on screen',
+        'off screen': `${OFF_SCREEN_PX} px out of view`,
+        hidden: 'in a hidden tab',
+    };
+    for (const where of WHERE) {
+        console.log(titles[where]);
+        for (const subject of subjects)
+            console.log(
+                `  ${subject.name.padEnd(20)}` +
+                    fixed(cost(subject, where, 'layouts'), 1) +
+                    fixed(cost(subject, where, 'styles'), 1) +
+                    fixed(cost(subject, where, 'scriptMs'), 3) +
+                    fixed(cost(subject, where, 'taskMs'), 2) +
+                    fixed(cost(subject, where, 'moved'), 0),
+            );
+    }
+    const share = (value) => `${(value * 100).toFixed(1)} %`.padStart(10);
+    console.log(`\ncolumn speed over ${SPEED_WINDOW_MS / 1000} s, share of 1 px per ${scrollDelay} ms:`);
+    console.log(`                      ${DEFAULT_DESIGN.messages.length} messages  ${BIG_COUNT_TEXT} messages`);
+    for (const [index, subject] of subjects.slice(0, 2).entries())
+        console.log(`  ${subject.name.padEnd(20)}${share(speed(subject))}  ${share(speed(big[index]))}`);
+
+    const mainThreadRatio = cost(lightRuntime, 'on screen', 'taskMs') / cost(cssMarquee, 'on screen', 'taskMs');
+    const onScreenLayouts = cost(lightRuntime, 'on screen', 'layouts');
+    const targets = [
+        [
+            `layouts while moving: ${onScreenLayouts.toFixed(1)}/s (target ${MAX_LAYOUTS_PER_SECOND})`,
+            onScreenLayouts <= MAX_LAYOUTS_PER_SECOND,
+        ],
+        [
+            `main-thread time on screen: ${mainThreadRatio.toFixed(2)} times the CSS marquee's ` +
+                `(target at most ${MAX_MAIN_THREAD_RATIO})`,
+            mainThreadRatio <= MAX_MAIN_THREAD_RATIO,
+        ],
+        ...['off screen', 'hidden'].map((where) => [
+            `script ${titles[where]}: ${cost(lightRuntime, where, 'scriptMs').toFixed(3)} ms/s ` +
+                `(target at most ${MAX_IDLE_SCRIPT_MS_PER_SECOND})`,
+            cost(lightRuntime, where, 'scriptMs') <= MAX_IDLE_SCRIPT_MS_PER_SECOND,
+        ]),
+        [
+            `${BIG_COUNT_TEXT} messages: ${share(speed(big[1])).trim()} of the nominal speed ` +
+                `(target at least ${MIN_BIG_SPEED_SHARE * 100} %)`,
+            speed(big[1]) >= MIN_BIG_SPEED_SHARE,
+        ],
+    ];
+    console.log('\ntargets for the light runtime:');
+    for (const [text, met] of targets) console.log(`  ${met && lightBuilt ? 'PASS' : 'MISS'}  ${text}`);
+    process.exitCode = lightBuilt && targets.every(([, met]) => met) ? 0 : 1;
+}
+
+main().catch((error) => {
+    console.error(error);
+    process.exitCode = 2;
+});

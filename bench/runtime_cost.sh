@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# What a news box costs the reader's browser, in headless Chromium: the default runtime, the light runtime and a
+# CSS keyframe marquee of the same size and speed. Prints layouts per second while the column moves, script and
+# task time per second on screen, 3000 px out of view and in a hidden tab, and the column's speed with 10,000
+# messages against its nominal speed; then PASS or MISS for each target of the light runtime, and ends with 1
+# when one is missed. Takes about four minutes with the default five runs.
+#   bench/runtime_cost.sh [BUILD_FOLDER]    (default: build; RUNS=N sets the number of runs of each, default 5)
+set -euo pipefail
+root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="$(cd "${1:-$root_dir/build}" && pwd)"
+
+if [ ! -d "$root_dir/tests/browser/node_modules/puppeteer-core" ]; then
+    echo "puppeteer-core is missing: run scripts/setup (or npm ci in tests/browser) first" >&2
+    exit 2
+fi
+export MARQUETTO_CLI="$build_dir/app/marquetto-cli"
+exec node "$root_dir/bench/runtime_cost.js"
