@@ -1,4 +1,5 @@
 #include "bench/BenchPlatform.h"
+#include "bench/ResidentMemory.h"
 #include "preview/PreviewProcess.h"
 #include "preview/PublishingActions.h"
 #include "project/IntegerText.h"
@@ -55,19 +56,6 @@ double secondsUntilPainted(const QElapsedTimer& clock, const QRect& area)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         if (painted(area))
             return clock.nsecsElapsed() / 1e9;
-    }
-    return -1;
-}
-
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:" && status >> value)
-            return value;
-        status.ignore(1 << 16, '\n');
     }
     return -1;
 }
@@ -130,7 +118,7 @@ int wizardPreview(const QString& workFolder)
         return 1;
     wizard.findChild<QTabBar*>("stepTabs")->setCurrentIndex(CQuorvoDlg::publishingStep);
     QTest::qWait(300);
-    const long before = residentKiB();
+    const long before = residentKiB("/proc/self/status");
     const QRect area = PublishingActions::boxedRect(IntegerText::parse(wizard.record().width),
                                                     IntegerText::parse(wizard.record().height));
 
@@ -149,7 +137,8 @@ int wizardPreview(const QString& workFolder)
         return 1;
     }
     QTest::qWait(300);
-    std::printf("%.3f %ld %ld %d\n", seconds, before, residentKiB(), previewProcessesLeft());
+    std::printf("%.3f %ld %ld %d\n", seconds, before, residentKiB("/proc/self/status"),
+                previewProcessesLeft());
     return 0;
 }
 

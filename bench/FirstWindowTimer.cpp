@@ -1,3 +1,5 @@
+#include "bench/ResidentMemory.h"
+
 #include <X11/Xlib.h>
 #include <chrono>
 #include <csignal>
@@ -39,19 +41,6 @@ bool webEngineStarted(pid_t program)
             return true;
     }
     return false;
-}
-
-long residentKiB(pid_t program)
-{
-    std::ifstream status("/proc/" + std::to_string(program) + "/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:" && status >> value)
-            return value;
-        status.ignore(1 << 16, '\n');
-    }
-    return -1;
 }
 
 bool waitForMappedWindow(Display* display, double timeoutSeconds)
@@ -101,7 +90,7 @@ int main(int argc, char** argv)
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (shown)
         usleep(300000);
-    const long resident = residentKiB(program);
+    const long resident = residentKiB("/proc/" + std::to_string(program) + "/status");
     const bool webEngine = shown && webEngineStarted(program);
     kill(program, SIGTERM);
     waitpid(program, nullptr, 0);

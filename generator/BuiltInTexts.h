@@ -18,4 +18,5 @@ public:
     static std::string_view continuousScrollerStd();
     static std::string_view accessibleBoxStd();
     static std::string_view lightMotionStd();
+    static std::string_view fitPageWidthStd();
 };

@@ -1,6 +1,7 @@
 #include "generator/Generator.h"
 
 #include "generator/AccessibleBox.h"
+#include "generator/FitPageWidth.h"
 #include "generator/HostPage.h"
 #include "generator/LightMotion.h"
 #include "generator/LinkCode.h"
@@ -43,7 +44,8 @@ Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suff
 }
 
 // The options follow the runtime's last statement in this order: the light scheduler takes over the runtime's
-// steps, and the accessible box holds whichever scheduler runs them.
+// steps, the accessible box holds whichever scheduler runs them, and a box that fits the page width lays the
+// messages out again after both have started.
 void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
 {
     if (LightMotion::isOn(record)) {
@@ -52,6 +54,8 @@ void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
     }
     if (AccessibleBox::isOn(record))
         standardsScript += AccessibleBox::script(record);
+    if (FitPageWidth::isOn(record))
+        standardsScript += FitPageWidth::script(record);
 }
 
 Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)

@@ -1,6 +1,7 @@
 #include "generator/HostPage.h"
 
 #include "generator/AccessibleBox.h"
+#include "generator/FitPageWidth.h"
 #include "generator/ScriptText.h"
 #include "generator/ValueFormats.h"
 #include "project/IntegerText.h"
@@ -75,8 +76,9 @@ std::string HostPage::embedSnippet(const ProjectRecord& record)
 {
     const std::string title =
         AccessibleBox::isOn(record) ? " title=\"" + AccessibleBox::title(record) + "\"" : std::string();
+    const std::string style = FitPageWidth::isOn(record) ? FitPageWidth::frameStyle(record) : std::string();
     return "<iframe" + title + " width=\"" + typed(record.width) + "\" height=\"" + typed(record.height) +
-           "\" src=\"" + ScriptText(record).address(record.scrollerName) +
+           "\"" + style + " src=\"" + ScriptText(record).address(record.scrollerName) +
            "newstic.html\" SCROLLING=\"no\" FRAMEBORDER=\"0\" border=0></iframe>";
 }
 
@@ -147,16 +149,20 @@ std::string HostPage::transitionFilter(const ProjectRecord& record)
 
 std::string HostPage::loaderScript(const ProjectRecord& record)
 {
+    const bool fit = FitPageWidth::isOn(record);
     const std::string iw = innerSize(record.width, record);
+    const std::string outerWidth = fit ? FitPageWidth::outerBoxWidth(record) : iw;
+    const std::string innerWidth = fit ? FitPageWidth::innerBoxWidth : iw;
     const std::string ih = innerSize(record.height, record);
     const std::string scriptStart = "document.write(\"<scr\"+\"ipt language=\\\"javascript\\\" sr\"+\"c=\\\"";
     const std::string scriptEnd = "\\\"></scr\"+\"ipt>\");";
     return "<script language=\"javascript\">var OPB=false;uagent = window.navigator.userAgent.toLowerCase();"
            "OPB=(uagent.indexOf('opera') != -1)?true:false;if((document.all)&&(OPB==false)){" +
            scriptStart + ScriptText(record).address(record.scrollerName) + "newsticie.js" + scriptEnd +
-           "}else{" + "document.write(\"<div id=\\\"spagensbrd\\\" style=\\\"position:absolute; width:" + iw +
+           "}else{" +
+           "document.write(\"<div id=\\\"spagensbrd\\\" style=\\\"position:absolute; width:" + outerWidth +
            "; height:" + ih + "; left:0; top:0; " + border(record) +
-           ";overflow:hidden;\\\"><div id=\\\"spagens\\\" style=\\\"position:absolute; width:" + iw +
+           ";overflow:hidden;\\\"><div id=\\\"spagens\\\" style=\\\"position:absolute; width:" + innerWidth +
            "; height:" + ih + "; left:0; top:0; border-width:0px; overflow:hidden;" + clipStyle(record) +
            "\\\"></div></div>\");" + scriptStart + ScriptText(record).address(record.scrollerName) +
            "newsticns6.js" + scriptEnd + "}</script>";

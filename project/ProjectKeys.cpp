@@ -64,6 +64,7 @@ std::vector<OptionLine> makeOptionLines()
         {"x-accessiblebox", &R::accessibleBox},
         {"x-righttoleft", &R::rightToLeft},
         {"x-lightmotion", &R::lightMotion},
+        {"x-fitpagewidth", &R::fitPageWidth},
     };
 }
 

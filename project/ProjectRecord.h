@@ -72,6 +72,7 @@ public:
     int accessibleBox = unticked;
     int rightToLeft = unticked;
     int lightMotion = unticked;
+    int fitPageWidth = unticked;
 
     std::string projectPath;
     int projectUntitled = untitled;

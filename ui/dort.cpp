@@ -22,7 +22,10 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
       accessibleBoxCheck_(
           fields().tick(new QCheckBox(tr("Accessible box (pause button, keyboard, reduced motion)")),
                         &ProjectRecord::accessibleBox)),
-      rightToLeftCheck_(fields().tick(new QCheckBox(tr("Right-to-left text")), &ProjectRecord::rightToLeft))
+      rightToLeftCheck_(fields().tick(new QCheckBox(tr("Right-to-left text")), &ProjectRecord::rightToLeft)),
+      fitPageWidthCheck_(
+          fields().tick(new QCheckBox(tr("Fit the page width")), &ProjectRecord::fitPageWidth)),
+      lightMotionCheck_(fields().tick(new QCheckBox(tr("Light motion")), &ProjectRecord::lightMotion))
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
@@ -78,6 +81,12 @@ QWidget* dort::optionsGroup()
     rightToLeftCheck_->setObjectName("rightToLeftCheck");
     rightToLeftCheck_->setAccessibleDescription(
         tr("Messages are written and aligned right to left, as Arabic, Hebrew and Persian are"));
+    fitPageWidthCheck_->setObjectName("fitPageWidthCheck");
+    fitPageWidthCheck_->setAccessibleDescription(
+        tr("On a page narrower than the box, as on a phone, the box narrows with it and its messages wrap"));
+    lightMotionCheck_->setObjectName("lightMotionCheck");
+    lightMotionCheck_->setAccessibleDescription(
+        tr("The box moves the same way for less of the reader's battery and rests while it cannot be seen"));
 
     auto* group = new QGroupBox(tr("Options :"));
     group->setObjectName("optionsGroup");
@@ -85,6 +94,8 @@ QWidget* dort::optionsGroup()
     // As wide as their captions, so that a click beside a caption does not tick a box.
     layout->addWidget(accessibleBoxCheck_, 0, Qt::AlignLeft);
     layout->addWidget(rightToLeftCheck_, 0, Qt::AlignLeft);
+    layout->addWidget(fitPageWidthCheck_, 0, Qt::AlignLeft);
+    layout->addWidget(lightMotionCheck_, 0, Qt::AlignLeft);
     return group;
 }
 

@@ -35,5 +35,7 @@ private:
     QLineEdit* nameEdit_;
     QCheckBox* accessibleBoxCheck_;
     QCheckBox* rightToLeftCheck_;
+    QCheckBox* fitPageWidthCheck_;
+    QCheckBox* lightMotionCheck_;
     std::function<bool()> openProjectCommand_;
 };

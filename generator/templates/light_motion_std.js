@@ -2,6 +2,7 @@ var lm_step=dotrans,lm_halt=mdivmo,lm_go=restime;
 var lm_active=!!(window.requestAnimationFrame&&window.IntersectionObserver);
 var lm_moves=lm_active&&("translate" in document.documentElement.style);
 var lm_due=null,lm_tick=0,lm_left=null,lm_holds={},lm_frame=null,lm_timer=null;
+var lm_lastFrame=null,lm_period=null,lm_inFrame=false,lm_chained=false;
 function lm_now(){
 	return window.performance&&performance.now?performance.now():new Date().getTime();
 }
@@ -51,13 +52,29 @@ function lm_cancel(){
 	}
 }
 function lm_onFrame(){
+	var now=lm_now();
+	if(lm_period===null&&lm_chained&&now-lm_lastFrame>4&&now-lm_lastFrame<50){
+		lm_period=now-lm_lastFrame;
+	}
+	lm_lastFrame=now;
 	lm_frame=null;
-	lm_run(lm_now());
+	lm_inFrame=true;
+	lm_run(now);
 	lm_schedule();
+	lm_inFrame=false;
 }
 function lm_wake(){
 	lm_timer=null;
+	lm_chained=false;
 	lm_frame=requestAnimationFrame(lm_onFrame);
+}
+function lm_wakeAfter(){
+	var now=lm_now(),shown;
+	if(lm_period===null||lm_period<=0){
+		return 0;
+	}
+	shown=lm_lastFrame+Math.ceil((lm_due-lm_lastFrame)/lm_period)*lm_period;
+	return Math.floor(shown-lm_period+1-now);
 }
 function lm_schedule(){
 	var wait;
@@ -65,10 +82,11 @@ function lm_schedule(){
 	if(lm_due===null||lm_held()||lm_halted()){
 		return;
 	}
-	wait=lm_due-lm_now();
-	if(wait>32){
-		lm_timer=setTimeout(lm_wake,wait-16);
+	wait=lm_wakeAfter();
+	if(wait>0){
+		lm_timer=setTimeout(lm_wake,wait);
 	}else{
+		lm_chained=lm_inFrame;
 		lm_frame=requestAnimationFrame(lm_onFrame);
 	}
 }

@@ -277,6 +277,7 @@ TEST(CommandLineTool, SaveKeepsTheOptionsOfAProject)
 {
     const std::string accessible = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n";
     const std::string rightToLeft = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
+    const std::string fitWidth = "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n";
     const struct
     {
         std::string records;
@@ -288,6 +289,9 @@ TEST(CommandLineTool, SaveKeepsTheOptionsOfAProject)
         {"#>#qvo-x-righttoleft=01endof-qvo-x-righttoleft#>#qvo-x-accessiblebox=2endof-qvo-x-accessiblebox",
          rightToLeft},
         {"qvo-x-accessiblebox= 1endof-qvo-x-accessiblebox", accessible},
+        {fitWidth + rightToLeft, rightToLeft + fitWidth},
+        {"#>#qvo-x-fitpagewidth=+1endof-qvo-x-fitpagewidth#>#qvo-x-righttoleft=0endof-qvo-x-righttoleft",
+         fitWidth},
     };
     const std::string committed = readBytes(std::string(MARQUETTO_TEST_DATA) + "/default-written.tkp");
     const std::string countEnd = "endof-qvo-text-message_count#%#\r\n";

@@ -4,6 +4,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProjectFile.h"
 #include "tests/support/RecordComparison.h"
+#include "tests/support/RecordMessages.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <filesystem>
@@ -43,14 +44,6 @@ std::string customProject(const TemporaryFolder& folder)
                "#%#qvo-bgcolorr=12endof-qvo-bgcolorr#%#\r\n" +
                    std::string(BuiltInTexts::defaultProject()));
     return path;
-}
-
-std::vector<Message> messagesOf(const ProjectRecord& record)
-{
-    std::vector<Message> messages;
-    for (int i = 0; i < record.messageCount(); ++i)
-        messages.push_back(record.message(i));
-    return messages;
 }
 
 } // namespace

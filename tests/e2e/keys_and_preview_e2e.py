@@ -25,7 +25,8 @@ BLANK_LINK = "https://example.org/e2e-blank-target"
 # message selected; the scroller style).
 PAGE_ORDER = {
     1: ["About", "Open Project", "http://www.marquetto.example/", "Name :",
-        "Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text"],
+        "Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text", "Fit the page width",
+        "Light motion"],
     2: ["Width :", "Height :", "Space :", "Top margin :", "Bottom margin :", "Left margin :", "Right margin :",
         "Background color : #FFFFFF", "Text color : #000000", "Mouse over text color : #8E0606",
         "Title color : #414A76", "Mouse over title color : #B90000", "Background image :",

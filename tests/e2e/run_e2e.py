@@ -32,7 +32,8 @@ TYPED = {
     "text": "A message typed by a user",
     "scroll delay": "40",
 }
-OPTIONS = ("Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text")
+OPTIONS = ("Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text",
+           "Fit the page width", "Light motion")
 
 
 GTK_SETTINGS = """[Settings]
@@ -333,6 +334,9 @@ class Suite:
             self.check(os.path.exists(wizard_file), f"no {name} in the working folder")
             self.check(filecmp.cmp(wizard_file, os.path.join(out, name), shallow=False),
                        f"{name} differs from the command line's")
+        with open(os.path.join(out, "preview.html"), encoding="latin-1") as preview:
+            self.check(f'style="width:100%;max-width:{BOX_WIDTH}px"' in preview.read(),
+                       "the ticked Fit the page width left the preview's frame a fixed width")
 
     def scenario_reopen_and_unsaved_changes(self):
         self.scale = 1

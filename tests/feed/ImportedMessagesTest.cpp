@@ -2,6 +2,7 @@
 
 #include "project/ProjectEncoding.h"
 #include "tests/support/DefaultDesign.h"
+#include "tests/support/RecordMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,6 @@ ProjectRecord windows1252Design()
     design.clearMessages();
     design.appendMessage({"Cr\xEApe", "old \x80", "https://old.example/", "_top"});
     return design;
-}
-
-std::vector<Message> messagesOf(const ProjectRecord& record)
-{
-    std::vector<Message> messages;
-    for (int i = 0; i < record.messageCount(); ++i)
-        messages.push_back(record.message(i));
-    return messages;
 }
 
 } // namespace

@@ -49,6 +49,10 @@ for (const [style, mode] of [[0, 0], [0, 1], [0, 2], [1, 0]]) {
     text: project({ ...base, custom_fontface: 'Schön\r\nSans,serif', titlecustom_fontface: '"Ünï\nFace", C:\\x\\' }, tricky),
   });
   designs.push({ name: `style ${style} mode ${mode}, no messages`, text: project(base, []) });
+  const options = { 'x-accessiblebox': '1', 'x-righttoleft': '1', 'x-fitpagewidth': '1' };
+  designs.push({ name: `style ${style} mode ${mode}, every option on`, text: project({ ...base, ...options }, tricky) });
+  designs.push({ name: `style ${style} mode ${mode}, fit the page width, no messages`,
+    text: project({ ...base, 'x-fitpagewidth': '1' }, []) });
 }
 
 function generate(projectText, encoding = 'utf8') {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,6 +17,8 @@ namespace {
 // The lines a design with an option on holds, typed from the format's rules.
 const std::string accessibleLine = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n";
 const std::string rightToLeftLine = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
+const std::string fitWidthLine = "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n";
+const std::string lightLine = "#%#qvo-x-lightmotion=1endof-qvo-x-lightmotion#%#\r\n";
 const std::string countLineEnd = "endof-qvo-text-message_count#%#\r\n";
 
 ProjectRecord readOptionText(const std::string& text)
@@ -94,7 +97,7 @@ TEST(ProjectOptions, OptionTextsAndFixedTextsNeverHoldOneAnother)
         options.push_back("qvo-" + std::string(line.key) + "=");
         options.push_back("endof-qvo-" + std::string(line.key));
     }
-    ASSERT_GE(options.size(), 4u);
+    ASSERT_GE(options.size(), 6u);
     for (const std::string& option : options) {
         for (const std::string& old : fixed) {
             EXPECT_EQ(option.find(old), std::string::npos) << option << " holds " << old;
@@ -114,7 +117,9 @@ struct OptionWrittenCase
 {
     int accessibleBox;
     int rightToLeft;
+    int fitPageWidth;
     std::string lines;
+    int lightMotion = 0;
 };
 
 // The options go after the message count line, in the table's order, and only when on: a design with both
@@ -123,17 +128,25 @@ TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
 {
     const std::string committed = readBytes(testData("default-written.tkp"));
     const std::vector<OptionWrittenCase> cases = {
-        {0, 0, ""},
-        {1, 0, accessibleLine},
-        {0, 1, rightToLeftLine},
-        {1, 1, accessibleLine + rightToLeftLine},
-        {2, -1, ""},
+        {0, 0, 0, ""},
+        {1, 0, 0, accessibleLine},
+        {0, 1, 0, rightToLeftLine},
+        {1, 1, 0, accessibleLine + rightToLeftLine},
+        {0, 0, 1, fitWidthLine},
+        {1, 0, 1, accessibleLine + fitWidthLine},
+        {1, 1, 1, accessibleLine + rightToLeftLine + fitWidthLine},
+        {0, 0, 0, lightLine, 1},
+        {1, 1, 1, accessibleLine + rightToLeftLine + lightLine + fitWidthLine, 1},
+        {2, -1, 7, "", 3},
     };
     for (const OptionWrittenCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft));
+        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft) + "," +
+                     std::to_string(c.fitPageWidth));
         ProjectRecord design = defaultDesign();
         design.accessibleBox = c.accessibleBox;
         design.rightToLeft = c.rightToLeft;
+        design.fitPageWidth = c.fitPageWidth;
+        design.lightMotion = c.lightMotion;
         EXPECT_EQ(ProjectWriter::projectText(design), withLinesAfterCount(committed, c.lines));
     }
 }
@@ -162,6 +175,10 @@ TEST(ProjectOptions, AnOptionReadsAsOnOnlyForTheValueOne)
             committed, "#>#qvo-x-righttoleft=" + c.value + "endof-qvo-x-righttoleft#>#\r\n"));
         EXPECT_EQ(rightToLeft.rightToLeft, c.reads);
         EXPECT_EQ(rightToLeft.accessibleBox, 0);
+        const ProjectRecord fitWidth = readOptionText(withLinesAfterCount(
+            committed, "#%#qvo-x-fitpagewidth=" + c.value + "endof-qvo-x-fitpagewidth#%#\r\n"));
+        EXPECT_EQ(fitWidth.fitPageWidth, c.reads);
+        EXPECT_EQ(fitWidth.rightToLeft, 0);
     }
 }
 
@@ -195,11 +212,20 @@ TEST(ProjectOptions, DesignsWithOptionsSurviveASaveAndOlderReadersIgnoreThem)
     for (const char* name : {"project/all-keys.tkp", "project/awkward-values.tkp", "default-written.tkp"}) {
         const ProjectRecord base = readProjectFile(testData(name));
         const std::string baseText = ProjectWriter::projectText(base);
-        for (const auto& [accessible, rightToLeft] : {std::pair{1, 0}, {0, 1}, {1, 1}, {0, 0}}) {
-            SCOPED_TRACE(std::string(name) + " " + std::to_string(accessible) + std::to_string(rightToLeft));
+        for (const auto& [accessible, rightToLeft, fitWidth, light] : {std::tuple{1, 0, 0, 0},
+                                                                       {0, 1, 0, 0},
+                                                                       {1, 1, 0, 0},
+                                                                       {0, 0, 0, 0},
+                                                                       {0, 0, 1, 0},
+                                                                       {0, 0, 0, 1},
+                                                                       {1, 1, 1, 1}}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(accessible) + std::to_string(rightToLeft) +
+                         std::to_string(fitWidth) + std::to_string(light));
             ProjectRecord design = base;
             design.accessibleBox = accessible;
             design.rightToLeft = rightToLeft;
+            design.fitPageWidth = fitWidth;
+            design.lightMotion = light;
             design.projectPath = folder.file("round.tkp");
             ASSERT_TRUE(ProjectWriter::writeProject(design).ok());
             const std::string written = readBytes(design.projectPath);

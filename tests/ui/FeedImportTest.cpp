@@ -3,6 +3,7 @@
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
+#include "tests/support/RecordMessages.h"
 #include "tests/support/SampleFeeds.h"
 #include "tests/support/TemporaryFolder.h"
 #include "ui/iki.h"
@@ -58,14 +59,6 @@ ProjectRecord twoMessageDesign()
     record.appendMessage({"Old title A", "old text A", "https://old.example/a", "_top"});
     record.appendMessage({"Old title B", "old text B", "https://old.example/b", "main"});
     return record;
-}
-
-std::vector<Message> messagesOf(const ProjectRecord& record)
-{
-    std::vector<Message> messages;
-    for (int i = 0; i < record.messageCount(); ++i)
-        messages.push_back(record.message(i));
-    return messages;
 }
 
 // What the user does in the "Import Messages" dialog; a field left empty keeps what the dialog shows.

@@ -155,6 +155,8 @@ TEST(ReadableWizard, EveryControlIsNamedByItsOwnCaption)
     } named[] = {
         {"accessibleBoxCheck", "Accessible box (pause button, keyboard, reduced motion)"},
         {"rightToLeftCheck", "Right-to-left text"},
+        {"fitPageWidthCheck", "Fit the page width"},
+        {"lightMotionCheck", "Light motion"},
         {"widthEdit", "Width :"},
         {"heightEdit", "Height :"},
         {"spaceEdit", "Space :"},

@@ -119,27 +119,46 @@ TEST_F(StepOnePage, TheOptionBoxesShowAndStoreTheirFlags)
 {
     auto* accessible = control<QCheckBox>("accessibleBoxCheck");
     auto* rightToLeft = control<QCheckBox>("rightToLeftCheck");
+    auto* fitWidth = control<QCheckBox>("fitPageWidthCheck");
+    auto* light = control<QCheckBox>("lightMotionCheck");
     EXPECT_EQ(accessible->text(), "Accessible box (pause button, keyboard, reduced motion)");
     EXPECT_EQ(rightToLeft->text(), "Right-to-left text");
+    EXPECT_EQ(fitWidth->text(), "Fit the page width");
+    EXPECT_EQ(light->text(), "Light motion");
     const struct
     {
         int accessibleBox;
         int rightToLeft;
+        int fitPageWidth;
+        int lightMotion;
         bool accessibleShown;
         bool rightToLeftShown;
-    } loads[] = {{1, 0, true, false}, {0, 1, false, true}, {1, 1, true, true}, {2, -1, false, false}};
+        bool fitWidthShown;
+        bool lightShown;
+    } loads[] = {{1, 0, 0, 0, true, false, false, false}, {0, 1, 0, 0, false, true, false, false},
+                 {0, 0, 1, 0, false, false, true, false}, {0, 0, 0, 1, false, false, false, true},
+                 {1, 1, 1, 1, true, true, true, true},    {2, -1, 11, 2, false, false, false, false}};
     for (const auto& c : loads) {
-        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft));
+        SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft) + "," +
+                     std::to_string(c.fitPageWidth));
         record.accessibleBox = c.accessibleBox;
         record.rightToLeft = c.rightToLeft;
+        record.fitPageWidth = c.fitPageWidth;
+        record.lightMotion = c.lightMotion;
         page.LoadFromRecord();
         EXPECT_EQ(accessible->isChecked(), c.accessibleShown);
         EXPECT_EQ(rightToLeft->isChecked(), c.rightToLeftShown);
+        EXPECT_EQ(fitWidth->isChecked(), c.fitWidthShown);
+        EXPECT_EQ(light->isChecked(), c.lightShown);
         record.accessibleBox = 7;
         record.rightToLeft = 7;
+        record.fitPageWidth = 7;
+        record.lightMotion = 7;
         page.FlushToRecord();
         EXPECT_EQ(record.accessibleBox, c.accessibleShown ? 1 : 0);
         EXPECT_EQ(record.rightToLeft, c.rightToLeftShown ? 1 : 0);
+        EXPECT_EQ(record.fitPageWidth, c.fitWidthShown ? 1 : 0);
+        EXPECT_EQ(record.lightMotion, c.lightShown ? 1 : 0);
     }
 }
 

@@ -63,7 +63,7 @@ TEST_F(KeyboardWizard, TabVisitsEveryPageInReadingOrder)
     const std::vector<std::string> buttons = {"exitButton", "saveProjectAsButton", "saveProjectButton"};
     const std::vector<std::vector<std::string>> pages = {
         {"aboutButton", "openProjectButton", "webSiteButton", "nameEdit", "accessibleBoxCheck",
-         "rightToLeftCheck"},
+         "rightToLeftCheck", "fitPageWidthCheck", "lightMotionCheck"},
         {"widthEdit", "heightEdit", "spaceEdit", "topMarginEdit", "bottomMarginEdit", "leftMarginEdit",
          "rightMarginEdit", "bgColorSwatch", "textColorSwatch", "textHoverColorSwatch", "titleColorSwatch",
          "titleHoverColorSwatch", "bgImageCheck", "imageXEdit", "imageYEdit"},

@@ -50,10 +50,10 @@ class Engine {
 
     // Opens url in a new tab whose frames all run on a fake clock; ieShim adds the IE emulation.
     // beforeScripts runs in every frame before the page's own scripts.
-    async open(url, { ieShim = false, userAgent, beforeScripts } = {}) {
+    async open(url, { ieShim = false, userAgent, viewport = VIEWPORT, beforeScripts } = {}) {
         const page = await this.browser.newPage();
         const boxPage = new BoxPage(page);
-        await page.setViewport(VIEWPORT);
+        await page.setViewport(viewport);
         if (userAgent) await page.setUserAgent(userAgent);
         await page.evaluateOnNewDocument(clockScript);
         await page.evaluateOnNewDocument(probeScript);

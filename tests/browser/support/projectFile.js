@@ -74,6 +74,7 @@ const OPTION_KEYS = [
     ['accessibleBox', 'x-accessiblebox'],
     ['rightToLeft', 'x-righttoleft'],
     ['lightMotion', 'x-lightmotion'],
+    ['fitPageWidth', 'x-fitpagewidth'],
 ];
 
 const MESSAGE_KEYS = [

@@ -11,12 +11,13 @@ class EngineSession {
         this.engine = null;
     }
 
-    // Generates the design and opens it: the host page, or with ie the IE test page under the IE shim.
-    async open(t, design, { ie = false, page = 'host', userAgent, beforeScripts } = {}) {
+    // Generates the design and opens it: the host page, or with ie the IE test page under the IE shim; viewport
+    // sizes the tab before the page loads, and beforeScripts run in every frame before the page's own.
+    async open(t, design, { ie = false, page = 'host', userAgent, viewport, beforeScripts } = {}) {
         const box = generateNewsBox(design);
         const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl, far: box.farUrl };
         const url = ie ? box.iePageUrl : urls[page];
-        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent, beforeScripts });
+        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent, viewport, beforeScripts });
         t.after(() => boxPage.close());
         return { box, page: boxPage };
     }
