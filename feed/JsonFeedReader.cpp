@@ -59,7 +59,7 @@ public:
     {
         if (depth_ == feedDepth && !inItems_)
             feed[key_] = std::move(value);
-        else if (depth_ == itemDepth && inItems_ && count <= keep_)
+        else if (depth_ == itemDepth && inItem_ && count <= keep_)
             items.back()[key_] = std::move(value);
         return true;
     }
@@ -84,6 +84,7 @@ public:
             }
             if (count <= keep_)
                 items.emplace_back();
+            inItem_ = true;
         }
         ++depth_;
         return true;
@@ -91,7 +92,8 @@ public:
 
     bool end_object() override
     {
-        --depth_;
+        if (--depth_ == itemsDepth)
+            inItem_ = false;
         return true;
     }
 
@@ -124,6 +126,8 @@ private:
     std::size_t keep_;
     int depth_ = 0;
     bool inItems_ = false;
+    // Only an object directly in "items" is an item: an array or a value there holds nothing to keep.
+    bool inItem_ = false;
     std::string key_;
 };
 

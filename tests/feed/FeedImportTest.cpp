@@ -137,9 +137,10 @@ TEST(FeedImport, UnusableOptionsAreWrongUsage)
 // address that links resolve against may come after the items.
 TEST(FeedImport, JsonFeedMembersAreFoundWhereverTheyStand)
 {
-    const std::string feed = R"({"items": [{"title": "a", "more": {"title": "not this", "url": "x/y"}},
+    const std::string feed =
+        R"({"items": [["before any item"], {"title": "a", "more": {"title": "not this", "url": "x/y"}},
                                           5, "text", null, [{"title": "nor this"}],
-                                          {"url": "p/q", "content_text": "b", "title": 7}],
+                                          {"url": "p/q", "content_text": "b", "title": 7}, ["nor this"]],
                                 "other": [0, {"title": "nor this"}, {"items": [{"title": "nor this"}]}],
                                 "home_page_url": "https://h.example/d/",
                                 "version": "https://jsonfeed.org/version/1"})";
