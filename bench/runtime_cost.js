@@ -15,18 +15,8 @@ const { generateNewsBox } = require(path.join(support, 'newsBox'));
 const puppeteer = require(path.join(root, 'tests', 'browser', 'node_modules', 'puppeteer-core'));
 
 const RUNS = Number(process.env.RUNS ?? 5);
-const CHROMIUM = {
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: [
-        '--no-sandbox',
-        '--disable-gpu',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-        '--no-first-run',
-    ],
-};
+const { ENGINES } = require(path.join(support, 'engines'));
+const CHROMIUM = { executablePath: ENGINES.chromium.executablePath, args: ENGINES.chromium.args, headless: true };
 const VIEWPORT = { width: 800, height: 600 };
 const OFF_SCREEN_PX = 3000;
 // The runtimes start moving half a second after the page loaded; the window starts after that.

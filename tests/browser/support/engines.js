@@ -69,4 +69,4 @@ class Engine {
     }
 }
 
-module.exports = { Engine, ENGINE_NAMES };
+module.exports = { Engine, ENGINE_NAMES, ENGINES };
