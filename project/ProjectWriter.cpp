@@ -2,6 +2,7 @@
 
 #include "project/ProjectKeys.h"
 #include "project/ProjectReader.h"
+#include "project/RecordMarkers.h"
 
 #include <charconv>
 #include <cstring>
@@ -216,8 +217,8 @@ std::uintmax_t ProjectWriter::projectSize(const ProjectRecord& record)
 
 Expected<void> ProjectWriter::writeProject(const ProjectRecord& record)
 {
-    if (auto fits = fitsSizeLimit(record, record.projectPath); !fits.ok())
-        return fits;
+    if (auto safe = readsBack(record, record.projectPath); !safe.ok())
+        return safe;
     auto file = OutputFile::replacing(record.projectPath);
     if (!file.ok())
         return file.error();
@@ -226,8 +227,8 @@ Expected<void> ProjectWriter::writeProject(const ProjectRecord& record)
 
 Expected<void> ProjectWriter::writeProjectTo(const ProjectRecord& record, OutputFile& file)
 {
-    if (auto fits = fitsSizeLimit(record, file.name()); !fits.ok())
-        return fits;
+    if (auto safe = readsBack(record, file.name()); !safe.ok())
+        return safe;
     return streamTo(record, file);
 }
 
@@ -240,10 +241,13 @@ Expected<void> ProjectWriter::streamTo(const ProjectRecord& record, OutputFile& 
     return file.commit();
 }
 
-// What is written must open again: the reader's size limit is checked before the first byte. (Its limit on
+// What is written must open again as the same design: no value may hold a text that marks a record, and
+// the reader's size limit is checked before the first byte. (Its limit on
 // the number of messages needs no check of its own, as that many messages take more room than the size.)
-Expected<void> ProjectWriter::fitsSizeLimit(const ProjectRecord& record, const std::string& name)
+Expected<void> ProjectWriter::readsBack(const ProjectRecord& record, const std::string& name)
 {
+    if (const auto unsafe = RecordMarkers::firstUnsafeValue(record))
+        return Error::refused("\"" + name + "\" was not saved: " + unsafe->describe() + ".");
     if (const std::uintmax_t size = projectSize(record); size > ProjectReader::maxFileBytes)
         return Error::file(name, "was not saved: the project would take " + Error::sizeInWords(size) +
                                      ", more than the " + Error::sizeInWords(ProjectReader::maxFileBytes) +

@@ -17,12 +17,12 @@ public:
     static std::uintmax_t projectSize(const ProjectRecord& record);
 
     // Replaces the file at the record's projectPath; the previous file survives any failure. A project
-    // that the reader would refuse is refused before anything is written.
+    // that the reader would refuse, or read back other than it is, is refused before anything is written.
     static Expected<void> writeProject(const ProjectRecord& record);
     // The same into a file already open, such as standard output; the file is committed.
     [[nodiscard]] static Expected<void> writeProjectTo(const ProjectRecord& record, OutputFile& file);
 
 private:
     [[nodiscard]] static Expected<void> streamTo(const ProjectRecord& record, OutputFile& file);
-    [[nodiscard]] static Expected<void> fitsSizeLimit(const ProjectRecord& record, const std::string& name);
+    [[nodiscard]] static Expected<void> readsBack(const ProjectRecord& record, const std::string& name);
 };
