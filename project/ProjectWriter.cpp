@@ -217,7 +217,7 @@ std::uintmax_t ProjectWriter::projectSize(const ProjectRecord& record)
 
 Expected<void> ProjectWriter::writeProject(const ProjectRecord& record)
 {
-    if (auto safe = readsBack(record, record.projectPath); !safe.ok())
+    if (auto safe = writable(record, record.projectPath); !safe.ok())
         return safe;
     auto file = OutputFile::replacing(record.projectPath);
     if (!file.ok())
@@ -227,7 +227,7 @@ Expected<void> ProjectWriter::writeProject(const ProjectRecord& record)
 
 Expected<void> ProjectWriter::writeProjectTo(const ProjectRecord& record, OutputFile& file)
 {
-    if (auto safe = readsBack(record, file.name()); !safe.ok())
+    if (auto safe = writable(record, file.name()); !safe.ok())
         return safe;
     return streamTo(record, file);
 }
@@ -241,10 +241,9 @@ Expected<void> ProjectWriter::streamTo(const ProjectRecord& record, OutputFile& 
     return file.commit();
 }
 
-// What is written must open again as the same design: no value may hold a text that marks a record, and
-// the reader's size limit is checked before the first byte. (Its limit on
-// the number of messages needs no check of its own, as that many messages take more room than the size.)
-Expected<void> ProjectWriter::readsBack(const ProjectRecord& record, const std::string& name)
+// Checked before the first byte is written. (The reader's limit on the number of messages needs no check
+// of its own, as that many messages take more room than the size.)
+Expected<void> ProjectWriter::writable(const ProjectRecord& record, const std::string& name)
 {
     if (const auto unsafe = RecordMarkers::firstUnsafeValue(record))
         return Error::refused("\"" + name + "\" was not saved: " + unsafe->describe() + ".");

@@ -42,7 +42,10 @@ constexpr std::array<TextSetting, 20> textSettings{{
     {&ProjectRecord::pause, 4, "Pause"},
 }};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // `rest` follows a "qvo-" of the value; `ended` says whether "endof-" stands before that "qvo-".
 std::optional<std::string> settingKeyText(std::string_view rest, bool ended)
@@ -75,9 +78,10 @@ std::optional<std::string> messageKeyText(std::string_view rest, bool ended, int
         std::size_t digits = 0;
         while (digits < afterKey.size() && isDigit(afterKey[digits]))
             ++digits;
-        if (ended && counted(afterKey.substr(0, 1)))
+        if (ended && digits > 0 && counted(afterKey.substr(0, 1)))
             return std::string(endMark) + std::string(keyMark) + std::string(key) + afterKey[0];
-        if (!ended && digits < afterKey.size() && afterKey[digits] == '=' && counted(afterKey.substr(0, digits)))
+        if (!ended && digits < afterKey.size() && afterKey[digits] == '=' &&
+            counted(afterKey.substr(0, digits)))
             return std::string(keyMark) + std::string(rest.substr(0, key.size() + digits + 1));
     }
     return std::nullopt;
@@ -91,9 +95,11 @@ std::optional<std::string> RecordMarkers::keyTextIn(std::string_view value, int 
     // around a value end in "=" before it and start with "endof-" after it, and keys hold neither "=" nor
     // the '#' of the markers beyond.
     const std::string extended = std::string(value) + std::string(ProjectKeys::endPrefix);
-    for (std::size_t at = value.find(keyMark); at != std::string_view::npos; at = value.find(keyMark, at + 1)) {
+    for (std::size_t at = value.find(keyMark); at != std::string_view::npos;
+         at = value.find(keyMark, at + 1)) {
         const std::string_view rest = std::string_view(extended).substr(at + keyMark.size());
-        const bool ended = at >= endMark.size() && value.substr(at - endMark.size(), endMark.size()) == endMark;
+        const bool ended =
+            at >= endMark.size() && value.substr(at - endMark.size(), endMark.size()) == endMark;
         for (bool asEnd : {true, false}) {
             if (asEnd && !ended)
                 continue;

@@ -1,0 +1,96 @@
+// Any design that the writer accepts reads back as the same design, value for value; values are drawn from
+// pieces of the format (start and end texts, keys cut short, markers, numbers, line breaks) and free bytes.
+#include "fuzz/FuzzCheck.h"
+#include "fuzz/SameDesign.h"
+#include "project/ProjectKeys.h"
+#include "project/ProjectWriter.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string>& pieces()
+{
+    static const std::vector<std::string> all = [] {
+        std::vector<std::string> made{"qvo-", "endof-", "endof-qvo-", "=", "#%#", "#>#", "#", "%", ">",
+                                      "\r",   "\n",     "\r\n",       "0", "1",   "12",  "7", "q", "vo-"};
+        std::vector<std::string> keys = ProjectKeys::valueKeys();
+        for (MessageField field : ProjectKeys::messageFieldOrder)
+            keys.emplace_back(ProjectKeys::messageKey(field));
+        for (const std::string& key : keys) {
+            made.push_back(key);
+            made.push_back(key.substr(0, key.size() - 1));
+        }
+        return made;
+    }();
+    return all;
+}
+
+std::string valueFrom(FuzzedDataProvider& input)
+{
+    std::string value;
+    const int count = input.ConsumeIntegralInRange(0, 8);
+    for (int i = 0; i < count; ++i) {
+        if (input.ConsumeBool()) {
+            value += pieces()[input.ConsumeIntegralInRange<std::size_t>(0, pieces().size() - 1)];
+        } else if (const char byte = input.ConsumeIntegral<char>(); byte != '\0') {
+            value += byte;
+        }
+    }
+    return value;
+}
+
+ProjectRecord designFrom(FuzzedDataProvider& input)
+{
+    ProjectRecord record;
+    for (const SettingLine& line : ProjectKeys::settingLines()) {
+        if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field)) {
+            record.*(*text) = valueFrom(input);
+        } else if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field)) {
+            record.*(*integer) = input.ConsumeIntegral<int>();
+        } else {
+            RgbColor& color = record.*std::get<RgbColor ProjectRecord::*>(line.field);
+            color = {input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(),
+                     input.ConsumeIntegral<int>()};
+        }
+    }
+    for (const OptionLine& line : ProjectKeys::optionLines())
+        record.*line.field = input.ConsumeBool() ? ProjectRecord::ticked : ProjectRecord::unticked;
+    const int messages = input.ConsumeIntegralInRange(0, 12);
+    for (int i = 0; i < messages; ++i)
+        record.appendMessage({valueFrom(input), valueFrom(input), valueFrom(input), valueFrom(input)});
+    return record;
+}
+
+bool anyValueHolds(const ProjectRecord& record, std::string_view part)
+{
+    const auto holds = [&](const std::string& value) { return value.find(part) != std::string::npos; };
+    for (const SettingLine& line : ProjectKeys::settingLines())
+        if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field);
+            text && holds(record.*(*text)))
+            return true;
+    for (const auto* list :
+         {&record.messageTitles(), &record.messageTexts(), &record.messageLinks(), &record.messageTargets()})
+        for (const std::string& value : *list)
+            if (holds(value))
+                return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const ProjectRecord design = designFrom(input);
+    const auto accepted = ProjectWriter::writable(design, "design.tkp");
+    // Every key text holds "qvo-", so a design without one has nothing to refuse.
+    require(accepted.ok() || anyValueHolds(design, "qvo-"), "a design without \"qvo-\" is written",
+            accepted.ok() ? "" : accepted.error().message());
+    if (!accepted.ok())
+        return 0;
+    requireSameDesign(design, readText(ProjectWriter::projectText(design)));
+    return 0;
+}
