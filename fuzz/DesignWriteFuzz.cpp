@@ -20,8 +20,10 @@ const std::vector<std::string>& pieces()
         for (MessageField field : ProjectKeys::messageFieldOrder)
             keys.emplace_back(ProjectKeys::messageKey(field));
         for (const std::string& key : keys) {
-            made.push_back(key);
-            made.push_back(key.substr(0, key.size() - 1));
+            const std::string cut = key.substr(0, key.size() - 1);
+            for (const std::string& piece :
+                 {key, cut, "qvo-" + key + "=", "endof-qvo-" + key, "endof-qvo-" + cut})
+                made.push_back(piece);
         }
         return made;
     }();
@@ -42,12 +44,15 @@ std::string valueFrom(FuzzedDataProvider& input)
     return value;
 }
 
+// A few values drawn from pieces among empty ones: a design whose every value is busy is nearly always
+// refused, and what must be proven is the reading back of the designs that are accepted.
 ProjectRecord designFrom(FuzzedDataProvider& input)
 {
     ProjectRecord record;
+    std::vector<std::string*> texts;
     for (const SettingLine& line : ProjectKeys::settingLines()) {
         if (const auto* text = std::get_if<std::string ProjectRecord::*>(&line.field)) {
-            record.*(*text) = valueFrom(input);
+            texts.push_back(&(record.*(*text)));
         } else if (const auto* integer = std::get_if<int ProjectRecord::*>(&line.field)) {
             record.*(*integer) = input.ConsumeIntegral<int>();
         } else {
@@ -59,8 +64,15 @@ ProjectRecord designFrom(FuzzedDataProvider& input)
     for (const OptionLine& line : ProjectKeys::optionLines())
         record.*line.field = input.ConsumeBool() ? ProjectRecord::ticked : ProjectRecord::unticked;
     const int messages = input.ConsumeIntegralInRange(0, 12);
-    for (int i = 0; i < messages; ++i)
-        record.appendMessage({valueFrom(input), valueFrom(input), valueFrom(input), valueFrom(input)});
+    std::vector<Message> drawn(static_cast<std::size_t>(messages));
+    for (Message& message : drawn)
+        for (std::string* field : {&message.title, &message.text, &message.link, &message.target})
+            texts.push_back(field);
+    const int values = input.ConsumeIntegralInRange(1, 4);
+    for (int i = 0; i < values; ++i)
+        *texts[input.ConsumeIntegralInRange<std::size_t>(0, texts.size() - 1)] = valueFrom(input);
+    for (Message& message : drawn)
+        record.appendMessage(std::move(message));
     return record;
 }
 
