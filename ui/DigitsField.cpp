@@ -2,8 +2,7 @@
 
 #include "ui/DialogUnits.h"
 #include "ui/DigitsOnlyValidator.h"
-
-#include <QToolTip>
+#include "ui/FieldHint.h"
 
 namespace {
 
@@ -24,8 +23,7 @@ QString DigitsField::rejectionText()
     return tr("Only the digits 0 to 9 can be entered here.");
 }
 
-// Where the character would have gone, so that the user sees which field refused it.
 void DigitsField::explainRejection()
 {
-    QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()), rejectionText(), this);
+    FieldHint::show(this, rejectionText());
 }

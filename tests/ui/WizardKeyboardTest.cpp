@@ -1,6 +1,7 @@
 #include "tests/support/NextModal.h"
 #include "tests/ui/WizardHarness.h"
 #include "ui/DigitsField.h"
+#include "ui/FieldHint.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -8,8 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QToolTip>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -190,34 +191,95 @@ TEST_F(KeyboardWizard, AMovedMessageKeepsTheListCursorButNotTheSelection)
     EXPECT_EQ(list->item(1)->text(), second);
 }
 
-// The validator drops what is not a digit; the field says so where the user types.
+// The validator drops what is not a digit; the field says so where the user types, until the next key.
 TEST_F(KeyboardWizard, ADigitsFieldSaysWhenItDropsACharacter)
 {
     harness.goToStep(1);
     auto* width = harness.find<DigitsField>("widthEdit");
     width->setFocus();
-    width->clear();
     const struct
     {
         const char* typed;
         const char* shown;
         bool told;
-    } cases[] = {{"15", "15", false}, {"1.5", "15", true}, {"2x", "2", true}};
+    } cases[] = {{"15", "15", false}, {"15.", "15", true}, {"2x", "2", true}, {"1.5", "15", false}};
     for (const auto& typing : cases) {
         SCOPED_TRACE(typing.typed);
-        QToolTip::hideText();
         width->clear();
         QTest::keyClicks(width, typing.typed);
         EXPECT_EQ(width->text(), typing.shown);
-        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == DigitsField::rejectionText(), typing.told);
+        const FieldHint* hint = FieldHint::shownAt(width);
+        EXPECT_EQ(hint != nullptr, typing.told);
+        EXPECT_EQ(hint ? hint->text() : DigitsField::rejectionText(), DigitsField::rejectionText());
     }
-    QToolTip::hideText();
     width->setText("3");
     width->selectAll();
     width->insert("1.5");
     EXPECT_EQ(width->text(), "3") << "a pasted text with a dot must not lose the dot in silence";
-    EXPECT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), DigitsField::rejectionText());
+    ASSERT_NE(FieldHint::shownAt(width), nullptr);
+    EXPECT_EQ(FieldHint::shownAt(width)->text(), DigitsField::rejectionText());
+}
+
+// A click that the hint lies over reaches the control under it, as if the hint were not there.
+TEST_F(KeyboardWizard, TheHintOfARefusingFieldLetsTheNextClickThrough)
+{
+    const struct
+    {
+        int page;
+        const char* refusing;
+        const char* next;
+    } pairs[] = {{1, "widthEdit", "heightEdit"}, {2, "fontSizeEdit", "titleFontSizeEdit"}};
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.refusing);
+        harness.goToStep(pair.page);
+        auto* refusing = harness.find<DigitsField>(pair.refusing);
+        auto* next = harness.find<DigitsField>(pair.next);
+        refusing->setFocus();
+        QTest::keyClicks(refusing, "x");
+        const FieldHint* hint = FieldHint::shownAt(refusing);
+        ASSERT_NE(hint, nullptr);
+        QWidget& window = harness.wizard();
+        EXPECT_TRUE(window.rect().contains(hint->geometry())) << "the window's edge cuts the hint";
+        const QRect nextRect(next->mapTo(&window, QPoint(0, 0)), next->size());
+        EXPECT_FALSE(
+            hint->geometry().intersects(QRect(refusing->mapTo(&window, QPoint(0, 0)), refusing->size())));
+        EXPECT_NE(window.childAt(hint->geometry().center()), hint) << "the hint takes clicks";
+        // Where the hint lies over the next field, the click goes there.
+        const QRect covered = hint->geometry() & nextRect;
+        const QPoint at = covered.isEmpty() ? nextRect.center() : covered.center();
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(FieldHint::shownAt(refusing), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+}
+
+// Whatever the user does next ends the hint, but a modifier pressed for the next character does not.
+TEST_F(KeyboardWizard, TheHintOfARefusingFieldGoesWhenTheUserMovesOn)
+{
+    harness.goToStep(1);
+    auto* width = harness.find<DigitsField>("widthEdit");
+    const struct
+    {
+        const char* next;
+        std::function<void()> act;
+        bool stays;
+    } moves[] = {
+        {"a digit typed", [&] { QTest::keyClick(width, Qt::Key_5); }, false},
+        {"Shift pressed", [&] { QTest::keyPress(width, Qt::Key_Shift); }, true},
+        {"Tab", [&] { QTest::keyClick(width, Qt::Key_Tab); }, false},
+        {"the next step", [&] { harness.goToStep(2); }, false},
+        {"a click into the field", [&] { QTest::mouseClick(width, Qt::LeftButton); }, false},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.next);
+        harness.goToStep(1);
+        width->setFocus();
+        QTest::keyClicks(width, "x");
+        ASSERT_NE(FieldHint::shownAt(width), nullptr);
+        move.act();
+        EXPECT_EQ(FieldHint::shownAt(width) != nullptr, move.stays);
+        QTest::keyRelease(width, Qt::Key_Shift);
+    }
 }
 
 } // namespace
