@@ -1,6 +1,8 @@
 #include "ui/MessageDialog.h"
 
+#include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
+#include "ui/KeyTextValidator.h"
 #include "ui/NamedButton.h"
 #include "ui/RecordText.h"
 
@@ -28,6 +30,16 @@ QLineEdit* lineField(const QString& objectName)
     auto* field = new QLineEdit;
     field->setObjectName(objectName);
     return field;
+}
+
+// The box shows a title or text as HTML, so a text that would mark a record in the project file is stored
+// with a character reference in its place, which the box shows as the same letter.
+QString inertForProject(const QString& typed)
+{
+    const std::string bytes = typed.toUtf8().toStdString();
+    if (!RecordMarkers::holdsKeyText(bytes))
+        return typed;
+    return QString::fromStdString(RecordMarkers::inertHtml(bytes));
 }
 
 QPlainTextEdit* textField()
@@ -66,6 +78,9 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     setWindowTitle(caption);
     const DialogUnits units(fontMetrics());
     targetEdit_->setFixedWidth(units.x(targetFieldWidthUnits));
+    // A link or target is written into the box's scripts as it is typed: a key text cannot be made inert.
+    new KeyTextValidator(linkEdit_);
+    new KeyTextValidator(targetEdit_);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
@@ -128,10 +143,10 @@ void MessageDialog::settleEncoding()
 
 Message MessageDialog::typedOver(Message message)
 {
-    RecordText::store(record_, message.title, titleEdit_->text());
+    RecordText::store(record_, message.title, inertForProject(titleEdit_->text()));
     // The text field turns "\r\n" into "\n"; an untouched text keeps the line breaks it was stored with.
     if (textEdit_->toPlainText() != loadedText_)
-        RecordText::store(record_, message.text, textEdit_->toPlainText());
+        RecordText::store(record_, message.text, inertForProject(textEdit_->toPlainText()));
     RecordText::store(record_, message.link, linkEdit_->text());
     RecordText::store(record_, message.target, targetByRule(targetEdit_->text()));
     return message;

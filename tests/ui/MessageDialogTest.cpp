@@ -1,10 +1,13 @@
 #include "project/ProjectEncoding.h"
 #include "project/ProjectRecord.h"
+#include "project/ProjectWriter.h"
 #include "tests/support/ChildWidget.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FindWidget.h"
 #include "tests/support/NextModal.h"
+#include "tests/support/ProjectFile.h"
+#include "tests/support/TemporaryFolder.h"
 #include "ui/addbox.h"
 #include "ui/iki.h"
 #include "ui/modifybox.h"
@@ -78,6 +81,52 @@ TEST(MessageEditors, EditOkWithoutChangesStillAppliesTheTargetRule)
         pressOk(&dialog);
         EXPECT_EQ(record.message(3), (Message{"t", "x", "l", target.stored}));
         EXPECT_EQ(record.messageCount(), 4);
+    }
+}
+
+// A title or text that would mark a record of the project file is stored with a character reference the
+// box shows as the same letter; a link or target field refuses it, typed or pasted. The result saves and
+// reads back as it is.
+TEST(MessageEditors, TextsThatMarkARecordAreStoredInertOrRefused)
+{
+    const struct
+    {
+        const char* field;
+        const char* typed;
+        bool pasted;
+        const char* stored;
+    } cases[] = {
+        {"titleEdit", "a qvo-linktext1=x", false, "a qv&#111;-linktext1=x"},
+        {"textEdit", "endof-qvo-tmessage1#%# lost", true, "endof-qv&#111;-tmessage1#%# lost"},
+        {"titleEdit", "harmless qvo-", false, "harmless qvo-"},
+        {"linkEdit", "http://x.example/?qvo-width=", false, "http://x.example/?qvo-width"},
+        {"targetEdit", "endof-qvo-x-lightmotion", true, ""},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.typed);
+        TemporaryFolder folder;
+        ProjectRecord record = defaultDesign();
+        addbox dialog(record);
+        dialog.show();
+        QWidget* field = findWidget<QWidget>(&dialog, row.field);
+        field->setFocus();
+        if (auto* text = qobject_cast<QPlainTextEdit*>(field))
+            text->setPlainText(row.typed);
+        else if (row.pasted)
+            qobject_cast<QLineEdit*>(field)->insert(row.typed);
+        else
+            QTest::keyClicks(field, row.typed);
+        pressOk(&dialog);
+        ASSERT_EQ(record.messageCount(), 4);
+        const Message stored = record.message(3);
+        const std::string value = std::string(row.field) == "titleEdit"  ? stored.title
+                                  : std::string(row.field) == "textEdit" ? stored.text
+                                  : std::string(row.field) == "linkEdit" ? stored.link
+                                                                         : stored.target;
+        EXPECT_EQ(value, row.stored);
+        record.projectPath = folder.file("p.tkp");
+        ASSERT_TRUE(ProjectWriter::writeProject(record).ok());
+        EXPECT_EQ(readProjectFile(record.projectPath).message(3), stored);
     }
 }
 

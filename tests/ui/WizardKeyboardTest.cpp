@@ -2,6 +2,7 @@
 #include "tests/ui/WizardHarness.h"
 #include "ui/DigitsField.h"
 #include "ui/FieldHint.h"
+#include "ui/KeyTextValidator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -279,6 +280,35 @@ TEST_F(KeyboardWizard, TheHintOfARefusingFieldGoesWhenTheUserMovesOn)
         move.act();
         EXPECT_EQ(FieldHint::shownAt(width) != nullptr, move.stays);
         QTest::keyRelease(width, Qt::Key_Shift);
+    }
+}
+
+// A field whose value goes into the project file as typed refuses a text that marks a record, typed or
+// pasted, and says so at the field; the text before the refusal stays.
+TEST_F(KeyboardWizard, NameAndFontFieldsRefuseTheProjectFilesRecordTexts)
+{
+    const struct
+    {
+        int page;
+        const char* field;
+    } fields[] = {{0, "nameEdit"}, {2, "textCustomFontEdit"}, {2, "titleCustomFontEdit"}};
+    for (const auto& row : fields) {
+        SCOPED_TRACE(row.field);
+        harness.goToStep(row.page);
+        auto* field = harness.find<QLineEdit>(row.field);
+        field->setEnabled(true);
+        field->setFocus();
+        field->clear();
+        QTest::keyClicks(field, "a qvo-nameoftext=");
+        EXPECT_EQ(field->text(), "a qvo-nameoftext");
+        ASSERT_NE(FieldHint::shownAt(field), nullptr);
+        EXPECT_EQ(FieldHint::shownAt(field)->text(), KeyTextValidator::rejectionText());
+        field->setText("kept");
+        field->selectAll();
+        field->insert("x endof-qvo-tmessage1");
+        EXPECT_EQ(field->text(), "kept");
+        field->insert("qvo-widt=");
+        EXPECT_EQ(field->text(), "qvo-widt=");
     }
 }
 

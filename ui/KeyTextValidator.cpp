@@ -1,0 +1,35 @@
+#include "ui/KeyTextValidator.h"
+
+#include "project/RecordMarkers.h"
+#include "ui/FieldHint.h"
+
+#include <QLineEdit>
+
+namespace {
+
+// The key texts are ASCII, so they are found the same in UTF-8 as in the design's bytes.
+bool holdsKeyText(const QString& text)
+{
+    return RecordMarkers::holdsKeyText(text.toUtf8().toStdString());
+}
+
+} // namespace
+
+KeyTextValidator::KeyTextValidator(QLineEdit* field) : QValidator(field), acceptedText_(field->text())
+{
+    field->setValidator(this);
+    // setText() bypasses validation, so every text the field takes on becomes the new reference.
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { acceptedText_ = text; });
+    connect(field, &QLineEdit::inputRejected, this, [field] { FieldHint::show(field, rejectionText()); });
+}
+
+QValidator::State KeyTextValidator::validate(QString& input, int&) const
+{
+    return holdsKeyText(input) && !holdsKeyText(acceptedText_) ? Invalid : Acceptable;
+}
+
+QString KeyTextValidator::rejectionText()
+{
+    return tr("Texts such as \"qvo-width=\" and \"endof-qvo-width\" mark the records of a project file, so "
+              "they cannot be entered here.");
+}
