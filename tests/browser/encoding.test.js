@@ -80,4 +80,14 @@ describeInEngines('Non-ASCII texts', (session) => {
         assert.deepEqual(await page.evaluate(shownMessages, 1), expected(WINDOWS_1252_MESSAGES));
         assert.deepEqual(page.errors, []);
     });
+
+    // A title or text that would mark a project file's record is stored with "qv&#111;-" for "qvo-".
+    it('show a text stored inert as it was typed', async (t) => {
+        const stored = { title: 'a qv&#111;-linktext1=x', text: 'endof-qv&#111;-tmessage1#%# lost', link: '', target: '_parent' };
+        const { page } = await session.open(t, design({ effectStyle: 1, messages: [stored] }));
+        await page.tick(600);
+        const [shown] = await page.evaluate(shownMessages, 1);
+        assert.deepEqual(shown, { title: 'a qvo-linktext1=x', text: 'endof-qvo-tmessage1#%# lost', link: '' });
+        assert.deepEqual(page.errors, []);
+    });
 });
