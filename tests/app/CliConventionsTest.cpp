@@ -43,7 +43,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
 TEST(CliConventions, EachCommandHasItsOwnHelpThreeWays)
 {
     std::string previous;
-    for (const std::string command : {"generate", "check", "save", "import"}) {
+    for (const std::string command : {"generate", "check", "show", "save", "set", "import"}) {
         const ProgramRun help = runCli({"help", command});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: marquetto-cli " + command + " ", 0), 0u) << help.out;
@@ -155,4 +155,17 @@ TEST(CliConventions, ExitStatusSaysWhatHappenedAndMessagesGoToStandardError)
     EXPECT_EQ(warned.out.rfind("<iframe ", 0), 0u) << "only the snippet is a result: " << warned.out;
     EXPECT_NE(warned.err.find("sky.jpg"), std::string::npos) << warned.err;
     EXPECT_FALSE(readBytes(folder.file("site/preview.html")).empty());
+}
+
+TEST(CliConventions, SetWritesToStandardOutputAndShowPrintsWhatItWrote)
+{
+    TemporaryFolder folder;
+    const ProgramRun set = runCli({"set", "--to", "-", "width=240", "style=News Fader"}, folder.path());
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find("#%#qvo-width=240endof-qvo-width#%#\r\n"), std::string::npos) << set.out;
+    writeBytes(folder.file("set.tkp"), set.out);
+    const ProgramRun show = runCli({"show", "set.tkp"}, folder.path());
+    EXPECT_EQ(show.status, 0) << show.err;
+    EXPECT_NE(show.out.find("\nwidth=240\n"), std::string::npos) << show.out;
+    EXPECT_NE(show.out.find("\nstyle=News Fader\n"), std::string::npos) << show.out;
 }

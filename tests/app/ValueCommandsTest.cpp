@@ -338,3 +338,20 @@ TEST(ValueCommands, CompletionOffersTheNamesAndTheWholeValuesOfOne)
     EXPECT_EQ(runValues({"__complete-set", "fit-page-width"}).out, "on\noff\n");
     EXPECT_EQ(runValues({"__complete-set", "width"}).out, "");
 }
+
+TEST(ValueCommands, TheManualPageAndTheReadmeNameEveryValue)
+{
+    const std::string manual = readBytes(testData("../../data/man/marquetto-cli.1.in"));
+    const std::string readme = readBytes(testData("../../README.md"));
+    ASSERT_FALSE(manual.empty());
+    ASSERT_FALSE(readme.empty());
+    for (const DesignValue& value : DesignValues::all()) {
+        std::string roff;
+        for (char c : value.name)
+            roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        const bool inManual = manual.find("\\fB" + roff + "\\fR") != std::string::npos ||
+                              manual.find("\n.B " + roff + "\n") != std::string::npos;
+        EXPECT_TRUE(inManual) << value.name;
+        EXPECT_NE(readme.find("`" + std::string(value.name) + "`"), std::string::npos) << value.name;
+    }
+}
