@@ -44,6 +44,8 @@ ordered_json messagesJson(const ProjectRecord& record, ProjectEncoding::Kind enc
     return list;
 }
 
+// The value as set takes it: a list entry by its text (empty when the position is outside the list), a
+// tick as on or off, a colour as #RRGGBB (rgb(R,G,B) when a part lies outside 0 to 255), a text in UTF-8.
 std::string shownIn(const ProjectRecord& record, const DesignValue& value, ProjectEncoding::Kind encoding)
 {
     if (value.kind == DesignValue::Messages)
@@ -128,11 +130,6 @@ std::string DesignValueListing::asJson(const ProjectRecord& record)
             values[name] = shownIn(record, value, encoding);
     }
     return values.dump(2);
-}
-
-std::string DesignValueListing::shown(const ProjectRecord& record, const DesignValue& value)
-{
-    return shownIn(record, value, ProjectEncoding::of(record));
 }
 
 std::string DesignValueListing::setHelp()

@@ -14,11 +14,6 @@ public:
     // An object with one member per name; the messages as an array of objects.
     static std::string asJson(const ProjectRecord& record);
 
-    // The value as set takes it: a list entry by its text (empty when the position is outside the list), a
-    // tick as on or off, a colour as #RRGGBB (as rgb(R,G,B) when a part lies outside 0 to 255), a text in
-    // UTF-8.
-    static std::string shown(const ProjectRecord& record, const DesignValue& value);
-
     static std::string setHelp();
     static std::string showHelp();
     // For the shell's completion: every name, or the whole values that the named value takes.

@@ -136,6 +136,9 @@ std::string inDesignEncoding(ProjectRecord& record, const std::string& utf8)
 Expected<ValueAssignment> ValueAssignment::parse(std::string_view argument)
 {
     const std::size_t equals = argument.find('=');
+    if (equals == std::string_view::npos && (argument == "-" || argument.ends_with(".tkp")))
+        return Error::usage("'" + std::string(argument) +
+                            "' is not NAME=VALUE; set reads a project only with --project");
     if (equals == std::string_view::npos)
         return Error::usage("'" + std::string(argument) + "' has no value; write " + std::string(argument) +
                             "=VALUE");

@@ -302,6 +302,7 @@ TEST(ValueCommands, WrongUseExitsWithTwoAndFilesWithThree)
         {{"set", "--to", out, "text-colour=#000000"}, 2, "did you mean 'text-color'"},
         {{"set", "--to", out, "paint=1"}, 2, "'marquetto-cli help set' lists the names"},
         {{"set", "--to", out, "width"}, 2, "'width' has no value"},
+        {{"set", "--to", out, "box.tkp", "width=1"}, 2, "only with --project"},
         {{"set", "--to", out, "width=1", "width=2"}, 2, "width is given twice"},
         {{"set", "--to", out, "width=1", "style=Fader"},
          2,
@@ -353,5 +354,28 @@ TEST(ValueCommands, TheManualPageAndTheReadmeNameEveryValue)
                               manual.find("\n.B " + roff + "\n") != std::string::npos;
         EXPECT_TRUE(inManual) << value.name;
         EXPECT_NE(readme.find("`" + std::string(value.name) + "`"), std::string::npos) << value.name;
+    }
+}
+
+// A hand-edited file can hold what no control takes: show prints it as the wizard shows it, and set, held to
+// the controls' rules, refuses to take it back.
+TEST(ValueCommands, HandEditedValuesShowAsTheWizardShowsThemAndAreNotTakenBack)
+{
+    TemporaryFolder folder;
+    const std::string project = folder.file("hand.tkp");
+    writeBytes(project,
+               "#%#qvo-effecttype=42endof-qvo-effecttype#%#\r\n"
+               "#>#qvo-use_this=2endof-qvo-use_this#>#\r\n"
+               "#%#qvo-bgcolor_red=300endof-qvo-bgcolor_red#%#qvo-bgcolor_green=-1endof-qvo-bgcolor_green"
+               "#%#qvo-bgcolor_blue=0endof-qvo-bgcolor_blue#%#\r\n"
+               "#%#qvo-width=12pxendof-qvo-width#%#\r\n");
+    const std::string shown = runValues({"show", project}).out;
+    const std::vector<std::pair<std::string, int>> lines{{"transition-effect=", 2},
+                                                         {"text-use-this=off", 0},
+                                                         {"background-color=rgb(300,-1,0)", 2},
+                                                         {"width=12px", 2}};
+    for (const auto& [line, status] : lines) {
+        EXPECT_NE(shown.find("\n" + line + "\n"), std::string::npos) << line;
+        EXPECT_EQ(runValues({"set", "--to", folder.file("back.tkp"), line}).status, status) << line;
     }
 }
