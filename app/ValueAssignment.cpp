@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace {
 
