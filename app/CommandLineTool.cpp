@@ -2,6 +2,8 @@
 
 #include "MarquettoVersion.h"
 #include "app/CommandLineOptions.h"
+#include "app/DesignValueListing.h"
+#include "app/ValueAssignment.h"
 #include "feed/FeedImport.h"
 #include "feed/ImportedMessages.h"
 #include "generator/BuiltInTexts.h"
@@ -42,6 +44,8 @@ constexpr const char* toolUsage =
     "Commands:\n"
     "  generate  write the news box files of a project, as Step 5 of the wizard does\n"
     "  check     list what will break a design's news box or change what it shows\n"
+    "  show      print every value of a design by its name\n"
+    "  set       write a design with named values changed\n"
     "  save      read a project and write it as the wizard saves it\n"
     "  import    put the items of a news feed into a project as its messages\n"
     "  help      show the help of a command\n"
@@ -148,6 +152,15 @@ const OptionRule projectOption{"project", 'p', true};
 const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
 {
     static const std::vector<Command> all{
+        {"show",
+         DesignValueListing::showHelp(),
+         {helpOption, projectOption, {"format", 'f', true}},
+         &CommandLineTool::show},
+        {"set",
+         DesignValueListing::setHelp(),
+         {helpOption, projectOption, {"to", 't', true}},
+         &CommandLineTool::set,
+         true},
         {"generate",
          generateHelp,
          {helpOption, projectOption, {"out", 'o', true}},
@@ -187,6 +200,10 @@ int CommandLineTool::run(const std::vector<std::string>& arguments)
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     if (first == "help")
         return help(rest);
+    if (first == DesignValueListing::completionCommand) {
+        out_ << DesignValueListing::completionWords(rest);
+        return Success;
+    }
     if (const Command* command = findCommand(first))
         return runCommand(*command, rest);
     return failure(Error::usage("unknown command '" + first + "'"));
@@ -242,6 +259,9 @@ int CommandLineTool::runCommand(const Command& command, const std::vector<std::s
         out_ << command.help;
         return Success;
     }
+    if (command.operandsAreValues)
+        return (this->*command.perform)(parsed,
+                                        parsed.has("project") ? Project(parsed.value("project")) : Project());
     const auto& operands = parsed.operands();
     if (operands.size() > 1 || (operands.size() == 1 && parsed.has("project")))
         return failure(Error::usage("one project only; '" + operands.back() + "' is one too many"));
@@ -472,4 +492,57 @@ int CommandLineTool::failure(const Error& error)
         break;
     }
     return FileFailure;
+}
+
+// Every assignment is checked before the design is read, so that a refused one leaves every file as it was.
+int CommandLineTool::set(const CommandLineOptions& parsed, const Project& project)
+{
+    if (!parsed.has("to"))
+        return failure(Error::usage("set needs --to FILE"));
+    if (parsed.operands().empty())
+        return failure(Error::usage("set needs at least one NAME=VALUE"));
+    std::vector<ValueAssignment> assignments;
+    for (const std::string& argument : parsed.operands()) {
+        auto assignment = ValueAssignment::parse(argument);
+        if (!assignment.ok())
+            return failure(assignment.error());
+        const DesignValue& value = assignment.value().value();
+        for (const ValueAssignment& earlier : assignments)
+            if (&earlier.value() == &value)
+                return failure(Error::usage(std::string(value.name) + " is given twice"));
+        assignments.push_back(std::move(assignment.value()));
+    }
+    auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    ProjectRecord& record = design.value();
+    for (const ValueAssignment& assignment : assignments)
+        assignment.applyTo(record);
+    PageRoundTrip::apply(record);
+    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
+        return failure(written.error());
+    warnAbout(record, project);
+    return Success;
+}
+
+int CommandLineTool::show(const CommandLineOptions& parsed, const Project& project)
+{
+    const std::string format = parsed.has("format") ? parsed.value("format") : "text";
+    if (format != "text" && format != "json")
+        return failure(Error::usage("unknown format '" + format + "'; use text or json"));
+    const auto design = readDesign(project);
+    if (!design.ok())
+        return failure(design.error());
+    if (format == "json")
+        out_ << DesignValueListing::asJson(design.value()) << '\n';
+    else
+        out_ << DesignValueListing::asText(design.value());
+    return Success;
+}
+
+// What check finds in a design just written, as warnings that leave the exit status alone.
+void CommandLineTool::warnAbout(const ProjectRecord& record, const Project& project)
+{
+    for (const DesignFinding& finding : DesignCheck::findings(asChecked(record), designFolder(project)))
+        err_ << "marquetto-cli: warning: " << finding.text << '\n';
 }

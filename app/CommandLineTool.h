@@ -33,9 +33,11 @@ private:
     struct Command
     {
         const char* name;
-        const char* help;
+        std::string help;
         std::vector<OptionRule> options;
         int (CommandLineTool::*perform)(const CommandLineOptions&, const Project&);
+        // The operands are NAME=VALUE assignments, and the project is given only with --project.
+        bool operandsAreValues = false;
     };
 
     static const std::vector<Command>& commands();
@@ -49,6 +51,10 @@ private:
     int generate(const CommandLineOptions& parsed, const Project& project);
     int check(const CommandLineOptions& parsed, const Project& project);
     int import(const CommandLineOptions& parsed, const Project& project);
+    int set(const CommandLineOptions& parsed, const Project& project);
+    int show(const CommandLineOptions& parsed, const Project& project);
+
+    void warnAbout(const ProjectRecord& record, const Project& project);
 
     static Expected<FeedOptions> feedOptions(const CommandLineOptions& parsed);
     static Expected<std::string> readFeed(const std::string& from);

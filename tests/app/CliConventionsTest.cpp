@@ -43,7 +43,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
 TEST(CliConventions, EachCommandHasItsOwnHelpThreeWays)
 {
     std::string previous;
-    for (const std::string command : {"generate", "check", "save", "import"}) {
+    for (const std::string command : {"generate", "check", "show", "save", "set", "import"}) {
         const ProgramRun help = runCli({"help", command});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: marquetto-cli " + command + " ", 0), 0u) << help.out;
@@ -155,4 +155,11 @@ TEST(CliConventions, ExitStatusSaysWhatHappenedAndMessagesGoToStandardError)
     EXPECT_EQ(warned.out.rfind("<iframe ", 0), 0u) << "only the snippet is a result: " << warned.out;
     EXPECT_NE(warned.err.find("sky.jpg"), std::string::npos) << warned.err;
     EXPECT_FALSE(readBytes(folder.file("site/preview.html")).empty());
+}
+
+TEST(CliConventions, SetWritesToStandardOutput)
+{
+    const ProgramRun set = runCli({"set", "--to", "-", "width=240"}, ".");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_NE(set.out.find("#%#qvo-width=240endof-qvo-width#%#\r\n"), std::string::npos) << set.out;
 }

@@ -98,14 +98,15 @@ for option in --project --out --to --format --from --max --target --length --app
     grep -q -- "$option" <<<"$cli_manual" || fail "marquetto-cli(1) does not describe $option"
 done
 
-# Completion, as bash runs it: COMP_WORDS as typed, the cursor on the last word.
+# Completion, as bash runs it: COMP_WORDS as typed, the cursor on the last word; the installed program on
+# the PATH, as the names of set come from it.
 completions=$root/usr/share/bash-completion/completions/marquetto-cli
 mkdir -p "$samples/site"
 complete_line() {
-    (cd "$samples" && bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _marquetto_cli
+    (cd "$samples" && PATH=$root/usr/bin:$PATH bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _marquetto_cli
         printf "%s\n" "${COMPREPLY[@]}" | sort | paste -sd " "' "$completions" marquetto-cli "$@")
 }
-expect_equal "completing a command" "$(complete_line '')" "check generate help import save"
+expect_equal "completing a command" "$(complete_line '')" "check generate help import save set show"
 expect_equal "completing 'ge'" "$(complete_line ge)" "generate"
 expect_equal "completing the options of save" "$(complete_line save --)" "--help --project --to"
 expect_equal "completing a project" "$(complete_line check '')" "news.tkp site"
@@ -117,6 +118,11 @@ expect_equal "completing --format" "$(complete_line check --format '')" "json te
 expect_equal "completing the options of import" "$(complete_line import --)" \
     "--append --from --help --length --max --project --target --to"
 expect_equal "completing --from, a feed of any name" "$(complete_line import --from n)" "news.tkp notes.txt"
+expect_equal "completing a name after set" "$(complete_line set --to news.tkp left)" "left-margin="
+expect_equal "completing the entries of a list" "$(complete_line set style = '')" 'News\ Fader News\ Scroller'
+expect_equal "completing an entry begun" "$(complete_line set transition-effect = R)" 'Radial\ Wipe Random\ Dissolve'
+expect_equal "completing an option's value" "$(complete_line set light-motion = o)" "off on"
+expect_equal "completing the options of show" "$(complete_line show --)" "--format --help --project"
 
 [ "$failures" -eq 0 ] || { echo "$failures checks failed"; exit 1; }
 echo "the installed files are valid"

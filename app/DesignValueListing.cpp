@@ -1,0 +1,191 @@
+#include "app/DesignValueListing.h"
+
+#include "project/ProjectEncoding.h"
+#include "project/TextEncoding.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+using nlohmann::ordered_json;
+
+constexpr std::size_t nameColumn = 35;
+constexpr std::size_t lineWidth = 79;
+
+std::string inUtf8(ProjectEncoding::Kind encoding, const std::string& bytes)
+{
+    if (encoding == ProjectEncoding::Utf8)
+        return bytes;
+    return TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes));
+}
+
+std::string hexColour(const RgbColor& colour)
+{
+    const auto inRange = [](int part) { return part >= 0 && part <= 255; };
+    char text[48];
+    if (inRange(colour.red) && inRange(colour.green) && inRange(colour.blue))
+        std::snprintf(text, sizeof text, "#%02X%02X%02X", colour.red, colour.green, colour.blue);
+    else
+        std::snprintf(text, sizeof text, "rgb(%d,%d,%d)", colour.red, colour.green, colour.blue);
+    return text;
+}
+
+ordered_json messagesJson(const ProjectRecord& record, ProjectEncoding::Kind encoding)
+{
+    ordered_json list = ordered_json::array();
+    for (int i = 0; i < record.messageCount(); ++i) {
+        const Message message = record.message(i);
+        list.push_back({{"title", inUtf8(encoding, message.title)},
+                        {"text", inUtf8(encoding, message.text)},
+                        {"link", inUtf8(encoding, message.link)},
+                        {"target", inUtf8(encoding, message.target)}});
+    }
+    return list;
+}
+
+// The value as set takes it: a list entry by its text (empty when the position is outside the list), a
+// tick as on or off, a colour as #RRGGBB (rgb(R,G,B) when a part lies outside 0 to 255), a text in UTF-8.
+std::string shownIn(const ProjectRecord& record, const DesignValue& value, ProjectEncoding::Kind encoding)
+{
+    if (value.kind == DesignValue::Messages)
+        return messagesJson(record, encoding).dump();
+    if (const auto* text = std::get_if<std::string ProjectRecord::*>(&value.field))
+        return inUtf8(encoding, record.*(*text));
+    if (const auto* colour = std::get_if<RgbColor ProjectRecord::*>(&value.field))
+        return hexColour(record.*(*colour));
+    const int number = record.*std::get<int ProjectRecord::*>(value.field);
+    if (value.kind == DesignValue::Tick)
+        return std::string(number == ProjectRecord::ticked ? DesignValues::on : DesignValues::off);
+    const auto& list = value.list();
+    if (number < 0 || static_cast<std::size_t>(number) >= list.size())
+        return {};
+    return std::string(list[static_cast<std::size_t>(number)]);
+}
+
+// The words of `text` in lines that end before the line width, every line after the first indented to
+// the column where the first began.
+std::string wrapped(const std::string& text, std::size_t column)
+{
+    std::string lines;
+    std::size_t width = column;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::size_t length = end - start;
+        if (width > column && width + 1 + length > lineWidth) {
+            lines += "\n" + std::string(column, ' ');
+            width = column;
+        } else if (width > column) {
+            lines += ' ';
+            ++width;
+        }
+        lines += text.substr(start, length);
+        width += length;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The names by step, each with its control's caption and what it takes.
+std::string namesHelp()
+{
+    std::string help;
+    int step = 0;
+    for (const DesignValue& value : DesignValues::all()) {
+        if (value.step != step) {
+            step = value.step;
+            help += "Step " + std::to_string(step) + ":\n";
+        }
+        std::string line = "  " + std::string(value.name);
+        line += std::string(nameColumn > line.size() ? nameColumn - line.size() : 1, ' ');
+        help +=
+            line + wrapped(std::string(value.caption) + ": " + DesignValues::takes(value), nameColumn) + "\n";
+    }
+    return help;
+}
+
+} // namespace
+
+std::string DesignValueListing::asText(const ProjectRecord& record)
+{
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
+    std::string lines;
+    for (const DesignValue& value : DesignValues::all())
+        lines += std::string(value.name) + "=" + shownIn(record, value, encoding) + "\n";
+    return lines;
+}
+
+std::string DesignValueListing::asJson(const ProjectRecord& record)
+{
+    const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
+    ordered_json values = ordered_json::object();
+    for (const DesignValue& value : DesignValues::all()) {
+        const std::string name(value.name);
+        if (value.kind == DesignValue::Messages)
+            values[name] = messagesJson(record, encoding);
+        else
+            values[name] = shownIn(record, value, encoding);
+    }
+    return values.dump(2);
+}
+
+std::string DesignValueListing::setHelp()
+{
+    return "Usage: marquetto-cli set [--project P] --to FILE NAME=VALUE...\n"
+           "Writes the design of P (without one, of the built-in default project) to FILE\n"
+           "as save does, with the named values changed. Each value is held to the rule\n"
+           "of its control in the wizard: a value that the control would not take, an\n"
+           "unknown name (answered with the names closest to it), a name given twice or\n"
+           "an argument without = is refused, and then nothing is written. What check\n"
+           "would report about the result is printed on standard error as warnings;\n"
+           "they do not change the exit status. A P of - is read from standard input, a\n"
+           "FILE of - is written to standard output. For example:\n"
+           "  marquetto-cli set -p box.tkp --to box.tkp width=240 style=\"News Fader\"\n"
+           "\n"
+           "Options:\n"
+           "  -p, --project=FILE  the project to read\n"
+           "  -t, --to=FILE       the project file to write (required)\n"
+           "  -h, --help          show this help\n"
+           "\n"
+           "Names, by the step of the wizard that shows their control, each with the\n"
+           "control's caption and what it takes:\n" +
+           namesHelp() +
+           "\n"
+           "Exit status: 0 success, 2 wrong usage or a value refused, 3 a file could not\n"
+           "be read or written.\n";
+}
+
+std::string DesignValueListing::showHelp()
+{
+    return "Usage: marquetto-cli show [--format=text|json] [PROJECT]\n"
+           "Prints every value of Steps 1 to 4 and every option of the design of PROJECT\n"
+           "(without one, of the built-in default project) by the names that set takes\n"
+           "('marquetto-cli help set' lists them), each as set takes it back: a list\n"
+           "entry by its text (empty when the design holds none of the list's entries),\n"
+           "a tick box or option as on or off, a colour as #RRGGBB, a text in UTF-8. The\n"
+           "messages are a JSON array of objects with title, text, link and target.\n"
+           "\n"
+           "Options:\n"
+           "  -p, --project=FILE  the project to read, as PROJECT\n"
+           "  -f, --format=FORMAT text (the default): one NAME=VALUE line per name;\n"
+           "                      json: one object with a member per name\n"
+           "  -h, --help          show this help\n"
+           "\n"
+           "Exit status: 0 success, 2 wrong usage, 3 a file could not be read.\n";
+}
+
+std::string DesignValueListing::completionWords(const std::vector<std::string>& arguments)
+{
+    std::string words;
+    if (arguments.empty()) {
+        for (const DesignValue& value : DesignValues::all())
+            words += std::string(value.name) + "\n";
+    } else if (const DesignValue* value = DesignValues::find(arguments.front())) {
+        for (const std::string& choice : DesignValues::choices(*value))
+            words += choice + "\n";
+    }
+    return words;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/DesignValues.h"
+
+#include <string>
+
+// The texts of show and set: a design's values by their names, each in the form that set takes back, and
+// the help and completion words that list the names.
+class DesignValueListing
+{
+public:
+    // One NAME=VALUE line per value, the messages as a JSON array on one line.
+    static std::string asText(const ProjectRecord& record);
+    // An object with one member per name; the messages as an array of objects.
+    static std::string asJson(const ProjectRecord& record);
+
+    static std::string setHelp();
+    static std::string showHelp();
+    // For the shell's completion: every name, or the whole values that the named value takes.
+    static std::string completionWords(const std::vector<std::string>& arguments);
+
+    // The hidden command by which the shell's completion asks for completionWords().
+    static constexpr const char* completionCommand = "__complete-set";
+};
