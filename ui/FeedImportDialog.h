@@ -1,5 +1,6 @@
 #pragma once
 
+#include "feed/FeedItems.h"
 #include "feed/FeedOptions.h"
 #include "project/Message.h"
 
@@ -22,9 +23,8 @@ class FeedImportDialog : public QDialog
     Q_OBJECT
 
 public:
-    // `feed` has been read once already with default options, which gave `messages`.
-    FeedImportDialog(std::string feed, std::vector<Message> messages, const QString& fileName,
-                     int messagesInList, QWidget* parent = nullptr);
+    // `items` are the feed's, read once; the options only make messages of them.
+    FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList, QWidget* parent = nullptr);
 
     // What the options give now, as UTF-8 texts; taken once, after OK.
     std::vector<Message> takeMessages() { return std::move(messages_); }
@@ -32,16 +32,19 @@ public:
 
 private:
     static constexpr int previewRows = 5;
+    static constexpr std::size_t shownWarnings = 3;
 
     FeedOptions options() const;
     QLayout* optionFields();
     QLayout* buttonRow();
-    void readAgain();
+    void makeMessages();
     void showPreview();
     void showSummary();
+    QString warningLines() const;
 
-    std::string feed_;
+    FeedItems items_;
     std::vector<Message> messages_;
+    std::vector<std::string> warnings_;
     QString fileName_;
     int messagesInList_;
     QSpinBox* maxItemsEdit_;

@@ -1,5 +1,6 @@
 #include "ui/MessageDialog.h"
 
+#include "project/MessageTarget.h"
 #include "ui/DialogUnits.h"
 #include "ui/NamedButton.h"
 #include "ui/RecordText.h"
@@ -105,8 +106,7 @@ void MessageDialog::accept()
 
 QString MessageDialog::targetByRule(const QString& typed)
 {
-    const QString target = typed.trimmed();
-    return target == QLatin1String("_self") ? QStringLiteral("_parent") : target;
+    return QString::fromStdString(MessageTarget::byRule(typed.toStdString()));
 }
 
 void MessageDialog::fillFields(const Message& message)

@@ -126,15 +126,27 @@ TEST(ImportCommand, FailuresWriteNothing)
     const Case cases[] = {
         {{"--to", out}, 2, "marquetto-cli: import needs --from FEED\n" + tryHelp},
         {{"--from", rss}, 2, "marquetto-cli: import needs --to FILE\n" + tryHelp},
+        // Out of range, signed or not a number: the same answer, naming the range.
         {{"--from", rss, "--to", out, "--max", "0"},
          2,
-         "marquetto-cli: the number of messages must be from 1 to 1000000, not 0\n" + tryHelp},
-        {{"--from", rss, "--to", out, "--max", "ten"},
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"0\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "-1"},
          2,
-         "marquetto-cli: --max takes a whole number, not 'ten'\n" + tryHelp},
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"-1\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "1000001"},
+         2,
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"1000001\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "ten\r"},
+         2,
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"ten\\r\"\n" + tryHelp},
         {{"--from", rss, "--to", out, "--length", "-5"},
          2,
-         "marquetto-cli: --length takes a whole number, not '-5'\n" + tryHelp},
+         "marquetto-cli: --length takes a whole number from 1 to 999999999, not \"-5\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--target", "#%#qvo-linktext1="},
+         2,
+         "marquetto-cli: the target \"#%#qvo-linktext1=\" holds \"qvo-linktext1=\", which the project file "
+         "uses to mark a record\n" +
+             tryHelp},
         {{"--from", rss, "--to", out, "--target", "x'y"},
          2,
          "marquetto-cli: the target \"x'y\" holds a quote, backslash, angle bracket or control character, "

@@ -143,9 +143,9 @@ TEST(HostileFeed, AMillionItemsAreReadAndTheFirstKept)
     for (const std::string& feed : feeds) {
         const auto read = FeedImport::read(feed, two);
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 2u);
-        EXPECT_EQ(read.value()[0].title, "first");
-        EXPECT_EQ(read.value()[1].title, "second");
+        ASSERT_EQ(read.value().messages.size(), 2u);
+        EXPECT_EQ(read.value().messages[0].title, "first");
+        EXPECT_EQ(read.value().messages[1].title, "second");
     }
 }
 
@@ -161,8 +161,8 @@ TEST(HostileFeed, MalformedUtf8IsReplaced)
     for (const std::string& feed : feeds) {
         const auto read = FeedImport::read(feed, {});
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 1u);
-        EXPECT_EQ(read.value()[0].title, "caf\uFFFD \uFFFD end");
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].title, "caf\uFFFD \uFFFD end");
     }
 }
 
@@ -180,7 +180,7 @@ TEST(HostileFeed, DeclaredEightBitEncodingsAreRead)
     for (const auto& [feed, title] : cases) {
         const auto read = FeedImport::read(feed, {});
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 1u);
-        EXPECT_EQ(read.value()[0].title, title);
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].title, title);
     }
 }
