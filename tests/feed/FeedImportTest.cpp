@@ -122,6 +122,13 @@ TEST(FeedImport, UnusableOptionsAreWrongUsage)
         {{10, "a'b", 200},
          "the target \"a'b\" holds a quote, backslash, angle bracket or control character, "
          "which the box's scripts cannot hold as they are"},
+        {{10, "#%#qvo-x-accessiblebox=1", 200},
+         "the target \"#%#qvo-x-accessiblebox=1\" holds \"qvo-x-accessiblebox=\", which the project file "
+         "uses "
+         "to mark a record"},
+        {{10, "\t\x1B", 200},
+         "the target \"\\x1B\" holds a quote, backslash, angle bracket or control character, which the box's "
+         "scripts cannot hold as they are"},
         {{10, "x\\y", 200},
          "the target \"x\\y\" holds a quote, backslash, angle bracket or control character, "
          "which the box's scripts cannot hold as they are"},
@@ -163,4 +170,55 @@ TEST(FeedImport, AtomBasesNestAndEndWithTheirElement)
     expectMessages(read.value().messages, {{"one", "", "https://a.example/x/y/z", "_blank"},
                                            {"two", "", "https://a.example/x/w", "_blank"},
                                            {"three", "", "https://a.example/x/v", "_blank"}});
+}
+
+// CSV as spreadsheets write it: old ones end lines in CR alone, some end each line with a comma.
+TEST(FeedImport, CsvLineEndsAndATrailingCommaInTheHeader)
+{
+    const struct
+    {
+        const char* name;
+        std::string feed;
+    } cases[] = {
+        {"CR line ends", "title,text\rone,1\r\"t,wo\",\"2\r2\"\r"},
+        {"a trailing comma in every line", "title,text,\r\none,1,\r\n\"t,wo\",\"2\r2\",\r\n"},
+        {"a trailing comma in the header only", "title,text,\none,1\n\"t,wo\",\"2\r2\"\n"},
+    };
+    for (const auto& c : cases) {
+        const auto read = FeedImport::read(c.feed, {});
+        ASSERT_TRUE(read.ok()) << c.name << ": " << read.error().message();
+        expectMessages(read.value().messages, {{"one", "1", "", "_blank"}, {"t,wo", "2 2", "", "_blank"}});
+    }
+}
+
+// The target of the options follows the message editors' rule, and an empty one is the import's default.
+TEST(FeedImport, TheTargetFollowsTheEditorsRule)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"  _self\t", "_parent"}, {"", "_blank"}, {" ", "_blank"}, {" news ", "news"}, {"_SELF", "_SELF"}};
+    for (const auto& [typed, stored] : cases) {
+        const auto read = FeedImport::read("title\nx\n", {10, typed, 200});
+        ASSERT_TRUE(read.ok()) << read.error().message();
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].target, stored) << typed;
+    }
+}
+
+// A text read only up to its 2000th start tag is cut visibly, and the warning names its item.
+TEST(FeedImport, ATextCutAtTheNestingBoundIsReportedWithItsItem)
+{
+    std::string nested;
+    for (int i = 0; i < 2001; ++i)
+        nested += "&lt;span&gt;";
+    const std::string feed = "<rss><channel><item><title>fine</title></item><item><title>deep</title>"
+                             "<description>words " +
+                             nested + "hidden</description></item></channel></rss>";
+    const auto read = FeedImport::read(feed, {});
+    ASSERT_TRUE(read.ok()) << read.error().message();
+    expectMessages(read.value().messages,
+                   {{"fine", "", "", "_blank"}, {"deep", "words\u2026", "", "_blank"}});
+    EXPECT_EQ(read.value().warnings,
+              std::vector<std::string>{
+                  "item 2: its text is read only up to its 2000th element or first MiB and ends "
+                  "with an ellipsis there"});
 }

@@ -39,6 +39,7 @@ TEST(MessageText, HtmlIsReducedToFormattingThatCannotRunAnything)
         {"&amp;amp; &copy; &#8217;", none, "&amp;amp; \u00A9 \u2019"},
         {"back\\slash", none, "back&#92;slash"},
         {"line\u2028para\u2029end", none, "line para end"},
+        {"next\u0085line <b>\u0085</b>end", none, "next line end"},
         {"bell\x07 and\x1B escape", none, "bell and escape"},
         {"bad \xFF byte", none, "bad \uFFFD byte"},
         {"<b><i>left open", none, "<b><i>left open</i></b>"},
