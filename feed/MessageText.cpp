@@ -197,7 +197,7 @@ public:
     }
 
     // The text goes on beyond what was read: an ellipsis says so, unless the length has cut it already.
-    // Whether it was put.
+    // Says whether it put one.
     bool endCut()
     {
         if (full_)
