@@ -106,7 +106,7 @@ public:
             if (cut)
                 warnings.push_back(itemName(index) + "its " + what +
                                    " is read only up to its 2000th element or first MiB and ends with an "
-                                   "ellipsis there");
+                                   "ellipsis");
         return {RecordMarkers::inertHtml(title.text), RecordMarkers::inertHtml(text.text), item.link,
                 targetOf(item)};
     }
@@ -153,7 +153,8 @@ Expected<FeedItems> FeedImport::items(std::string_view bytes, std::size_t keep)
     return itemsOf(text.value(), keep);
 }
 
-Expected<FeedImport::Result> FeedImport::messages(const FeedItems& items, const FeedOptions& options)
+Expected<FeedImport::Result> FeedImport::messages(const FeedItems& items, const FeedOptions& options,
+                                                  std::size_t from)
 {
     if (auto usable = checked(options); !usable.ok())
         return usable.error();
@@ -163,7 +164,7 @@ Expected<FeedImport::Result> FeedImport::messages(const FeedItems& items, const 
     const MessageMaker maker(options, std::move(target.value()));
     Result result;
     const std::size_t count = std::min(items.kept.size(), static_cast<std::size_t>(options.maxItems));
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = from; i < count; ++i) {
         const FeedItem& item = items.kept[i];
         if (auto refusal = refusalOf(item, i)) {
             result.warnings.push_back(std::move(*refusal));

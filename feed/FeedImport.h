@@ -31,9 +31,11 @@ public:
     static Expected<Result> read(std::string_view bytes, const FeedOptions& options);
 
     // The two halves of read, for a caller that reads a feed once and makes messages of it again as the
-    // options change: the feed's first `keep` items, and the messages that the options make of them.
+    // options change: the feed's first `keep` items, and the messages that the options make of them, from
+    // the item at `from` on.
     static Expected<FeedItems> items(std::string_view bytes, std::size_t keep = FeedItems::maxCount);
-    static Expected<Result> messages(const FeedItems& items, const FeedOptions& options);
+    static Expected<Result> messages(const FeedItems& items, const FeedOptions& options,
+                                     std::size_t from = 0);
 
     // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket or control
     // character. An unsafe target of the options is refused; one in a CSV row gives way to the options'.

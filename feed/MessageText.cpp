@@ -197,19 +197,17 @@ public:
     }
 
     // The text goes on beyond what was read: an ellipsis says so, unless the length has cut it already.
-    // Says whether it put one.
-    bool endCut()
+    void endCut()
     {
         if (full_)
-            return false;
+            return;
         if (limit_ != MessageText::unlimited && visible_ + 1 > limit_) {
             cut();
-            return true;
+            return;
         }
         out_ += U"\u2026";
         ++visible_;
         full_ = true;
-        return true;
     }
 
     std::string result()
@@ -407,14 +405,17 @@ MessageText::Reduced MessageText::fromHtml(std::string_view html, int maxLength)
     const Output output = parsed(text.text);
     Builder builder(maxLength);
     reduce(output->root, builder);
-    const bool cutShort = text.cut && builder.endCut();
-    return {builder.result(), cutShort};
+    if (text.cut)
+        builder.endCut();
+    return {builder.result(), text.cut};
 }
 
 MessageText::Reduced MessageText::fromPlain(std::string_view text, int maxLength)
 {
     Builder builder(maxLength);
     builder.text(TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes)));
-    const bool cutShort = text.size() > maxHtmlBytes && builder.endCut();
-    return {builder.result(), cutShort};
+    const bool cut = text.size() > maxHtmlBytes;
+    if (cut)
+        builder.endCut();
+    return {builder.result(), cut};
 }

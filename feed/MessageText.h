@@ -13,8 +13,9 @@ public:
     struct Reduced
     {
         std::string text;
-        // Only the start of the text was read (its first 2000 start tags, its first MiB), and what was read
-        // ends before the chosen length: the text ends with an ellipsis there.
+        // Only the start of the text was read (up to its 2000th start tag, its first MiB): it ends with an
+        // ellipsis, there or where the length cut it before. Whatever the length, so the import can say so
+        // before it makes the messages.
         bool cutShort = false;
     };
 

@@ -58,13 +58,13 @@ QString messageCount(int count)
 
 FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList,
                                    QWidget* parent)
-    : QDialog(parent), items_(std::move(items)), fileName_(fileName), messagesInList_(messagesInList),
+    : QDialog(parent), selection_(std::move(items)), fileName_(fileName), messagesInList_(messagesInList),
       maxItemsEdit_(numberField("maxItemsEdit", mostItems, FeedOptions{}.maxItems)),
       targetEdit_(new QLineEdit(fromUtf8(FeedOptions{}.target))),
       lengthEdit_(numberField("lengthEdit", longestText, FeedOptions{}.maxLength)),
       replaceButton_(new QRadioButton(tr("Replace the messages in the list"))),
       appendButton_(new QRadioButton(tr("Add them after the messages in the list"))),
-      previewList_(new QTreeWidget), summary_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
+      previewList_(new QTreeWidget), summaryLabel_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
 {
     setWindowTitle(tr("Import Messages"));
     targetEdit_->setObjectName("targetEdit");
@@ -80,9 +80,9 @@ FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int
     previewList_->setUniformRowHeights(true);
     previewList_->setSelectionMode(QAbstractItemView::NoSelection);
     previewList_->setFocusPolicy(Qt::NoFocus);
-    summary_->setObjectName("importSummary");
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
+    summaryLabel_->setObjectName("importSummary");
+    summaryLabel_->setTextFormat(Qt::PlainText);
+    summaryLabel_->setWordWrap(true);
 
     auto* file = new QLabel(tr("From \"%1\"").arg(fileName));
     file->setObjectName("feedFileLabel");
@@ -98,7 +98,7 @@ FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int
     dialog->addWidget(appendButton_);
     dialog->addWidget(previewCaption);
     dialog->addWidget(previewList_, 1);
-    dialog->addWidget(summary_);
+    dialog->addWidget(summaryLabel_);
     dialog->addLayout(buttonRow());
 
     connect(maxItemsEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::makeMessages);
@@ -151,30 +151,36 @@ QLayout* FeedImportDialog::buttonRow()
     return buttons;
 }
 
+std::vector<Message> FeedImportDialog::takeMessages()
+{
+    auto made = FeedImport::messages(selection_.items(), options());
+    return made.ok() ? std::move(made.value().messages) : std::vector<Message>{};
+}
+
 // A target the box cannot hold is the one option that can be refused: the list stays empty and the
 // summary says why until it is mended.
 void FeedImportDialog::makeMessages()
 {
-    auto made = FeedImport::messages(items_, options());
-    if (made.ok()) {
-        messages_ = std::move(made.value().messages);
-        warnings_ = std::move(made.value().warnings);
+    const FeedOptions chosen = options();
+    auto first = selection_.firstMessages(chosen, previewRows);
+    if (first.ok()) {
+        shown_ = std::move(first.value());
+        summary_ = selection_.summary(static_cast<std::size_t>(chosen.maxItems));
         showPreview();
         return;
     }
-    messages_.clear();
-    warnings_.clear();
+    shown_.clear();
+    summary_ = {};
     previewList_->clear();
-    summary_->setText(QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(made.error().message())));
+    summaryLabel_->setText(
+        QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(first.error().message())));
     okButton_->setEnabled(false);
 }
 
 void FeedImportDialog::showPreview()
 {
     previewList_->clear();
-    const auto shown = std::min<std::size_t>(messages_.size(), previewRows);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const Message& message = messages_[i];
+    for (const Message& message : shown_) {
         auto* row = new QTreeWidgetItem(previewList_);
         row->setText(0, oneLine(message.title));
         row->setText(1, oneLine(message.text));
@@ -185,7 +191,7 @@ void FeedImportDialog::showPreview()
 
 void FeedImportDialog::showSummary()
 {
-    const int count = static_cast<int>(messages_.size());
+    const int count = static_cast<int>(summary_.messageCount);
     okButton_->setEnabled(count > 0);
     QString summary;
     if (count == 0)
@@ -198,7 +204,7 @@ void FeedImportDialog::showSummary()
     else
         summary = tr("%1 will be added after the %2 in the list.")
                       .arg(messageCount(count), messageCount(messagesInList_));
-    summary_->setText(summary + warningLines());
+    summaryLabel_->setText(summary + warningLines());
 }
 
 // The first warnings in full, each naming the file as an error would; the rest counted, so that a feed
@@ -206,10 +212,11 @@ void FeedImportDialog::showSummary()
 QString FeedImportDialog::warningLines() const
 {
     QString lines;
-    const auto shown = std::min<std::size_t>(warnings_.size(), shownWarnings);
+    const std::vector<std::string>& warnings = summary_.warnings;
+    const auto shown = std::min<std::size_t>(warnings.size(), shownWarnings);
     for (std::size_t i = 0; i < shown; ++i)
-        lines += QStringLiteral("\n\"%1\": %2").arg(fileName_, fromUtf8(warnings_[i]));
-    const auto more = static_cast<int>(warnings_.size() - shown);
+        lines += QStringLiteral("\n\"%1\": %2").arg(fileName_, fromUtf8(warnings[i]));
+    const auto more = static_cast<int>(warnings.size() - shown);
     if (more > 0)
         lines += QLatin1Char('\n') + (more == 1 ? tr("1 more warning.") : tr("%1 more warnings.").arg(more));
     return lines;

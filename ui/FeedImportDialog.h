@@ -1,7 +1,7 @@
 #pragma once
 
-#include "feed/FeedItems.h"
 #include "feed/FeedOptions.h"
+#include "feed/FeedSelection.h"
 #include "project/Message.h"
 
 #include <QDialog>
@@ -26,8 +26,8 @@ public:
     // `items` are the feed's, read once; the options only make messages of them.
     FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList, QWidget* parent = nullptr);
 
-    // What the options give now, as UTF-8 texts; taken once, after OK.
-    std::vector<Message> takeMessages() { return std::move(messages_); }
+    // What the options give now, as UTF-8 texts; made once, after OK.
+    std::vector<Message> takeMessages();
     bool replacesList() const;
 
 private:
@@ -42,9 +42,10 @@ private:
     void showSummary();
     QString warningLines() const;
 
-    FeedItems items_;
-    std::vector<Message> messages_;
-    std::vector<std::string> warnings_;
+    FeedSelection selection_;
+    // The first messages as the options make them, shown in the preview; the rest are made on OK.
+    std::vector<Message> shown_;
+    FeedSelection::Summary summary_;
     QString fileName_;
     int messagesInList_;
     QSpinBox* maxItemsEdit_;
@@ -53,6 +54,6 @@ private:
     QRadioButton* replaceButton_;
     QRadioButton* appendButton_;
     QTreeWidget* previewList_;
-    QLabel* summary_;
+    QLabel* summaryLabel_;
     QPushButton* okButton_;
 };

@@ -61,8 +61,8 @@ TEST(MessageText, HtmlIsReducedToFormattingThatCannotRunAnything)
 }
 
 // The parser's time grows with the square of the nesting depth, which the number of start tags bounds. A
-// text read only up to there ends with an ellipsis and says so, unless the length cut it before; one made
-// only of elements beyond the bound is an ellipsis rather than nothing.
+// text read only up to there ends with an ellipsis (its own, unless the length cut it before) and says so;
+// one made only of elements beyond the bound is an ellipsis rather than nothing.
 TEST(MessageText, ATextIsReadUpTo2000StartTagsAndCutVisiblyThere)
 {
     std::string html;
@@ -85,7 +85,7 @@ TEST(MessageText, ATextIsReadUpTo2000StartTagsAndCutVisiblyThere)
     const Case cases[] = {
         {"a tag after the 2000th", html + "<b>y</b> and more", none, expected + "\u2026", true},
         {"text after the 2000th", html + " y", none, expected + " y", false},
-        {"the length cuts first", html + "<b>y</b>", 3, "<b>x</b><b>x\u2026</b>", false},
+        {"the length cuts first", html + "<b>y</b>", 3, "<b>x</b><b>x\u2026</b>", true},
         // Without room for an ellipsis after the 2000th character, the last one gives way to it.
         {"the ellipsis takes the last place", html + "<i>y</i>", 2000,
          expected.substr(0, 1998 * 8) + "<b>x\u2026</b>", true},
