@@ -91,6 +91,15 @@ std::optional<std::string> refusalOf(const FeedItem& item, std::size_t index)
     return std::nullopt;
 }
 
+void addCutWarnings(std::size_t index, bool titleCut, bool textCut, std::vector<std::string>& warnings)
+{
+    for (const auto& [what, cut] : {std::pair{"title", titleCut}, {"text", textCut}})
+        if (cut)
+            warnings.push_back(
+                itemName(index) + "its " + what +
+                " is read only up to its 2000th element or first MiB and ends with an ellipsis");
+}
+
 class MessageMaker
 {
 public:
@@ -102,11 +111,7 @@ public:
     {
         const auto title = reduced(item.title, item.titleIsHtml, MessageText::unlimited);
         const auto text = reduced(item.text, item.textIsHtml, maxLength_);
-        for (const auto& [what, cut] : {std::pair{"title", title.cutShort}, {"text", text.cutShort}})
-            if (cut)
-                warnings.push_back(itemName(index) + "its " + what +
-                                   " is read only up to its 2000th element or first MiB and ends with an "
-                                   "ellipsis");
+        addCutWarnings(index, title.cutShort, text.cutShort, warnings);
         return {RecordMarkers::inertHtml(title.text), RecordMarkers::inertHtml(text.text), item.link,
                 targetOf(item)};
     }
@@ -175,6 +180,19 @@ Expected<FeedImport::Result> FeedImport::messages(const FeedItems& items, const 
             result.messages.push_back(std::move(message));
     }
     return result;
+}
+
+FeedImport::Notes FeedImport::notesOf(const FeedItem& item, std::size_t index)
+{
+    Notes notes;
+    if (auto refusal = refusalOf(item, index)) {
+        notes.leftOut = true;
+        notes.warnings.push_back(std::move(*refusal));
+        return notes;
+    }
+    addCutWarnings(index, MessageText::readsOnlyPart(item.title, item.titleIsHtml),
+                   MessageText::readsOnlyPart(item.text, item.textIsHtml), notes.warnings);
+    return notes;
 }
 
 bool FeedImport::isSafeTarget(std::string_view target)

@@ -37,6 +37,15 @@ public:
     static Expected<Result> messages(const FeedItems& items, const FeedOptions& options,
                                      std::size_t from = 0);
 
+    // What the author is warned of about the item at `index`, as messages warns of it, whatever the
+    // options; whether it is left out. Found without making its message.
+    struct Notes
+    {
+        bool leftOut = false;
+        std::vector<std::string> warnings;
+    };
+    static Notes notesOf(const FeedItem& item, std::size_t index);
+
     // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket or control
     // character. An unsafe target of the options is refused; one in a CSV row gives way to the options'.
     static bool isSafeTarget(std::string_view target);

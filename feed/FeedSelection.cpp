@@ -8,6 +8,12 @@ void FeedSelection::learnUpTo(std::size_t count)
     // Any length shows whether a text is empty; the target of the defaults is one the import takes.
     options.maxLength = 1;
     for (std::size_t i = facts_.size(); i < std::min(count, items_.kept.size()); ++i) {
+        // An item with a link is a message unless it is left out, whatever its texts reduce to.
+        if (!items_.kept[i].link.empty()) {
+            FeedImport::Notes notes = FeedImport::notesOf(items_.kept[i], i);
+            facts_.push_back({!notes.leftOut, std::move(notes.warnings)});
+            continue;
+        }
         options.maxItems = static_cast<int>(i + 1);
         auto made = FeedImport::messages(items_, options, i);
         Facts facts;

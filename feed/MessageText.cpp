@@ -419,3 +419,8 @@ MessageText::Reduced MessageText::fromPlain(std::string_view text, int maxLength
         builder.endCut();
     return {builder.result(), cut};
 }
+
+bool MessageText::readsOnlyPart(std::string_view text, bool html)
+{
+    return html ? bounded(text).cut : text.size() > maxHtmlBytes;
+}

@@ -23,4 +23,6 @@ public:
     static Reduced fromHtml(std::string_view html, int maxLength);
     // Plain text, shown as it reads.
     static Reduced fromPlain(std::string_view text, int maxLength);
+    // Whether the reduced text would be cut short, found without reducing it.
+    static bool readsOnlyPart(std::string_view text, bool html);
 };

@@ -4,7 +4,8 @@
 
 namespace {
 
-// Six rows: shown, empty, left out, shown with its text cut at the nesting bound, shown, shown.
+// Six rows: shown, empty, left out, shown with its text cut at the nesting bound, shown, shown. Items with
+// a link are learnt without making their message, the others by making it.
 std::string selectionFeed()
 {
     std::string deep;
@@ -16,7 +17,7 @@ std::string selectionFeed()
            "three,,http://x.example/qvo-pause=1\n"
            "four,\"" +
            deep +
-           "hidden\",\n"
+           "hidden\",http://x.example/four\n"
            "five,fifth text,\n"
            "six,sixth text,\n";
 }
