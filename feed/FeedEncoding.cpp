@@ -5,7 +5,6 @@
 #include "project/TextEncoding.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 namespace {
