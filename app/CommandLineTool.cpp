@@ -123,8 +123,12 @@ constexpr const char* importHelp =
     "first as the feed orders them. Everything else in the design is kept.\n"
     "Texts keep only character formatting and line breaks; scripts, styles,\n"
     "frames, attributes and javascript: links are removed. A feed that cannot be\n"
-    "read is refused with its line and column, and nothing is written. A FEED,\n"
-    "PROJECT or FILE of - is standard input or output. For example, from cron:\n"
+    "read is refused with its line and column, and nothing is written. An item\n"
+    "whose link or target holds a record marker of the project file is left out,\n"
+    "and a text read only in part is cut with an ellipsis; both are warned about\n"
+    "on standard error. A FEED may be UTF-8, UTF-16 with a byte-order mark, or\n"
+    "XML declaring windows-1252 or ISO-8859-1. A FEED, PROJECT or FILE of - is\n"
+    "standard input or output. For example, from cron:\n"
     "  curl -s https://example.org/feed.xml |\n"
     "    marquetto-cli import --from - --project box.tkp --to box.tkp\n"
     "\n"
@@ -132,9 +136,10 @@ constexpr const char* importHelp =
     "  -f, --from=FEED     the feed to read (required)\n"
     "  -p, --project=FILE  the project to read, as PROJECT\n"
     "  -t, --to=FILE       the project file to write (required)\n"
-    "  -n, --max=N         import at most N items (default 10)\n"
-    "  -T, --target=NAME   the window the messages' links open in\n"
-    "                      (default _blank, as a feed's links leave the site)\n"
+    "  -n, --max=N         import at most N items, 1 to 1000000 (default 10)\n"
+    "  -T, --target=NAME   the window the messages' links open in, trimmed, _self\n"
+    "                      as _parent (default or empty _blank, as a feed's links\n"
+    "                      leave the site)\n"
     "  -l, --length=N      cut a text longer than N characters at a word\n"
     "                      boundary, ending it with an ellipsis (default 200)\n"
     "  -a, --append        add the items after the design's messages instead of\n"
@@ -345,19 +350,22 @@ int CommandLineTool::import(const CommandLineOptions& parsed, const Project& pro
     const auto feed = readFeed(from);
     if (!feed.ok())
         return failure(feed.error());
-    auto messages = FeedImport::read(feed.value(), options.value());
-    if (!messages.ok())
-        return failure(messages.error().code() == Error::WrongUsage
-                           ? messages.error()
-                           : Error::file(from == "-" ? "standard input" : from, messages.error().message()));
-    if (messages.value().empty())
+    const std::string feedName = from == "-" ? "standard input" : from;
+    auto imported = FeedImport::read(feed.value(), options.value());
+    if (!imported.ok())
+        return failure(imported.error().code() == Error::WrongUsage
+                           ? imported.error()
+                           : Error::file(feedName, imported.error().message()));
+    for (const std::string& warning : imported.value().warnings)
+        err_ << "marquetto-cli: warning: \"" << feedName << "\": " << warning << '\n';
+    if (imported.value().messages.empty())
         return failure(
             Error::refused("the feed holds no item with a title, text or link; nothing is written"));
     auto design = readDesign(project);
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    ImportedMessages::put(record, std::move(messages.value()), parsed.has("append"));
+    ImportedMessages::put(record, std::move(imported.value().messages), parsed.has("append"));
     PageRoundTrip::apply(record);
     if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
         return failure(written.error());
@@ -366,15 +374,26 @@ int CommandLineTool::import(const CommandLineOptions& parsed, const Project& pro
 
 Expected<FeedOptions> CommandLineTool::feedOptions(const CommandLineOptions& parsed)
 {
+    struct Number
+    {
+        const char* name;
+        int* value;
+        int most;
+    };
     FeedOptions options;
-    for (const auto& [name, value] :
-         {std::pair{"max", &options.maxItems}, std::pair{"length", &options.maxLength}}) {
-        if (!parsed.has(name))
+    for (const Number& number : {Number{"max", &options.maxItems, static_cast<int>(FeedItems::maxCount)},
+                                 Number{"length", &options.maxLength, 999'999'999}}) {
+        if (!parsed.has(number.name))
             continue;
-        const std::string text = parsed.value(name);
-        if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
-            return Error::usage("--" + std::string(name) + " takes a whole number, not '" + text + "'");
-        *value = std::stoi(text);
+        // Whatever is wrong with it, a sign, a zero or a letter, the answer names the whole range.
+        const std::string text = parsed.value(number.name);
+        const bool digits =
+            !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+        const int value = digits ? std::stoi(text) : 0;
+        if (value < 1 || value > number.most)
+            return Error::usage("--" + std::string(number.name) + " takes a whole number from 1 to " +
+                                std::to_string(number.most) + ", not " + Error::quoted(text));
+        *number.value = value;
     }
     if (parsed.has("target"))
         options.target = parsed.value("target");

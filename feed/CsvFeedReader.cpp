@@ -2,7 +2,6 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "feed/Utf8Repair.h"
 
 #include <algorithm>
 #include <array>
@@ -91,10 +90,7 @@ private:
         }
     }
 
-    bool isEnd(char c) const
-    {
-        return c == ',' || c == '\n' || (c == '\r' && text_.substr(at_).starts_with("\r\n"));
-    }
+    static bool isEnd(char c) { return c == ',' || c == '\n' || c == '\r'; }
 
     Error error(std::size_t offset, const std::string& what) const
     {
@@ -121,19 +117,34 @@ struct Columns
 {
     std::array<std::optional<std::size_t>, columnNames.size()> at;
     std::size_t count = 0;
+    // Without the unnamed column at the end, which a row may leave out.
+    std::size_t named = 0;
 };
 
+constexpr const char* tooManyColumns =
+    "the header has more than 4 columns; the columns are title, text, link and target, in any order";
+
+bool endsInUnnamedColumn(const Row& header)
+{
+    return header.size() > 1 && lowered(header.back().text).empty();
+}
+
+// A spreadsheet that ends each line with a comma names one column more, without a name: its fields are
+// read and left aside.
 Expected<Columns> columnsOf(const Row& header, std::string_view text)
 {
     Columns columns;
     columns.count = header.size();
-    for (std::size_t i = 0; i < header.size(); ++i) {
+    columns.named = endsInUnnamedColumn(header) ? header.size() - 1 : header.size();
+    if (columns.named > columnNames.size())
+        return FeedPosition::of(1, 1).error(tooManyColumns);
+    for (std::size_t i = 0; i < columns.named; ++i) {
         const std::string name = lowered(header[i].text);
         const auto known = std::find(columnNames.begin(), columnNames.end(), name);
         const auto position = FeedPosition::at(text, header[i].offset);
         if (known == columnNames.end())
-            return position.error("the header names a column \"" + header[i].text +
-                                  "\"; the columns are title, text, link and target, in any order");
+            return position.error("the header names a column " + Error::quoted(header[i].text) +
+                                  "; the columns are title, text, link and target, in any order");
         auto& slot = columns.at[static_cast<std::size_t>(known - columnNames.begin())];
         if (slot)
             return position.error("the header names the column " + name + " twice");
@@ -161,15 +172,10 @@ bool isEmptyLine(const Row& row)
 
 } // namespace
 
-Expected<FeedItems> CsvFeedReader::read(std::string_view bytes, std::size_t keep)
+Expected<FeedItems> CsvFeedReader::read(std::string_view text, std::size_t keep)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    const std::string text = Utf8Repair::repaired(bytes);
     Splitter splitter(text);
-    auto header =
-        splitter.next(columnNames.size(), "the header has more than 4 columns; the columns are title, "
-                                          "text, link and target, in any order");
+    auto header = splitter.next(columnNames.size() + 1, tooManyColumns);
     if (!header.ok())
         return header.error();
     const auto columns = columnsOf(header.value(), text);
@@ -186,7 +192,7 @@ Expected<FeedItems> CsvFeedReader::read(std::string_view bytes, std::size_t keep
             return row.error();
         if (isEmptyLine(row.value()))
             continue;
-        if (row.value().size() != count)
+        if (row.value().size() != count && row.value().size() != columns.value().named)
             return FeedPosition::at(text, start)
                 .error("the row has " + fields(row.value().size()) + " where the header has " +
                        std::to_string(count));

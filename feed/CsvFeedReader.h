@@ -7,12 +7,12 @@
 #include <string_view>
 
 // Messages kept in a spreadsheet: CSV as RFC 4180 writes it (quoted fields may hold commas, quotes and
-// line breaks; lines may end in CRLF or LF), UTF-8 with or without a byte-order mark, and a header row
+// line breaks; lines may end in CRLF, LF or, as old spreadsheets wrote them, CR), and a header row
 // naming the columns title, text, link and target in any order. Titles and texts are HTML, as typed
 // in the wizard.
 class CsvFeedReader
 {
 public:
-    // Keeps the first `keep` rows; every row is counted.
-    static Expected<FeedItems> read(std::string_view bytes, std::size_t keep);
+    // `text` is UTF-8, as the import decodes every feed. Keeps the first `keep` rows; every row is counted.
+    static Expected<FeedItems> read(std::string_view text, std::size_t keep);
 };

@@ -9,7 +9,8 @@ FeedPosition FeedPosition::at(std::string_view bytes, std::size_t offset)
     std::size_t column = 1;
     for (std::size_t at = 0; at < offset; ++at) {
         const auto byte = static_cast<unsigned char>(bytes[at]);
-        if (byte == '\n') {
+        // A line ends in LF, CRLF or CR alone.
+        if (byte == '\n' || (byte == '\r' && (at + 1 == bytes.size() || bytes[at + 1] != '\n'))) {
             ++line;
             column = 1;
         } else if ((byte & 0xC0) != 0x80) {

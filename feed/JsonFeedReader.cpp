@@ -2,7 +2,6 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "feed/Utf8Repair.h"
 
 #include <map>
 #include <nlohmann/json.hpp>
@@ -165,10 +164,8 @@ FeedItem itemOf(const std::map<std::string, std::string>& item, const std::strin
 
 } // namespace
 
-Expected<FeedItems> JsonFeedReader::read(std::string_view bytes, std::size_t keep)
+Expected<FeedItems> JsonFeedReader::read(std::string_view text, std::size_t keep)
 {
-    // nlohmann-json refuses malformed UTF-8 in a string; it is replaced instead, as elsewhere in the import.
-    const std::string text = Utf8Repair::repaired(bytes);
     Reader reader(keep);
     const bool parsed = json::sax_parse(text, &reader);
     if (reader.error)

@@ -10,6 +10,6 @@
 class JsonFeedReader
 {
 public:
-    // Keeps the first `keep` items; every item is counted.
-    static Expected<FeedItems> read(std::string_view bytes, std::size_t keep);
+    // `text` is UTF-8, as the import decodes every feed. Keeps the first `keep` items; every item is counted.
+    static Expected<FeedItems> read(std::string_view text, std::size_t keep);
 };

@@ -2,6 +2,7 @@
 
 #include "project/TextEncoding.h"
 
+#include <algorithm>
 #include <gumbo.h>
 #include <memory>
 #include <vector>
@@ -195,6 +196,20 @@ public:
             closeLast();
     }
 
+    // The text goes on beyond what was read: an ellipsis says so, unless the length has cut it already.
+    void endCut()
+    {
+        if (full_)
+            return;
+        if (limit_ != MessageText::unlimited && visible_ + 1 > limit_) {
+            cut();
+            return;
+        }
+        out_ += U"\u2026";
+        ++visible_;
+        full_ = true;
+    }
+
     std::string result()
     {
         while (!open_.empty())
@@ -353,41 +368,59 @@ bool isAsciiLetter(char32_t c)
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
 }
 
-// The text up to its start tag after the last one read.
-std::u32string withinStartTags(std::u32string characters)
+struct Bounded
+{
+    std::string text;
+    bool cut;
+};
+
+// The text up to its start tag after the last one read; whether there was one.
+bool cutAfterStartTags(std::u32string& characters)
 {
     std::size_t tags = 0;
     for (std::size_t at = 0; at + 1 < characters.size(); ++at)
         if (characters[at] == U'<' && isAsciiLetter(characters[at + 1]) && ++tags > maxStartTags) {
             characters.resize(at);
-            break;
+            return true;
         }
-    return characters;
+    return false;
 }
 
 // The text as the parser may read it: UTF-8, without the control characters that it would turn into
-// replacement characters.
-std::string bounded(std::string_view text)
+// replacement characters, and with the next-line control, which is white space here, as a space.
+Bounded bounded(std::string_view text)
 {
     std::u32string characters = TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes));
     std::erase_if(characters, [](char32_t c) { return isUnwanted(c) && !isWhitespace(c); });
-    return TextEncoding::encodeUtf8(withinStartTags(std::move(characters)));
+    std::replace(characters.begin(), characters.end(), char32_t{0x85}, U' ');
+    const bool cut = cutAfterStartTags(characters) || text.size() > maxHtmlBytes;
+    return {TextEncoding::encodeUtf8(characters), cut};
 }
 
 } // namespace
 
-std::string MessageText::fromHtml(std::string_view html, int maxLength)
+MessageText::Reduced MessageText::fromHtml(std::string_view html, int maxLength)
 {
-    const std::string text = bounded(html);
-    const Output output = parsed(text);
+    const Bounded text = bounded(html);
+    const Output output = parsed(text.text);
     Builder builder(maxLength);
     reduce(output->root, builder);
-    return builder.result();
+    if (text.cut)
+        builder.endCut();
+    return {builder.result(), text.cut};
 }
 
-std::string MessageText::fromPlain(std::string_view text, int maxLength)
+MessageText::Reduced MessageText::fromPlain(std::string_view text, int maxLength)
 {
     Builder builder(maxLength);
     builder.text(TextEncoding::decodeUtf8(text.substr(0, maxHtmlBytes)));
-    return builder.result();
+    const bool cut = text.size() > maxHtmlBytes;
+    if (cut)
+        builder.endCut();
+    return {builder.result(), cut};
+}
+
+bool MessageText::readsOnlyPart(std::string_view text, bool html)
+{
+    return html ? bounded(text).cut : text.size() > maxHtmlBytes;
 }

@@ -10,8 +10,19 @@ class MessageText
 public:
     static constexpr int unlimited = -1;
 
+    struct Reduced
+    {
+        std::string text;
+        // Only the start of the text was read (up to its 2000th start tag, its first MiB): it ends with an
+        // ellipsis, there or where the length cut it before. Whatever the length, so the import can say so
+        // before it makes the messages.
+        bool cutShort = false;
+    };
+
     // HTML, decoded and reduced; UTF-8 in and out, with malformed bytes read as replacement characters.
-    static std::string fromHtml(std::string_view html, int maxLength);
+    static Reduced fromHtml(std::string_view html, int maxLength);
     // Plain text, shown as it reads.
-    static std::string fromPlain(std::string_view text, int maxLength);
+    static Reduced fromPlain(std::string_view text, int maxLength);
+    // Whether the reduced text would be cut short, found without reducing it.
+    static bool readsOnlyPart(std::string_view text, bool html);
 };

@@ -2,8 +2,6 @@
 
 #include "feed/FeedLink.h"
 #include "feed/FeedPosition.h"
-#include "feed/Utf8Repair.h"
-#include "project/TextEncoding.h"
 
 #include <algorithm>
 #include <cctype>
@@ -379,61 +377,16 @@ private:
     FeedItems items_;
 };
 
-// The encoding named in the XML declaration, in lower case; empty when none is named.
-std::string declaredEncoding(std::string_view bytes)
-{
-    if (!bytes.starts_with("<?xml"))
-        return {};
-    const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
-    const std::size_t name = declaration.find("encoding");
-    if (name == std::string_view::npos)
-        return {};
-    const std::size_t open = declaration.find_first_of("\"'", name);
-    if (open == std::string_view::npos)
-        return {};
-    const std::size_t close = declaration.find(declaration[open], open + 1);
-    return lowered(declaration.substr(open + 1, close == std::string_view::npos ? 0 : close - open - 1));
-}
-
-bool isUtf16(std::string_view bytes)
-{
-    return bytes.starts_with("\xFE\xFF") || bytes.starts_with("\xFF\xFE") ||
-           bytes.starts_with(std::string_view("<\0", 2)) || bytes.starts_with(std::string_view("\0<", 2));
-}
-
-// Expat knows UTF-8, UTF-16, ISO-8859-1 and US-ASCII; windows-1252 is what older feeds from Windows
-// servers declare.
-int windows1252(void*, const XML_Char* name, XML_Encoding* info)
-{
-    const std::string encoding = lowered(name);
-    if (encoding != "windows-1252" && encoding != "cp1252")
-        return XML_STATUS_ERROR;
-    for (int byte = 0; byte < 256; ++byte)
-        info->map[byte] = static_cast<int>(
-            TextEncoding::decodeWindows1252(std::string(1, static_cast<char>(byte))).front());
-    info->data = nullptr;
-    info->convert = nullptr;
-    info->release = nullptr;
-    return XML_STATUS_OK;
-}
-
 using Parser = std::unique_ptr<std::remove_pointer_t<XML_Parser>, void (*)(XML_Parser)>;
 
 } // namespace
 
-Expected<FeedItems> XmlFeedReader::read(std::string_view bytes, std::size_t keep)
+Expected<FeedItems> XmlFeedReader::read(std::string_view text, std::size_t keep)
 {
-    // Malformed UTF-8 would stop expat; it is replaced instead, as elsewhere in the import.
-    const std::string encoding =
-        declaredEncoding(bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes);
-    const bool utf8 = !isUtf16(bytes) && (encoding.empty() || encoding == "utf-8" || encoding == "utf8");
-    const std::string repaired = utf8 ? Utf8Repair::repaired(bytes) : std::string();
-    const std::string_view input = utf8 ? std::string_view(repaired) : bytes;
-
-    Parser parser(XML_ParserCreateNS(nullptr, separator), XML_ParserFree);
-    XML_SetUnknownEncodingHandler(parser.get(), windows1252, nullptr);
+    // The text is UTF-8 whatever the declaration names: the import has decoded it already.
+    Parser parser(XML_ParserCreateNS("UTF-8", separator), XML_ParserFree);
     Reader reader(parser.get(), keep);
-    const XML_Status status = XML_Parse(parser.get(), input.data(), static_cast<int>(input.size()), XML_TRUE);
+    const XML_Status status = XML_Parse(parser.get(), text.data(), static_cast<int>(text.size()), XML_TRUE);
     if (reader.refusal())
         return *reader.refusal();
     if (status != XML_STATUS_OK)

@@ -1,12 +1,14 @@
 // The feed readers on any bytes: no crash or leak, and every message they give is one the box can hold:
 // UTF-8, no longer than the chosen length, markup that stays inside its message, a link a click may
-// follow, and nothing the design check reports once the messages are in a design.
+// follow, no record marker of the project file, and nothing the design check reports once the messages
+// are in a design.
 #include "feed/FeedImport.h"
 #include "feed/ImportedMessages.h"
 #include "fuzz/FuzzCheck.h"
 #include "generator/BuiltInTexts.h"
 #include "generator/DesignCheck.h"
 #include "generator/MarkupCheck.h"
+#include "project/RecordMarkers.h"
 #include "project/TextEncoding.h"
 
 #include <set>
@@ -68,6 +70,9 @@ void requireHoldable(const Message& message, const FeedOptions& options)
     require(message.link.find_first_of("'\"\\<> ") == std::string::npos,
             "a link holds no quote, backslash, angle bracket or space", message.link);
     require(message.link.rfind("javascript:", 0) != 0, "no javascript: link", message.link);
+    for (const std::string* text : {&message.title, &message.text, &message.link, &message.target})
+        require(!RecordMarkers::holdsKeyText(*text), "no value holds a record marker of the project file",
+                *text);
 }
 
 void importWith(const std::string& feed, const FeedOptions& options)
@@ -78,11 +83,14 @@ void importWith(const std::string& feed, const FeedOptions& options)
                 read.error().message());
         return;
     }
-    require(read.value().size() <= static_cast<std::size_t>(options.maxItems), "no more items than chosen");
-    for (const Message& message : read.value())
+    const std::vector<Message>& messages = read.value().messages;
+    require(messages.size() <= static_cast<std::size_t>(options.maxItems), "no more items than chosen");
+    for (const Message& message : messages)
         requireHoldable(message, options);
+    for (const std::string& warning : read.value().warnings)
+        require(warning.rfind("item ", 0) == 0, "a warning names its item", warning);
     ProjectRecord design = readText(BuiltInTexts::defaultProject());
-    ImportedMessages::put(design, std::move(read.value()), false);
+    ImportedMessages::put(design, std::move(read.value().messages), false);
     for (const DesignFinding& finding : DesignCheck::findings(design, "."))
         require(finding.message == 0, "the check finds nothing in an imported message", finding.text);
 }

@@ -3,7 +3,6 @@
 #include "feed/FeedImport.h"
 #include "ui/CaptionGrid.h"
 #include "ui/DialogUnits.h"
-#include "ui/MessageDialog.h"
 #include "ui/NamedButton.h"
 
 #include <QHBoxLayout>
@@ -57,16 +56,15 @@ QString messageCount(int count)
 
 } // namespace
 
-FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messages, const QString& fileName,
-                                   int messagesInList, QWidget* parent)
-    : QDialog(parent), feed_(std::move(feed)), messages_(std::move(messages)), fileName_(fileName),
-      messagesInList_(messagesInList),
+FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList,
+                                   QWidget* parent)
+    : QDialog(parent), selection_(std::move(items)), fileName_(fileName), messagesInList_(messagesInList),
       maxItemsEdit_(numberField("maxItemsEdit", mostItems, FeedOptions{}.maxItems)),
       targetEdit_(new QLineEdit(fromUtf8(FeedOptions{}.target))),
       lengthEdit_(numberField("lengthEdit", longestText, FeedOptions{}.maxLength)),
       replaceButton_(new QRadioButton(tr("Replace the messages in the list"))),
       appendButton_(new QRadioButton(tr("Add them after the messages in the list"))),
-      previewList_(new QTreeWidget), summary_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
+      previewList_(new QTreeWidget), summaryLabel_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
 {
     setWindowTitle(tr("Import Messages"));
     targetEdit_->setObjectName("targetEdit");
@@ -82,9 +80,9 @@ FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messag
     previewList_->setUniformRowHeights(true);
     previewList_->setSelectionMode(QAbstractItemView::NoSelection);
     previewList_->setFocusPolicy(Qt::NoFocus);
-    summary_->setObjectName("importSummary");
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
+    summaryLabel_->setObjectName("importSummary");
+    summaryLabel_->setTextFormat(Qt::PlainText);
+    summaryLabel_->setWordWrap(true);
 
     auto* file = new QLabel(tr("From \"%1\"").arg(fileName));
     file->setObjectName("feedFileLabel");
@@ -100,19 +98,19 @@ FeedImportDialog::FeedImportDialog(std::string feed, std::vector<Message> messag
     dialog->addWidget(appendButton_);
     dialog->addWidget(previewCaption);
     dialog->addWidget(previewList_, 1);
-    dialog->addWidget(summary_);
+    dialog->addWidget(summaryLabel_);
     dialog->addLayout(buttonRow());
 
-    connect(maxItemsEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::readAgain);
-    connect(lengthEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::readAgain);
-    connect(targetEdit_, &QLineEdit::textChanged, this, &FeedImportDialog::readAgain);
+    connect(maxItemsEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::makeMessages);
+    connect(lengthEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::makeMessages);
+    connect(targetEdit_, &QLineEdit::textChanged, this, &FeedImportDialog::makeMessages);
     connect(replaceButton_, &QRadioButton::toggled, this, &FeedImportDialog::showSummary);
 
     const DialogUnits units(fontMetrics());
     previewList_->setMinimumHeight(units.y(previewHeightUnits));
     previewList_->setColumnWidth(0, units.x(titleColumnUnits));
     previewList_->setColumnWidth(2, units.x(linkColumnUnits));
-    showPreview();
+    makeMessages();
     resize(std::max(units.x(dialogWidthUnits), sizeHint().width()), sizeHint().height());
 }
 
@@ -126,8 +124,8 @@ FeedOptions FeedImportDialog::options() const
     FeedOptions options;
     options.maxItems = maxItemsEdit_->value();
     options.maxLength = lengthEdit_->value();
-    // The box runs inside the author's page, where "_self" would open a link inside the box.
-    options.target = MessageDialog::targetByRule(targetEdit_->text()).toStdString();
+    // The import applies the message editors' target rule.
+    options.target = targetEdit_->text().toStdString();
     return options;
 }
 
@@ -153,28 +151,36 @@ QLayout* FeedImportDialog::buttonRow()
     return buttons;
 }
 
-// The options only choose among the items and shape their texts; reading again with them cannot fail
-// where the first reading succeeded, but an error is still shown rather than an empty list.
-void FeedImportDialog::readAgain()
+std::vector<Message> FeedImportDialog::takeMessages()
 {
-    auto read = FeedImport::read(feed_, options());
-    if (read.ok()) {
-        messages_ = std::move(read.value());
+    auto made = FeedImport::messages(selection_.items(), options());
+    return made.ok() ? std::move(made.value().messages) : std::vector<Message>{};
+}
+
+// A target the box cannot hold is the one option that can be refused: the list stays empty and the
+// summary says why until it is mended.
+void FeedImportDialog::makeMessages()
+{
+    const FeedOptions chosen = options();
+    auto first = selection_.firstMessages(chosen, previewRows);
+    if (first.ok()) {
+        shown_ = std::move(first.value());
+        summary_ = selection_.summary(static_cast<std::size_t>(chosen.maxItems));
         showPreview();
         return;
     }
-    messages_.clear();
+    shown_.clear();
+    summary_ = {};
     previewList_->clear();
-    summary_->setText(QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(read.error().message())));
+    summaryLabel_->setText(
+        QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(first.error().message())));
     okButton_->setEnabled(false);
 }
 
 void FeedImportDialog::showPreview()
 {
     previewList_->clear();
-    const auto shown = std::min<std::size_t>(messages_.size(), previewRows);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const Message& message = messages_[i];
+    for (const Message& message : shown_) {
         auto* row = new QTreeWidgetItem(previewList_);
         row->setText(0, oneLine(message.title));
         row->setText(1, oneLine(message.text));
@@ -185,16 +191,33 @@ void FeedImportDialog::showPreview()
 
 void FeedImportDialog::showSummary()
 {
-    const int count = static_cast<int>(messages_.size());
+    const int count = static_cast<int>(summary_.messageCount);
     okButton_->setEnabled(count > 0);
+    QString summary;
     if (count == 0)
-        summary_->setText(tr("The feed holds no items to import."));
+        summary = tr("The feed holds no items to import.");
     else if (messagesInList_ == 0)
-        summary_->setText(tr("%1 will fill the empty list.").arg(messageCount(count)));
+        summary = tr("%1 will fill the empty list.").arg(messageCount(count));
     else if (replacesList())
-        summary_->setText(tr("%1 will replace the %2 in the list.")
-                              .arg(messageCount(count), messageCount(messagesInList_)));
+        summary =
+            tr("%1 will replace the %2 in the list.").arg(messageCount(count), messageCount(messagesInList_));
     else
-        summary_->setText(tr("%1 will be added after the %2 in the list.")
-                              .arg(messageCount(count), messageCount(messagesInList_)));
+        summary = tr("%1 will be added after the %2 in the list.")
+                      .arg(messageCount(count), messageCount(messagesInList_));
+    summaryLabel_->setText(summary + warningLines());
+}
+
+// The first warnings in full, each naming the file as an error would; the rest counted, so that a feed
+// with thousands of them leaves the dialog its size.
+QString FeedImportDialog::warningLines() const
+{
+    QString lines;
+    const std::vector<std::string>& warnings = summary_.warnings;
+    const auto shown = std::min<std::size_t>(warnings.size(), shownWarnings);
+    for (std::size_t i = 0; i < shown; ++i)
+        lines += QStringLiteral("\n\"%1\": %2").arg(fileName_, fromUtf8(warnings[i]));
+    const auto more = static_cast<int>(warnings.size() - shown);
+    if (more > 0)
+        lines += QLatin1Char('\n') + (more == 1 ? tr("1 more warning.") : tr("%1 more warnings.").arg(more));
+    return lines;
 }

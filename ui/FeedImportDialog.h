@@ -1,6 +1,7 @@
 #pragma once
 
 #include "feed/FeedOptions.h"
+#include "feed/FeedSelection.h"
 #include "project/Message.h"
 
 #include <QDialog>
@@ -22,26 +23,29 @@ class FeedImportDialog : public QDialog
     Q_OBJECT
 
 public:
-    // `feed` has been read once already with default options, which gave `messages`.
-    FeedImportDialog(std::string feed, std::vector<Message> messages, const QString& fileName,
-                     int messagesInList, QWidget* parent = nullptr);
+    // `items` are the feed's, read once; the options only make messages of them.
+    FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList, QWidget* parent = nullptr);
 
-    // What the options give now, as UTF-8 texts; taken once, after OK.
-    std::vector<Message> takeMessages() { return std::move(messages_); }
+    // What the options give now, as UTF-8 texts; made once, after OK.
+    std::vector<Message> takeMessages();
     bool replacesList() const;
 
 private:
     static constexpr int previewRows = 5;
+    static constexpr std::size_t shownWarnings = 3;
 
     FeedOptions options() const;
     QLayout* optionFields();
     QLayout* buttonRow();
-    void readAgain();
+    void makeMessages();
     void showPreview();
     void showSummary();
+    QString warningLines() const;
 
-    std::string feed_;
-    std::vector<Message> messages_;
+    FeedSelection selection_;
+    // The first messages as the options make them, shown in the preview; the rest are made on OK.
+    std::vector<Message> shown_;
+    FeedSelection::Summary summary_;
     QString fileName_;
     int messagesInList_;
     QSpinBox* maxItemsEdit_;
@@ -50,6 +54,6 @@ private:
     QRadioButton* replaceButton_;
     QRadioButton* appendButton_;
     QTreeWidget* previewList_;
-    QLabel* summary_;
+    QLabel* summaryLabel_;
     QPushButton* okButton_;
 };

@@ -1,5 +1,6 @@
 #include "ui/MessageDialog.h"
 
+#include "project/MessageTarget.h"
 #include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeyTextValidator.h"
@@ -120,8 +121,7 @@ void MessageDialog::accept()
 
 QString MessageDialog::targetByRule(const QString& typed)
 {
-    const QString target = typed.trimmed();
-    return target == QLatin1String("_self") ? QStringLiteral("_parent") : target;
+    return QString::fromStdString(MessageTarget::byRule(typed.toStdString()));
 }
 
 void MessageDialog::fillFields(const Message& message)

@@ -200,15 +200,17 @@ void iki::importFeed()
         platform().showMessage(this, QString::fromLocal8Bit(feed.error().message()));
         return;
     }
-    auto messages = FeedImport::read(feed.value(), FeedOptions{});
-    if (!messages.ok()) {
+    // Read once, with every item the dialog may choose; its options only make messages of them.
+    auto items = FeedImport::items(feed.value());
+    if (!items.ok()) {
         // The reader says where in the feed; the file is named here.
         platform().showMessage(
-            this, QStringLiteral("\"%1\": %2").arg(*chosen, QString::fromUtf8(messages.error().message())));
+            this, QStringLiteral("\"%1\": %2").arg(*chosen, QString::fromUtf8(items.error().message())));
         return;
     }
-    FeedImportDialog dialog(std::move(feed.value()), std::move(messages.value()),
-                            QFileInfo(*chosen).fileName(), record().messageCount(), this);
+    std::string().swap(feed.value());
+    FeedImportDialog dialog(std::move(items.value()), QFileInfo(*chosen).fileName(), record().messageCount(),
+                            this);
     if (dialog.exec() == QDialog::Accepted)
         takeImportedMessages(dialog.takeMessages(), dialog.replacesList());
 }

@@ -126,15 +126,27 @@ TEST(ImportCommand, FailuresWriteNothing)
     const Case cases[] = {
         {{"--to", out}, 2, "marquetto-cli: import needs --from FEED\n" + tryHelp},
         {{"--from", rss}, 2, "marquetto-cli: import needs --to FILE\n" + tryHelp},
+        // Out of range, signed or not a number: the same answer, naming the range.
         {{"--from", rss, "--to", out, "--max", "0"},
          2,
-         "marquetto-cli: the number of messages must be from 1 to 1000000, not 0\n" + tryHelp},
-        {{"--from", rss, "--to", out, "--max", "ten"},
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"0\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "-1"},
          2,
-         "marquetto-cli: --max takes a whole number, not 'ten'\n" + tryHelp},
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"-1\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "1000001"},
+         2,
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"1000001\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--max", "ten\r"},
+         2,
+         "marquetto-cli: --max takes a whole number from 1 to 1000000, not \"ten\\r\"\n" + tryHelp},
         {{"--from", rss, "--to", out, "--length", "-5"},
          2,
-         "marquetto-cli: --length takes a whole number, not '-5'\n" + tryHelp},
+         "marquetto-cli: --length takes a whole number from 1 to 999999999, not \"-5\"\n" + tryHelp},
+        {{"--from", rss, "--to", out, "--target", "#%#qvo-linktext1="},
+         2,
+         "marquetto-cli: the target \"#%#qvo-linktext1=\" holds \"qvo-linktext1=\", which the project file "
+         "uses to mark a record\n" +
+             tryHelp},
         {{"--from", rss, "--to", out, "--target", "x'y"},
          2,
          "marquetto-cli: the target \"x'y\" holds a quote, backslash, angle bracket or control character, "
@@ -169,4 +181,113 @@ TEST(ImportCommand, FailuresWriteNothing)
         EXPECT_FALSE(std::filesystem::exists(out)) << c.err;
         EXPECT_EQ(readBytes(kept), "the old bytes");
     }
+}
+
+namespace {
+
+// A feed's title or text that holds the project file's record markers; each is made inert by a character
+// reference, so the stored value, read as HTML, is the text the feed gave.
+const std::string script = "#%#qvo-linktext1=javascript:alert(document.domain)endof-qvo-linktext1#%#";
+const std::string accessible = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#";
+const std::string inertScript =
+    "#%#qv&#111;-linktext1=javascript:alert(document.domain)endof-qv&#111;-linktext1#%#";
+const std::string inertAccessible = "#%#qv&#111;-x-accessiblebox=1endof-qv&#111;-x-accessiblebox#%#";
+
+std::string shownAsHtml(std::string stored)
+{
+    for (std::size_t at = stored.find("&#111;"); at != std::string::npos; at = stored.find("&#111;", at))
+        stored.replace(at, 6, "o");
+    return stored;
+}
+
+} // namespace
+
+// Untrusted feeds that try to write records of their own: each imports, and what is written reads back
+// as the design it was with the feed's messages, every other record as it stood.
+TEST(ImportCommand, AFeedHoldingRecordMarkersChangesNoOtherRecord)
+{
+    TemporaryFolder folder;
+    const std::string project = customProject(folder);
+    const struct
+    {
+        const char* name;
+        const char* file;
+        std::string feed;
+        std::vector<Message> stored;
+        // Each line naming the item left out.
+        std::string warnings;
+    } cases[] = {
+        {"RSS description",
+         "a.xml",
+         "<rss><channel><item><title>t</title><link>http://x.example/ok</link><description>Read more " +
+             script + " and " + accessible + "</description></item></channel></rss>",
+         {{"t", "Read more " + inertScript + " and " + inertAccessible, "http://x.example/ok", "_blank"}},
+         ""},
+        {"CSV text column",
+         "b.csv",
+         "title,text,link\nt,\"" + script + "\",http://x.example/ok\n",
+         {{"t", inertScript, "http://x.example/ok", "_blank"}},
+         ""},
+        {"JSON Feed text",
+         "c.json",
+         R"({"version":"https://jsonfeed.org/version/1.1","items":[{"title":"t","content_text":")" + script +
+             R"(","url":"http://x.example/ok"}]})",
+         {{"t", inertScript, "http://x.example/ok", "_blank"}},
+         ""},
+        {"JSON Feed text ending a message",
+         "d.json",
+         R"({"version":"https://jsonfeed.org/version/1.1","items":[{"content_text":"endof-qvo-tmessage1#%# lost"}]})",
+         {{"", "endof-qv&#111;-tmessage1#%# lost", "", "_blank"}},
+         ""},
+        {"Atom title",
+         "e.xml",
+         "<feed xmlns=\"http://www.w3.org/2005/Atom\"><entry><title>" + accessible +
+             "</title></entry></feed>",
+         {{inertAccessible, "", "", "_blank"}},
+         ""},
+        {"links and targets holding a marker",
+         "f.csv",
+         "title,link,target\n"
+         "one,http://x.example/?qvo-linktext1=javascript:alert(1),\n"
+         "two,http://x.example/two,main#%#qvo-x-accessiblebox=1\n"
+         "three,http://x.example/endof-qvo-tmessage1,\n"
+         "four,http://x.example/four,\n",
+         {{"four", "", "http://x.example/four", "_blank"}},
+         "item 1: its link holds \"qvo-linktext1=\", which the project file uses to mark a record; the item "
+         "is "
+         "left out\n"
+         "item 2: its target holds \"qvo-x-accessiblebox=\", which the project file uses to mark a record; "
+         "the "
+         "item is left out\n"
+         "item 3: its link holds \"endof-qvo-tmessage1\", which the project file uses to mark a record; the "
+         "item is left out\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string feed = folder.file(c.file);
+        writeBytes(feed, c.feed);
+        const std::string out = folder.file("out.tkp");
+        const ImportRun run = runImport({"--from", feed, "--project", project, "--to", out});
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::string warnings;
+        for (std::size_t at = 0; at < c.warnings.size();) {
+            const std::size_t end = c.warnings.find('\n', at) + 1;
+            warnings += "marquetto-cli: warning: \"" + feed + "\": " + c.warnings.substr(at, end - at);
+            at = end;
+        }
+        EXPECT_EQ(run.err, warnings);
+
+        ProjectRecord expected = readProjectFile(project);
+        expected.clearMessages();
+        for (const Message& message : c.stored)
+            expected.appendMessage(message);
+        const ProjectRecord written = readProjectFile(out);
+        expectSameDesign(expected, written);
+        std::ostringstream said;
+        std::ostringstream errors;
+        EXPECT_EQ(CommandLineTool(said, errors).run({"check", out}), 0);
+        EXPECT_EQ(said.str(), "No problems found.\n");
+    }
+    EXPECT_EQ(shownAsHtml("Read more " + inertScript + " and " + inertAccessible),
+              "Read more " + script + " and " + accessible);
 }

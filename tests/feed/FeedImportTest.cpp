@@ -11,7 +11,7 @@ std::vector<Message> imported(const std::string& sample, const FeedOptions& opti
 {
     const auto read = FeedImport::read(readBytes(testData("feed/" + sample)), options);
     EXPECT_TRUE(read.ok()) << sample << ": " << read.error().message();
-    return read.ok() ? read.value() : std::vector<Message>{};
+    return read.ok() ? read.value().messages : std::vector<Message>{};
 }
 
 void expectMessages(const std::vector<Message>& actual, const std::vector<Message>& expected)
@@ -66,11 +66,12 @@ TEST(FeedImport, JsonFeedItemsPreferTheSummaryAndSkipEmptyItems)
                     {"日本語のレシピ", "&lt;not markup&gt; &amp; more", "", "_blank"}});
 }
 
+// A row's target follows the editors' rule: "_self" would open the link inside the box, so it is "_parent".
 TEST(FeedImport, CsvRowsKeepTheirTargetUnlessItCannotBeUsed)
 {
     expectMessages(imported("shop.csv"),
                    {{"Sale, today only", "<b>Half</b> price on \"all\" hats<br>until six",
-                     "https://shop.example.com/sale", "_self"},
+                     "https://shop.example.com/sale", "_parent"},
                     {"No link", "Just text", "", "_blank"},
                     {"Relative", "<u>kept</u>", "/relative/path", "_blank"}});
 }
@@ -98,13 +99,13 @@ TEST(FeedImport, TheFormatIsToldByContentWithOrWithoutAByteOrderMark)
         const std::string bytes = "\xEF\xBB\xBF" + readBytes(testData(std::string("feed/") + sample));
         const auto read = FeedImport::read(bytes, {});
         ASSERT_TRUE(read.ok()) << sample << ": " << read.error().message();
-        EXPECT_EQ(read.value(), imported(sample)) << sample;
+        EXPECT_EQ(read.value().messages, imported(sample)) << sample;
     }
     const std::string csv = readBytes(testData("feed/shop.csv"));
     ASSERT_TRUE(csv.starts_with("\xEF\xBB\xBF"));
     const auto withoutMark = FeedImport::read(csv.substr(3), {});
     ASSERT_TRUE(withoutMark.ok()) << withoutMark.error().message();
-    EXPECT_EQ(withoutMark.value(), imported("shop.csv"));
+    EXPECT_EQ(withoutMark.value().messages, imported("shop.csv"));
 }
 
 TEST(FeedImport, UnusableOptionsAreWrongUsage)
@@ -121,6 +122,13 @@ TEST(FeedImport, UnusableOptionsAreWrongUsage)
         {{10, "a'b", 200},
          "the target \"a'b\" holds a quote, backslash, angle bracket or control character, "
          "which the box's scripts cannot hold as they are"},
+        {{10, "#%#qvo-x-accessiblebox=1", 200},
+         "the target \"#%#qvo-x-accessiblebox=1\" holds \"qvo-x-accessiblebox=\", which the project file "
+         "uses "
+         "to mark a record"},
+        {{10, "\t\x1B", 200},
+         "the target \"\\x1B\" holds a quote, backslash, angle bracket or control character, which the box's "
+         "scripts cannot hold as they are"},
         {{10, "x\\y", 200},
          "the target \"x\\y\" holds a quote, backslash, angle bracket or control character, "
          "which the box's scripts cannot hold as they are"},
@@ -146,7 +154,8 @@ TEST(FeedImport, JsonFeedMembersAreFoundWhereverTheyStand)
                                 "version": "https://jsonfeed.org/version/1"})";
     const auto read = FeedImport::read(feed, {});
     ASSERT_TRUE(read.ok()) << read.error().message();
-    expectMessages(read.value(), {{"a", "", "", "_blank"}, {"", "b", "https://h.example/d/p/q", "_blank"}});
+    expectMessages(read.value().messages,
+                   {{"a", "", "", "_blank"}, {"", "b", "https://h.example/d/p/q", "_blank"}});
 }
 
 // xml:base holds for the element that declares it and all within it, resolved against the one outside.
@@ -158,7 +167,58 @@ TEST(FeedImport, AtomBasesNestAndEndWithTheirElement)
         <entry><title xml:base="https://other.example/">three</title><link href="v"/></entry></feed>)";
     const auto read = FeedImport::read(feed, {});
     ASSERT_TRUE(read.ok()) << read.error().message();
-    expectMessages(read.value(), {{"one", "", "https://a.example/x/y/z", "_blank"},
-                                  {"two", "", "https://a.example/x/w", "_blank"},
-                                  {"three", "", "https://a.example/x/v", "_blank"}});
+    expectMessages(read.value().messages, {{"one", "", "https://a.example/x/y/z", "_blank"},
+                                           {"two", "", "https://a.example/x/w", "_blank"},
+                                           {"three", "", "https://a.example/x/v", "_blank"}});
+}
+
+// CSV as spreadsheets write it: old ones end lines in CR alone, some end each line with a comma.
+TEST(FeedImport, CsvLineEndsAndATrailingCommaInTheHeader)
+{
+    const struct
+    {
+        const char* name;
+        std::string feed;
+    } cases[] = {
+        {"CR line ends", "title,text\rone,1\r\"t,wo\",\"2\r2\"\r"},
+        {"a trailing comma in every line", "title,text,\r\none,1,\r\n\"t,wo\",\"2\r2\",\r\n"},
+        {"a trailing comma in the header only", "title,text,\none,1\n\"t,wo\",\"2\r2\"\n"},
+    };
+    for (const auto& c : cases) {
+        const auto read = FeedImport::read(c.feed, {});
+        ASSERT_TRUE(read.ok()) << c.name << ": " << read.error().message();
+        expectMessages(read.value().messages, {{"one", "1", "", "_blank"}, {"t,wo", "2 2", "", "_blank"}});
+    }
+}
+
+// The target of the options follows the message editors' rule, and an empty one is the import's default.
+TEST(FeedImport, TheTargetFollowsTheEditorsRule)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"  _self\t", "_parent"}, {"", "_blank"}, {" ", "_blank"}, {" news ", "news"}, {"_SELF", "_SELF"}};
+    for (const auto& [typed, stored] : cases) {
+        const auto read = FeedImport::read("title\nx\n", {10, typed, 200});
+        ASSERT_TRUE(read.ok()) << read.error().message();
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].target, stored) << typed;
+    }
+}
+
+// A text read only up to its 2000th start tag is cut visibly, and the warning names its item.
+TEST(FeedImport, ATextCutAtTheNestingBoundIsReportedWithItsItem)
+{
+    std::string nested;
+    for (int i = 0; i < 2001; ++i)
+        nested += "&lt;span&gt;";
+    const std::string feed = "<rss><channel><item><title>fine</title></item><item><title>deep</title>"
+                             "<description>words " +
+                             nested + "hidden</description></item></channel></rss>";
+    const auto read = FeedImport::read(feed, {});
+    ASSERT_TRUE(read.ok()) << read.error().message();
+    expectMessages(read.value().messages,
+                   {{"fine", "", "", "_blank"}, {"deep", "words\u2026", "", "_blank"}});
+    EXPECT_EQ(read.value().warnings,
+              std::vector<std::string>{
+                  "item 2: its text is read only up to its 2000th element or first MiB and ends "
+                  "with an ellipsis"});
 }

@@ -93,6 +93,12 @@ TEST(HostileFeed, DangerousOrBrokenFeedsAreRefusedWithTheirPlace)
          "line 2, column 4: a closing quote must be followed by a comma or the end of the line"},
         {"CSV row with too many fields", "title,text\r\na,b\r\nc,d,e\r\n",
          "line 3, column 1: the row has more than 2 fields where the header has 2"},
+        {"CSV header naming a column with a line break", "title,\"te\rxt\"\n",
+         "line 1, column 7: the header names a column \"te\\rxt\"; the columns are title, text, link and "
+         "target, "
+         "in any order"},
+        {"CSV row with too few fields after CR line ends", "title,text\ra,b\rc\r",
+         "line 3, column 1: the row has 1 field where the header has 2"},
         {"CSV row with too few fields", "title,text\r\na,b\r\nc\r\nd,e\r\n",
          "line 3, column 1: the row has 1 field where the header has 2"},
         {"CSV header with too many columns", "title,text,link,target,title\n",
@@ -143,9 +149,9 @@ TEST(HostileFeed, AMillionItemsAreReadAndTheFirstKept)
     for (const std::string& feed : feeds) {
         const auto read = FeedImport::read(feed, two);
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 2u);
-        EXPECT_EQ(read.value()[0].title, "first");
-        EXPECT_EQ(read.value()[1].title, "second");
+        ASSERT_EQ(read.value().messages.size(), 2u);
+        EXPECT_EQ(read.value().messages[0].title, "first");
+        EXPECT_EQ(read.value().messages[1].title, "second");
     }
 }
 
@@ -161,8 +167,8 @@ TEST(HostileFeed, MalformedUtf8IsReplaced)
     for (const std::string& feed : feeds) {
         const auto read = FeedImport::read(feed, {});
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 1u);
-        EXPECT_EQ(read.value()[0].title, "caf\uFFFD \uFFFD end");
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].title, "caf\uFFFD \uFFFD end");
     }
 }
 
@@ -180,7 +186,7 @@ TEST(HostileFeed, DeclaredEightBitEncodingsAreRead)
     for (const auto& [feed, title] : cases) {
         const auto read = FeedImport::read(feed, {});
         ASSERT_TRUE(read.ok()) << read.error().message();
-        ASSERT_EQ(read.value().size(), 1u);
-        EXPECT_EQ(read.value()[0].title, title);
+        ASSERT_EQ(read.value().messages.size(), 1u);
+        EXPECT_EQ(read.value().messages[0].title, title);
     }
 }

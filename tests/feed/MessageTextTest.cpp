@@ -39,6 +39,7 @@ TEST(MessageText, HtmlIsReducedToFormattingThatCannotRunAnything)
         {"&amp;amp; &copy; &#8217;", none, "&amp;amp; \u00A9 \u2019"},
         {"back\\slash", none, "back&#92;slash"},
         {"line\u2028para\u2029end", none, "line para end"},
+        {"next\u0085line <b>\u0085</b>end", none, "next line end"},
         {"bell\x07 and\x1B escape", none, "bell and escape"},
         {"bad \xFF byte", none, "bad \uFFFD byte"},
         {"<b><i>left open", none, "<b><i>left open</i></b>"},
@@ -56,11 +57,13 @@ TEST(MessageText, HtmlIsReducedToFormattingThatCannotRunAnything)
         {"", none, ""},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(MessageText::fromHtml(c.html, c.maxLength), c.expected) << c.html;
+        EXPECT_EQ(MessageText::fromHtml(c.html, c.maxLength).text, c.expected) << c.html;
 }
 
-// The parser's time grows with the square of the nesting depth, which the number of start tags bounds.
-TEST(MessageText, ATextIsReadUpTo2000StartTags)
+// The parser's time grows with the square of the nesting depth, which the number of start tags bounds. A
+// text read only up to there ends with an ellipsis (its own, unless the length cut it before) and says so;
+// one made only of elements beyond the bound is an ellipsis rather than nothing.
+TEST(MessageText, ATextIsReadUpTo2000StartTagsAndCutVisiblyThere)
 {
     std::string html;
     std::string expected;
@@ -68,8 +71,33 @@ TEST(MessageText, ATextIsReadUpTo2000StartTags)
         html += "<b>x</b>";
         expected += "<b>x</b>";
     }
-    EXPECT_EQ(MessageText::fromHtml(html + "<b>y</b> and more", none), expected);
-    EXPECT_EQ(MessageText::fromHtml(html + " y", none), expected + " y");
+    struct Case
+    {
+        const char* name;
+        std::string html;
+        int maxLength;
+        std::string expected;
+        bool cutShort;
+    };
+    std::string nested;
+    for (int i = 0; i < 2001; ++i)
+        nested += "<span>";
+    const Case cases[] = {
+        {"a tag after the 2000th", html + "<b>y</b> and more", none, expected + "\u2026", true},
+        {"text after the 2000th", html + " y", none, expected + " y", false},
+        {"the length cuts first", html + "<b>y</b>", 3, "<b>x</b><b>x\u2026</b>", true},
+        // Without room for an ellipsis after the 2000th character, the last one gives way to it.
+        {"the ellipsis takes the last place", html + "<i>y</i>", 2000,
+         expected.substr(0, 1998 * 8) + "<b>x\u2026</b>", true},
+        {"nothing read but elements", nested + "hidden", 200, "\u2026", true},
+    };
+    for (const Case& c : cases) {
+        const MessageText::Reduced reduced = MessageText::fromHtml(c.html, c.maxLength);
+        EXPECT_TRUE(reduced.text == c.expected)
+            << c.name << ": ..."
+            << reduced.text.substr(reduced.text.size() - std::min<std::size_t>(reduced.text.size(), 40));
+        EXPECT_EQ(reduced.cutShort, c.cutShort) << c.name;
+    }
 }
 
 // A text longer than the limit keeps as many whole words as leave room for the ellipsis, which counts
@@ -91,7 +119,8 @@ TEST(MessageText, ALongTextIsCutAtAWordBoundaryWithAnEllipsis)
         {"&amp;&amp; and", 4, "&amp;&amp;\u2026"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(MessageText::fromHtml(c.html, c.maxLength), c.expected) << c.html << " at " << c.maxLength;
+        EXPECT_EQ(MessageText::fromHtml(c.html, c.maxLength).text, c.expected)
+            << c.html << " at " << c.maxLength;
 }
 
 TEST(MessageText, PlainTextIsShownAsItReads)
@@ -103,7 +132,7 @@ TEST(MessageText, PlainTextIsShownAsItReads)
         {"alpha beta gamma", 12, "alpha beta\u2026"},
     };
     for (const TextCase& c : cases)
-        EXPECT_EQ(MessageText::fromPlain(c.html, c.maxLength), c.expected) << c.html;
+        EXPECT_EQ(MessageText::fromPlain(c.html, c.maxLength).text, c.expected) << c.html;
 }
 
 // Whatever the HTML, the reduced text passes the markup rules the design check applies.
@@ -129,6 +158,7 @@ TEST(MessageText, ReducedMarkupStaysInsideItsMessage)
     };
     for (const char* html : hostile)
         for (int length : {none, 3, 10})
-            EXPECT_EQ(MarkupCheck::of(MessageText::fromHtml(html, length)).fault, MarkupCheck::Fault::None)
-                << html << " -> " << MessageText::fromHtml(html, length);
+            EXPECT_EQ(MarkupCheck::of(MessageText::fromHtml(html, length).text).fault,
+                      MarkupCheck::Fault::None)
+                << html << " -> " << MessageText::fromHtml(html, length).text;
 }

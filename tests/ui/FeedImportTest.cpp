@@ -170,7 +170,9 @@ TEST_F(Step4Import, TheChosenOptionsDecideWhichMessagesReachTheRecordAndTheList)
          {0, QStringLiteral("  _self "), 0, true, "okButton"},
          {oldA, oldB, withTarget(ferry, "_parent"), withTarget(market, "_parent"),
           withTarget(lighthouse, "_parent")}},
-        {"an empty target", {1, QString(), 0, false, "okButton"}, {withTarget(ferry, "")}},
+        {"an empty target is the import's default",
+         {1, QString(), 0, false, "okButton"},
+         {withTarget(ferry, "_blank")}},
         // At most 20 characters, the ellipsis one of them: "Boats leave at nine" is 19; the market's text
         // is exactly 20 and stays whole.
         {"texts of 20 characters",
@@ -245,6 +247,50 @@ TEST_F(Step4Import, ThePreviewShowsTheFirstFiveItemsAndFollowsTheOptions)
     QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
 });
 EXPECT_EQ(record.messageCount(), 2);
+}
+
+// What the command line warns about, the dialog shows under its summary, naming the file; a target that
+// would mark a record of the project file is refused there, as the command line refuses it.
+TEST_F(Step4Import, TheSummaryShowsTheWarningsAndARefusedTarget)
+{
+    const std::string path = writeFeed("hostile.csv", "title,text,link\n"
+                                                      "one,a,http://x.example/?qvo-linktext1=javascript:x\n"
+                                                      "two,#%#qvo-x-accessiblebox=1,http://x.example/two\n");
+    const QString leftOut =
+        "\"hostile.csv\": item 1: its link holds \"qvo-linktext1=\", which the project file "
+        "uses to mark a record; the item is left out";
+    import(path, [&](QWidget* dialog) {
+        auto* summary = findWidget<QLabel>(dialog, "importSummary");
+    EXPECT_EQ(summary->text(), "1 message will replace the 2 messages in the list.\n" + leftOut);
+    findWidget<QLineEdit>(dialog, "targetEdit")->setText("#%#qvo-x-accessiblebox=1");
+    EXPECT_EQ(summary->text(), "\"hostile.csv\": the target \"#%#qvo-x-accessiblebox=1\" holds "
+                               "\"qvo-x-accessiblebox=\", which the project file uses to mark a record");
+    EXPECT_FALSE(findWidget<QPushButton>(dialog, "okButton")->isEnabled());
+    EXPECT_EQ(findWidget<QTreeWidget>(dialog, "previewList")->topLevelItemCount(), 0);
+    findWidget<QLineEdit>(dialog, "targetEdit")->setText(" _self ");
+    EXPECT_EQ(summary->text(), "1 message will replace the 2 messages in the list.\n" + leftOut);
+    QTest::mouseClick(findWidget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+});
+EXPECT_EQ(messagesOf(record), (std::vector<Message>{{"two", "#%#qv&#111;-x-accessiblebox=1",
+                                                     "http://x.example/two", "_parent"}}));
+}
+
+// Four warnings: the first three in full, the last counted.
+TEST_F(Step4Import, ManyWarningsAreCounted)
+{
+    std::string feed = "title,link\n";
+    for (int i = 1; i <= 4; ++i)
+        feed += "t,http://x.example/endof-qvo-pause\n";
+    const std::string path = writeFeed("many.csv", feed + "kept,\n");
+    import(path, [&](QWidget* dialog) {
+        const QStringList lines = findWidget<QLabel>(dialog, "importSummary")->text().split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "1 message will replace the 2 messages in the list.");
+    EXPECT_TRUE(lines[3].startsWith("\"many.csv\": item 3: its link holds \"endof-qvo-pause\""))
+        << lines[3].toStdString();
+    EXPECT_EQ(lines[4], "1 more warning.");
+    QTest::mouseClick(findWidget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+});
 }
 
 TEST_F(Step4Import, AFeedThatCannotBeReadIsReportedNamingTheFileAndNothingChanges)

@@ -121,9 +121,9 @@ TEST_P(AtFontSize, TheMessageEditorCutsNoText)
 TEST_P(AtFontSize, TheImportDialogCutsNoText)
 {
     WizardHarness harness;
-    auto read = FeedImport::read(harbourFeed, FeedOptions{});
-    ASSERT_TRUE(read.ok());
-    FeedImportDialog dialog(harbourFeed, std::move(read.value()), "harbour news.rss", 3, &harness.wizard());
+    auto items = FeedImport::items(harbourFeed);
+    ASSERT_TRUE(items.ok());
+    FeedImportDialog dialog(std::move(items.value()), "harbour news.rss", 3, &harness.wizard());
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(cutTexts(&dialog), "");

@@ -97,9 +97,9 @@ TEST(Screenshots, MessageEditors)
 TEST(Screenshots, ImportDialog)
 {
     WizardHarness harness;
-    auto read = FeedImport::read(harbourFeed, FeedOptions{});
-    ASSERT_TRUE(read.ok());
-    FeedImportDialog dialog(harbourFeed, std::move(read.value()), "harbour news.rss", 3, &harness.wizard());
+    auto items = FeedImport::items(harbourFeed);
+    ASSERT_TRUE(items.ok());
+    FeedImportDialog dialog(std::move(items.value()), "harbour news.rss", 3, &harness.wizard());
     saveAndCheck(&dialog, "import-messages");
 }
 

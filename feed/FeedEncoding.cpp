@@ -1,0 +1,150 @@
+#include "feed/FeedEncoding.h"
+
+#include "feed/FeedPosition.h"
+#include "feed/Utf8Repair.h"
+#include "project/TextEncoding.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::size_t pieceBytes = 64 * 1024;
+
+enum class ByteOrder
+{
+    Little,
+    Big
+};
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char16_t unitAt(std::string_view bytes, std::size_t at, ByteOrder order)
+{
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char16_t>(order == ByteOrder::Little ? first | second << 8 : first << 8 | second);
+}
+
+bool isHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// A lone surrogate, or a last byte without its pair, is a replacement character.
+std::string fromUtf16(std::string_view bytes, ByteOrder order)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        const char16_t unit = unitAt(bytes, at, order);
+        if (isHighSurrogate(unit) && at + 3 < bytes.size() && isLowSurrogate(unitAt(bytes, at + 2, order))) {
+            const char16_t low = unitAt(bytes, at + 2, order);
+            appendUtf8(text, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00));
+            at += 2;
+        } else {
+            appendUtf8(text, isHighSurrogate(unit) || isLowSurrogate(unit) ? 0xFFFD : unit);
+        }
+    }
+    if (at < bytes.size())
+        appendUtf8(text, 0xFFFD);
+    return text;
+}
+
+std::string fromWindows1252(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size(); at += pieceBytes)
+        text += TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes.substr(at, pieceBytes)));
+    return text;
+}
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+struct Declared
+{
+    std::string name;
+    std::size_t offset = 0;
+};
+
+// The encoding named in the XML declaration, in lower case, and where its name starts; an empty name
+// when none is named.
+Declared declaredEncoding(std::string_view bytes)
+{
+    if (!bytes.starts_with("<?xml"))
+        return {};
+    const std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+    const std::size_t name = declaration.find("encoding");
+    if (name == std::string_view::npos)
+        return {};
+    const std::size_t open = declaration.find_first_of("\"'", name);
+    if (open == std::string_view::npos)
+        return {};
+    const std::size_t close = declaration.find(declaration[open], open + 1);
+    return {lowered(declaration.substr(open + 1, close == std::string_view::npos ? 0 : close - open - 1)),
+            open + 1};
+}
+
+bool isAnyOf(const std::string& name, std::initializer_list<std::string_view> names)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace
+
+Expected<std::string> FeedEncoding::utf8Of(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return Utf8Repair::repaired(bytes.substr(3));
+    if (bytes.starts_with("\xFF\xFE"))
+        return fromUtf16(bytes.substr(2), ByteOrder::Little);
+    if (bytes.starts_with("\xFE\xFF"))
+        return fromUtf16(bytes.substr(2), ByteOrder::Big);
+    // XML may leave out the mark: its first character, "<", tells the byte order.
+    if (bytes.starts_with("<\0"sv))
+        return fromUtf16(bytes, ByteOrder::Little);
+    if (bytes.starts_with("\0<"sv))
+        return fromUtf16(bytes, ByteOrder::Big);
+    const Declared declared = declaredEncoding(bytes);
+    // A declaration naming UTF-16 on bytes that are not is read as what the bytes are.
+    if (isAnyOf(declared.name, {"", "utf-8", "utf8", "utf-16", "utf16"}))
+        return Utf8Repair::repaired(bytes);
+    if (isAnyOf(declared.name, {"windows-1252", "cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1", "latin1",
+                                "l1", "us-ascii", "ascii"}))
+        return fromWindows1252(bytes);
+    return FeedPosition::at(bytes, declared.offset)
+        .error("the feed names its encoding " + Error::quoted(declared.name) +
+               ", which the import does not read; a feed may be UTF-8, UTF-16, windows-1252 or ISO-8859-1");
+}
