@@ -317,13 +317,60 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
          },
          {{2, "Width", 0, "size-no-room", "take 180 pixels"},
           {2, "Height", 0, "size-no-room", "take 215 pixels"}}},
-        {"one pixel of room is room",
+        {"one pixel of room is room, but too little for any word",
          [](ProjectRecord& r) {
              r.leftMargin = "177";
              r.topMargin = "100";
              r.bottomMargin = "113";
          },
+         {{2, "Left margin", 0, "words-cut", "\"177\" leaves the text 1 pixels up to the box's right edge"}}},
+        // The widest word of the default messages is "characteristics." in message 2 at 8 pt: 5858
+        // thousandths of 32/3 pixels in the narrowest faces' advances, 62.49 pixels.
+        {"margins of 150 in a box 180 wide leave 28 pixels after the left one",
+         [](ProjectRecord& r) {
+             r.leftMargin = "150";
+             r.rightMargin = "150";
+         },
+         {{2, "Left margin", 0, "words-cut",
+           "\"150\" leaves the text 28 pixels up to the box's right edge, but the word \"characteristics.\" "
+           "of message 2 takes at least 62 pixels at 8 pt"}}},
+        {"a left margin that leaves 62 pixels",
+         [](ProjectRecord& r) { r.leftMargin = "116"; },
+         {{2, "Left margin", 0, "words-cut", "leaves the text 62 pixels"}}},
+        {"a left margin that leaves 63 pixels, whatever the right one",
+         [](ProjectRecord& r) {
+             r.leftMargin = "115";
+             r.rightMargin = "60";
+         },
          {}},
+        {"right to left, the words run out to the left edge",
+         [](ProjectRecord& r) {
+             r.rightToLeft = ProjectRecord::ticked;
+             r.leftMargin = "20";
+             r.rightMargin = "120";
+         },
+         {{2, "Right margin", 0, "words-cut",
+           "\"120\" leaves the text 58 pixels up to the box's left edge"}}},
+        {"right to left with a column of no width, the column grows from the left margin",
+         [](ProjectRecord& r) {
+             r.rightToLeft = ProjectRecord::ticked;
+             r.leftMargin = "150";
+             r.rightMargin = "150";
+         },
+         {{2, "Left margin", 0, "words-cut", "leaves the text 28 pixels up to the box's right edge"}}},
+        // "Marquetto" at 12 pt is 3877 thousandths of 16 pixels: 62.03.
+        {"markup, entities and escapes take no room, and a title has its own size",
+         [](ProjectRecord& r) {
+             r.leftMargin = "116";
+             r.titleFontSize = "12";
+             r.replaceMessage(0, {"<span class=\"aVeryLongNameIndeed\">Mar</span>quetto",
+                                  "&nbsp;&amp;&nbsp;&amp; \\x3cb class=\"aVeryLongNameIndeed\">ab\\x3c/b>",
+                                  "", ""});
+             r.replaceMessage(1, {"t", "short words only", "", ""});
+             r.replaceMessage(2, {"Marquetto", "x", "", ""});
+         },
+         {{2, "Left margin", 0, "words-cut",
+           "the word \"Marquetto\" of message 3 takes at least 62 pixels at 12 pt"}}},
         {"font sizes of 0 and sizes over any screen",
          [](ProjectRecord& r) {
              r.textFontSize = "0";
