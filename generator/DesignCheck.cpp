@@ -374,17 +374,22 @@ void DesignCheck::checkColumn(const ProjectRecord& r, Found& found)
     std::string widestSize;
     for (int i = 0; i < r.messageCount(); ++i) {
         const Message m = r.message(i);
-        for (const auto& [value, size] :
-             {std::pair{&m.title, &r.titleFontSize}, std::pair{&m.text, &r.textFontSize}}) {
-            if (!isCssNumber(*size, false))
+        const struct
+        {
+            const std::string& value;
+            const std::string& size;
+            const std::string& face;
+        } fields[] = {{m.title, r.titleFontSize, r.titleFontFace}, {m.text, r.textFontSize, r.textFontFace}};
+        for (const auto& [value, size, face] : fields) {
+            if (!isCssNumber(size, false))
                 continue;
-            const std::u32string text = script.characters(*value);
+            const std::u32string text = script.characters(value);
             const std::u32string decoded = decodedText(text, ScriptText::literalBackslashes(text, true));
-            const WordWidth::Word word = WordWidth::widestIn(decoded, std::stod(*size) * 4 / 3);
+            const WordWidth::Word word = WordWidth::widestIn(decoded, face, std::stod(size) * 4 / 3);
             if (word.pixels > widest.pixels) {
                 widest = word;
                 widestMessage = i + 1;
-                widestSize = *size;
+                widestSize = size;
             }
         }
     }

@@ -1,5 +1,6 @@
 #include "generator/WordWidth.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -14,6 +15,21 @@ constexpr std::array<int, 95> narrowestAdvance = {
     556, 600, 600, 556, 600, 600, 600, 600, 600, 600, 600, 278, 278, 278, 469, 500, // PQRSTUVWXYZ[\]^_
     333, 444, 500, 444, 500, 444, 278, 500, 500, 222, 222, 500, 222, 600, 500, 500, // `abcdefghijklmno
     500, 500, 333, 389, 278, 500, 500, 600, 500, 500, 444, 334, 200, 334, 541,      // pqrstuvwxyz{|}~
+};
+// Helvetica's advances, which Arial and its look-alikes share.
+constexpr std::array<int, 95> helveticaAdvance = {
+    278,  278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278, //  !"#$%&'()*+,-./
+    556,  556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556, // 0123456789:;<=>?
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // @ABCDEFGHIJKLMNO
+    667,  778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556, // PQRSTUVWXYZ[\]^_
+    333,  556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556, // `abcdefghijklmno
+    556,  556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,      // pqrstuvwxyz{|}~
+};
+// Faces that set no character narrower than Helvetica does. A list of these alone is as wide as that
+// wherever it lands: every desktop has Arial or Helvetica, or a face of the same widths under its name.
+constexpr std::array<std::string_view, 10> atLeastHelvetica = {
+    "arial",      "helvetica",       "verdana",     "ms sans serif", "microsoft sans serif",
+    "sans-serif", "liberation sans", "nimbus sans", "dejavu sans",   "comic sans ms",
 };
 // Latin letters with accents are at least as wide as the narrowest letter, "i".
 constexpr int narrowestLetter = 222;
@@ -61,14 +77,42 @@ std::size_t afterMarkup(std::u32string_view text, std::size_t at)
     return at;
 }
 
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\"'");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\"'") - first + 1);
+}
+
+bool isAtLeastHelvetica(std::string_view family)
+{
+    std::string lower(trimmed(family));
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return std::find(atLeastHelvetica.begin(), atLeastHelvetica.end(), lower) != atLeastHelvetica.end();
+}
+
+const std::array<int, 95>& advancesOf(std::string_view fontFace)
+{
+    std::size_t start = 0;
+    while (start <= fontFace.size()) {
+        const std::size_t comma = std::min(fontFace.find(',', start), fontFace.size());
+        if (!isAtLeastHelvetica(fontFace.substr(start, comma - start)))
+            return narrowestAdvance;
+        start = comma + 1;
+    }
+    return helveticaAdvance;
+}
+
 } // namespace
 
-WordWidth::Word WordWidth::widestIn(std::u32string_view text, double fontPixels)
+WordWidth::Word WordWidth::widestIn(std::u32string_view text, std::string_view fontFace, double fontPixels)
 {
     Word widest;
     std::u32string word;
     const auto endWord = [&] {
-        if (const double pixels = least(word, fontPixels); pixels > widest.pixels)
+        if (const double pixels = least(word, fontFace, fontPixels); pixels > widest.pixels)
             widest = {word, pixels};
         word.clear();
     };
@@ -93,11 +137,12 @@ WordWidth::Word WordWidth::widestIn(std::u32string_view text, double fontPixels)
     return widest;
 }
 
-double WordWidth::least(std::u32string_view word, double fontPixels)
+double WordWidth::least(std::u32string_view word, std::string_view fontFace, double fontPixels)
 {
+    const std::array<int, 95>& advances = advancesOf(fontFace);
     int thousandths = 0;
     for (char32_t c : word)
         if (hasKnownWidth(c))
-            thousandths += c < 0x7F ? narrowestAdvance[c - 0x20] : narrowestLetter;
+            thousandths += c < 0x7F ? advances[c - 0x20] : narrowestLetter;
     return thousandths * fontPixels / 1000;
 }

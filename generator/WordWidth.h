@@ -14,9 +14,10 @@ public:
         double pixels = 0;
     };
 
-    // The widest word of a title or text as the browser's string holds it. Markup, entities and
-    // characters of unknown width count as breaks, so that the estimate errs on the narrow side.
-    static Word widestIn(std::u32string_view text, double fontPixels);
-    // The width that `word` has at least in the common faces that browsers put in place of a design's.
-    static double least(std::u32string_view word, double fontPixels);
+    // The widest word of a title or text as the browser's string holds it, in the CSS font family list
+    // `fontFace`. Markup, entities and characters of unknown width count as breaks, so that the estimate
+    // errs on the narrow side.
+    static Word widestIn(std::u32string_view text, std::string_view fontFace, double fontPixels);
+    // The width that `word` has at least in whichever face of the list the reader's browser uses.
+    static double least(std::u32string_view word, std::string_view fontFace, double fontPixels);
 };
