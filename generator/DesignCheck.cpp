@@ -393,7 +393,9 @@ void DesignCheck::checkColumn(const ProjectRecord& r, Found& found)
             }
         }
     }
-    if (widest.pixels <= room)
+    // A word's advance ends in the last letter's side bearing: passing the edge by a pixel or less cuts
+    // nothing that can be seen.
+    if (widest.pixels <= room + 1)
         return;
     const Place place = towardsLeft ? Place{2, "Right margin"} : Place{2, "Left margin"};
     add(found, place, "words-cut",

@@ -346,19 +346,20 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
          {{2, "Left margin", 0, "words-cut",
            "\"150\" leaves the text 28 pixels up to the box's right edge, but the word \"characteristics.\" "
            "of message 2 takes at least 71 pixels at 8 pt"}}},
-        {"a left margin that leaves 71 pixels",
-         [](ProjectRecord& r) { r.leftMargin = "107"; },
-         {{2, "Left margin", 0, "words-cut", "leaves the text 71 pixels"}}},
-        {"a left margin that leaves 72 pixels, whatever the right one",
+        // More than a pixel past the edge is a cut that shows.
+        {"a left margin that leaves 70 pixels",
+         [](ProjectRecord& r) { r.leftMargin = "108"; },
+         {{2, "Left margin", 0, "words-cut", "leaves the text 70 pixels"}}},
+        {"a left margin that leaves 71 pixels, whatever the right one",
          [](ProjectRecord& r) {
-             r.leftMargin = "106";
+             r.leftMargin = "107";
              r.rightMargin = "60";
          },
          {}},
         // In the narrowest advances of the common faces the word takes 5858 thousandths: 62.49 pixels.
         {"a text face that may be narrower than Arial",
          [](ProjectRecord& r) {
-             r.leftMargin = "107";
+             r.leftMargin = "108";
              r.textFontFace = "'Times New Roman', serif";
          },
          {}},
@@ -380,7 +381,7 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
         // "Marquetto" at 12 pt in Helvetica's advances is 4502 thousandths of 16 pixels: 72.03.
         {"markup, entities and escapes take no room, and a title has its own size",
          [](ProjectRecord& r) {
-             r.leftMargin = "106";
+             r.leftMargin = "107";
              r.titleFontSize = "12";
              r.replaceMessage(0, {"<span class=\"aVeryLongNameIndeed\">Mar</span>quetto",
                                   "&nbsp;&amp;&nbsp;&amp; \\x3cb class=\"aVeryLongNameIndeed\">ab\\x3c/b>",
