@@ -5,6 +5,7 @@
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
 #include "generator/ValueFormats.h"
+#include "generator/WordWidth.h"
 #include "project/FileNames.h"
 #include "project/IntegerText.h"
 #include "project/OptionLists.h"
@@ -241,6 +242,7 @@ std::vector<DesignFinding> DesignCheck::findings(const ProjectRecord& record, co
     checkName(record, record.workFolder, found);
     checkNumbers(record, found);
     checkRoom(record, found);
+    checkColumn(record, found);
     checkColours(record, found);
     checkPlaceholders(record, found);
     checkFontFaces(record, found);
@@ -346,6 +348,62 @@ void DesignCheck::checkRoom(const ProjectRecord& r, Found& found)
         add(found, {2, "Height"}, "size-no-room",
             quoted(r.height) + " leaves no room: the top margin, the bottom margin and the border take " +
                 std::to_string(down) + " pixels, so the box shows no message.");
+}
+
+// A word wider than the text column runs on past the column's side, over the margin, and whatever
+// passes the box's edge is cut off. Left to right the words start at the left margin; right to left they
+// end at the column's right side and run out to the left, unless margins and border together are wider
+// than the box: the column then has no width of its own and grows from the left margin to fit the word.
+void DesignCheck::checkColumn(const ProjectRecord& r, Found& found)
+{
+    for (const std::string* value : {&r.width, &r.leftMargin, &r.rightMargin, &r.borderWidth})
+        if (!isPlainDigits(*value))
+            return;
+    const auto number = [](const std::string& text) { return static_cast<long>(IntegerText::parse(text)); };
+    const long inner = number(r.width) - 2 * number(r.borderWidth);
+    const long left = number(r.leftMargin);
+    const long right = number(r.rightMargin);
+    if (left >= inner)
+        return; // the messages start outside the box, which checkRoom reports
+    const bool towardsLeft = r.rightToLeft == ProjectRecord::ticked && inner - left - right >= 0;
+    const long room = towardsLeft ? inner - right : inner - left;
+
+    const ScriptText script(r);
+    WordWidth::Word widest;
+    int widestMessage = 0;
+    std::string widestSize;
+    for (int i = 0; i < r.messageCount(); ++i) {
+        const Message m = r.message(i);
+        const struct
+        {
+            const std::string& value;
+            const std::string& size;
+            const std::string& face;
+        } fields[] = {{m.title, r.titleFontSize, r.titleFontFace}, {m.text, r.textFontSize, r.textFontFace}};
+        for (const auto& [value, size, face] : fields) {
+            if (!isCssNumber(size, false))
+                continue;
+            const std::u32string text = script.characters(value);
+            const std::u32string decoded = decodedText(text, ScriptText::literalBackslashes(text, true));
+            const WordWidth::Word word = WordWidth::widestIn(decoded, face, std::stod(size) * 4 / 3);
+            if (word.pixels > widest.pixels) {
+                widest = word;
+                widestMessage = i + 1;
+                widestSize = size;
+            }
+        }
+    }
+    // A word's advance ends in the last letter's side bearing: passing the edge by a pixel or less cuts
+    // nothing that can be seen.
+    if (widest.pixels <= room + 1)
+        return;
+    const Place place = towardsLeft ? Place{2, "Right margin"} : Place{2, "Left margin"};
+    add(found, place, "words-cut",
+        quoted(towardsLeft ? r.rightMargin : r.leftMargin) + " leaves the text " + std::to_string(room) +
+            " pixels up to the box's " + (towardsLeft ? "left" : "right") + " edge, but the word " +
+            quoted(TextEncoding::encodeUtf8(widest.text)) + " of message " + std::to_string(widestMessage) +
+            " takes at least " + std::to_string(static_cast<long>(widest.pixels)) + " pixels at " +
+            widestSize + " pt; browsers break lines only between words, so its lines are cut at the edge.");
 }
 
 // Colour components come from the colour chooser as 0 to 255; a hand-edited file may hold others, which

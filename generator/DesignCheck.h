@@ -42,6 +42,7 @@ private:
     static void add(Found& found, const Place& place, const char* code, const std::string& what);
     static void checkNumbers(const ProjectRecord& record, Found& found);
     static void checkRoom(const ProjectRecord& record, Found& found);
+    static void checkColumn(const ProjectRecord& record, Found& found);
     static void checkColours(const ProjectRecord& record, Found& found);
     static void checkPlaceholders(const ProjectRecord& record, Found& found);
     static void checkName(const ProjectRecord& record, const std::string& folder, Found& found);

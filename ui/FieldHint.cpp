@@ -37,6 +37,8 @@ FieldHint::FieldHint(QWidget* window) : QLabel(window)
     // Not a window of its own: a tooltip window would catch the click meant for the control under it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    // A hint may name the characters refused, "<" among them.
+    setTextFormat(Qt::PlainText);
     setPalette(QToolTip::palette());
     setFont(QToolTip::font());
     setForegroundRole(QPalette::ToolTipText);

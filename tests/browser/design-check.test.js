@@ -82,6 +82,25 @@ const PROBES = {
         const height = Math.min(d.bottom, a.bottom, a.top + bottom) - Math.max(d.top, a.top, a.top + top);
         return { broken: !(width > 0 && height > 0), seen: { width, height } };
     },
+    // Every word of the messages in sight lies inside the message area, where the box does not cut it.
+    wordsWithinBox() {
+        const area = document.getElementById('spagens').getBoundingClientRect();
+        const cut = [];
+        for (let i = 0; document.getElementById(`d${i}`); i++) {
+            const message = document.getElementById(`d${i}`);
+            if (getComputedStyle(message).visibility !== 'visible') continue;
+            const walker = document.createTreeWalker(message, NodeFilter.SHOW_TEXT);
+            for (let node = walker.nextNode(); node; node = walker.nextNode())
+                for (const word of node.data.matchAll(/\S+/g)) {
+                    const range = document.createRange();
+                    range.setStart(node, word.index);
+                    range.setEnd(node, word.index + word[0].length);
+                    const box = range.getBoundingClientRect();
+                    if (box.left < area.left - 0.5 || box.right > area.right + 0.5) cut.push(word[0]);
+                }
+        }
+        return { broken: cut.length > 0, seen: cut };
+    },
     // After the mouse leaves message 0 it has the colour it had before.
     colourAfterHover() {
         const before = getComputedStyle(document.getElementById('d0')).color;
@@ -170,7 +189,24 @@ const ROWS = [
     ['margins that leave one row', { effectStyle: 1, topMargin: '100', bottomMargin: '113' }, [], 'visibleArea'],
     ['a left margin that leaves no room across', { effectStyle: 1, leftMargin: '178' }, ['size-no-room'],
         'visibleArea'],
-    ['a left margin that leaves one column', { effectStyle: 1, leftMargin: '177' }, [], 'visibleArea'],
+    [
+        'a left margin that leaves one pixel across: room, but for no word',
+        { effectStyle: 1, leftMargin: '177' },
+        ['words-cut'],
+        'wordsWithinBox',
+    ],
+    // Words wider than the column run on over the margin; only the box's edge cuts them.
+    ['margins of 150 in a box 180 wide', { leftMargin: '150', rightMargin: '150' }, ['words-cut'], 'wordsWithinBox'],
+    ['a narrow column whose words reach into the right margin', { leftMargin: '60', rightMargin: '100' }, [],
+        'wordsWithinBox'],
+    [
+        'right to left, a narrow column whose words reach past the left edge',
+        { rightToLeft: 1, leftMargin: '20', rightMargin: '120' },
+        ['words-cut'],
+        'wordsWithinBox',
+    ],
+    ['right to left, a wide left margin', { rightToLeft: 1, leftMargin: '100', rightMargin: '20' }, [],
+        'wordsWithinBox'],
     ['a height over any screen', { height: '100001' }, ['size-huge'], 'inSightSoon'],
     ['a width over any screen', { ...withMessage('T0', LONG_TEXT), width: '100001' }, ['size-huge'],
         'textWithinScreen'],

@@ -26,12 +26,18 @@ BOX_WIDTH, BOX_HEIGHT = 300, 250
 TYPED = {
     "name": "e2e_box_",
     "width": str(BOX_WIDTH),
+    # Ending in a letter, so that the hint is up when the next field is clicked.
+    "width with letters": "3x0a0x",
     "height": str(BOX_HEIGHT),
     "font size": "13",
+    "font size with a letter": "13x",
+    "title font size": "10",
     "title": "Hello from e2e",
     "text": "A message typed by a user",
     "scroll delay": "40",
 }
+# What a number field says when it refuses a character.
+REFUSED_HINT = "Only the digits 0 to 9 can be entered here."
 OPTIONS = ("Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text",
            "Fit the page width", "Light motion")
 
@@ -93,6 +99,35 @@ class Suite:
         w.key("ctrl+a")
         w.type(value)
         wait_for(f'"{name}" to show "{value}"', lambda: w.text_of(field) == value)
+
+    def type_refused(self, name, typed, within=None, replace=True):
+        """Types `typed`, which ends in a letter, into the field (over what it holds, or after it), which
+        drops what is not a digit and says so beside itself until the next key; gives the hint as the bus
+        shows it."""
+        w = self.wizard
+        field = self.text_field(name, within)
+        w.click(field, self.scale)
+        wait_for(f'"{name}" to take the focus', lambda: states(field).contains(pyatspi.STATE_FOCUSED))
+        w.key("ctrl+a" if replace else "End")
+        kept = ("" if replace else w.text_of(field)) + "".join(c for c in typed if c.isdigit())
+        w.type(typed)
+        wait_for(f'"{name}" to show "{kept}" for "{typed}"', lambda: w.text_of(field) == kept)
+        return wait_for("the hint that says why", self.refusal_hint)
+
+    def refusal_hint(self):
+        """The shown hint of a refusing field, in whatever window of the wizard it is."""
+        return next((node for node in walk(self.wizard.app) if node.name == REFUSED_HINT and showing(node)), None)
+
+    def refused_then_next(self, refusing, typed, following, value, within):
+        """Letters typed into one field, then a click into the one below and a value typed: the value
+        must land in the field clicked, whatever the hint covers, and the first field keep its digits."""
+        w = self.wizard
+        self.type_refused(refusing, typed, within)
+        self.set_text(following, value, within)
+        kept = "".join(c for c in typed if c.isdigit())
+        shown = w.text_of(self.text_field(refusing, within))
+        self.check(shown == kept, f'"{refusing}" shows "{shown}" after "{value}" was typed into "{following}"')
+        wait_for("the hint to go after the click", lambda: self.refusal_hint() is None)
 
     def press(self, name, within=None):
         self.wizard.click(self.wizard.control(name, "push button", within), self.scale)
@@ -157,13 +192,15 @@ class Suite:
             self.text_field(caption, page)
         for swatch in ("Background color : #FFFFFF", "Text color : #000000", "Title color : #414A76"):
             w.control(swatch, "push button", page)
-        self.set_text("Width :", TYPED["width"], page)
-        self.set_text("Height :", TYPED["height"], page)
+        self.at("Step 2: letters in Width are refused, and the next click goes to Height")
+        self.refused_then_next("Width :", TYPED["width with letters"], "Height :", TYPED["height"], page)
 
-        self.at("Step 3: font size, and the lists are labelled by their captions")
         w.go_to_step(3)
         page = w.page(3)
-        self.set_text("Font size :", TYPED["font size"], page)
+        self.at("Step 3: a letter in the font size is refused, and the next click goes to the title size")
+        self.refused_then_next("Font size :", TYPED["font size with a letter"], "Title font size :",
+                               TYPED["title font size"], page)
+        self.at("Step 3: the lists are labelled by their captions")
         labelled = {}
         for node in walk(page):
             if role(node) == "combo box" and showing(node):
@@ -352,7 +389,8 @@ class Suite:
 
         self.at("second start: every page shows the saved values")
         expected = [(2, "Width :", TYPED["width"]), (2, "Height :", TYPED["height"]),
-                    (3, "Font size :", TYPED["font size"]), (4, "Scroll delay :", TYPED["scroll delay"])]
+                    (3, "Font size :", TYPED["font size"]), (3, "Title font size :", TYPED["title font size"]),
+                    (4, "Scroll delay :", TYPED["scroll delay"])]
         for step, caption, value in expected:
             w.go_to_step(step)
             field = self.text_field(caption, w.page(step))
@@ -414,6 +452,15 @@ class Suite:
             cut = w.cut_texts(w.page(step), font_pixels)
             self.desktop.screenshot(os.path.join(self.shots, f"{label}-step{step}.png"))
             self.check(not cut, "cut: " + "; ".join(cut))
+        for step, field in ((2, "Width :"), (3, "Title line height :")):
+            self.at(f"{label}: the hint of a refusing field on Step {step} is whole and inside the window")
+            w.go_to_step(step)
+            hint = self.type_refused(field, "x", w.page(step), replace=False)
+            self.desktop.screenshot(os.path.join(self.shots, f"{label}-hint-step{step}.png"))
+            self.check(role(hint) == "label", f"the hint is a {role(hint)}, whose text the check cannot measure")
+            cut = w.cut_texts(hint, font_pixels)
+            self.check(not cut, "cut: " + "; ".join(cut))
+            self.check_inside(hint, w.frame)
         w.go_to_step(4)
         self.press("Add", w.page(4))
         editor = self.dialog("Add Text")

@@ -1,5 +1,6 @@
 #include "generator/DesignCheck.h"
 
+#include "generator/PageRoundTrip.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -258,6 +259,17 @@ struct CodeCase
     std::vector<ExpectedFinding> expected;
 };
 
+// The default design with its font faces worked out as the wizard's pages and the check read them.
+ProjectRecord readAsChecked()
+{
+    ProjectRecord record = defaultDesign();
+    record.textFontFace =
+        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
+    record.titleFontFace =
+        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
+    return record;
+}
+
 std::string listed(const std::vector<DesignFinding>& findings)
 {
     std::string all;
@@ -317,13 +329,68 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
          },
          {{2, "Width", 0, "size-no-room", "take 180 pixels"},
           {2, "Height", 0, "size-no-room", "take 215 pixels"}}},
-        {"one pixel of room is room",
+        {"one pixel of room is room, but too little for any word",
          [](ProjectRecord& r) {
              r.leftMargin = "177";
              r.topMargin = "100";
              r.bottomMargin = "113";
          },
+         {{2, "Left margin", 0, "words-cut", "\"177\" leaves the text 1 pixels up to the box's right edge"}}},
+        // The widest word of the default messages is "characteristics." in message 2 at 8 pt, in a list of
+        // Arial-like faces: 6668 thousandths of 32/3 pixels in Helvetica's advances, 71.13 pixels.
+        {"margins of 150 in a box 180 wide leave 28 pixels after the left one",
+         [](ProjectRecord& r) {
+             r.leftMargin = "150";
+             r.rightMargin = "150";
+         },
+         {{2, "Left margin", 0, "words-cut",
+           "\"150\" leaves the text 28 pixels up to the box's right edge, but the word \"characteristics.\" "
+           "of message 2 takes at least 71 pixels at 8 pt"}}},
+        // More than a pixel past the edge is a cut that shows.
+        {"a left margin that leaves 70 pixels",
+         [](ProjectRecord& r) { r.leftMargin = "108"; },
+         {{2, "Left margin", 0, "words-cut", "leaves the text 70 pixels"}}},
+        {"a left margin that leaves 71 pixels, whatever the right one",
+         [](ProjectRecord& r) {
+             r.leftMargin = "107";
+             r.rightMargin = "60";
+         },
          {}},
+        // In the narrowest advances of the common faces the word takes 5858 thousandths: 62.49 pixels.
+        {"a text face that may be narrower than Arial",
+         [](ProjectRecord& r) {
+             r.leftMargin = "108";
+             r.textFontFace = "'Times New Roman', serif";
+         },
+         {}},
+        {"right to left, the words run out to the left edge",
+         [](ProjectRecord& r) {
+             r.rightToLeft = ProjectRecord::ticked;
+             r.leftMargin = "20";
+             r.rightMargin = "120";
+         },
+         {{2, "Right margin", 0, "words-cut",
+           "\"120\" leaves the text 58 pixels up to the box's left edge"}}},
+        {"right to left with a column of no width, the column grows from the left margin",
+         [](ProjectRecord& r) {
+             r.rightToLeft = ProjectRecord::ticked;
+             r.leftMargin = "150";
+             r.rightMargin = "150";
+         },
+         {{2, "Left margin", 0, "words-cut", "leaves the text 28 pixels up to the box's right edge"}}},
+        // "Marquetto" at 12 pt in Helvetica's advances is 4502 thousandths of 16 pixels: 72.03.
+        {"markup, entities and escapes take no room, and a title has its own size",
+         [](ProjectRecord& r) {
+             r.leftMargin = "107";
+             r.titleFontSize = "12";
+             r.replaceMessage(0, {"<span class=\"aVeryLongNameIndeed\">Mar</span>quetto",
+                                  "&nbsp;&amp;&nbsp;&amp; \\x3cb class=\"aVeryLongNameIndeed\">ab\\x3c/b>",
+                                  "", ""});
+             r.replaceMessage(1, {"t", "short words only", "", ""});
+             r.replaceMessage(2, {"Marquetto", "x", "", ""});
+         },
+         {{2, "Left margin", 0, "words-cut",
+           "the word \"Marquetto\" of message 3 takes at least 72 pixels at 12 pt"}}},
         {"font sizes of 0 and sizes over any screen",
          [](ProjectRecord& r) {
              r.textFontSize = "0";
@@ -386,7 +453,7 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
     TemporaryFolder folder;
     for (const CodeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ProjectRecord record = defaultDesign();
+        ProjectRecord record = readAsChecked();
         record.workFolder = folder.path();
         c.change(record);
         const auto found = DesignCheck::findings(record, folder.path());
