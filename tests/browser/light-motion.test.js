@@ -1,6 +1,7 @@
 'use strict';
-// The light motion option: the standards runtime's steps run from animation frames on the timeline its timers
-// keep, so at every frame the reader sees what the timers would have shown; it rests while it cannot be seen.
+// The light motion option: the scrollers' steps played by Web Animations that the compositor runs, which at
+// every step instant show what the timers show; the fader, and browsers without Web Animations, run the steps
+// from animation frames; browsers without frames or observers keep the timers.
 
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -8,115 +9,137 @@ const { ASYMMETRIC_DESIGN, DEFAULT_DESIGN, EVEN_LINES, evenMessages } = require(
 const { describeInEngines } = require('./support/suite');
 
 const FRAME = 16;
-const SECONDS = 120;
+const NO_ANIMATIONS = 'delete Element.prototype.animate;';
 
-const MODES = [
+const SCROLLERS = [
     ['Wait to finish mode', { effectStyle: 0, scrollMode: 0 }],
     ['Page by page mode', { effectStyle: 0, scrollMode: 1 }],
     ['Continuous mode', { effectStyle: 0, scrollMode: 2 }],
-    ['News fader', { effectStyle: 1 }],
 ];
 
+// Each trace runs past the first pass from below the box and a whole cycle of the column after it.
 const DESIGNS = [
-    ['default', DEFAULT_DESIGN],
-    ['asymmetric', ASYMMETRIC_DESIGN],
-    ['1,000 messages', { ...DEFAULT_DESIGN, ...EVEN_LINES, messages: evenMessages(1000) }],
+    ['default', DEFAULT_DESIGN, 70],
+    ['asymmetric', ASYMMETRIC_DESIGN, 120],
+    ['six-message', { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', messages: evenMessages(6) }, 40],
 ];
 
-// Runs the page's clock frame by frame for `seconds` and reports what the reader sees at each frame instant: the
-// rendered tops of the columns and of the first and last message, and which messages are shown. The pointer
-// events ([time, type, id]) happen at their times, between frames.
-function framesSeen(seconds, frame, events) {
-    const top = (id) => {
-        const element = document.getElementById(id);
-        return element ? Math.round(element.getBoundingClientRect().top) : null;
-    };
-    const shown = () => {
-        const ids = [];
-        for (let i = 0; i < mc; i++) if (document.getElementById(`d${i}`).style.visibility === 'visible') ids.push(i);
-        return ids.length > 20 ? ids.length : ids.join(',');
-    };
+// What the reader sees, in the page: the rendered tops of both columns and of every message.
+function places() {
+    const top = (element) => (element ? Math.round(element.getBoundingClientRect().top) : '-');
+    const tops = [top(document.getElementById('enuzun')), top(document.getElementById('enuzun2'))];
+    for (let i = 0; i < mc; i++) tops.push(top(document.getElementById(`d${i}`)));
+    return tops.join(' ');
+}
+
+// The timers' steps on the fake clock for `seconds`: the time of each and what it shows.
+function timerSteps(seconds, seen) {
     const rows = [];
-    let next = 0;
-    for (let now = frame; now <= seconds * 1000; now += frame) {
-        while (next < events.length && events[next][0] < now) {
-            const [at, type, id] = events[next++];
-            window.__clock.tick(at - window.__clock.now);
-            document.getElementById(id).dispatchEvent(new MouseEvent(type, { bubbles: true }));
-        }
-        window.__clock.tick(now - window.__clock.now);
-        rows.push([top('enuzun'), top('enuzun2'), top('d0'), top(`d${mc - 1}`), shown()].join(' '));
+    while (window.__clock.now < seconds * 1000 && window.__clock.countTimers() > 0) {
+        window.__clock.next();
+        rows.push([window.__clock.now, seen()]);
     }
     return rows;
 }
 
-async function seen(session, t, design, events) {
-    const { page } = await session.open(t, design);
-    return page.evaluate(`(${framesSeen})(${SECONDS}, ${FRAME}, ${JSON.stringify(events)})`);
+// Runs the clock until the light box has animations, then pauses them and seeks them to each instant (ms after
+// that first step); what is seen there.
+function seekedSteps(instants, seen) {
+    while (document.getAnimations().length === 0 && window.__clock.countTimers() > 0) window.__clock.next();
+    const animations = document.getAnimations();
+    for (const animation of animations) animation.pause();
+    return instants.map((instant) => {
+        for (const animation of animations) animation.currentTime = instant;
+        return seen();
+    });
 }
 
-function firstDifference(expected, actual) {
+// Runs the page's clock frame by frame for `seconds` and reports what the reader sees at each frame instant.
+function framesSeen(seconds, frame, seen) {
+    const rows = [];
+    for (let now = frame; now <= seconds * 1000; now += frame) {
+        window.__clock.tick(now - window.__clock.now);
+        rows.push(seen());
+    }
+    return rows;
+}
+
+// What the fader's reader sees: which messages are shown, and where.
+function pagesShown() {
+    const shown = [];
+    for (let i = 0; i < mc; i++) {
+        const message = document.getElementById(`d${i}`);
+        if (getComputedStyle(message).visibility === 'visible')
+            shown.push(`${i}@${Math.round(message.getBoundingClientRect().top)}`);
+    }
+    return shown.join(',');
+}
+
+function firstDifference(expected, actual, label = (i) => `row ${i}`) {
     const at = expected.findIndex((row, i) => row !== actual[i]);
-    return at < 0 ? 'none' : `frame ${at + 1} (${(at + 1) * FRAME} ms): ${expected[at]} / ${actual[at]}`;
+    return at < 0 ? 'none' : `${label(at)}: ${expected[at]} / ${actual[at]}`;
 }
 
 describeInEngines('Light motion', (session) => {
-    describe('shows at every frame what the timers show', () => {
-        for (const [designName, base] of DESIGNS) {
-            for (const [modeName, mode] of MODES) {
-                it(`${modeName}, ${designName} design, pointer over a message between frames`, async (t) => {
+    describe('the animations show what the timers show at each step and just before it', () => {
+        for (const [designName, base, seconds] of DESIGNS) {
+            for (const [modeName, mode] of SCROLLERS) {
+                it(`${modeName}, ${designName} design`, async (t) => {
                     const design = { ...base, ...mode };
-                    // Each pointer event follows a step that came after the last frame: 1585 and 4105 for the default.
-                    const hover = [
-                        [1590, 'mouseover', 'd0'],
-                        [4111, 'mouseout', 'd0'],
-                        [30007, 'mouseover', 'd0'],
-                        [30013, 'mouseout', 'd0'],
-                    ];
-                    const timers = await seen(session, t, design, hover);
-                    const light = await seen(session, t, { ...design, lightMotion: true }, hover);
-                    assert.equal(light.length, (SECONDS * 1000) / FRAME);
-                    assert.equal(firstDifference(timers, light), 'none');
-                    if (mode.effectStyle === 0) assert.ok(new Set(timers).size > 20, 'the box moves within the trace');
+                    const { page: timers } = await session.open(t, design);
+                    const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${places})`);
+                    const { page: light } = await session.open(t, { ...design, lightMotion: true });
+                    const first = steps[0][0];
+                    // Before each step the previous one shows, also when the step comes a millisecond after it.
+                    const instants = steps.flatMap(([time]) => [time - first - 1, time - first]);
+                    const expected = steps.flatMap(([, seen], i) => [i > 0 ? steps[i - 1][1] : seen, seen]);
+                    const seen = await light.evaluate(`(${seekedSteps})(${JSON.stringify(instants)}, ${places})`);
+                    const label = (i) => `${instants[i]} ms after the first step`;
+                    assert.equal(firstDifference(expected.slice(2), seen.slice(2), (i) => label(i + 2)), 'none');
+                    assert.ok(steps.at(-1)[0] - first > seconds * 1000 - 2000, 'the trace runs its whole time');
+                    assert.ok(new Set(expected).size > 100, 'the box moves within the trace');
+                    assert.deepEqual(light.errors, []);
                 });
             }
         }
     });
 
-    // The default design in wait mode: the column starts at 215 - 1 at 500 ms and moves a pixel every 35 ms; its
-    // first message stands on the top margin line, 4, during a hold.
-    const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0, lightMotion: true };
-    const columnTop = () => Math.round(document.getElementById('enuzun').getBoundingClientRect().top);
+    describe('animation frames where the compositor does not play the motion', () => {
+        const cases = [
+            ['News fader', { effectStyle: 1, ...EVEN_LINES, height: '100', messages: evenMessages(6) }, undefined, pagesShown],
+            ['Wait to finish mode without Web Animations', SCROLLERS[0][1], NO_ANIMATIONS, places],
+            ['Page by page mode without Web Animations', SCROLLERS[1][1], NO_ANIMATIONS, places],
+        ];
+        for (const [name, mode, beforeScripts, seen] of cases) {
+            it(`${name}: at every frame what the timers show`, async (t) => {
+                const design = { ...DEFAULT_DESIGN, ...mode };
+                const traces = [];
+                for (const lightMotion of [false, true]) {
+                    const { page } = await session.open(t, { ...design, lightMotion }, { beforeScripts });
+                    traces.push(await page.evaluate(`(${framesSeen})(20, ${FRAME}, ${seen})`));
+                    assert.equal(await page.evaluate(() => document.getAnimations().length), 0, 'no animations');
+                }
+                assert.equal(firstDifference(...traces, (i) => `frame ${i + 1}`), 'none');
+                assert.ok(new Set(traces[0]).size > 2, 'the box changes within the trace');
+            });
+        }
+    });
 
-    // Steps the clock one callback at a time until the column has moved from where it stood; the time it moved.
-    async function nextMove(page) {
-        const rows = await page.evaluate(() => {
-            const top = () => Math.round(document.getElementById('enuzun').getBoundingClientRect().top);
-            const from = top();
-            const fired = [];
-            while (window.__clock.countTimers() > 0 && top() === from && fired.length < 1000)
-                fired.push(window.__clock.next());
-            return { fired, moved: top() !== from };
-        });
-        assert.ok(rows.moved, 'the column moves again');
-        return rows.fired;
-    }
+    it('keeps the timers where animation frames or intersection observers are missing', async (t) => {
+        const wait = { ...DEFAULT_DESIGN, ...SCROLLERS[0][1] };
+        const traces = [];
+        for (const beforeScripts of [undefined, 'delete window.IntersectionObserver;', 'delete window.requestAnimationFrame;']) {
+            const { page } = await session.open(t, { ...wait, lightMotion: beforeScripts !== undefined }, { beforeScripts });
+            traces.push(await page.evaluate(`(${framesSeen})(20, ${FRAME}, ${places})`));
+        }
+        assert.equal(firstDifference(traces[0], traces[1]), 'none');
+        assert.equal(firstDifference(traces[0], traces[2]), 'none');
+    });
 
     describe('rests', () => {
-        it('wakes no more than once before the end of a hold, and not at all under the pointer', async (t) => {
-            const { page } = await session.open(t, wait);
-            await page.runUntil(
-                () => window.__clock.now > 500 && __probes.messageLayout(['d0'], { top: 0, bottom: 1e6 }).d0.top === 4,
-            );
-            const holdFrom = await page.now();
-            const fired = await nextMove(page);
-            assert.ok(fired[0] >= holdFrom + 3035 - 2 * FRAME, `first callback of the hold at ${fired[0] - holdFrom} ms`);
-            assert.equal(fired.at(-1), Math.ceil((holdFrom + 3035) / FRAME) * FRAME, 'it moves at the first frame after the hold');
-
-            await page.hover('d0');
-            assert.equal(await page.evaluate(() => window.__clock.countTimers()), 0, 'nothing is scheduled');
-        });
-
+        const wait = { ...DEFAULT_DESIGN, ...SCROLLERS[0][1], lightMotion: true };
+        const state = () =>
+            document.getAnimations().map((animation) => `${animation.playState} ${Math.round(animation.currentTime)}`);
         const ways = [
             [
                 'the box is scrolled out of view',
@@ -131,41 +154,28 @@ describeInEngines('Light motion', (session) => {
                     const other = await page.page.browser().newPage();
                     t.after(() => other.close());
                     await other.bringToFront();
-                    page.other = other;
                 },
                 (page) => page.page.bringToFront(),
             ],
         ];
         for (const [why, shownIn, hide, show] of ways) {
-            it(`stops while ${why} and goes on from the same place and phase`, async (t) => {
+            it(`pauses the animations while ${why} and plays them on from where they stood`, async (t) => {
                 const { page: outer } = await session.open(t, wait, { page: shownIn });
                 const page = shownIn === 'host' ? outer : outer.hostFrame();
-                await page.tick(500 + 20 * 35 + 10);
-                const stood = await page.evaluate(columnTop);
+                await page.tick(600);
                 await hide(outer, t);
-                await until(page, () => window.__clock.countTimers() === 0, 'nothing scheduled');
-                await page.tick(60000);
-                assert.equal(await page.evaluate(columnTop), stood, 'no motion while it cannot be seen');
-                assert.equal(await page.evaluate(() => window.__clock.countTimers()), 0, 'no callback waits');
+                await until(page, () => document.getAnimations().every((a) => a.playState === 'paused'), 'a pause');
+                const stood = await page.evaluate(state);
+                await new Promise((resolve) => setTimeout(resolve, 300));
+                assert.deepEqual(await page.evaluate(state), stood, 'nothing moves while it cannot be seen');
 
                 await show(outer, t);
-                await until(page, () => window.__clock.countTimers() > 0, 'the motion to be scheduled again');
-                const shownAt = await page.now();
-                const fired = await nextMove(page);
-                assert.equal(fired.at(-1), Math.ceil((shownAt + 25) / FRAME) * FRAME, 'the step due 25 ms later comes');
-                assert.equal(await page.evaluate(columnTop), stood - 1);
+                await until(page, () => document.getAnimations().every((a) => a.playState === 'running'), 'a play');
+                const resumed = await page.evaluate(() => document.getAnimations().map((a) => a.currentTime));
+                const stoodAt = Number(stood[0].split(' ')[1]);
+                assert.ok(resumed.every((time) => time >= stoodAt - 1 && time < stoodAt + 1000), `${stoodAt}: ${resumed}`);
             });
         }
-    });
-
-    it('keeps the timers where animation frames or intersection observers are missing', async (t) => {
-        const traces = [];
-        for (const beforeScripts of [undefined, 'delete window.IntersectionObserver;', 'delete window.requestAnimationFrame;']) {
-            const { page } = await session.open(t, { ...wait, lightMotion: beforeScripts !== undefined }, { beforeScripts });
-            traces.push(await page.evaluate(`(${framesSeen})(20, ${FRAME}, [])`));
-        }
-        assert.equal(firstDifference(traces[0], traces[1]), 'none');
-        assert.equal(firstDifference(traces[0], traces[2]), 'none');
     });
 });
 
