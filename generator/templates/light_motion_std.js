@@ -149,12 +149,12 @@ function lm_install(){
 }
 var cm_kind=motionkindvr,cm_delay=scrdelayinms,cm_pause=pausetime_vr24;
 var cm_early=0.01,cm_most=3000000;
-var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline;
+var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
 var cm_plan=null,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
 var lm_holdFrames=lm_hold,lm_measure=null;
 function cm_timeline(){
-	return document.timeline.currentTime||0;
+	return performance.now();
 }
 function cm_chain(){
 	return cm_chainRuns?cm_timeline()-cm_chainFrom:cm_chainAt;
