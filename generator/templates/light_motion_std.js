@@ -150,7 +150,7 @@ function lm_install(){
 var cm_kind=motionkindvr,cm_delay=scrdelayinms,cm_pause=pausetime_vr24;
 var cm_early=0.01,cm_most=3000000;
 var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
-var cm_plan=null,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
+var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
 var lm_holdFrames=lm_hold,lm_measure=null;
 function cm_timeline(){
@@ -242,7 +242,7 @@ function cm_schedule(w,wait){
 	return {runs:runs,loopAt:loopAt,end:time,steps:count};
 }
 function cm_step(motion){
-	var plan=cm_plan,runs=plan.runs,low=0,high=runs.length-1,middle,run,j,t=motion;
+	var plan=cm_plan,runs=plan.runs,low=0,high=runs.length-1,middle,run,j,t=motion-cm_base;
 	if(t>=plan.end){
 		t=plan.loopAt+(t-plan.loopAt)%(plan.end-plan.loopAt);
 	}
@@ -316,7 +316,7 @@ function cm_keyframes(frames,from,length){
 }
 function cm_animation(element,from,to,iterations,value){
 	var frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from);
-	return element.animate(frames,{duration:to-from,delay:from-cm_early,iterations:iterations,fill:"none"});
+	return element.animate(frames,{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
 }
 function cm_drop(){
 	var i;
@@ -460,13 +460,9 @@ function lm_remeasure(){
 		lm_unplace(uzunobj2);
 	}
 	if(step){
-		cm_offset=cm_offset+step.time;
-		if(cm_halt){
-			cm_halt.motion=cm_halt.motion-step.time;
-			cm_halt.time=0;
-		}
+		cm_base=step.time;
 		if(!cm_build(step.wait)){
-			cm_fallFrom(Math.max(0,step.wait-cm_motion()));
+			cm_fallFrom(Math.max(0,step.time+step.wait-cm_motion()));
 		}
 	}
 }

@@ -99,6 +99,35 @@ describeInEngines('Light motion', (session) => {
         }
     });
 
+    // The runtime's first step comes 500 ms after the page loaded.
+    it('Continuous mode fitting the page width: when the page narrows, the animations follow the new layout', async (t) => {
+        const sentence = 'Readers on a phone see every word of this message wrapped inside the narrower box. ';
+        const design = {
+            ...DEFAULT_DESIGN,
+            width: '400',
+            height: '160',
+            effectStyle: 0,
+            scrollMode: 2,
+            fitPageWidth: true,
+            messages: evenMessages(3, (i) => ({ text: sentence.repeat(2 + i) })),
+        };
+        const narrowed = async (lightMotion) => {
+            const { page } = await session.open(t, { ...design, lightMotion }, { page: 'preview', viewport: { width: 420, height: 420 } });
+            const frame = page.hostFrame();
+            await frame.tick(500 + 60 * 35 + 10);
+            const wide = await frame.evaluate(() => document.getElementById('d0').offsetHeight);
+            await page.page.setViewport({ width: 320, height: 420 });
+            await until(frame, (h) => document.getElementById('d0').offsetHeight > h, 'the messages to wrap', wide);
+            return frame;
+        };
+        const steps = await (await narrowed(false)).evaluate(`(${timerSteps})(40, ${places})`);
+        const instants = steps.slice(1).flatMap(([time]) => [time - 500 - 1, time - 500]);
+        const expected = steps.slice(1).flatMap(([, seen], i) => [steps[i][1], seen]);
+        const seen = await (await narrowed(true)).evaluate(`(${seekedSteps})(${JSON.stringify(instants)}, ${places})`);
+        assert.equal(firstDifference(expected, seen, (i) => `${instants[i]} ms after the first step`), 'none');
+        assert.ok(new Set(expected).size > 100, 'the box moves within the trace');
+    });
+
     // The frames runtime: the fader's, and the scrollers' where Web Animations are missing; the timers where
     // animation frames or intersection observers are missing.
     describe('at every frame what the timers show', () => {
@@ -260,9 +289,9 @@ describeInEngines(
     ['chromium'],
 );
 
-async function until(page, condition, what) {
+async function until(page, condition, what, ...conditionArguments) {
     const deadline = Date.now() + 10000;
-    while (!(await page.evaluate(condition))) {
+    while (!(await page.evaluate(condition, ...conditionArguments))) {
         if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
         await new Promise((resolve) => setTimeout(resolve, 50));
     }
