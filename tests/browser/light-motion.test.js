@@ -197,6 +197,28 @@ describeInEngines('Light motion', (session) => {
                 assert.ok(resumed.every((time) => time >= stoodAt - 2 && time < stoodAt + 1000), `${stoodAt}: ${resumed}`);
             });
         }
+
+        it('leaves the still layout alone while reduced motion is asked for and plays on from where it stood', async (t) => {
+            if (session.name !== 'chromium') return t.skip('puppeteer emulates the motion preference in Chromium only');
+            const page = await session.engine.browser.newPage();
+            t.after(() => page.close());
+            await page.goto(generateNewsBox({ ...wait, accessibleBox: true }).hostUrl, { waitUntil: 'load' });
+            await until(page, () => document.getAnimations().some((a) => a.currentTime > 200), 'the motion');
+            const before = await page.evaluate(() => document.getAnimations()[0].currentTime);
+            await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+            await until(page, () => document.getElementById('spagens').style.overflow === 'auto', 'the still box');
+            assert.equal(await page.evaluate(() => document.getAnimations().length), 0, 'no animation is left');
+            const firstTop = () => {
+                const area = document.getElementById('spagens');
+                return document.getElementById('d0').getBoundingClientRect().top - area.getBoundingClientRect().top - area.clientTop;
+            };
+            assert.equal(await page.evaluate(firstTop), parseInt(DEFAULT_DESIGN.topMargin, 10), 'the first message at the top');
+
+            await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
+            await until(page, () => document.getAnimations().some((a) => a.playState === 'running'), 'the motion again');
+            const after = await page.evaluate(() => document.getAnimations().map((a) => a.currentTime));
+            assert.ok(after.every((time) => time >= before && time < before + 2000), `${before}: ${after}`);
+        });
     });
 });
 
