@@ -306,16 +306,18 @@ function cm_frames(index,from,to,value){
 	track.frames.push([to,track.value,0]);
 	return track.frames;
 }
-function cm_keyframes(frames,from,length){
-	var list=[],i,f;
+function cm_keyframes(frames,from,length,property){
+	var list=[],i,f,frame;
 	for(i=0;i<frames.length;i++){
 		f=frames[i];
-		list.push({offset:(f[0]-from)/length,translate:"0 "+f[1]+"px",easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"});
+		frame={offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"};
+		frame[property]=property=="top"?f[1]+"px":"0 "+f[1]+"px";
+		list.push(frame);
 	}
 	return list;
 }
 function cm_animation(element,from,to,iterations,value){
-	var frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from);
+	var property=iterations==1?"top":"translate",frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from,property);
 	return element.animate(frames,{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
 }
 function cm_drop(){
@@ -352,6 +354,7 @@ function cm_build(wait){
 	last=last.from-last.count+1;
 	for(i=0;i<elements.length;i++){
 		elements[i].lm_index=i;
+		elements[i].style.translate="0 0px";
 		cm_animations.push(cm_animation(elements[i],0,plan.loopAt,1,cm_place(i,uzuntop)));
 		cm_animations.push(cm_animation(elements[i],plan.loopAt,plan.end,Infinity,cm_place(i,last)));
 	}
@@ -386,7 +389,7 @@ function cm_dotrans(){
 	lm_tick=lm_now();
 	lm_due=null;
 	lm_step();
-	wait=lm_due===null?cm_delay:lm_due-lm_tick;
+	wait=lm_due===null?cm_delay:Math.round(lm_due-lm_tick);
 	cm_chainAt=0;
 	cm_chainFrom=cm_timeline();
 	cm_chainRuns=true;
