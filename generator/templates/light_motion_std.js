@@ -176,8 +176,11 @@ function cm_next(w){
 	}
 	return u;
 }
-function cm_entry(){
-	return cm_kind==0?tichvr6:(cm_kind==2?0:-1);
+function cm_cycles(w){
+	if(cm_kind==1){
+		return w<=-1&&w>=-1-mc*tichvr6;
+	}
+	return w>=toplay*(-1)&&w<=(cm_kind==0?tichvr6:0);
 }
 function cm_stop(w){
 	var i;
@@ -187,7 +190,7 @@ function cm_stop(w){
 	i=(pstopvr3-w)/tichvr6;
 	return (i>=0&&i<mc&&i==Math.floor(i))||(mc>0&&w<((mc-1)*tichvr6*(-1))&&w+mc*tichvr6==pstopvr3);
 }
-function cm_wait(w){
+function cm_waitAfter(w){
 	if(!cm_stop(w)){
 		return cm_delay;
 	}
@@ -217,7 +220,10 @@ function cm_place(index,w){
 	return w+toplay<tichvr6?w+toplay:tichvr6;
 }
 function cm_schedule(w,wait){
-	var runs=[],time=0,count=0,entry=cm_entry(),loopAt=-1,run=null;
+	var runs=[],time=0,count=0,entry=null,loopAt=0,run=null;
+	if(cm_cycles(w)&&wait==cm_waitAfter(w)){
+		entry=w;
+	}
 	for(;;){
 		if(run&&run.wait==wait&&w==run.from-run.count){
 			run.count++;
@@ -228,16 +234,16 @@ function cm_schedule(w,wait){
 		time=time+wait;
 		w=cm_next(w);
 		count++;
-		if(w==entry){
-			if(loopAt>=0){
-				break;
-			}
+		if(entry===null&&cm_cycles(w)){
+			entry=w;
 			loopAt=time;
+		}else if(w===entry){
+			break;
 		}
 		if(count>cm_most){
 			return null;
 		}
-		wait=cm_wait(w);
+		wait=cm_waitAfter(w);
 	}
 	return {runs:runs,loopAt:loopAt,end:time,steps:count};
 }
@@ -355,7 +361,9 @@ function cm_build(wait){
 	for(i=0;i<elements.length;i++){
 		elements[i].lm_index=i;
 		elements[i].style.translate="0 0px";
-		cm_animations.push(cm_animation(elements[i],0,plan.loopAt,1,cm_place(i,uzuntop)));
+		if(plan.loopAt>0){
+			cm_animations.push(cm_animation(elements[i],0,plan.loopAt,1,cm_place(i,uzuntop)));
+		}
 		cm_animations.push(cm_animation(elements[i],plan.loopAt,plan.end,Infinity,cm_place(i,last)));
 	}
 	cm_show();
