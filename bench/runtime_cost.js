@@ -187,7 +187,7 @@ async function measureCost(browser, subject, where) {
     }
 }
 
-// The share of the nominal speed (one pixel per scroll delay) that the column keeps over SPEED_WINDOW_MS of
+// The share of the nominal speed (one pixel per scroll delay) that the column keeps over about SPEED_WINDOW_MS of
 // real time once it moves, read and timed inside the box's page; the window ends before the column's first hold.
 async function measureSpeed(browser, subject, scrollDelay) {
     const { page, loading } = await subject.open(browser, false, 120000);
@@ -202,14 +202,25 @@ async function measureSpeed(browser, subject, scrollDelay) {
             last = top;
             await delay(50);
         }
+        // The window runs from the frame that first shows a step to the frame that first shows a step after
+        // SPEED_WINDOW_MS, so that it holds whole steps and is off by at most a frame, not by a step.
         const { moved, ms, top1 } = await boxFrame(page).evaluate(
             async (id, windowMs) => {
                 const column = document.getElementById(id);
-                const t0 = performance.now();
-                const top0 = column.getBoundingClientRect().top;
+                const top = () => column.getBoundingClientRect().top;
+                const nextStepShown = async () => {
+                    const from = top();
+                    let time;
+                    do time = await new Promise((resolve) => requestAnimationFrame(resolve));
+                    while (top() === from);
+                    return time;
+                };
+                const t0 = await nextStepShown();
+                const top0 = top();
                 await new Promise((resolve) => setTimeout(resolve, windowMs));
-                const top1 = column.getBoundingClientRect().top;
-                return { moved: top0 - top1, ms: performance.now() - t0, top1 };
+                const t1 = await nextStepShown();
+                const top1 = top();
+                return { moved: top0 - top1, ms: t1 - t0, top1 };
             },
             subject.columnId,
             SPEED_WINDOW_MS,
