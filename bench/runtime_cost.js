@@ -195,10 +195,10 @@ async function measureSpeed(browser, subject, scrollDelay) {
         await loading();
         // The column sits at the top until the runtime places it below the box; it moves once it rises from there.
         const nominalMove = SPEED_WINDOW_MS / scrollDelay;
-        for (let deadline = Date.now() + 60000, last = -Infinity; ; ) {
+        for (let deadline = Date.now() + 120000, last = -Infinity; ; ) {
             const top = await columnTop(page, subject.columnId);
             if (top < last && top > nominalMove + 10) break;
-            if (Date.now() > deadline) throw new Error(`${subject.name}: the column did not move within 60 s`);
+            if (Date.now() > deadline) throw new Error(`${subject.name}: the column did not move within 120 s`);
             last = top;
             await delay(50);
         }
