@@ -24,6 +24,8 @@ const OFF_SCREEN_PX = 3000;
 const SETTLE_MS = 1000;
 const WINDOW_MS = 5000;
 const SPEED_WINDOW_MS = 3000;
+// The speed window ends at least this many pixels above the column's first hold.
+const MIN_SPEED_WINDOW_PX = 15;
 const BIG_MESSAGE_COUNT = 10000;
 const BIG_COUNT_TEXT = BIG_MESSAGE_COUNT.toLocaleString('en-US');
 
@@ -188,17 +190,20 @@ async function measureCost(browser, subject, where) {
 }
 
 // The share of the nominal speed (one pixel per scroll delay) that the column keeps over about SPEED_WINDOW_MS of
-// real time once it moves, read and timed inside the box's page; the window ends before the column's first hold.
+// real time once it moves, read and timed inside the box's page; the window ends before the column's first hold,
+// and is shorter when a busy machine starts the motion late (from the page's load on, as the timers would).
 async function measureSpeed(browser, subject, scrollDelay) {
     const { page, loading } = await subject.open(browser, false, 120000);
     try {
         await loading();
         // The column sits at the top until the runtime places it below the box; it moves once it rises from there.
-        const nominalMove = SPEED_WINDOW_MS / scrollDelay;
-        for (let deadline = Date.now() + 120000, last = -Infinity; ; ) {
+        let windowMs;
+        for (let deadline = Date.now() + 60000, last = -Infinity; ; ) {
             const top = await columnTop(page, subject.columnId);
-            if (top < last && top > nominalMove + 10) break;
-            if (Date.now() > deadline) throw new Error(`${subject.name}: the column did not move within 120 s`);
+            windowMs = Math.min(SPEED_WINDOW_MS, (top - MIN_SPEED_WINDOW_PX) * scrollDelay);
+            if (top < last && windowMs >= SPEED_WINDOW_MS / 3) break;
+            if (Date.now() > deadline)
+                throw new Error(`${subject.name}: the column did not move high enough in the box within 60 s`);
             last = top;
             await delay(50);
         }
@@ -223,7 +228,7 @@ async function measureSpeed(browser, subject, scrollDelay) {
                 return { moved: top0 - top1, ms: t1 - t0, top1 };
             },
             subject.columnId,
-            SPEED_WINDOW_MS,
+            windowMs,
         );
         if (top1 <= 1) throw new Error(`${subject.name}: the column reached its first hold while it was timed`);
         return moved / (ms / scrollDelay);
@@ -312,7 +317,7 @@ function report(version, { costs, speeds, subjects, big, lightBuilt }) {
             );
     }
     const share = (value) => `${(value * 100).toFixed(1)} %`.padStart(10);
-    console.log(`\ncolumn speed over ${SPEED_WINDOW_MS / 1000} s, share of 1 px per ${scrollDelay} ms:`);
+    console.log(`\ncolumn speed over up to ${SPEED_WINDOW_MS / 1000} s, share of 1 px per ${scrollDelay} ms:`);
     console.log(`                      ${DEFAULT_DESIGN.messages.length} messages  ${BIG_COUNT_TEXT} messages`);
     for (const [index, subject] of subjects.slice(0, 3).entries())
         console.log(`  ${subject.name.padEnd(20)}${share(speed(subject))}  ${share(speed(big[index]))}`);
