@@ -124,6 +124,8 @@ class Subject {
 
     async open(browser, offScreen, timeout) {
         const page = await browser.newPage();
+        // A runtime that rests in a hidden tab must not find itself behind the tab of an earlier run.
+        await page.bringToFront();
         await page.setViewport(VIEWPORT);
         if (this.beforeScripts) await page.evaluateOnNewDocument(this.beforeScripts);
         return { page, loading: () => page.goto(this.pages[offScreen], { waitUntil: 'load', timeout }) };
@@ -203,7 +205,7 @@ async function measureSpeed(browser, subject, scrollDelay) {
             windowMs = Math.min(SPEED_WINDOW_MS, (top - MIN_SPEED_WINDOW_PX) * scrollDelay);
             if (top < last && windowMs >= SPEED_WINDOW_MS / 3) break;
             if (Date.now() > deadline)
-                throw new Error(`${subject.name}: the column did not move high enough in the box within 60 s`);
+                throw new Error(`${subject.name}: the column did not move high enough in the box within 60 s (${top} px)`);
             last = top;
             await delay(50);
         }
