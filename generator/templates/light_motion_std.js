@@ -366,7 +366,6 @@ function cm_build(wait){
 		}
 		cm_animations.push(cm_animation(elements[i],plan.loopAt,plan.end,Infinity,cm_place(i,last)));
 	}
-	cm_show();
 	return true;
 }
 function cm_fall(){
@@ -399,8 +398,7 @@ function cm_dotrans(){
 	lm_step();
 	wait=lm_due===null?cm_delay:Math.round(lm_due-lm_tick);
 	cm_chainAt=0;
-	cm_chainFrom=cm_timeline();
-	cm_chainRuns=true;
+	cm_chainRuns=false;
 	cm_offset=0;
 	if(lm_halted()){
 		cm_halt={motion:0,chain:0,time:0,wait:wait};
@@ -408,7 +406,11 @@ function cm_dotrans(){
 	if(!cm_build(wait)){
 		cm_halt=null;
 		cm_fall();
+		return;
 	}
+	cm_chainFrom=cm_timeline();
+	cm_chainRuns=true;
+	cm_show();
 }
 function cm_hold(reason,on){
 	var was=lm_held();
@@ -472,7 +474,9 @@ function lm_remeasure(){
 	}
 	if(step){
 		cm_base=step.time;
-		if(!cm_build(step.wait)){
+		if(cm_build(step.wait)){
+			cm_show();
+		}else{
 			cm_fallFrom(Math.max(0,step.time+step.wait-cm_motion()));
 		}
 	}
