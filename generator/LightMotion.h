@@ -4,9 +4,10 @@
 
 #include <string>
 
-// The light motion of the standards runtime: the same steps, run from animation frames on the timeline the
-// timers would keep, moving the column by translation instead of layout, and resting while the box is out of
-// sight. Browsers without animation frames or intersection observers keep the timers.
+// The light motion of the standards runtime: the same steps, played by Web Animations that the browser's
+// compositor runs (the scrollers) or run from animation frames on the timeline the timers would keep (the
+// fader, and browsers without Web Animations), moving by translation instead of layout and resting while the
+// box is out of sight. Browsers without animation frames or intersection observers keep the timers.
 class LightMotion
 {
 public:

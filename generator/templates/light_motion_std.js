@@ -122,26 +122,386 @@ function lm_watch(){
 	});
 	observer.observe(document.getElementById("spagensbrd"));
 }
-if(lm_active){
-	dotrans=function(){
-		lm_tick=lm_now();
-		if(lm_held()){
-			lm_left=0;
-			return;
+function lm_dotrans(){
+	lm_tick=lm_now();
+	if(lm_held()){
+		lm_left=0;
+		return;
+	}
+	lm_due=null;
+	lm_step();
+	lm_schedule();
+}
+function lm_mdivmo(gnum,gnum5){
+	lm_run(lm_now());
+	lm_halt(gnum,gnum5);
+	lm_schedule();
+}
+function lm_restime(gnum2,gnum5){
+	lm_run(lm_now());
+	lm_go(gnum2,gnum5);
+	lm_schedule();
+}
+function lm_install(){
+	dotrans=lm_dotrans;
+	mdivmo=lm_mdivmo;
+	restime=lm_restime;
+}
+var cm_kind=motionkindvr,cm_delay=scrdelayinms,cm_pause=pausetime_vr24;
+var cm_early=0.01,cm_most=3000000;
+var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
+var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
+var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
+var lm_holdFrames=lm_hold,lm_measure=null;
+function cm_timeline(){
+	return performance.now();
+}
+function cm_chain(){
+	return cm_chainRuns?cm_timeline()-cm_chainFrom:cm_chainAt;
+}
+function cm_motion(){
+	return cm_halt?cm_halt.motion:cm_chain()-cm_offset;
+}
+function cm_still(){
+	return typeof acc_still!="undefined"&&acc_still;
+}
+function cm_next(w){
+	var u=w;
+	if(cm_kind==1&&w<(mc*tichvr6*(-1))){
+		u=0;
+	}
+	u=u-1;
+	if(cm_kind!=1&&u<(toplay*(-1))){
+		return cm_kind==0?tichvr6:0;
+	}
+	return u;
+}
+function cm_cycles(w){
+	if(cm_kind==1){
+		return w<=-1&&w>=-1-mc*tichvr6;
+	}
+	return w>=toplay*(-1)&&w<=(cm_kind==0?tichvr6:0);
+}
+function cm_stop(w){
+	var i;
+	if(cm_kind!=1){
+		return psy[(w*(-1))+pstopvr3]==3;
+	}
+	i=(pstopvr3-w)/tichvr6;
+	return (i>=0&&i<mc&&i==Math.floor(i))||(mc>0&&w<((mc-1)*tichvr6*(-1))&&w+mc*tichvr6==pstopvr3);
+}
+function cm_waitAfter(w){
+	if(!cm_stop(w)){
+		return cm_delay;
+	}
+	return cm_kind==1?cm_pause:cm_pause+cm_delay;
+}
+function cm_moving(){
+	var list=[],i;
+	if(cm_kind==1){
+		for(i=0;i<mc;i++){
+			list.push(document.getElementById("d"+i));
 		}
-		lm_due=null;
-		lm_step();
-		lm_schedule();
-	};
+		return list;
+	}
+	list.push(uzunobj);
+	if(cm_kind==2){
+		list.push(uzunobj2);
+	}
+	return list;
+}
+function cm_place(index,w){
+	if(cm_kind==1){
+		return index==0&&w<((mc-1)*tichvr6*(-1))?w+mc*tichvr6:w+index*tichvr6;
+	}
+	if(index==0){
+		return w;
+	}
+	return w+toplay<tichvr6?w+toplay:tichvr6;
+}
+function cm_schedule(w,wait){
+	var runs=[],time=0,count=0,entry=null,loopAt=0,run=null;
+	if(cm_cycles(w)&&wait==cm_waitAfter(w)){
+		entry=w;
+	}
+	for(;;){
+		if(run&&run.wait==wait&&w==run.from-run.count){
+			run.count++;
+		}else{
+			run={at:time,from:w,count:1,wait:wait};
+			runs.push(run);
+		}
+		time=time+wait;
+		w=cm_next(w);
+		count++;
+		if(entry===null&&cm_cycles(w)){
+			entry=w;
+			loopAt=time;
+		}else if(w===entry){
+			break;
+		}
+		if(count>cm_most){
+			return null;
+		}
+		wait=cm_waitAfter(w);
+	}
+	return {runs:runs,loopAt:loopAt,end:time,steps:count};
+}
+function cm_step(motion){
+	var plan=cm_plan,runs=plan.runs,low=0,high=runs.length-1,middle,run,j,t=motion-cm_base;
+	if(t>=plan.end){
+		t=plan.loopAt+(t-plan.loopAt)%(plan.end-plan.loopAt);
+	}
+	while(low<high){
+		middle=Math.ceil((low+high)/2);
+		if(runs[middle].at<=t){
+			low=middle;
+		}else{
+			high=middle-1;
+		}
+	}
+	run=runs[low];
+	j=Math.max(0,Math.min(run.count-1,Math.floor((t-run.at)/run.wait)));
+	return {time:motion-(t-(run.at+j*run.wait)),w:run.from-j,wait:run.wait};
+}
+function cm_close(track,time){
+	var g=track.group,f=track.frames;
+	if(!g){
+		return;
+	}
+	if(g.count>1&&time<g.last+g.gap){
+		g.count--;
+		f.push([g.start,g.from,g.count],[g.last,g.from-g.count,0],[g.last,g.to,0]);
+	}else if(g.count>1){
+		f.push([g.start,g.from,g.count],[g.start+g.count*g.gap,g.to,0]);
+	}else{
+		f.push([g.start,g.from,0],[g.start,g.to,0]);
+	}
+	track.group=null;
+}
+function cm_change(track,time,value){
+	var g=track.group;
+	if(value==track.value){
+		return;
+	}
+	if(g&&value==track.value-1&&(g.count==1?g.to==g.from-1:time-g.last==g.gap)){
+		if(g.count==1){
+			g.gap=time-g.last;
+		}
+		g.count++;
+	}else{
+		cm_close(track,time);
+		g=track.group={start:time,from:track.value,count:1,gap:0};
+	}
+	g.to=value;
+	g.last=time;
+	track.value=value;
+}
+function cm_frames(index,from,to,value){
+	var track={frames:[[from,value,0]],value:value,group:null},runs=cm_plan.runs,r,j,run,time;
+	for(r=0;r<runs.length;r++){
+		run=runs[r];
+		for(j=0;j<run.count;j++){
+			time=run.at+j*run.wait;
+			if(time>=from&&time<to){
+				cm_change(track,time,cm_place(index,run.from-j));
+			}
+		}
+	}
+	cm_close(track,to);
+	track.frames.push([to,track.value,0]);
+	return track.frames;
+}
+function cm_keyframes(frames,from,length,property){
+	var list=[],i,f,frame;
+	for(i=0;i<frames.length;i++){
+		f=frames[i];
+		frame={offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"};
+		frame[property]=property=="top"?f[1]+"px":"0 "+f[1]+"px";
+		list.push(frame);
+	}
+	return list;
+}
+function cm_animation(element,from,to,iterations,value){
+	var property=iterations==1?"top":"translate",frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from,property);
+	return element.animate(frames,{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+}
+function cm_drop(){
+	var i;
+	for(i=0;i<cm_animations.length;i++){
+		cm_animations[i].cancel();
+	}
+	cm_animations=[];
+}
+function cm_show(){
+	var motion=cm_motion(),now=cm_timeline(),i,animation;
+	cm_wasStill=cm_still();
+	for(i=0;i<cm_animations.length;i++){
+		animation=cm_animations[i];
+		if(cm_wasStill){
+			animation.cancel();
+		}else if(cm_halt||lm_held()){
+			animation.pause();
+			animation.currentTime=motion;
+		}else{
+			animation.startTime=now-motion;
+		}
+	}
+}
+function cm_build(wait){
+	var elements=cm_moving(),plan=cm_schedule(uzuntop,wait),last,i;
+	cm_drop();
+	cm_plan=null;
+	if(!plan||plan.steps*elements.length>cm_most){
+		return false;
+	}
+	cm_plan=plan;
+	last=plan.runs[plan.runs.length-1];
+	last=last.from-last.count+1;
+	for(i=0;i<elements.length;i++){
+		elements[i].lm_index=i;
+		elements[i].style.translate="0 0px";
+		if(plan.loopAt>0){
+			cm_animations.push(cm_animation(elements[i],0,plan.loopAt,1,cm_place(i,uzuntop)));
+		}
+		cm_animations.push(cm_animation(elements[i],plan.loopAt,plan.end,Infinity,cm_place(i,last)));
+	}
+	return true;
+}
+function cm_fall(){
+	cm_fallen=true;
+	lm_hold=lm_holdFrames;
+	lm_install();
+	lm_schedule();
+}
+function cm_fallFrom(left){
+	cm_halt=null;
+	if(lm_held()){
+		lm_left=left;
+	}else{
+		lm_due=lm_now()+left;
+	}
+	cm_fall();
+}
+function cm_dotrans(){
+	var wait;
+	if(cm_fallen){
+		lm_dotrans();
+		return;
+	}
+	if(lm_held()){
+		cm_waiting=true;
+		return;
+	}
+	lm_tick=lm_now();
+	lm_due=null;
+	lm_step();
+	wait=lm_due===null?cm_delay:Math.round(lm_due-lm_tick);
+	cm_chainAt=0;
+	cm_chainRuns=false;
+	cm_offset=0;
+	if(lm_halted()){
+		cm_halt={motion:0,chain:0,time:0,wait:wait};
+	}
+	if(!cm_build(wait)){
+		cm_halt=null;
+		cm_fall();
+		return;
+	}
+	cm_chainFrom=cm_timeline();
+	cm_chainRuns=true;
+	cm_show();
+}
+function cm_hold(reason,on){
+	var was=lm_held();
+	if(on){
+		lm_holds[reason]=true;
+	}else{
+		delete lm_holds[reason];
+	}
+	if(!cm_plan){
+		if(cm_waiting&&!lm_held()){
+			cm_waiting=false;
+			dotrans();
+		}
+		return;
+	}
+	if(was!==lm_held()){
+		if(was){
+			cm_chainFrom=cm_timeline()-cm_chainAt;
+		}else{
+			cm_chainAt=cm_chain();
+		}
+		cm_chainRuns=was;
+	}else if(cm_wasStill===cm_still()){
+		return;
+	}
+	cm_show();
+}
+function cm_point(over){
+	var chain,first,next;
+	if(!cm_plan||over===(cm_halt!==null)){
+		return;
+	}
+	chain=cm_chain();
+	if(over){
+		first=cm_step(cm_motion());
+		cm_halt={motion:cm_motion(),chain:chain,time:first.time,wait:first.wait};
+	}else{
+		first=cm_halt.chain+cm_halt.time+cm_halt.wait-cm_halt.motion;
+		next=chain<first?first:first+(Math.floor((chain-first)/cm_halt.wait)+1)*cm_halt.wait;
+		cm_offset=chain-(cm_halt.time+cm_halt.wait-(next-chain));
+		cm_halt=null;
+	}
+	cm_show();
+}
+function lm_unplace(column){
+	if(column){
+		lm_top(column).top=column.style.top;
+		column.style.top="0px";
+	}
+}
+function lm_remeasure(){
+	var step=null;
+	if(cm_plan){
+		step=cm_step(cm_motion());
+		uzuntop=step.w;
+	}
+	lm_measure();
+	lm_unplace(uzunobj);
+	if(cm_kind==2){
+		lm_unplace(uzunobj2);
+	}
+	if(step){
+		cm_base=step.time;
+		if(cm_build(step.wait)){
+			cm_show();
+		}else{
+			cm_fallFrom(Math.max(0,step.time+step.wait-cm_motion()));
+		}
+	}
+}
+function cm_install(){
+	dotrans=cm_dotrans;
+	lm_hold=cm_hold;
 	mdivmo=function(gnum,gnum5){
-		lm_run(lm_now());
+		cm_point(true);
 		lm_halt(gnum,gnum5);
-		lm_schedule();
 	};
 	restime=function(gnum2,gnum5){
-		lm_run(lm_now());
 		lm_go(gnum2,gnum5);
-		lm_schedule();
+		cm_point(false);
 	};
+}
+if(cm_able){
+	cm_install();
+}else if(lm_active){
+	lm_install();
+}
+if(lm_moves&&cm_kind!=1&&cm_kind!=3&&typeof fit_measure=="function"){
+	lm_measure=fit_measure;
+	fit_measure=lm_remeasure;
+}
+if(lm_active){
 	lm_watch();
 }

@@ -1,177 +1,336 @@
 'use strict';
-// The light motion option: the standards runtime's steps run from animation frames on the timeline its timers
-// keep, so at every frame the reader sees what the timers would have shown; it rests while it cannot be seen.
+// The light motion option: the scrollers' steps played by Web Animations that the compositor runs, which at
+// every step instant show what the timers show; the fader, and browsers without Web Animations, run the steps
+// from animation frames; browsers without frames or observers keep the timers.
 
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
 const { ASYMMETRIC_DESIGN, DEFAULT_DESIGN, EVEN_LINES, evenMessages } = require('./support/design');
 const { describeInEngines } = require('./support/suite');
+const { generateNewsBox } = require('./support/newsBox');
 
 const FRAME = 16;
-const SECONDS = 120;
+const NO_ANIMATIONS = 'delete Element.prototype.animate;';
 
-const MODES = [
-    ['Wait to finish mode', { effectStyle: 0, scrollMode: 0 }],
-    ['Page by page mode', { effectStyle: 0, scrollMode: 1 }],
-    ['Continuous mode', { effectStyle: 0, scrollMode: 2 }],
-    ['News fader', { effectStyle: 1 }],
+// Each trace runs past the first pass from below the box and a whole cycle of the column after it.
+const SEEKED = [
+    ['Wait to finish mode', 'asymmetric', { ...ASYMMETRIC_DESIGN, effectStyle: 0, scrollMode: 0 }, 60],
+    [
+        'Page by page mode',
+        'three-message',
+        { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 0, scrollMode: 1, messages: evenMessages(3) },
+        25,
+    ],
+    ['Continuous mode', 'default', { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 2 }, 35],
 ];
 
-const DESIGNS = [
-    ['default', DEFAULT_DESIGN],
-    ['asymmetric', ASYMMETRIC_DESIGN],
-    ['1,000 messages', { ...DEFAULT_DESIGN, ...EVEN_LINES, messages: evenMessages(1000) }],
-];
+// What the reader sees, in the page: the rendered tops of both columns and of every message.
+function places() {
+    const top = (element) => (element ? Math.round(element.getBoundingClientRect().top) : '-');
+    const tops = [top(document.getElementById('enuzun')), top(document.getElementById('enuzun2'))];
+    for (let i = 0; i < mc; i++) tops.push(top(document.getElementById(`d${i}`)));
+    return tops.join(' ');
+}
 
-// Runs the page's clock frame by frame for `seconds` and reports what the reader sees at each frame instant: the
-// rendered tops of the columns and of the first and last message, and which messages are shown. The pointer
-// events ([time, type, id]) happen at their times, between frames.
-function framesSeen(seconds, frame, events) {
-    const top = (id) => {
-        const element = document.getElementById(id);
-        return element ? Math.round(element.getBoundingClientRect().top) : null;
-    };
-    const shown = () => {
-        const ids = [];
-        for (let i = 0; i < mc; i++) if (document.getElementById(`d${i}`).style.visibility === 'visible') ids.push(i);
-        return ids.length > 20 ? ids.length : ids.join(',');
-    };
+// The timers' steps on the fake clock for `seconds`: the time of each and what it shows.
+function timerSteps(seconds, seen) {
     const rows = [];
-    let next = 0;
-    for (let now = frame; now <= seconds * 1000; now += frame) {
-        while (next < events.length && events[next][0] < now) {
-            const [at, type, id] = events[next++];
-            window.__clock.tick(at - window.__clock.now);
-            document.getElementById(id).dispatchEvent(new MouseEvent(type, { bubbles: true }));
-        }
-        window.__clock.tick(now - window.__clock.now);
-        rows.push([top('enuzun'), top('enuzun2'), top('d0'), top(`d${mc - 1}`), shown()].join(' '));
+    while (window.__clock.now < seconds * 1000 && window.__clock.countTimers() > 0) {
+        window.__clock.next();
+        rows.push([window.__clock.now, seen()]);
     }
     return rows;
 }
 
-async function seen(session, t, design, events) {
-    const { page } = await session.open(t, design);
-    return page.evaluate(`(${framesSeen})(${SECONDS}, ${FRAME}, ${JSON.stringify(events)})`);
+// Runs the clock until the light box has its animations, then pauses them and seeks them to each
+// step instant after the first (and to the millisecond before it): what is seen there, and when they start.
+function seekedSteps(stepTimes, seen) {
+    while (document.getAnimations().length === 0 && window.__clock.countTimers() > 0) window.__clock.next();
+    const animations = document.getAnimations();
+    const origin = animations[0].startTime;
+    for (const animation of animations) animation.pause();
+    const rows = [];
+    for (const time of stepTimes.slice(1).filter((t) => t > origin)) {
+        for (const instant of [time - 1, time]) {
+            for (const animation of animations) animation.currentTime = instant - origin;
+            rows.push(seen());
+        }
+    }
+    return { origin, rows };
 }
 
-function firstDifference(expected, actual) {
+// What the timers show at the step instants after origin and the millisecond before each.
+function expectedAfter(steps, origin) {
+    return steps.flatMap(([time, seen], i) => (i > 0 && time > origin ? [steps[i - 1][1], seen] : []));
+}
+
+// Runs the page's clock frame by frame for `seconds` and reports what the reader sees at each frame instant.
+function framesSeen(seconds, frame, seen) {
+    const rows = [];
+    for (let now = frame; now <= seconds * 1000; now += frame) {
+        window.__clock.tick(now - window.__clock.now);
+        rows.push(seen());
+    }
+    return rows;
+}
+
+// What the fader's reader sees: which messages are shown, and where.
+function pagesShown() {
+    const shown = [];
+    for (let i = 0; i < mc; i++) {
+        const message = document.getElementById(`d${i}`);
+        if (getComputedStyle(message).visibility === 'visible')
+            shown.push(`${i}@${Math.round(message.getBoundingClientRect().top)}`);
+    }
+    return shown.join(',');
+}
+
+function firstDifference(expected, actual, label = (i) => `row ${i}`) {
     const at = expected.findIndex((row, i) => row !== actual[i]);
-    return at < 0 ? 'none' : `frame ${at + 1} (${(at + 1) * FRAME} ms): ${expected[at]} / ${actual[at]}`;
+    return at < 0 ? 'none' : `${label(at)}: ${expected[at]} / ${actual[at]}`;
 }
 
 describeInEngines('Light motion', (session) => {
-    describe('shows at every frame what the timers show', () => {
-        for (const [designName, base] of DESIGNS) {
-            for (const [modeName, mode] of MODES) {
-                it(`${modeName}, ${designName} design, pointer over a message between frames`, async (t) => {
-                    const design = { ...base, ...mode };
-                    // Each pointer event follows a step that came after the last frame: 1585 and 4105 for the default.
-                    const hover = [
-                        [1590, 'mouseover', 'd0'],
-                        [4111, 'mouseout', 'd0'],
-                        [30007, 'mouseover', 'd0'],
-                        [30013, 'mouseout', 'd0'],
-                    ];
-                    const timers = await seen(session, t, design, hover);
-                    const light = await seen(session, t, { ...design, lightMotion: true }, hover);
-                    assert.equal(light.length, (SECONDS * 1000) / FRAME);
-                    assert.equal(firstDifference(timers, light), 'none');
-                    if (mode.effectStyle === 0) assert.ok(new Set(timers).size > 20, 'the box moves within the trace');
-                });
-            }
+    describe('the animations show what the timers show at each step and just before it', () => {
+        for (const [modeName, designName, design, seconds] of SEEKED) {
+            it(`${modeName}, ${designName} design`, async (t) => {
+                const { page: timers } = await session.open(t, design);
+                const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${places})`);
+                const { page: light } = await session.open(t, { ...design, lightMotion: true });
+                const stepTimes = JSON.stringify(steps.map(([time]) => time));
+                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${places})`);
+                const expected = expectedAfter(steps, origin);
+                assert.equal(firstDifference(expected, rows), 'none');
+                assert.equal(origin, steps[0][0], 'the animations start with the first step');
+                const [lastTime, lastSeen] = steps.at(-1);
+                assert.ok(
+                    steps.some(([time, places]) => places === lastSeen && time < lastTime - 10000),
+                    'the trace holds a whole cycle',
+                );
+                assert.deepEqual(light.errors, []);
+            });
         }
     });
 
-    // The default design in wait mode: the column starts at 215 - 1 at 500 ms and moves a pixel every 35 ms; its
-    // first message stands on the top margin line, 4, during a hold.
-    const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0, lightMotion: true };
-    const columnTop = () => Math.round(document.getElementById('enuzun').getBoundingClientRect().top);
+    it('Continuous mode fitting the page width: when the page narrows, the animations follow the new layout', async (t) => {
+        const sentence = 'Readers on a phone see every word of this message wrapped inside the narrower box. ';
+        const design = {
+            ...DEFAULT_DESIGN,
+            width: '400',
+            height: '160',
+            effectStyle: 0,
+            scrollMode: 2,
+            fitPageWidth: true,
+            messages: evenMessages(3, (i) => ({ text: sentence.repeat(2 + i) })),
+        };
+        const narrowed = async (lightMotion) => {
+            const viewport = { width: 420, height: 420 };
+            const { page } = await session.open(t, { ...design, lightMotion }, { page: 'preview', viewport });
+            const frame = page.hostFrame();
+            // In the column's cycle, during the hold of the first message.
+            await frame.tick(500 + 200 * 35 + 10);
+            const wide = await frame.evaluate(() => document.getElementById('d0').offsetHeight);
+            await page.page.setViewport({ width: 320, height: 420 });
+            await until(frame, (h) => document.getElementById('d0').offsetHeight > h, 'the messages to wrap', wide);
+            return frame;
+        };
+        const steps = await (await narrowed(false)).evaluate(`(${timerSteps})(40, ${places})`);
+        const stepTimes = JSON.stringify(steps.map(([time]) => time));
+        const light = await narrowed(true);
+        const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${places})`);
+        const expected = expectedAfter(steps, origin);
+        assert.equal(firstDifference(expected, rows), 'none');
+        assert.equal(origin, 500, 'the animations keep the time of the first step, 500 ms after the load');
+        assert.ok(new Set(expected).size > 100, 'the box moves within the trace');
+    });
 
-    // Steps the clock one callback at a time until the column has moved from where it stood; the time it moved.
-    async function nextMove(page) {
-        const rows = await page.evaluate(() => {
-            const top = () => Math.round(document.getElementById('enuzun').getBoundingClientRect().top);
-            const from = top();
-            const fired = [];
-            while (window.__clock.countTimers() > 0 && top() === from && fired.length < 1000)
-                fired.push(window.__clock.next());
-            return { fired, moved: top() !== from };
-        });
-        assert.ok(rows.moved, 'the column moves again');
-        return rows.fired;
-    }
+    // The frames runtime: the fader's, and the scrollers' where Web Animations are missing; the timers where
+    // animation frames or intersection observers are missing.
+    describe('at every frame what the timers show', () => {
+        const fader = { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', effectStyle: 1, messages: evenMessages(6) };
+        const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0 };
+        const cases = [
+            ['News fader, on animation frames', fader, undefined, pagesShown],
+            ['Wait to finish mode without Web Animations, on animation frames', wait, NO_ANIMATIONS, places],
+            ['Wait to finish mode without intersection observers, on timers', wait, 'delete window.IntersectionObserver;', places],
+            ['Wait to finish mode without animation frames, on timers', wait, 'delete window.requestAnimationFrame;', places],
+        ];
+        for (const [name, design, beforeScripts, seen] of cases) {
+            it(name, async (t) => {
+                const traces = [];
+                for (const lightMotion of [false, true]) {
+                    const { page } = await session.open(t, { ...design, lightMotion }, { beforeScripts });
+                    traces.push(await page.evaluate(`(${framesSeen})(10, ${FRAME}, ${seen})`));
+                    assert.equal(await page.evaluate(() => document.getAnimations().length), 0, 'no animations');
+                }
+                assert.equal(firstDifference(...traces, (i) => `frame ${i + 1}`), 'none');
+                assert.ok(new Set(traces[0]).size > 2, 'the box changes within the trace');
+            });
+        }
+    });
 
+    // On the real clock, as the animations are: the page's timers and its animations' timeline must agree.
     describe('rests', () => {
-        it('wakes no more than once before the end of a hold, and not at all under the pointer', async (t) => {
-            const { page } = await session.open(t, wait);
-            await page.runUntil(
-                () => window.__clock.now > 500 && __probes.messageLayout(['d0'], { top: 0, bottom: 1e6 }).d0.top === 4,
-            );
-            const holdFrom = await page.now();
-            const fired = await nextMove(page);
-            assert.ok(fired[0] >= holdFrom + 3035 - 2 * FRAME, `first callback of the hold at ${fired[0] - holdFrom} ms`);
-            assert.equal(fired.at(-1), Math.ceil((holdFrom + 3035) / FRAME) * FRAME, 'it moves at the first frame after the hold');
-
-            await page.hover('d0');
-            assert.equal(await page.evaluate(() => window.__clock.countTimers()), 0, 'nothing is scheduled');
-        });
-
+        const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0, lightMotion: true };
+        const state = () =>
+            document.getAnimations().map((animation) => `${animation.playState} ${Math.round(animation.currentTime)}`);
         const ways = [
             [
                 'the box is scrolled out of view',
-                'far',
+                'farUrl',
                 (page) => page.evaluate(() => window.scrollTo(0, 3000)),
                 (page) => page.evaluate(() => window.scrollTo(0, 0)),
             ],
             [
                 'the page is hidden',
-                'host',
+                'hostUrl',
                 async (page, t) => {
-                    const other = await page.page.browser().newPage();
+                    const other = await page.browser().newPage();
                     t.after(() => other.close());
                     await other.bringToFront();
-                    page.other = other;
                 },
-                (page) => page.page.bringToFront(),
+                (page) => page.bringToFront(),
             ],
         ];
-        for (const [why, shownIn, hide, show] of ways) {
-            it(`stops while ${why} and goes on from the same place and phase`, async (t) => {
-                const { page: outer } = await session.open(t, wait, { page: shownIn });
-                const page = shownIn === 'host' ? outer : outer.hostFrame();
-                await page.tick(500 + 20 * 35 + 10);
-                const stood = await page.evaluate(columnTop);
-                await hide(outer, t);
-                await until(page, () => window.__clock.countTimers() === 0, 'nothing scheduled');
-                await page.tick(60000);
-                assert.equal(await page.evaluate(columnTop), stood, 'no motion while it cannot be seen');
-                assert.equal(await page.evaluate(() => window.__clock.countTimers()), 0, 'no callback waits');
+        for (const [why, url, hide, show] of ways) {
+            it(`pauses the animations while ${why} and plays them on from where they stood`, async (t) => {
+                const page = await session.engine.browser.newPage();
+                t.after(() => page.close());
+                await page.goto(generateNewsBox(wait)[url], { waitUntil: 'load' });
+                const box = page.frames().find((frame) => /newstic\.html$/.test(frame.url()));
+                await until(box, () => document.getAnimations().some((a) => a.currentTime > 200), 'the motion');
+                await hide(page, t);
+                await until(box, () => document.getAnimations().every((a) => a.playState === 'paused'), 'a pause');
+                const stood = await box.evaluate(state);
+                await new Promise((resolve) => setTimeout(resolve, 300));
+                assert.deepEqual(await box.evaluate(state), stood, 'nothing moves while it cannot be seen');
 
-                await show(outer, t);
-                await until(page, () => window.__clock.countTimers() > 0, 'the motion to be scheduled again');
-                const shownAt = await page.now();
-                const fired = await nextMove(page);
-                assert.equal(fired.at(-1), Math.ceil((shownAt + 25) / FRAME) * FRAME, 'the step due 25 ms later comes');
-                assert.equal(await page.evaluate(columnTop), stood - 1);
+                await show(page, t);
+                await until(box, () => document.getAnimations().every((a) => a.playState === 'running'), 'a play');
+                const resumed = await box.evaluate(() => document.getAnimations().map((a) => a.currentTime));
+                // The animations' time is that of the last frame, up to a frame behind the clock they resume on.
+                const stoodAt = Number(stood[0].split(' ')[1]);
+                assert.ok(resumed.every((time) => time >= stoodAt - 20 && time < stoodAt + 1000), `${stoodAt}: ${resumed}`);
             });
         }
-    });
 
-    it('keeps the timers where animation frames or intersection observers are missing', async (t) => {
-        const traces = [];
-        for (const beforeScripts of [undefined, 'delete window.IntersectionObserver;', 'delete window.requestAnimationFrame;']) {
-            const { page } = await session.open(t, { ...wait, lightMotion: beforeScripts !== undefined }, { beforeScripts });
-            traces.push(await page.evaluate(`(${framesSeen})(20, ${FRAME}, [])`));
-        }
-        assert.equal(firstDifference(traces[0], traces[1]), 'none');
-        assert.equal(firstDifference(traces[0], traces[2]), 'none');
+        it('leaves the still layout alone while reduced motion is asked for and plays on from where it stood', async (t) => {
+            if (session.name !== 'chromium') return t.skip('puppeteer emulates the motion preference in Chromium only');
+            const page = await session.engine.browser.newPage();
+            t.after(() => page.close());
+            await page.goto(generateNewsBox({ ...wait, accessibleBox: true }).hostUrl, { waitUntil: 'load' });
+            await until(page, () => document.getAnimations().some((a) => a.currentTime > 200), 'the motion');
+            const before = await page.evaluate(() => document.getAnimations()[0].currentTime);
+            await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+            await until(page, () => document.getElementById('spagens').style.overflow === 'auto', 'the still box');
+            assert.equal(await page.evaluate(() => document.getAnimations().length), 0, 'no animation is left');
+            const firstTop = () => {
+                const area = document.getElementById('spagens');
+                return document.getElementById('d0').getBoundingClientRect().top - area.getBoundingClientRect().top - area.clientTop;
+            };
+            assert.equal(await page.evaluate(firstTop), parseInt(DEFAULT_DESIGN.topMargin, 10), 'the first message at the top');
+
+            await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
+            await until(page, () => document.getAnimations().some((a) => a.playState === 'running'), 'the motion again');
+            const after = await page.evaluate(() => document.getAnimations().map((a) => a.currentTime));
+            assert.ok(after.every((time) => time >= before - 20 && time < before + 2000), `${before}: ${after}`);
+        });
     });
 });
 
-async function until(page, condition, what) {
+// The whole page under DevTools virtual time, which moves timers, animation frames and the animations' timeline
+// together. One step every 40 ms, holds of 2040 ms (2000 in page mode): every step falls 20 ms past a multiple
+// of 40 after the page loaded, so the samples (on multiples of 40) and the reader's actions (10 past) never
+// meet a step.
+const VIRTUAL_STEP = { scrollDelay: '40', pause: '2', height: '100' };
+const VIRTUAL = [
+    [
+        'Wait to finish mode: the pointer rests on a message while it moves and while it holds',
+        { effectStyle: 0, scrollMode: 0 },
+        [[2010, 'mouseover', '#d0'], [3050, 'mouseout', '#d0'], [4410, 'mouseover', '#d1'], [7090, 'mouseout', '#d1']],
+        11000,
+    ],
+    [
+        'Page by page mode: the pointer rests shortly, then across a hold',
+        { effectStyle: 0, scrollMode: 1 },
+        [[5010, 'mouseover', '#d0'], [5530, 'mouseout', '#d0'], [8410, 'mouseover', '#d1'], [10850, 'mouseout', '#d1']],
+        13000,
+    ],
+    [
+        "Continuous mode with the accessible box: Pause and Play, a message's link focused, the pointer",
+        { effectStyle: 0, scrollMode: 2, accessibleBox: true },
+        [
+            [5010, 'click', '#spagensbrd button'],
+            [7050, 'click', '#spagensbrd button'],
+            [8010, 'focus', '#d0 a'],
+            [10050, 'blur', '#d0 a'],
+            [11010, 'mouseover', '#dz1'],
+            [11530, 'mouseout', '#dz1'],
+        ],
+        14000,
+    ],
+];
+
+// In the page, from its load on: what is seen at each sample time, and the reader's actions at theirs.
+function planReader(samples, actions, seen) {
+    window.addEventListener('load', () => {
+        window.__trace = [];
+        for (const at of samples) setTimeout(() => window.__trace.push(`${at} ms: ${seen()}`), at);
+        for (const [at, action, selector] of actions) {
+            setTimeout(() => {
+                const element = document.querySelector(selector);
+                if (action === 'click') element.click();
+                else if (action === 'focus') element.focus();
+                else if (action === 'blur') element.blur();
+                else element.dispatchEvent(new MouseEvent(action, { bubbles: true }));
+            }, at);
+        }
+    });
+}
+
+async function virtualTrace(engine, design, actions, milliseconds) {
+    const page = await engine.browser.newPage();
+    try {
+        const session = await page.createCDPSession();
+        const samples = [];
+        for (let at = 520; at < milliseconds; at += 40) samples.push(at);
+        await page.evaluateOnNewDocument(`(${planReader})(${JSON.stringify(samples)}, ${JSON.stringify(actions)}, ${places})`);
+        await session.send('Emulation.setVirtualTimePolicy', { policy: 'pause' });
+        const expired = new Promise((resolve) => session.once('Emulation.virtualTimeBudgetExpired', resolve));
+        const loading = page.goto(generateNewsBox(design).hostUrl);
+        await session.send('Emulation.setVirtualTimePolicy', {
+            policy: 'pauseIfNetworkFetchesPending',
+            budget: milliseconds + 100,
+        });
+        await Promise.all([expired, loading]);
+        return await page.evaluate(() => ({ trace: window.__trace, animations: document.getAnimations().length }));
+    } finally {
+        await page.close();
+    }
+}
+
+describeInEngines(
+    'Light motion under virtual time',
+    (session) => {
+        for (const [name, mode, actions, milliseconds] of VIRTUAL) {
+            it(`${name}: the whole page shows what the timers show`, async () => {
+                const design = { ...DEFAULT_DESIGN, ...VIRTUAL_STEP, ...mode };
+                const timers = await virtualTrace(session.engine, design, actions, milliseconds);
+                const light = await virtualTrace(session.engine, { ...design, lightMotion: true }, actions, milliseconds);
+                assert.ok(light.animations > 0, 'the light box plays animations');
+                assert.equal(light.trace.length, timers.trace.length);
+                assert.equal(firstDifference(timers.trace, light.trace), 'none');
+                const places = new Set(timers.trace.map((row) => row.split(': ')[1]));
+                assert.ok(places.size > 40, `the box moves: ${places.size} places`);
+            });
+        }
+    },
+    ['chromium'],
+);
+
+async function until(page, condition, what, ...conditionArguments) {
     const deadline = Date.now() + 10000;
-    while (!(await page.evaluate(condition))) {
+    while (!(await page.evaluate(condition, ...conditionArguments))) {
         if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
         await new Promise((resolve) => setTimeout(resolve, 50));
     }

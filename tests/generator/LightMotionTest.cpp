@@ -54,3 +54,32 @@ TEST(LightMotion, TheAccessibleBoxFollowsTheLightScriptThatItHolds)
     ASSERT_NE(accessible, std::string::npos);
     EXPECT_LT(light, accessible);
 }
+
+TEST(LightMotion, TheAnimationsKnowTheDesignsMotionDelayAndStandardsPause)
+{
+    // The standards pause is the pause alone, in milliseconds, without the IE transition's allowance.
+    const struct
+    {
+        int effectStyle;
+        int scrollMode;
+        const char* expected;
+    } cases[] = {
+        {0, 0, "var cm_kind=0,cm_delay=40,cm_pause=2000;"},
+        {0, 1, "var cm_kind=1,cm_delay=40,cm_pause=2000;"},
+        {0, 2, "var cm_kind=2,cm_delay=40,cm_pause=2000;"},
+        {1, 2, "var cm_kind=3,cm_delay=40,cm_pause=2000;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        ProjectRecord record = defaultDesign();
+        record.effectStyle = c.effectStyle;
+        record.scrollMode = c.scrollMode;
+        record.scrollDelay = "40";
+        record.pause = "2";
+        record.transitionSpeed = 1;
+        record.lightMotion = ProjectRecord::ticked;
+        const std::string script = generatedBox(record).texts.standardsScriptText;
+        EXPECT_TRUE(holds(script, c.expected));
+        EXPECT_FALSE(holds(script, "motionkindvr"));
+    }
+}
