@@ -225,14 +225,6 @@ describeInEngines('Accessible box', (session) => {
             return { top: top.url().split('/').pop(), preview: top.childFrames()[0]?.url().split('/').pop() };
         };
 
-        async function untilFrames(condition, what) {
-            const deadline = Date.now() + 10000;
-            while (!condition()) {
-                if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
-                await new Promise((resolve) => setTimeout(resolve, 50));
-            }
-        }
-
         async function enterOn(t, id) {
             const { page } = await session.open(t, linkDesign, { page: 'framed' });
             const host = page.hostFrame();
@@ -263,7 +255,7 @@ describeInEngines('Accessible box', (session) => {
         ]) {
             it(`Enter on a ${links[Number(id[1])][1]} link loads it into the ${frame} window`, async (t) => {
                 const { page } = await enterOn(t, id);
-                await untilFrames(() => frameUrls(page)[frame] === 'landing.html', `the ${frame} window to load the link`);
+                await page.untilNavigated(`the ${frame} window to load the link`, () => frameUrls(page)[frame] === 'landing.html');
             });
         }
 
@@ -362,21 +354,13 @@ describeInEngines(
                 const [first] = await pressTab(page, 1);
                 assert.equal(first, 'div spagens', 'the message area takes the focus');
                 await page.page.keyboard.press('End');
-                await until(page, () => document.getElementById('spagens').scrollTop > 0, 'the area to scroll');
+                await page.until('the area to scroll', () => document.getElementById('spagens').scrollTop > 0);
             });
         }
     },
     undefined,
     { reducedMotion: true },
 );
-
-async function until(page, condition, what) {
-    const deadline = Date.now() + 10000;
-    while (!(await page.evaluate(condition))) {
-        if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
-        await new Promise((resolve) => setTimeout(resolve, 50));
-    }
-}
 
 describeInEngines(
     'Accessible box when the reader changes the motion preference',
@@ -386,14 +370,14 @@ describeInEngines(
             await page.tick(500 + 20 * SCROLL_DELAY + 10);
             const moving = await page.evaluate(sight);
             await page.page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
-            await until(page, () => document.getElementById('spagens').style.overflow === 'auto', 'the still box');
+            await page.until('the still box', () => document.getElementById('spagens').style.overflow === 'auto');
             const still = await page.evaluate(sight);
             assert.equal(still.layout.d0.top, TOP_MARGIN);
             await page.tick(5 * HOLD);
             assert.deepEqual(await page.evaluate(sight), still);
 
             await page.page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'no-preference' }]);
-            await until(page, () => document.getElementById('spagens').style.overflow === 'hidden', 'the moving box');
+            await page.until('the moving box', () => document.getElementById('spagens').style.overflow === 'hidden');
             assert.deepEqual(await page.evaluate(sight), moving, 'back where it was');
             const resumedAt = await page.now();
             const [next] = await page.run(1, () => __probes.columnTops());

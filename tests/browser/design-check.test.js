@@ -230,12 +230,17 @@ const ESCAPE_ROWS = [
     ['escapes in a folder name', withMessage('T0', 'C:\\new\\test'), ['escape-in-path', 'escape-in-path']],
 ];
 
+// The findings depend on the design alone, so both engines' tests of a row hold the box against one check.
+const checked = new Map();
 function check(box) {
-    const run = spawnSync(process.env.MARQUETTO_CLI, ['check', '--format=json', box.file('design.tkp')], {
-        encoding: 'utf8',
-    });
-    assert.ok(run.status === 0 || run.status === 1, run.stderr);
-    return JSON.parse(run.stdout);
+    if (!checked.has(box.folder)) {
+        const run = spawnSync(process.env.MARQUETTO_CLI, ['check', '--format=json', box.file('design.tkp')], {
+            encoding: 'utf8',
+        });
+        assert.ok(run.status === 0 || run.status === 1, run.stderr);
+        checked.set(box.folder, JSON.parse(run.stdout));
+    }
+    return checked.get(box.folder);
 }
 
 async function probe(session, t, overrides, probeName) {

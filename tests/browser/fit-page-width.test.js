@@ -84,29 +84,15 @@ const messageWidths = (page, ids = MESSAGE_IDS) =>
     );
 
 // Resizing reaches the frame through the browser's own event loop, which the fake clock does not hold.
-async function until(condition, what) {
-    for (let i = 0; i < 200; i++) {
-        if (await condition()) return;
-        await new Promise((resolve) => setTimeout(resolve, 25));
-    }
-    throw new Error(`never: ${what}`);
-}
-
 async function resizeTo(page, frame, viewport, messageWidth) {
     await page.page.setViewport(viewport);
-    await until(
-        async () => (await messageWidths(frame)).every((width) => width === messageWidth),
+    await frame.until(
         `every message ${messageWidth} wide`,
+        (ids, width) => ids.every((id) => !document.getElementById(id) || document.getElementById(id).offsetWidth === width),
+        MESSAGE_IDS,
+        messageWidth,
     );
 }
-
-// The still box scrolls, so its messages share the area with the scroll bar that the engine draws.
-const beside = (frame) =>
-    frame.evaluate(
-        (left, right) => document.getElementById('spagens').clientWidth - left - right,
-        LEFT_MARGIN,
-        RIGHT_MARGIN,
-    );
 
 async function topPageOverflow(page) {
     return page.evaluate(() => document.documentElement.scrollWidth - window.innerWidth);
@@ -245,12 +231,18 @@ describeInEngines(
                 const frame = page.hostFrame();
                 await frame.tick(600);
                 await page.page.setViewport(PHONE);
-                await until(async () => {
-                    // The still box hides the continuous mode's copies.
-                    const widths = await messageWidths(frame, ['d0', 'd1', 'd2']);
-                    const room = await beside(frame);
-                    return room <= PHONE_MESSAGE_WIDTH && widths.every((width) => width === room);
-                }, 'every message as wide as the room beside the scroll bar');
+                // The still box hides the continuous mode's copies, and it scrolls, so its messages share the area
+                // with the scroll bar that the engine draws.
+                await frame.until(
+                    'every message as wide as the room beside the scroll bar',
+                    (left, right, most) => {
+                        const room = document.getElementById('spagens').clientWidth - left - right;
+                        return room <= most && ['d0', 'd1', 'd2'].every((id) => document.getElementById(id).offsetWidth === room);
+                    },
+                    LEFT_MARGIN,
+                    RIGHT_MARGIN,
+                    PHONE_MESSAGE_WIDTH,
+                );
                 await frame.tick(5000);
                 const { layout, heights } = await frame.evaluate(() => ({
                     layout: __probes.messageLayout(['d0', 'd1', 'd2'], { top: 0, bottom: 1e6 }),

@@ -218,14 +218,6 @@ describeInEngines('Pointer and clicks', (session) => {
             return { top: top.url().split('/').pop(), preview: preview?.url().split('/').pop() };
         };
 
-        async function until(condition, what) {
-            const deadline = Date.now() + 10000;
-            while (!(await condition())) {
-                if (Date.now() > deadline) throw new Error(`timed out waiting for ${what}`);
-                await new Promise((resolve) => setTimeout(resolve, 50));
-            }
-        }
-
         it('runs a javascript: link as script', async (t) => {
             const { page, host } = await openFramed(t);
             await host.click('d0');
@@ -236,14 +228,14 @@ describeInEngines('Pointer and clicks', (session) => {
         it('loads a "_parent" link into the parent window', async (t) => {
             const { page, host } = await openFramed(t);
             await host.click('d2');
-            await until(() => frameUrls(page).preview === 'landing.html', 'the parent window to load the link');
+            await page.untilNavigated('the parent window to load the link', () => frameUrls(page).preview === 'landing.html');
             assert.equal(frameUrls(page).top, 'outer.html');
         });
 
         it('loads a "_top" link into the top window', async (t) => {
             const { page, host } = await openFramed(t);
             await host.click('d3');
-            await until(() => frameUrls(page).top === 'landing.html', 'the top window to load the link');
+            await page.untilNavigated('the top window to load the link', () => frameUrls(page).top === 'landing.html');
         });
 
         it('opens a link with any other target through window.open with that name', async (t) => {
@@ -260,7 +252,7 @@ describeInEngines('Pointer and clicks', (session) => {
             assert.deepEqual(await host.evaluate(() => window.opened), []);
             // A navigation that the short links started would win over this later one or show in the top window.
             await host.click('d2');
-            await until(() => frameUrls(page).preview === 'landing.html', 'the parent window to load the link');
+            await page.untilNavigated('the parent window to load the link', () => frameUrls(page).preview === 'landing.html');
             assert.equal(frameUrls(page).top, 'outer.html');
         });
     });

@@ -19,6 +19,40 @@ function runTimersUntil(limit, condition, conditionArguments) {
     return condition(...conditionArguments);
 }
 
+// Resolves once condition(...conditionArguments) holds in the page, checking it again whenever the document
+// changes, an element changes size or scrolls, or the window is resized: these come from the browser's own event
+// loop, which the fake clock does not hold, so no timer of the page's is needed to see them.
+function conditionMet(condition, conditionArguments) {
+    return new Promise((resolve) => {
+        const events = ['resize', 'scroll'];
+        const mutations = new MutationObserver(check);
+        const sizes = new ResizeObserver(check);
+        function check() {
+            if (!condition(...conditionArguments)) return;
+            mutations.disconnect();
+            sizes.disconnect();
+            for (const event of events) window.removeEventListener(event, check, true);
+            resolve(true);
+        }
+        mutations.observe(document, { attributes: true, childList: true, subtree: true, characterData: true });
+        for (const element of document.querySelectorAll('*')) sizes.observe(element);
+        for (const event of events) window.addEventListener(event, check, true);
+        check();
+    });
+}
+
+// How long a wait on the browser's own event loop may take on a loaded machine before the test fails.
+const WAIT_LIMIT_MS = 10000;
+
+function withinLimit(promise, what) {
+    promise.catch(() => {});
+    let timer;
+    const late = new Promise((resolve, reject) => {
+        timer = setTimeout(() => reject(new Error(`waited ${WAIT_LIMIT_MS} ms for ${what}`)), WAIT_LIMIT_MS);
+    });
+    return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
+
 class BoxPage {
     constructor(page, frame = page.mainFrame(), errors = []) {
         this.page = page;
@@ -66,6 +100,27 @@ class BoxPage {
             `(${runTimersUntil.toString()})(5000, ${condition.toString()}, ${JSON.stringify(conditionArguments)})`,
         );
         if (!met) throw new Error(`the page never reached ${condition}`);
+    }
+
+    // Waits for condition(...conditionArguments) to hold in the page without moving its clock: for what the
+    // browser does by itself, such as a layout after a resize, a scroll or a change of the reader's settings.
+    until(what, condition, ...conditionArguments) {
+        return withinLimit(
+            this.frame.evaluate(`(${conditionMet.toString()})(${condition.toString()}, ${JSON.stringify(conditionArguments)})`),
+            what,
+        );
+    }
+
+    // Waits for condition() to hold in the test, checking it each time a frame of the tab has loaded a page.
+    untilNavigated(what, condition) {
+        const tab = this.page;
+        let check;
+        const met = new Promise((resolve) => {
+            check = () => condition() && resolve();
+            tab.on('framenavigated', check);
+            check();
+        });
+        return withinLimit(met, what).finally(() => tab.off('framenavigated', check));
     }
 
     async frameOffset() {

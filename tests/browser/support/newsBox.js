@@ -111,4 +111,13 @@ function generateNewsBox(design) {
     return new NewsBox(folder, design, run.stdout.trim());
 }
 
-module.exports = { generateNewsBox, ONE_PIXEL_PNG, cliPath };
+// The box of a design that an earlier test of the same file generated, or a new one: the files depend only on
+// the design, and the tests only add pages of their own beside them.
+const generated = new Map();
+function sharedNewsBox(design) {
+    const key = JSON.stringify(design);
+    if (!generated.has(key)) generated.set(key, generateNewsBox(design));
+    return generated.get(key);
+}
+
+module.exports = { generateNewsBox, sharedNewsBox, ONE_PIXEL_PNG, cliPath };

@@ -1,9 +1,25 @@
 'use strict';
-// Runs a group of tests once per browser engine, with one browser per engine for the whole group.
+// Runs a group of tests once per browser engine. A test file launches each browser once, however many groups it
+// has (a reader's reduced motion is a setting of the browser, so that browser is a launch of its own), and each
+// design is generated once for both engines.
 
 const { describe, before, after } = require('node:test');
 const { Engine, ENGINE_NAMES } = require('./engines');
-const { generateNewsBox } = require('./newsBox');
+const { sharedNewsBox } = require('./newsBox');
+
+const launched = new Map();
+
+function sharedEngine(name, launchOptions) {
+    const key = `${name} ${JSON.stringify(launchOptions)}`;
+    if (!launched.has(key)) launched.set(key, Engine.launch(name, launchOptions));
+    return launched.get(key);
+}
+
+// The browsers close when every test of the file has run, also when one failed to launch.
+after(async () => {
+    const engines = await Promise.allSettled(launched.values());
+    await Promise.all(engines.filter((e) => e.status === 'fulfilled').map((e) => e.value.close()));
+});
 
 class EngineSession {
     constructor(name) {
@@ -14,7 +30,7 @@ class EngineSession {
     // Generates the design and opens it: the host page, or with ie the IE test page under the IE shim; viewport
     // sizes the tab before the page loads, and beforeScripts run in every frame before the page's own.
     async open(t, design, { ie = false, page = 'host', userAgent, viewport, beforeScripts } = {}) {
-        const box = generateNewsBox(design);
+        const box = sharedNewsBox(design);
         const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl, far: box.farUrl };
         const url = ie ? box.iePageUrl : urls[page];
         const boxPage = await this.engine.open(url, { ieShim: ie, userAgent, viewport, beforeScripts });
@@ -28,10 +44,7 @@ function describeInEngines(title, define, engines = ENGINE_NAMES, launchOptions 
         describe(`${title} in ${name}`, () => {
             const session = new EngineSession(name);
             before(async () => {
-                session.engine = await Engine.launch(name, launchOptions);
-            });
-            after(async () => {
-                await session.engine?.close();
+                session.engine = await sharedEngine(name, launchOptions);
             });
             define(session);
         });
