@@ -1,3 +1,4 @@
+#include "tests/support/ProjectFile.h"
 #include "tests/ui/WizardHarness.h"
 
 #include <QCheckBox>
@@ -78,7 +79,8 @@ TEST(WizardDesignChange, WalkingThroughTheStepsIsNoChangeAndReadingAProjectIs)
     EXPECT_EQ(changed.count(), 0);
 
     h.typeInto("nameEdit", "other_");
-    h.wizard().commands().loadDefaultProject();
+    ASSERT_TRUE(
+        h.wizard().commands().openProjectFile(QString::fromStdString(testData("default-written.tkp"))));
     EXPECT_GE(changed.count(), 2);
     EXPECT_EQ(h.wizard().designInView().scrollerName, "scroller_");
 }
