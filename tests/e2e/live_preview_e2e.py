@@ -1,5 +1,5 @@
 """The live preview, driven on a 1280x900 desktop: with the preview window open, a width and a colour
-changed on Step 2 and a message added on Step 4 each show in the window's pixels; a box name that the
+changed on Step 2 and a message edited on Step 4 each show in the window's pixels; a box name that the
 generator refuses leaves the last box with a note in the window, which goes when the name is good again.
 
     live_preview_e2e.py BUILD_FOLDER [SCREENSHOT_FOLDER]
@@ -14,7 +14,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pyatspi  # noqa: E402
 from desktop import Desktop, run_command, wait_for  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
-from wizard import children, role, showing, walk  # noqa: E402
+from wizard import children, role, showing, states, walk  # noqa: E402
 
 SCREEN = (1280, 900)
 WHITE = (255, 255, 255)
@@ -115,20 +115,25 @@ class LivePreview(Suite):
         self.dialog_gone("Select Color")
         self.see("the yellow box", lambda: self.count(YELLOW) > WIDER * 100, started)
 
-        self.at("A message added on Step 4 shows in the open window")
+        self.at("A message edited on Step 4 shows in the open window")
         w.go_to_step(4)
         page = w.page(4)
-        self.press("Add", page)
-        editor = self.dialog("Add Text")
-        self.set_text("Title :", "Green", editor)
+        messages = w.control("Messages", "list", page)
+        w.click(children(messages)[0], self.scale)
+        edit = w.control("Edit", "push button", page)
+        wait_for("Edit to be enabled", lambda: states(edit).contains(pyatspi.STATE_ENABLED))
+        self.press("Edit", page)
+        editor = self.dialog("Edit")
         text = self.text_field("Text :", editor)
         w.click(text, self.scale)
+        w.key("ctrl+a")
         w.type(GREEN_MESSAGE)
         wait_for("the text field to show the message", lambda: w.text_of(text) == GREEN_MESSAGE)
         started = time.monotonic()
         self.press("OK", editor)
-        self.dialog_gone("Add Text")
-        self.see("the green message scrolling through the box", lambda: self.count(GREEN) > 1000, started)
+        self.dialog_gone("Edit")
+        # The new box starts from its first message, so the edited one shows at once.
+        self.see("the green first message in the box", lambda: self.count(GREEN) > 1000, started)
 
         self.at("A box name the generator refuses keeps the last box and says why in the window")
         w.go_to_step(1)
