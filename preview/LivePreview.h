@@ -20,7 +20,7 @@ class LivePreview : public QObject
 
 public:
     // How long the user pauses before a change is generated: a word typed is one update, not one a key.
-    static constexpr int pauseMs = 150;
+    static constexpr int pauseMs = 120;
 
     // What a run leaves: the preview page to show, or why the design cannot be shown.
     struct Outcome
