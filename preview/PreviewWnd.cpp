@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 
@@ -51,11 +52,15 @@ PreviewWnd::PreviewWnd(std::function<void(const QRect&)> onClose)
     layout->setSpacing(0);
     layout->addLayout(views, 1);
     layout->addWidget(note_);
+    // Only the page asked for counts: the blank page that the view behind rests on, or a page that a
+    // newer one replaced, is never brought forward.
     for (PreviewBrowser* view : {front_, back_})
-        connect(view, &QWebEngineView::loadFinished, this, [this, view](bool ok) {
-            if (view == back_ && ok)
-                backLoaded();
-        });
+        connect(view->page(), &QWebEnginePage::loadingChanged, this,
+                [this, view](const QWebEngineLoadingInfo& loading) {
+                    if (view == back_ && awaitingBack_ && loading.url() == backPage_ &&
+                        loading.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
+                        backLoaded();
+                });
 }
 
 void PreviewWnd::setLinkOpener(const std::function<void(const QUrl&)>& openLink)
@@ -67,13 +72,13 @@ void PreviewWnd::setLinkOpener(const std::function<void(const QUrl&)>& openLink)
 void PreviewWnd::showInPlace(const QUrl& page)
 {
     ++backRequest_;
+    awaitingBack_ = true;
     backPage_ = page;
     back_->show();
     back_->stackUnder(front_);
     back_->load(page);
 }
 
-// A load that a newer one replaced finishes as failed and is not looked at.
 void PreviewWnd::backLoaded()
 {
     const QPointF scrolled = front_->page()->scrollPosition();
@@ -101,6 +106,7 @@ void PreviewWnd::askWhetherDrawn()
 void PreviewWnd::bringBackForward()
 {
     ++backRequest_;
+    awaitingBack_ = false;
     const bool focused = front_->hasFocus();
     back_->raise();
     std::swap(front_, back_);
@@ -118,11 +124,6 @@ void PreviewWnd::showNote(const QString& note)
     note_->setText(QString(note).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     note_->setToolTip(note_->text());
     note_->setVisible(!note.isEmpty());
-}
-
-QString PreviewWnd::note() const
-{
-    return note_->isVisible() ? note_->text() : QString();
 }
 
 void PreviewWnd::setOuterGeometry(const QRect& outer)

@@ -31,7 +31,6 @@ public:
     void showInPlace(const QUrl& page);
     // An empty note hides it.
     void showNote(const QString& note);
-    QString note() const;
 
     // Places the window so that its outer rectangle, frame included, is `outer`. The window manager
     // tells the size of its frame only after the window is shown; until then the frame counts as none,
@@ -60,6 +59,7 @@ private:
     QLabel* note_;
     // Each page asked for counts up, so that the answers about one that was replaced are dropped.
     int backRequest_ = 0;
+    bool awaitingBack_ = false;
     QUrl backPage_;
     std::optional<QRect> pendingOuter_;
 };

@@ -91,19 +91,6 @@ TEST(LivePreview, ChangesMadeInQuickSuccessionBecomeOneRunOfTheLastOfThem)
     EXPECT_NE(readBytes(pathOf(page)).find("width=\"405\""), std::string::npos) << readBytes(pathOf(page));
 }
 
-TEST(LivePreview, AStoppedPreviewFollowsNoChange)
-{
-    TemporaryFolder work;
-    LivePreview live([&] { return designIn(work); });
-    QSignalSpy generated(&live, &LivePreview::generated);
-    live.designChanged();
-    live.start();
-    live.stop();
-    live.designChanged();
-    QTest::qWait(LivePreview::pauseMs * 3);
-    EXPECT_EQ(generated.count(), 0);
-}
-
 TEST(LivePreview, TheBackgroundImageOfTheWorkingFolderIsBesideThePreview)
 {
     TemporaryFolder work;

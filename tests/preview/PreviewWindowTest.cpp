@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 
@@ -183,24 +182,6 @@ TEST(PreviewWindow, ANewPageTakesTheOldOnesPlaceScrolledAsItWasWithNoEmptyPictur
     EXPECT_EQ(seen, QStringList({"#ff0000", "#0000ff"})) << "pictures between the pages";
     EXPECT_EQ(window->browser()->url(), blue);
     EXPECT_EQ(evaluate(window, "window.scrollY").toInt(), 500);
-    closeWindow(window);
-}
-
-TEST(PreviewWindow, TheNoteShowsInTheWindowUntilItIsTakenAway)
-{
-    TemporaryFolder folder;
-    WebPreviewWindows windows;
-    windows.openWindow(tallPage(folder, "page.html", "#FFFFFF"), QRect(0, 0, 300, 300), {});
-    PreviewWnd* window = windows.window();
-    auto* note = findWidget<QLabel>(window, "previewNote");
-    window->show();
-    windows.showNote("Not updated: \"a/newstic.html\": cannot be written\nsecond line");
-    EXPECT_TRUE(note->isVisible());
-    EXPECT_EQ(window->note(), "Not updated: \"a/newstic.html\": cannot be written second line");
-    EXPECT_EQ(note->mapTo(window, QPoint(0, note->height())).y(), window->height()) << "not at the bottom";
-    windows.showNote("");
-    EXPECT_FALSE(note->isVisible());
-    EXPECT_EQ(window->note(), "");
     closeWindow(window);
 }
 
