@@ -98,6 +98,7 @@ class LivePreview(Suite):
         first_edge = wait_for("the box to paint", self.box_left_edge, timeout=60)
         w.control("Refresh Preview", "push button", w.page(5))
         work_before = self.work_files()
+        place = w.outer_rect(self.preview)
 
         self.at("A width typed on Step 2 shows in the open window")
         w.go_to_step(2)
@@ -148,6 +149,8 @@ class LivePreview(Suite):
         self.set_text("Name :", "good_", w.page(1))
         wait_for("the note to go", lambda: self.note() is None)
         self.check(self.count(YELLOW) > WIDER * 100, "the box gone from the window")
+        self.check(w.outer_rect(self.preview) == place,
+                   f"the window moved from {place} to {w.outer_rect(self.preview)}")
         self.check(self.work_files() == work_before,
                    f"the working folder changed: {work_before} then {self.work_files()}")
         self.desktop.screenshot(os.path.join(self.shots, "live-preview.png"))
