@@ -112,6 +112,7 @@ int wizardPreview(const QString& workFolder)
     CQuorvoDlg wizard(platform, QDir::currentPath().toStdString(), (workFolder + "/").toStdString());
     PublishingActions actions(wizard.record(), platform, *wizard.publishingPage(),
                               std::make_unique<PreviewProcess>());
+    actions.followDesign([&wizard] { return wizard.designInView(); });
     wizard.move(600, 0);
     wizard.show();
     if (!QTest::qWaitForWindowExposed(&wizard))
