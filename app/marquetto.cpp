@@ -65,8 +65,11 @@ int main(int argc, char** argv)
     return CQuorvoApp(
                platform,
                [&platform](CQuorvoDlg& wizard) {
-                   new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
-                                         std::make_unique<PreviewProcess>());
+                   auto* actions = new PublishingActions(wizard.record(), platform, *wizard.publishingPage(),
+                                                         std::make_unique<PreviewProcess>());
+                   actions->followDesign([&wizard] { return wizard.designInView(); });
+                   QObject::connect(&wizard, &CQuorvoDlg::designChanged, actions,
+                                    &PublishingActions::designChanged);
                },
                RecordPath::toPath(commandLine.project()))
         .run();

@@ -112,6 +112,7 @@ int wizardPreview(const QString& workFolder)
     CQuorvoDlg wizard(platform, QDir::currentPath().toStdString(), (workFolder + "/").toStdString());
     PublishingActions actions(wizard.record(), platform, *wizard.publishingPage(),
                               std::make_unique<PreviewProcess>());
+    actions.followDesign([&wizard] { return wizard.designInView(); });
     wizard.move(600, 0);
     wizard.show();
     if (!QTest::qWaitForWindowExposed(&wizard))
@@ -130,7 +131,7 @@ int wizardPreview(const QString& workFolder)
         std::fprintf(stderr, "the page never painted\n");
         return 1;
     }
-    if (!QTest::qWaitFor([] { return closeWindowNamed("Preview"); }, 10000) ||
+    if (!QTest::qWaitFor([] { return closeWindowNamed("Live Preview"); }, 10000) ||
         !QTest::qWaitFor([&] { return !actions.previewOpen() && previewProcessesLeft() == 0; }, 20000)) {
         std::fprintf(stderr, "the preview did not close (%s), or left %d processes\n",
                      actions.previewOpen() ? "open" : "closed", previewProcessesLeft());

@@ -68,6 +68,18 @@ void PreviewProcess::reload()
         process_->write(PreviewProtocol::reload());
 }
 
+void PreviewProcess::update(const QUrl& page)
+{
+    if (process_)
+        process_->write(PreviewProtocol::update(page));
+}
+
+void PreviewProcess::showNote(const QString& note)
+{
+    if (process_)
+        process_->write(PreviewProtocol::note(note));
+}
+
 void PreviewProcess::readReplies(QProcess* process)
 {
     if (process != process_)

@@ -22,6 +22,8 @@ public:
 
     void openWindow(const QUrl& page, const QRect& outer, Events events) override;
     void reload() override;
+    void update(const QUrl& page) override;
+    void showNote(const QString& note) override;
 
     // The preview program beside the wizard in a build folder, else where it is installed.
     static QString installedProgram();

@@ -45,6 +45,18 @@ QByteArray PreviewProtocol::reload()
     return "reload\n";
 }
 
+QByteArray PreviewProtocol::update(const QUrl& page)
+{
+    return "update " + page.toEncoded(QUrl::FullyEncoded) + '\n';
+}
+
+QByteArray PreviewProtocol::note(const QString& text)
+{
+    if (text.isEmpty())
+        return "note\n";
+    return "note " + text.toUtf8().toPercentEncoding() + '\n';
+}
+
 QByteArray PreviewProtocol::closed(const QRect& outer)
 {
     return "closed " + rectangleWords(outer) + '\n';
@@ -60,22 +72,27 @@ std::optional<PreviewProtocol::Message> PreviewProtocol::parse(QByteArrayView li
     const QList<QByteArray> words = line.toByteArray().split(' ');
     const QByteArray& verb = words.first();
     if (verb == "reload" && words.size() == 1)
-        return Message{Kind::Reload, {}, {}};
-    if (verb == "link" && words.size() == 2) {
+        return Message{Kind::Reload, {}, {}, {}};
+    if ((verb == "link" || verb == "update") && words.size() == 2) {
         if (const auto url = urlFrom(words[1]))
-            return Message{Kind::Link, {}, *url};
+            return Message{verb == "link" ? Kind::Link : Kind::Update, {}, *url, {}};
         return std::nullopt;
+    }
+    if (verb == "note" && words.size() <= 2) {
+        const QString text =
+            words.size() == 2 ? QString::fromUtf8(QByteArray::fromPercentEncoding(words[1])) : QString();
+        return Message{Kind::Note, {}, {}, text};
     }
     if (verb == "closed" && words.size() == 5) {
         if (const auto outer = rectangleFrom(words, 1))
-            return Message{Kind::Closed, *outer, {}};
+            return Message{Kind::Closed, *outer, {}, {}};
         return std::nullopt;
     }
     if (verb == "open" && words.size() == 6) {
         const auto outer = rectangleFrom(words, 1);
         const auto url = urlFrom(words[5]);
         if (outer && url)
-            return Message{Kind::Open, *outer, *url};
+            return Message{Kind::Open, *outer, *url, {}};
     }
     return std::nullopt;
 }

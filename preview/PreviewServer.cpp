@@ -57,6 +57,12 @@ void PreviewServer::handle(const QByteArray& line)
     case PreviewProtocol::Kind::Reload:
         windows_.reload();
         break;
+    case PreviewProtocol::Kind::Update:
+        windows_.update(message->url);
+        break;
+    case PreviewProtocol::Kind::Note:
+        windows_.showNote(message->note);
+        break;
     case PreviewProtocol::Kind::Closed:
     case PreviewProtocol::Kind::Link:
         std::fprintf(stderr, "marquetto-preview: ignored a reply sent to it: %s\n", line.constData());

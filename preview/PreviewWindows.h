@@ -30,4 +30,10 @@ public:
 
     // Reloads what the open window's view shows and gives the view the keyboard focus.
     virtual void reload() = 0;
+
+    // Shows `page` in the open window in place of what it shows, with no empty view between the two; the
+    // window keeps its place, size, scroll position and focus.
+    virtual void update(const QUrl& page) = 0;
+    // A one-line note inside the open window's frame; an empty one takes it away.
+    virtual void showNote(const QString& note) = 0;
 };

@@ -3,6 +3,7 @@
 #include "generator/Generator.h"
 #include "platform/Platform.h"
 #include "platform/RecordPath.h"
+#include "preview/LivePreview.h"
 #include "preview/PreviewWindows.h"
 #include "project/FileNames.h"
 #include "project/IntegerText.h"
@@ -33,6 +34,49 @@ QString PublishingActions::previewPath() const
     return RecordPath::toPath(record_.workFolder) + "preview.html";
 }
 
+void PublishingActions::followDesign(std::function<ProjectRecord()> design)
+{
+    live_ = new LivePreview(std::move(design), this);
+    connect(live_, &LivePreview::generated, this, &PublishingActions::showLiveBox);
+    connect(live_, &LivePreview::refused, this, &PublishingActions::showRefusal);
+}
+
+void PublishingActions::designChanged()
+{
+    if (live_ && previewOpen_)
+        live_->designChanged();
+}
+
+void PublishingActions::showLiveBox(const QUrl& page)
+{
+    previewWindows_->update(page);
+    if (!note_.isEmpty()) {
+        note_.clear();
+        previewWindows_->showNote(note_);
+    }
+}
+
+// The window keeps the last box that could be generated, and says why it is not the design's.
+void PublishingActions::showRefusal(const QString& why)
+{
+    note_ = "Not updated: " + why;
+    previewWindows_->showNote(note_);
+}
+
+// The live box of the design as it is now; if it cannot be generated, what Step 5 generated, with the
+// reason in the note.
+QUrl PublishingActions::pageToOpen()
+{
+    note_.clear();
+    if (!live_)
+        return QUrl::fromLocalFile(previewPath());
+    const LivePreview::Outcome outcome = live_->start();
+    if (outcome.refusal.isEmpty())
+        return outcome.page;
+    note_ = "Not updated: " + outcome.refusal;
+    return QUrl::fromLocalFile(previewPath());
+}
+
 void PublishingActions::ShowPreview()
 {
     if (previewOpen_)
@@ -52,7 +96,7 @@ void PublishingActions::openPreviewWindow()
     previewOpen_ = true;
     previewShownOnce_ = true;
     page_.setPreviewButtonCaption("Refresh Preview");
-    previewWindows_->openWindow(QUrl::fromLocalFile(previewPath()), outer,
+    previewWindows_->openWindow(pageToOpen(), outer,
                                 {.closed = [this](const QRect& closed) { previewClosed(closed); },
                                  .openLink = [this](const QUrl& link) { platform_.openUrl(link); },
                                  .failed =
@@ -65,6 +109,8 @@ void PublishingActions::openPreviewWindow()
                                          previewGone();
                                          platform_.showNotice(&page_, why);
                                      }});
+    if (!note_.isEmpty())
+        previewWindows_->showNote(note_);
 }
 
 // A window reopens on the screen where it was closed; the first one, or one whose screen is gone, on the
@@ -100,6 +146,8 @@ QRect PublishingActions::clampedToScreen(const QRect& outer, const QRect& area)
 void PublishingActions::previewClosed(const QRect& outer)
 {
     previewOpen_ = false;
+    if (live_)
+        live_->stop();
     previewRect_ = outer;
     ResetPreviewButton();
 }
@@ -109,6 +157,8 @@ void PublishingActions::previewClosed(const QRect& outer)
 void PublishingActions::previewGone()
 {
     previewOpen_ = false;
+    if (live_)
+        live_->stop();
     ResetPreviewButton();
 }
 

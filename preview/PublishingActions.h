@@ -4,8 +4,10 @@
 #include <QRect>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
+class LivePreview;
 class Platform;
 class PreviewWindows;
 class ProjectRecord;
@@ -32,6 +34,14 @@ public:
 
     bool previewOpen() const { return previewOpen_; }
 
+    // From now on the preview window shows `design`, generated into a folder of the preview's own, and
+    // follows each change to it that designChanged() reports; without this it shows the working folder's
+    // preview page as the last entry to Step 5 left it.
+    void followDesign(std::function<ProjectRecord()> design);
+    void designChanged();
+    // The preview's own generation, while the window follows the design.
+    LivePreview* livePreview() const { return live_; }
+
     // The outer rectangle of the first preview window for a box of the given size.
     static QRect boxedRect(int boxWidth, int boxHeight);
     // `outer` moved, and shrunk where it must be, to lie inside `area`.
@@ -45,7 +55,10 @@ private:
     static constexpr int maximumSide = 1 << 20;
 
     QString previewPath() const;
+    QUrl pageToOpen();
     void openPreviewWindow();
+    void showLiveBox(const QUrl& page);
+    void showRefusal(const QString& why);
     QScreen* screenFor(const QRect& outer) const;
     void previewClosed(const QRect& outer);
     void previewGone();
@@ -64,6 +77,8 @@ private:
     bool previewOpen_ = false;
     bool previewShownOnce_ = false;
     QRect previewRect_;
+    LivePreview* live_ = nullptr;
+    QString note_;
     // The folder chooser starts where the files went last time.
     QString copyFolder_;
 };

@@ -12,7 +12,7 @@ WebPreviewWindows::~WebPreviewWindows()
 void WebPreviewWindows::openWindow(const QUrl& page, const QRect& outer, Events events)
 {
     window_ = new PreviewWnd(std::move(events.closed));
-    window_->browser()->setLinkOpener(std::move(events.openLink));
+    window_->setLinkOpener(events.openLink);
     window_->setOuterGeometry(outer);
     window_->browser()->load(page);
     window_->show();
@@ -25,6 +25,18 @@ void WebPreviewWindows::reload()
     window_->browser()->reload();
     window_->activateWindow();
     window_->browser()->setFocus();
+}
+
+void WebPreviewWindows::update(const QUrl& page)
+{
+    if (window_)
+        window_->showInPlace(page);
+}
+
+void WebPreviewWindows::showNote(const QString& note)
+{
+    if (window_)
+        window_->showNote(note);
 }
 
 PreviewWnd* WebPreviewWindows::window() const

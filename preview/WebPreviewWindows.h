@@ -14,6 +14,8 @@ public:
 
     void openWindow(const QUrl& page, const QRect& outer, Events events) override;
     void reload() override;
+    void update(const QUrl& page) override;
+    void showNote(const QString& note) override;
 
     // The open window, if any.
     PreviewWnd* window() const;

@@ -92,6 +92,7 @@ QWidget* CQuorvoDlg::createPageFrame(const PageFactory& makePage)
     for (int step = 0; step < stepCount - 1; ++step) {
         pages_.at(static_cast<std::size_t>(step)) = makePage(step, record_, platform_, frame);
         stack->addWidget(stepPage(step), 0, 0);
+        connect(stepPage(step), &StepPage::edited, this, &CQuorvoDlg::designChanged);
     }
     publishingPage_ = new uc(record_, platform_, frame);
     connect(publishingPage_, &uc::stepToFixRequested, this,
@@ -269,6 +270,16 @@ void CQuorvoDlg::loadPages()
 {
     for (int step : {1, 3, 0, 2})
         stepPage(step)->LoadFromRecord();
+    emit designChanged();
+}
+
+// Every page but the one in view handed its values over when it was left.
+ProjectRecord CQuorvoDlg::designInView() const
+{
+    ProjectRecord design = record_;
+    if (record_.currentStep < publishingStep)
+        stepPage(record_.currentStep)->copyInto(design);
+    return design;
 }
 
 void CQuorvoDlg::showAbout()

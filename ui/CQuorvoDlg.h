@@ -40,9 +40,16 @@ public:
     ProjectCommands& commands() { return commands_; }
     StepPage* stepPage(int step) const { return pages_.at(static_cast<std::size_t>(step)); }
     uc* publishingPage() const { return publishingPage_; }
+    // The design as the pages show it, the values typed on the page in view included, which reach the
+    // record only when the user leaves the page.
+    ProjectRecord designInView() const;
 
     // Exit, the close box and Alt+F4 come here; an edited design is not dropped without asking.
     void reject() override;
+
+signals:
+    // The design shown by the pages changed: an edit on one of them, or a project read into them.
+    void designChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -78,4 +78,5 @@ void ColorSwatch::chooseColor()
         return;
     color_ = RgbColor{chosen->red(), chosen->green(), chosen->blue()};
     refresh();
+    emit colorChosen();
 }

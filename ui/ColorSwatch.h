@@ -18,6 +18,10 @@ public:
     // Shows the record's colour again, also to screen readers: "Caption : #RRGGBB".
     void refresh();
 
+signals:
+    // The user chose a colour, now in the record.
+    void colorChosen();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

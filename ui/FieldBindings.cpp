@@ -7,15 +7,23 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+// Only the signals of the user's own changes: loading a page from the record is no edit.
+void FieldBindings::reportEdits(QLineEdit* edit) const
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, edited_);
+}
+
 OptionCombo* FieldBindings::choice(OptionCombo* combo, int ProjectRecord::*field)
 {
     choices_.push_back({combo, field});
+    QObject::connect(combo, &QComboBox::activated, combo, edited_);
     return combo;
 }
 
 QCheckBox* FieldBindings::tick(QCheckBox* box, int ProjectRecord::*field)
 {
     ticks_.push_back({box, field});
+    QObject::connect(box, &QCheckBox::clicked, box, edited_);
     return box;
 }
 

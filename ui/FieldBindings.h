@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,15 @@ class QLineEdit;
 class FieldBindings
 {
 public:
+    // `edited` is called whenever the user changes a bound control; setting a control from the record
+    // does not call it.
+    explicit FieldBindings(std::function<void()> edited) : edited_(std::move(edited)) {}
+
     // Each gives back the control, so a page can bind it where it creates it.
     template <typename Edit> Edit* text(Edit* edit, std::string ProjectRecord::*field)
     {
         texts_.push_back({edit, field});
+        reportEdits(static_cast<QLineEdit*>(edit));
         return edit;
     }
     OptionCombo* choice(OptionCombo* combo, int ProjectRecord::*field);
@@ -29,6 +35,8 @@ public:
     void store(ProjectRecord& record) const;
 
 private:
+    void reportEdits(QLineEdit* edit) const;
+
     template <typename Control, typename Field> struct Binding
     {
         Control* control;
@@ -38,4 +46,5 @@ private:
     std::vector<Binding<QLineEdit, std::string>> texts_;
     std::vector<Binding<OptionCombo, int>> choices_;
     std::vector<Binding<QCheckBox, int>> ticks_;
+    std::function<void()> edited_;
 };

@@ -15,15 +15,22 @@ class StepPage : public QWidget
 
 public:
     StepPage(ProjectRecord& record, Platform& platform, QWidget* parent = nullptr)
-        : QWidget(parent), record_(record), platform_(platform)
+        : QWidget(parent), record_(record), platform_(platform), fields_([this] { emit edited(); })
     {}
 
     virtual void FlushToRecord() = 0;
     virtual void LoadFromRecord() = 0;
+    // What FlushToRecord would store, into another design and without the page's checks, so that the
+    // design can be looked at while the user is still on the page.
+    virtual void copyInto(ProjectRecord& design) const { fields_.store(design); }
 
     // The control that takes the keyboard when the page is entered, if the page names one. Not a focus
     // proxy: Tab would stop at the page's place in the focus chain and jump to the proxy.
     QWidget* firstControl() const { return firstControl_; }
+
+signals:
+    // The user changed the design on this page: a value typed, a choice, a colour, a message.
+    void edited();
 
 protected:
     ProjectRecord& record() { return record_; }
@@ -33,6 +40,8 @@ protected:
     void loadFields() { fields_.load(record_); }
     void storeFields() { fields_.store(record_); }
     void setFirstControl(QWidget* control) { firstControl_ = control; }
+    // For changes that do not go through the bound fields.
+    void noteEdited() { emit edited(); }
 
 private:
     ProjectRecord& record_;

@@ -79,6 +79,12 @@ void bir::FlushToRecord()
     RecordText::store(record(), record().bgImageName, bgImageNameEdit_->text());
 }
 
+void bir::copyInto(ProjectRecord& design) const
+{
+    StepPage::copyInto(design);
+    RecordText::store(design, design.bgImageName, bgImageNameEdit_->text());
+}
+
 void bir::LoadFromRecord()
 {
     loadFields();
@@ -139,6 +145,7 @@ ColorSwatch* bir::swatch(RgbColor& color, const QString& objectName)
 {
     auto* swatch = new ColorSwatch(color, platform());
     swatch->setObjectName(objectName);
+    connect(swatch, &ColorSwatch::colorChosen, this, &bir::noteEdited);
     swatches_.append(swatch);
     return swatch;
 }
@@ -154,6 +161,7 @@ void bir::setBackgroundImageOn(bool on)
 {
     record().bgImageOn = on ? ProjectRecord::ticked : ProjectRecord::unticked;
     browseButton_->setEnabled(on);
+    noteEdited();
 }
 
 void bir::browseForImage()
@@ -170,6 +178,7 @@ void bir::browseForImage()
     RecordText::store(record(), record().bgImageName, fileName);
     bgImageNameEdit_->setText(fileName);
     copyIntoWorkFolder(*chosen, fileName);
+    noteEdited();
 }
 
 void bir::copyIntoWorkFolder(const QString& chosenPath, const QString& fileName)

@@ -21,6 +21,7 @@ public:
 
     void FlushToRecord() override;
     void LoadFromRecord() override;
+    void copyInto(ProjectRecord& design) const override;
 
 private:
     QGroupBox* sizeGroup(CaptionGrid* grid);

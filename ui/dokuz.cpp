@@ -84,6 +84,7 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
                           &ProjectRecord::titleHoverDecoration))
 {
     borderColorSwatch_->setObjectName("borderColorSwatch");
+    connect(borderColorSwatch_, &ColorSwatch::colorChosen, this, &dokuz::noteEdited);
     setFirstControl(textFontCombo_);
     textCustomFontEdit_->setAccessibleName(tr("Text font name"));
     titleCustomFontEdit_->setAccessibleName(tr("Title font name"));
@@ -111,11 +112,16 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
 
 void dokuz::FlushToRecord()
 {
-    storeFields();
-    record().textFontFace =
-        PageRoundTrip::fontFace(record().textUseCustomFont, record().textCustomFont, record().textFontIndex);
-    record().titleFontFace = PageRoundTrip::fontFace(record().titleUseCustomFont, record().titleCustomFont,
-                                                     record().titleFontIndex);
+    copyInto(record());
+}
+
+void dokuz::copyInto(ProjectRecord& design) const
+{
+    StepPage::copyInto(design);
+    design.textFontFace =
+        PageRoundTrip::fontFace(design.textUseCustomFont, design.textCustomFont, design.textFontIndex);
+    design.titleFontFace =
+        PageRoundTrip::fontFace(design.titleUseCustomFont, design.titleCustomFont, design.titleFontIndex);
 }
 
 void dokuz::LoadFromRecord()

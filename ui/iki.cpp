@@ -144,8 +144,10 @@ QGroupBox* iki::timingGroup()
 void iki::addMessage()
 {
     addbox dialog(record(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         messageList_->addItem(lineFor(ProjectEncoding::of(record()), record().messageTexts().back()));
+        noteEdited();
+    }
 }
 
 void iki::editMessage()
@@ -157,6 +159,7 @@ void iki::editMessage()
         const std::string& text = record().messageTexts()[static_cast<std::size_t>(index)];
         messageList_->insertItem(index, lineFor(ProjectEncoding::of(record()), text));
         messageList_->clearSelection();
+        noteEdited();
     }
     applyButtonRule();
 }
@@ -168,6 +171,7 @@ void iki::deleteMessage()
     delete messageList_->takeItem(index);
     messageList_->clearSelection();
     applyButtonRule();
+    noteEdited();
 }
 
 void iki::moveMessageUp()
@@ -219,6 +223,7 @@ void iki::takeImportedMessages(std::vector<Message> messages, bool replaceList)
 {
     const int firstNew = replaceList ? 0 : record().messageCount();
     ImportedMessages::put(record(), std::move(messages), !replaceList);
+    noteEdited();
     if (replaceList) {
         rebuildList();
         applyButtonRule();
@@ -237,6 +242,7 @@ void iki::showMovedMessage(int line)
     rebuildList();
     messageList_->setCurrentRow(line, QItemSelectionModel::NoUpdate);
     applyButtonRule();
+    noteEdited();
 }
 
 void iki::rebuildList()

@@ -116,10 +116,10 @@ class FilesSuite(Suite):
         self.at("the first preview")
         w.go_to_step(5)
         self.press("Preview", w.page(5))
-        preview = w.x_window("Preview")
+        preview = w.x_window("Live Preview")
         self.desktop.xdotool("windowactivate", "--sync", preview)
         w.key("alt+F4")
-        wait_for("the preview to close", lambda: not w.x_windows("Preview"))
+        wait_for("the preview to close", lambda: not w.x_windows("Live Preview"))
 
         self.at("Copy Files into... chooses a folder")
         self.press("Copy Files into...", w.page(5))

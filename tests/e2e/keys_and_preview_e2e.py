@@ -163,14 +163,14 @@ class KeysAndPreview(Suite):
         self.set_text("Height :", height, w.page(2))
         w.go_to_step(5)
         self.press("Preview", w.page(5))
-        return w.x_window("Preview")
+        return w.x_window("Live Preview")
 
     def close_by_close_box(self, preview):
         w = self.wizard
         x, y, width, _ = w.outer_rect(preview)
         top = int(self.desktop.window_property(preview, "_NET_FRAME_EXTENTS").split("=")[1].split(",")[2])
         self.desktop.xdotool("mousemove", x + width - top // 2 - 2, y + top // 2, "click", "1")
-        wait_for("the close box to close the preview", lambda: not w.x_windows("Preview"))
+        wait_for("the close box to close the preview", lambda: not w.x_windows("Live Preview"))
 
     def scenario_preview_larger_than_the_screen(self):
         for label, (width, height), expected in (
@@ -188,7 +188,7 @@ class KeysAndPreview(Suite):
             self.close_by_close_box(preview)
             w.control("Preview", "push button", w.page(5))
             self.press("Preview", w.page(5))
-            preview = w.x_window("Preview")
+            preview = w.x_window("Live Preview")
             wait_until_equal("the reopened preview's outer rectangle", lambda: w.outer_rect(preview), expected)
             self.close_by_close_box(preview)
             self.stop_wizard()
@@ -219,7 +219,7 @@ class KeysAndPreview(Suite):
         self.at("A _blank link: a click on the message in the preview reaches the browser")
         w.go_to_step(5)
         self.press("Preview", w.page(5))
-        preview = w.x_window("Preview")
+        preview = w.x_window("Live Preview")
         # The inside of the default box, 180 by 215 with a border of 1, in the middle of a window 100
         # pixels larger, under its title bar.
         x, y, _, _ = wait_for("the preview's place", lambda: w.outer_rect(preview))
@@ -236,7 +236,7 @@ class KeysAndPreview(Suite):
                 return False
 
         wait_for("a click on the message to reach the stub browser", clicked_through, timeout=60)
-        self.check(w.x_windows("Preview"), "the preview window went away")
+        self.check(w.x_windows("Live Preview"), "the preview window went away")
         self.stop_wizard()
 
     def findings_and_snippet(self, w):

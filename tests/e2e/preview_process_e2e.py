@@ -78,7 +78,7 @@ class PreviewProcess(Suite):
     def open_preview(self):
         w = self.wizard
         self.press("Preview", w.page(5))
-        preview = w.x_window("Preview")
+        preview = w.x_window("Live Preview")
         wait_until_equal("the preview's outer rectangle", lambda: w.outer_rect(preview), FIRST_WINDOW)
         wait_for("the preview to paint its page",
                  lambda: max(self.desktop.region(FIRST_WINDOW[0] + 60, FIRST_WINDOW[1] + 80, 40, 40)) > 0,
@@ -111,7 +111,7 @@ class PreviewProcess(Suite):
             os.kill(program, how)
             notice = self.message_box("The preview stopped: its program crashed or was ended from outside.")
             self.check(w.process.poll() is None, f"the wizard ended with {w.process.returncode}")
-            wait_for("the preview window to go", lambda: not w.x_windows("Preview"))
+            wait_for("the preview window to go", lambda: not w.x_windows("Live Preview"))
             w.control("Preview", "push button", w.page(5))
             self.press("OK", notice)
             self.check_wizard_maps_no_engine(f"after {how.name}")
@@ -135,7 +135,7 @@ class PreviewProcess(Suite):
         x, y, width, _ = w.outer_rect(preview)
         top = int(self.desktop.window_property(preview, "_NET_FRAME_EXTENTS").split("=")[1].split(",")[2])
         self.desktop.xdotool("mousemove", x + width - top // 2 - 2, y + top // 2, "click", "1")
-        wait_for("the close box to close the preview", lambda: not w.x_windows("Preview"))
+        wait_for("the close box to close the preview", lambda: not w.x_windows("Live Preview"))
         w.control("Preview", "push button", w.page(5))
         self.nothing_of_the_preview_left("its close box")
 

@@ -284,7 +284,7 @@ class Suite:
     def preview_window_flows(self, w):
         self.at("Preview: the first window is the box plus 100 at the top-left corner")
         self.press("Preview", w.page(5))
-        preview = self.caption_as_shown("Preview")
+        preview = self.caption_as_shown("Live Preview")
         expected = (0, 0, BOX_WIDTH + 100, BOX_HEIGHT + 100)
         wait_until_equal("the preview's outer rectangle", lambda: w.outer_rect(preview), expected)
         w.control("Refresh Preview", "push button", w.page(5))
@@ -316,13 +316,13 @@ class Suite:
         self.at("Preview: Alt+F4 closes only the preview")
         self.desktop.xdotool("windowactivate", "--sync", preview)
         w.key("alt+F4")
-        wait_for("the preview to close", lambda: not w.x_windows("Preview"))
+        wait_for("the preview to close", lambda: not w.x_windows("Live Preview"))
         self.check(w.process.poll() is None, "the wizard ended")
         w.control("Preview", "push button", w.page(5))
 
         self.at("Preview: reopens where it was, then moved and closed by its close box, reopens there")
         self.press("Preview", w.page(5))
-        preview = w.x_window("Preview")
+        preview = w.x_window("Live Preview")
         wait_until_equal("the reopened preview's outer rectangle", lambda: w.outer_rect(preview), expected)
         self.desktop.xdotool("windowmove", "--sync", preview, 200, 150)
         moved = wait_for("the preview to move", lambda: (r := w.outer_rect(preview))[0] > 100 and r)
@@ -330,14 +330,14 @@ class Suite:
         extents = self.desktop.window_property(preview, "_NET_FRAME_EXTENTS").split("=")[1].split(",")
         top = int(extents[2])
         self.desktop.xdotool("mousemove", ox + ow - top // 2 - 2, oy + top // 2, "click", "1")
-        wait_for("the close box to close the preview", lambda: not w.x_windows("Preview"))
+        wait_for("the close box to close the preview", lambda: not w.x_windows("Live Preview"))
         w.control("Preview", "push button", w.page(5))
         self.press("Preview", w.page(5))
-        preview = w.x_window("Preview")
+        preview = w.x_window("Live Preview")
         wait_until_equal("the preview's outer rectangle after moving", lambda: w.outer_rect(preview), moved)
         self.desktop.xdotool("windowactivate", "--sync", preview)
         w.key("alt+F4")
-        wait_for("the preview to close", lambda: not w.x_windows("Preview"))
+        wait_for("the preview to close", lambda: not w.x_windows("Live Preview"))
 
     def text_point(self, left, top, width, height):
         """A screen point on dark text pixels within the rectangle, nearest its middle row."""

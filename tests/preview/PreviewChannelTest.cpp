@@ -31,14 +31,18 @@ TEST(PreviewProtocol, ReadsEachMessageItsLinesCarry)
         const char* line;
         Message message;
     } cases[] = {
-        {"reload", {Kind::Reload, {}, {}}},
+        {"reload", {Kind::Reload, {}, {}, {}}},
         {"open 0 0 280 315 file:///home/ana/preview.html",
-         {Kind::Open, {0, 0, 280, 315}, QUrl("file:///home/ana/preview.html")}},
+         {Kind::Open, {0, 0, 280, 315}, QUrl("file:///home/ana/preview.html"), {}}},
         {"open -1280 -20 640 480 file:///tmp/a%20b/%C3%A9t%C3%A9.html",
-         {Kind::Open, {-1280, -20, 640, 480}, QUrl::fromLocalFile("/tmp/a b/été.html")}},
-        {"closed 40 50 400 300", {Kind::Closed, {40, 50, 400, 300}, {}}},
+         {Kind::Open, {-1280, -20, 640, 480}, QUrl::fromLocalFile("/tmp/a b/été.html"), {}}},
+        {"closed 40 50 400 300", {Kind::Closed, {40, 50, 400, 300}, {}, {}}},
         {"link https://example.org/news?id=1&x=%22q%22",
-         {Kind::Link, {}, QUrl::fromEncoded("https://example.org/news?id=1&x=%22q%22")}},
+         {Kind::Link, {}, QUrl::fromEncoded("https://example.org/news?id=1&x=%22q%22"), {}}},
+        {"update file:///run/p/a/preview.html",
+         {Kind::Update, {}, QUrl::fromLocalFile("/run/p/a/preview.html"), {}}},
+        {"note Not%20updated%3A%20%C3%A9", {Kind::Note, {}, {}, "Not updated: é"}},
+        {"note", {Kind::Note, {}, {}, {}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
@@ -69,6 +73,10 @@ TEST(PreviewProtocol, RefusesLinesThatAreNoMessage)
         "link",
         "link https://a.org/ https://b.org/",
         "link http://[oops/",
+        "update",
+        "update preview.html",
+        "update file:///a.html file:///b.html",
+        "note two words",
         "quit",
     };
     for (const char* line : lines)
@@ -83,11 +91,15 @@ TEST(PreviewProtocol, EveryMessageIsOneLineThatReadsBackAsItWasWritten)
         QByteArray line;
         Message message;
     } cases[] = {
-        {PreviewProtocol::open({-3, 7, 281, 316}, awkward), {Kind::Open, {-3, 7, 281, 316}, awkward}},
-        {PreviewProtocol::reload(), {Kind::Reload, {}, {}}},
-        {PreviewProtocol::closed({1280, 0, 1700, 1080}), {Kind::Closed, {1280, 0, 1700, 1080}, {}}},
+        {PreviewProtocol::open({-3, 7, 281, 316}, awkward), {Kind::Open, {-3, 7, 281, 316}, awkward, {}}},
+        {PreviewProtocol::reload(), {Kind::Reload, {}, {}, {}}},
+        {PreviewProtocol::closed({1280, 0, 1700, 1080}), {Kind::Closed, {1280, 0, 1700, 1080}, {}, {}}},
         {PreviewProtocol::link(QUrl("https://example.org/a b?q=ü")),
-         {Kind::Link, {}, QUrl("https://example.org/a b?q=ü")}},
+         {Kind::Link, {}, QUrl("https://example.org/a b?q=ü"), {}}},
+        {PreviewProtocol::update(awkward), {Kind::Update, {}, awkward, {}}},
+        {PreviewProtocol::note("\"a b/c\": 100% cut\nshort"),
+         {Kind::Note, {}, {}, "\"a b/c\": 100% cut\nshort"}},
+        {PreviewProtocol::note(""), {Kind::Note, {}, {}, {}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line.toStdString());
@@ -110,9 +122,13 @@ public:
         this->events = std::move(events);
     }
     void reload() override { ++reloads; }
+    void update(const QUrl& page) override { updated.push_back(page); }
+    void showNote(const QString& note) override { notes << note; }
 
     std::vector<std::pair<QRect, QUrl>> opened;
     int reloads = 0;
+    std::vector<QUrl> updated;
+    QStringList notes;
     Events events;
 };
 
@@ -160,6 +176,10 @@ TEST(PreviewServer, ShowsRequestsThatArriveInPiecesAndAnswersWhatBecomesOfTheWin
     EXPECT_EQ(windows.reloads, 0) << "half a line was taken for a request";
     requests.write("oad\nnonsense\nreload\n");
     ASSERT_TRUE(QTest::qWaitFor([&] { return windows.reloads == 2; }, deadline));
+    requests.write("update file:///tmp/b/preview.html\nnote Not%20updated\nnote\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return windows.notes.size() == 2; }, deadline));
+    EXPECT_EQ(windows.updated, std::vector<QUrl>{QUrl::fromLocalFile("/tmp/b/preview.html")});
+    EXPECT_EQ(windows.notes, QStringList({"Not updated", ""}));
 
     windows.events.openLink(QUrl("https://example.org/x"));
     windows.events.closed(QRect(44, 55, 320, 240));

@@ -27,6 +27,8 @@ public:
         close = std::move(events.closed);
     }
     void reload() override {}
+    void update(const QUrl&) override {}
+    void showNote(const QString&) override {}
 
     std::vector<QRect> asked;
     std::function<void(const QRect&)> close;

@@ -11,6 +11,7 @@
 #include <QWebEnginePage>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
     h.click("previewButton");
     PreviewWnd* window = h.windows->window();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "Preview");
+    EXPECT_EQ(window->windowTitle(), "Live Preview");
 
     const QString messages =
         boxExpression("return Array.from(box.querySelectorAll('[id]')).filter(function(e){return "
@@ -135,6 +136,52 @@ TEST(PreviewWindow, ShowsTheBoxInItsColoursAtItsPlace)
     picture.save(folder + "preview-window.png");
     EXPECT_TRUE(shown) << "border " << picture.pixelColor(onBorder).name().toStdString() << ", background "
                        << picture.pixelColor(onBackground).name().toStdString();
+    closeWindow(window);
+}
+
+// A tall page in one colour, so that every picture of the window shows which page is in front.
+QUrl tallPage(const TemporaryFolder& folder, const char* name, const char* colour)
+{
+    const std::string path = folder.file(name);
+    std::ofstream(path) << "<html><body style=\"margin:0;background:" << colour
+                        << "\"><div style=\"height:3000px\"></div></body></html>";
+    return QUrl::fromLocalFile(QString::fromStdString(path));
+}
+
+TEST(PreviewWindow, ANewPageTakesTheOldOnesPlaceScrolledAsItWasWithNoEmptyPictureBetween)
+{
+    TemporaryFolder folder;
+    const QUrl red = tallPage(folder, "red.html", "#FF0000");
+    const QUrl blue = tallPage(folder, "blue.html", "#0000FF");
+    WebPreviewWindows windows;
+    windows.openWindow(red, QRect(0, 0, 300, 300), {});
+    PreviewWnd* window = windows.window();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return evaluate(window, "window.scrollTo(0, 500); window.scrollY").toInt() == 500; },
+        engineDeadline));
+    const auto centre = [&] {
+        const QImage picture = window->grab().toImage();
+        return picture.pixelColor(picture.width() / 2, picture.height() / 2).name();
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return centre() == "#ff0000"; }, engineDeadline));
+
+    QSignalSpy inFront(window, &PreviewWnd::pageInFront);
+    windows.update(blue);
+    QStringList seen;
+    const bool swapped = QTest::qWaitFor(
+        [&] {
+            if (seen.isEmpty() || seen.back() != centre())
+                seen << centre();
+            return inFront.count() == 1;
+        },
+        engineDeadline);
+    ASSERT_TRUE(swapped);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return centre() == "#0000ff"; }, engineDeadline));
+    seen << centre();
+    seen.removeDuplicates();
+    EXPECT_EQ(seen, QStringList({"#ff0000", "#0000ff"})) << "pictures between the pages";
+    EXPECT_EQ(window->browser()->url(), blue);
+    EXPECT_EQ(evaluate(window, "window.scrollY").toInt(), 500);
     closeWindow(window);
 }
 
