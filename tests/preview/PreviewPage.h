@@ -4,6 +4,7 @@
 #include "preview/PreviewWnd.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QVariant>
 #include <QWebEnginePage>
@@ -26,6 +27,21 @@ inline QVariant evaluate(PreviewWnd* window, const QString& script)
     if (!QTest::qWaitFor([&] { return done; }, engineDeadline))
         ADD_FAILURE() << "the page did not answer " << script.toStdString();
     return result;
+}
+
+// Waits until `holds`, which asks the page, gives true. A page asked many times a second spends its time
+// answering instead of loading and running its box, which made such waits take seconds, so it is asked
+// every tenth of a second.
+template <typename Condition> bool waitForPage(Condition holds, int deadline = engineDeadline)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!holds()) {
+        if (clock.elapsed() > deadline)
+            return false;
+        QTest::qWait(100);
+    }
+    return true;
 }
 
 // Closes the window as its close box does and lets it delete itself.

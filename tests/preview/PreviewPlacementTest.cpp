@@ -90,6 +90,8 @@ TEST(PreviewPlacement, ALinkForANewWindowGoesToTheBrowserOthersStayInThePreview)
         const QString address = link.toBrowser ? "https://example.org/news?id=" + QString(link.target)
                                                : QUrl::fromLocalFile(h.work(elsewhere)).toString();
         h.record.clearMessages();
+        // A quick box brings its first message into view at once; the click is what is tried here.
+        h.record.scrollDelay = "4";
         for (int i = 0; i < 3; ++i)
             h.record.appendMessage({"Title", "A message to click", address.toStdString(), link.target});
         h.generate();
@@ -101,18 +103,15 @@ TEST(PreviewPlacement, ALinkForANewWindowGoesToTheBrowserOthersStayInThePreview)
         ASSERT_NE(view, nullptr);
 
         std::optional<QPoint> at;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (at = firstMessage(window)).has_value(); }, engineDeadline))
+        ASSERT_TRUE(waitForPage([&] { return (at = firstMessage(window)).has_value(); }))
             << "the box never showed its first message";
         // Over a message the box halts, so the message stays where the click goes.
         QTest::mouseMove(view, *at);
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] {
-                const std::optional<QPoint> before = firstMessage(window);
-                at = firstMessage(window);
-                return before && at && *before == *at;
-            },
-            engineDeadline))
-            << "the box did not halt under the mouse";
+        ASSERT_TRUE(waitForPage([&] {
+            const std::optional<QPoint> before = firstMessage(window);
+            at = firstMessage(window);
+            return before && at && *before == *at;
+        })) << "the box did not halt under the mouse";
         if (link.toBrowser)
             h.platform.expectOpenUrl(QUrl(address));
         QTest::mouseClick(view, Qt::LeftButton, {}, *at);

@@ -38,17 +38,15 @@ TEST(PreviewWindow, ShowsTheGeneratedNewsBoxMovingInTheRealEngine)
     const QString messages =
         boxExpression("return Array.from(box.querySelectorAll('[id]')).filter(function(e){return "
                       "/^d[0-9]+$/.test(e.id);}).length;");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluate(window, messages).toInt() == 3; }, engineDeadline))
+    ASSERT_TRUE(waitForPage([&] { return evaluate(window, messages).toInt() == 3; }))
         << "the box never held the three default messages";
     EXPECT_EQ(window->browser()->url(), QUrl::fromLocalFile(h.work("preview.html")));
 
     const QString columnTop = boxExpression("return document.querySelector('iframe').contentDocument"
                                             ".getElementById('enuzun').style.top;");
     QString first;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !(first = evaluate(window, columnTop).toString()).isEmpty(); },
-                                engineDeadline));
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return evaluate(window, columnTop).toString() != first; }, engineDeadline))
+    ASSERT_TRUE(waitForPage([&] { return !(first = evaluate(window, columnTop).toString()).isEmpty(); }));
+    EXPECT_TRUE(waitForPage([&] { return evaluate(window, columnTop).toString() != first; }))
         << "the column stayed at " << first.toStdString();
     closeWindow(window);
 }
@@ -117,20 +115,18 @@ TEST(PreviewWindow, ShowsTheBoxInItsColoursAtItsPlace)
     QImage picture;
     QPoint onBorder;
     QPoint onBackground;
-    const bool shown = QTest::qWaitFor(
-        [&] {
-            const QVariantList corner = evaluate(window, frameCorner).toList();
-            if (corner.size() != 2)
-                return false;
-            const QPoint box(qRound(corner[0].toDouble()), qRound(corner[1].toDouble()));
-            onBorder = box + QPoint(1, 100);
-            onBackground = box + QPoint(60, 4);
-            picture = window->browser()->grab().toImage();
-            return picture.valid(onBorder) && picture.valid(onBackground) &&
-                   near(picture.pixelColor(onBorder), QColor(200, 40, 160)) &&
-                   near(picture.pixelColor(onBackground), QColor(32, 160, 96));
-        },
-        engineDeadline);
+    const bool shown = waitForPage([&] {
+        const QVariantList corner = evaluate(window, frameCorner).toList();
+        if (corner.size() != 2)
+            return false;
+        const QPoint box(qRound(corner[0].toDouble()), qRound(corner[1].toDouble()));
+        onBorder = box + QPoint(1, 100);
+        onBackground = box + QPoint(60, 4);
+        picture = window->browser()->grab().toImage();
+        return picture.valid(onBorder) && picture.valid(onBackground) &&
+               near(picture.pixelColor(onBorder), QColor(200, 40, 160)) &&
+               near(picture.pixelColor(onBackground), QColor(32, 160, 96));
+    });
     const QString folder = QString(MARQUETTO_SCREENSHOTS) + "/";
     QDir().mkpath(folder);
     picture.save(folder + "preview-window.png");
@@ -156,9 +152,8 @@ TEST(PreviewWindow, ANewPageTakesTheOldOnesPlaceScrolledAsItWasWithNoEmptyPictur
     WebPreviewWindows windows;
     windows.openWindow(red, QRect(0, 0, 300, 300), {});
     PreviewWnd* window = windows.window();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return evaluate(window, "window.scrollTo(0, 500); window.scrollY").toInt() == 500; },
-        engineDeadline));
+    ASSERT_TRUE(waitForPage(
+        [&] { return evaluate(window, "window.scrollTo(0, 500); window.scrollY").toInt() == 500; }));
     const auto centre = [&] {
         const QImage picture = window->grab().toImage();
         return picture.pixelColor(picture.width() / 2, picture.height() / 2).name();
