@@ -1,3 +1,4 @@
+#include "tests/support/DefaultDesign.h"
 #include "tests/support/ProjectFile.h"
 #include "tests/ui/WizardHarness.h"
 
@@ -54,6 +55,12 @@ TEST(WizardDesignChange, EveryKindOfEditIsReportedAndIsInTheDesignInView)
              h.click("deleteButton");
          },
          [](const ProjectRecord& d) { return d.messageCount() == 2; }},
+        {"a message moved", 3,
+         [](WizardHarness& h) {
+             h.find<QListWidget>("messageList")->setCurrentRow(1);
+             h.click("moveUpButton");
+         },
+         [](const ProjectRecord& d) { return d.messageTexts()[0] == defaultDesign().messageTexts()[1]; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);
