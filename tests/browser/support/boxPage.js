@@ -53,24 +53,41 @@ function withinLimit(promise, what) {
     return Promise.race([promise, late]).finally(() => clearTimeout(timer));
 }
 
+// Tabs whose mouse, keyboard or settings a test used; they are closed after the test, not used again.
+const touchedTabs = new WeakSet();
+
 class BoxPage {
-    constructor(page, frame = page.mainFrame(), errors = []) {
-        this.page = page;
+    // putAside, when given, takes back a tab that its test left untouched, for another test.
+    constructor(tab, frame = tab.mainFrame(), errors = [], putAside = null) {
+        this.tab = tab;
         this.frame = frame;
         this.errors = errors;
-        if (frame === page.mainFrame()) {
-            page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
-            page.on('console', (message) => {
+        this.putAside = putAside;
+        this.listeners = [];
+        if (frame === tab.mainFrame()) {
+            this.listen('pageerror', (error) => errors.push(`page error: ${error.message}`));
+            this.listen('console', (message) => {
                 if (message.type() === 'error') errors.push(`console error: ${message.text()}`);
             });
         }
     }
 
+    listen(event, listener) {
+        this.tab.on(event, listener);
+        this.listeners.push([event, listener]);
+    }
+
+    // The puppeteer tab itself, for what this class does not offer.
+    get page() {
+        touchedTabs.add(this.tab);
+        return this.tab;
+    }
+
     // The same tab seen through the frame that shows the host page (preview.html holds it in an iframe).
     hostFrame() {
-        const frame = this.page.frames().find((f) => /newstic\.html$/.test(f.url()));
-        if (!frame) throw new Error(`no frame shows a host page among ${this.page.frames().map((f) => f.url())}`);
-        return new BoxPage(this.page, frame, this.errors);
+        const frame = this.tab.frames().find((f) => /newstic\.html$/.test(f.url()));
+        if (!frame) throw new Error(`no frame shows a host page among ${this.tab.frames().map((f) => f.url())}`);
+        return new BoxPage(this.tab, frame, this.errors);
     }
 
     evaluate(fn, ...args) {
@@ -113,7 +130,7 @@ class BoxPage {
 
     // Waits for condition() to hold in the test, checking it each time a frame of the tab has loaded a page.
     untilNavigated(what, condition) {
-        const tab = this.page;
+        const tab = this.tab;
         let check;
         const met = new Promise((resolve) => {
             check = () => condition() && resolve();
@@ -172,11 +189,13 @@ class BoxPage {
     }
 
     screenshot(file) {
-        return this.page.screenshot({ path: file });
+        return this.tab.screenshot({ path: file });
     }
 
     close() {
-        return this.page.close();
+        for (const [event, listener] of this.listeners) this.tab.off(event, listener);
+        if (!this.putAside || touchedTabs.has(this.tab)) return this.tab.close();
+        return this.putAside();
     }
 }
 

@@ -33,8 +33,18 @@ const VIEWPORT = { width: 420, height: 420 };
 class Engine {
     constructor(name, browser, profile) {
         this.name = name;
-        this.browser = browser;
+        this.launched = browser;
         this.profile = profile;
+        // Tabs that a finished test left untouched, by the options they were prepared with: opening and closing
+        // a tab costs more than the page it shows, most of all in Firefox.
+        this.idleTabs = new Map();
+        this.keepsTabs = true;
+    }
+
+    // The browser itself, for a test that makes its own tabs; from then on no tab is kept aside.
+    get browser() {
+        this.keepsTabs = false;
+        return this.launched;
     }
 
     // With reducedMotion the browser starts as for a reader who asked the system for reduced motion.
@@ -48,23 +58,48 @@ class Engine {
         return new Engine(name, browser, profile);
     }
 
-    // Opens url in a new tab whose frames all run on a fake clock; ieShim adds the IE emulation.
+    // Opens url in a tab whose frames all run on a fake clock; ieShim adds the IE emulation.
     // beforeScripts runs in every frame before the page's own scripts.
-    async open(url, { ieShim = false, userAgent, viewport = VIEWPORT, beforeScripts } = {}) {
-        const page = await this.browser.newPage();
-        const boxPage = new BoxPage(page);
-        await page.setViewport(viewport);
-        if (userAgent) await page.setUserAgent(userAgent);
-        await page.evaluateOnNewDocument(clockScript);
-        await page.evaluateOnNewDocument(probeScript);
-        if (ieShim) await page.evaluateOnNewDocument(ieShimScript);
-        if (beforeScripts) await page.evaluateOnNewDocument(beforeScripts);
-        await page.goto(url, { waitUntil: 'load' });
+    async open(url, options = {}) {
+        const kind = JSON.stringify(options);
+        const idle = this.idleTabs.get(kind);
+        const tab = idle && idle.length ? idle.pop() : await this.newTab(options);
+        // A tab behind another is a hidden page to its box, which then rests; a new tab comes to the front.
+        await tab.bringToFront();
+        const boxPage = new BoxPage(tab, tab.mainFrame(), [], () => this.putAside(kind, tab));
+        await tab.goto(url, { waitUntil: 'load' });
         return boxPage;
     }
 
+    async newTab({ ieShim = false, userAgent, viewport = VIEWPORT, beforeScripts } = {}) {
+        const tab = await this.launched.newPage();
+        await tab.setViewport(viewport);
+        if (userAgent) await tab.setUserAgent(userAgent);
+        await tab.evaluateOnNewDocument(clockScript);
+        await tab.evaluateOnNewDocument(probeScript);
+        if (ieShim) await tab.evaluateOnNewDocument(ieShimScript);
+        if (beforeScripts) await tab.evaluateOnNewDocument(beforeScripts);
+        return tab;
+    }
+
+    // An empty page stops the box's scripts and animations before the tab waits for its next test.
+    async putAside(kind, tab) {
+        if (!this.keepsTabs) {
+            await tab.close();
+            return;
+        }
+        try {
+            await tab.goto('about:blank');
+        } catch {
+            await tab.close().catch(() => {});
+            return;
+        }
+        if (!this.idleTabs.has(kind)) this.idleTabs.set(kind, []);
+        this.idleTabs.get(kind).push(tab);
+    }
+
     async close() {
-        await this.browser.close();
+        await this.launched.close();
         fs.rmSync(this.profile, { recursive: true, force: true });
     }
 }
