@@ -9,7 +9,7 @@ PreviewWnd::PreviewWnd(std::function<void(const QRect&)> onClose)
     : QWidget(nullptr, Qt::Window), onClose_(std::move(onClose)), browser_(new PreviewBrowser(this))
 {
     setObjectName("previewWindow");
-    setWindowTitle("Preview");
+    setWindowTitle(tr("Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     browser_->setObjectName("previewBrowser");
     auto* layout = new QVBoxLayout(this);

@@ -203,8 +203,8 @@ void iki::importFeed()
     auto messages = FeedImport::read(feed.value(), FeedOptions{});
     if (!messages.ok()) {
         // The reader says where in the feed; the file is named here.
-        platform().showMessage(
-            this, QStringLiteral("\"%1\": %2").arg(*chosen, QString::fromUtf8(messages.error().message())));
+        platform().showMessage(this,
+                               tr("\"%1\": %2").arg(*chosen, QString::fromUtf8(messages.error().message())));
         return;
     }
     FeedImportDialog dialog(std::move(feed.value()), std::move(messages.value()),
