@@ -645,7 +645,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Open Project</source>

@@ -2,6 +2,10 @@
 
 #include "project/OptionLists.h"
 
+#include <QCoreApplication>
+
+#include <string>
+
 namespace {
 
 // The core keeps the lists in English and knows nothing of translation; lupdate finds their names here.
