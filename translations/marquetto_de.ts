@@ -787,8 +787,8 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Copy the below into the &lt;body&gt; section of your web
 page where you wish the news scroller to appear.</source>
-        <translation>Kopieren Sie den folgenden Text in den &lt;body&gt;-Abschnitt
-Ihrer Webseite, dorthin, wo das Laufband erscheinen soll.</translation>
+        <translation>Kopieren Sie den Text unten in den &lt;body&gt;-Teil Ihrer
+Webseite, dort, wo das Laufband erscheinen soll.</translation>
     </message>
     <message>
         <source>Copy</source>

@@ -787,8 +787,8 @@ Do you want to replace it?</source>
     <message>
         <source>Copy the below into the &lt;body&gt; section of your web
 page where you wish the news scroller to appear.</source>
-        <translation>Copie lo siguiente en la sección &lt;body&gt; de su página web,
-en el lugar donde desea que aparezcan las noticias.</translation>
+        <translation>Copie lo siguiente en el &lt;body&gt; de su página web,
+en el lugar donde deben aparecer las noticias.</translation>
     </message>
     <message>
         <source>Copy</source>

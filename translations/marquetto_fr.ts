@@ -787,8 +787,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Copy the below into the &lt;body&gt; section of your web
 page where you wish the news scroller to appear.</source>
-        <translation>Copiez le texte ci-dessous dans la section &lt;body&gt; de votre page
-web, à l’endroit où le défilement doit apparaître.</translation>
+        <translation>Copiez ce qui suit dans le &lt;body&gt; de votre page web,
+là où le défilement doit apparaître.</translation>
     </message>
     <message>
         <source>Copy</source>
