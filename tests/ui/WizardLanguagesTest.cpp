@@ -48,7 +48,7 @@ private:
 // Words that read the same in a translation as in English.
 bool sameInEveryLanguage(const QString& text)
 {
-    static const QStringList same = {"OK", "Text", "Link", "Normal", "Iris", "Zigzag", "Marquetto"};
+    static const QStringList same = {"OK", "Text", "Link", "Normal", "Iris", "Zigzag", "pixels", "Marquetto"};
     return same.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
 }
 
