@@ -301,7 +301,7 @@ Licencia MIT</translation>
     </message>
     <message>
         <source>Wait to finish mode</source>
-        <translation>Modo esperar al final</translation>
+        <translation>Modo de espera al final</translation>
     </message>
     <message>
         <source>Page by page mode</source>
