@@ -39,6 +39,9 @@ expect_equal "Exec of the menu entry" "$(sed -n 's/^Exec=//p' "$desktop")" "marq
 expect_equal "Icon of the menu entry" "$(sed -n 's/^Icon=//p' "$desktop")" "$app_id"
 grep -qx 'MimeType=application/x-marquetto-project;' "$desktop" || fail "the menu entry does not claim the project type"
 for language in de fr es; do
+    [ -s "$share/marquetto/translations/marquetto_$language.qm" ] || fail "no compiled catalogue for $language"
+done
+for language in de fr es; do
     grep -q "^GenericName\[$language\]=" "$desktop" && grep -q "^Comment\[$language\]=" "$desktop" ||
         fail "the menu entry has no name or comment in $language"
 done
