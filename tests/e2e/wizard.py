@@ -89,6 +89,8 @@ class Wizard:
             "QT_ACCESSIBILITY": "1",
             "QTWEBENGINE_CHROMIUM_FLAGS": "--disable-gpu",
             "MARQUETTO_E2E_OPENED": self.opened_log,
+            # English, whatever the desktop running the suite speaks, unless a scenario asks for German.
+            "LANGUAGE": "en",
         })
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
         env.update(extra_env or {})
