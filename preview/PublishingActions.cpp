@@ -59,7 +59,7 @@ void PublishingActions::showLiveBox(const QUrl& page)
 // The window keeps the last box that could be generated, and says why it is not the design's.
 void PublishingActions::showRefusal(const QString& why)
 {
-    note_ = "Not updated: " + why;
+    note_ = tr("Not updated: %1").arg(why);
     previewWindows_->showNote(note_);
 }
 
@@ -73,7 +73,7 @@ QUrl PublishingActions::pageToOpen()
     const LivePreview::Outcome outcome = live_->start();
     if (outcome.refusal.isEmpty())
         return outcome.page;
-    note_ = "Not updated: " + outcome.refusal;
+    note_ = tr("Not updated: %1").arg(outcome.refusal);
     return QUrl::fromLocalFile(previewPath());
 }
 

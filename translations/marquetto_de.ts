@@ -157,6 +157,32 @@ MIT-Lizenz</translation>
         <source>%1 will be added after the %2 in the list.</source>
         <translation>Fügt %1 an die Liste mit %2 an.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>1 more warning.</source>
+        <translation>1 weitere Warnung.</translation>
+    </message>
+    <message>
+        <source>%1 more warnings.</source>
+        <translation>%1 weitere Warnungen.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyTextValidator</name>
+    <message>
+        <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
+        <translation>Texte wie „qvo-width=“ und „endof-qvo-width“ kennzeichnen die Einträge einer Projektdatei und können deshalb hier nicht eingegeben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>No folder could be made for the preview: %1</source>
+        <translation>Für die Vorschau konnte kein Ordner angelegt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -334,8 +360,8 @@ MIT-Lizenz</translation>
 <context>
     <name>PreviewWnd</name>
     <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
+        <source>Live Preview</source>
+        <translation>Live-Vorschau</translation>
     </message>
 </context>
 <context>
@@ -390,6 +416,10 @@ MIT-Lizenz</translation>
     <message>
         <source>These files could not be copied:</source>
         <translation>Diese Dateien konnten nicht kopiert werden:</translation>
+    </message>
+    <message>
+        <source>Not updated: %1</source>
+        <translation>Nicht aktualisiert: %1</translation>
     </message>
 </context>
 <context>

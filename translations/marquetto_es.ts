@@ -157,6 +157,32 @@ Licencia MIT</translation>
         <source>%1 will be added after the %2 in the list.</source>
         <translation>Añade %1 al final de la lista de %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«%1»: %2</translation>
+    </message>
+    <message>
+        <source>1 more warning.</source>
+        <translation>1 advertencia más.</translation>
+    </message>
+    <message>
+        <source>%1 more warnings.</source>
+        <translation>%1 advertencias más.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyTextValidator</name>
+    <message>
+        <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
+        <translation>Los textos como «qvo-width=» y «endof-qvo-width» marcan los registros de un archivo de proyecto, por lo que no se pueden escribir aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>No folder could be made for the preview: %1</source>
+        <translation>No se pudo crear una carpeta para la vista previa: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -334,8 +360,8 @@ Licencia MIT</translation>
 <context>
     <name>PreviewWnd</name>
     <message>
-        <source>Preview</source>
-        <translation>Vista previa</translation>
+        <source>Live Preview</source>
+        <translation>Vista previa en vivo</translation>
     </message>
 </context>
 <context>
@@ -390,6 +416,10 @@ Licencia MIT</translation>
     <message>
         <source>These files could not be copied:</source>
         <translation>No se pudieron copiar estos archivos:</translation>
+    </message>
+    <message>
+        <source>Not updated: %1</source>
+        <translation>Sin actualizar: %1</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,32 @@ Licence MIT</translation>
         <source>%1 will be added after the %2 in the list.</source>
         <translation>Ajoute %1 à la suite de la liste de %2.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>1 more warning.</source>
+        <translation>1 autre avertissement.</translation>
+    </message>
+    <message>
+        <source>%1 more warnings.</source>
+        <translation>%1 autres avertissements.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyTextValidator</name>
+    <message>
+        <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
+        <translation>Les textes tels que «&#xa0;qvo-width=&#xa0;» et «&#xa0;endof-qvo-width&#xa0;» délimitent les enregistrements d’un fichier de projet&#xa0;; ils ne peuvent donc pas être saisis ici.</translation>
+    </message>
+</context>
+<context>
+    <name>LivePreview</name>
+    <message>
+        <source>No folder could be made for the preview: %1</source>
+        <translation>Impossible de créer un dossier pour l’aperçu&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MessageDialog</name>
@@ -334,8 +360,8 @@ Licence MIT</translation>
 <context>
     <name>PreviewWnd</name>
     <message>
-        <source>Preview</source>
-        <translation>Aperçu</translation>
+        <source>Live Preview</source>
+        <translation>Aperçu en direct</translation>
     </message>
 </context>
 <context>
@@ -390,6 +416,10 @@ Licence MIT</translation>
     <message>
         <source>These files could not be copied:</source>
         <translation>Ces fichiers n’ont pas pu être copiés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Not updated: %1</source>
+        <translation>Non mis à jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "tests/ui/WizardHarness.h"
 #include "ui/CAboutDlg.h"
 #include "ui/FeedImportDialog.h"
+#include "ui/FieldHint.h"
 #include "ui/Translations.h"
 #include "ui/addbox.h"
 #include "ui/uc.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QTranslator>
@@ -22,6 +24,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <utility>
 
 // The wizard as a user whose desktop speaks German, French or Spanish meets it: every page and dialog in
 // that language, nothing cut, and the same files and project as in English.
@@ -94,6 +97,15 @@ std::string untranslated(const QStringList& english, const QStringList& translat
     return same.join('\n').toStdString();
 }
 
+// Four items whose links would mark a record: three warnings in full and one counted.
+std::string feedWithWarnings()
+{
+    std::string feed = "title,link\n";
+    for (int i = 0; i < 4; ++i)
+        feed += "t,http://x.example/endof-qvo-pause\n";
+    return feed + "kept,\n";
+}
+
 // The texts and the cut texts of each page of a wizard and of each of its dialogs, by name.
 struct Walk
 {
@@ -126,6 +138,18 @@ Walk walkTheWizard()
                             ? static_cast<QWidget*>(harness.wizard().publishingPage())
                             : harness.wizard().stepPage(step);
         walk.look("Step " + std::to_string(step + 1), page);
+        // The hint of a refusing field is drawn in the wizard's window, over the page.
+        const std::pair<const char*, const char*> refused[] = {{"nameEdit", "qvo-width="},
+                                                               {"widthEdit", "x"}};
+        for (const auto& [field, typed] : refused)
+            if (auto* edit = page->findChild<QLineEdit*>(field)) {
+                QTest::keyClicks(edit, typed);
+                const FieldHint* hint = FieldHint::shownAt(edit);
+                EXPECT_NE(hint, nullptr) << field;
+                const std::string name = std::string(field) + " hint";
+                walk.texts[name] = {hint ? hint->text() : QString()};
+                walk.cut[name] = cutTexts(&harness.wizard());
+            }
     }
     walk.texts["frame"] = {harness.tabs()->tabText(0), harness.find<QPushButton>("exitButton")->text(),
                            harness.find<QPushButton>("saveProjectAsButton")->text(),
@@ -134,10 +158,17 @@ Walk walkTheWizard()
 
     addbox editor(harness.record(), &harness.wizard());
     showAndLook(walk, "message editor", &editor);
-    auto read = FeedImport::read(harbourFeed, FeedOptions{});
-    EXPECT_TRUE(read.ok());
-    FeedImportDialog import(harbourFeed, std::move(read.value()), "harbour news.rss", 3, &harness.wizard());
+    auto items = FeedImport::items(harbourFeed);
+    EXPECT_TRUE(items.ok());
+    FeedImportDialog import(std::move(items.value()), "harbour news.rss", 3, &harness.wizard());
     showAndLook(walk, "import dialog", &import);
+    auto warned = FeedImport::items(feedWithWarnings());
+    EXPECT_TRUE(warned.ok());
+    FeedImportDialog warnings(std::move(warned.value()), "links.csv", 3, &harness.wizard());
+    showAndLook(walk, "import dialog with warnings", &warnings);
+    // Each warning on a line of its own, and the count of those left out.
+    walk.texts["import dialog with warnings"] +=
+        warnings.findChild<QLabel*>("importSummary")->text().split('\n');
     CAboutDlg about(&harness.wizard());
     showAndLook(walk, "About box", &about);
     return walk;
