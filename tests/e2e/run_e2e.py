@@ -116,7 +116,7 @@ class Suite:
 
     def refusal_hint(self):
         """The shown hint of a refusing field, in whatever window of the wizard it is."""
-        return next((node for node in walk(self.wizard.app) if node.name == REFUSED_HINT and showing(node)), None)
+        return next((node for node in walk(self.wizard.app) if node.name == self.wizard.caption(REFUSED_HINT) and showing(node)), None)
 
     def refused_then_next(self, refusing, typed, following, value, within):
         """Letters typed into one field, then a click into the one below and a value typed: the value
@@ -455,7 +455,7 @@ class Suite:
         for step, field in ((2, "Width :"), (3, "Title line height :")):
             self.at(f"{label}: the hint of a refusing field on Step {step} is whole and inside the window")
             w.go_to_step(step)
-            hint = self.type_refused(field, "x", w.page(step), replace=False)
+            hint = self.type_refused(w.caption(field), "x", w.page(step), replace=False)
             self.desktop.screenshot(os.path.join(self.shots, f"{label}-hint-step{step}.png"))
             self.check(role(hint) == "label", f"the hint is a {role(hint)}, whose text the check cannot measure")
             cut = w.cut_texts(hint, font_pixels)

@@ -62,6 +62,9 @@ GERMAN_CAPTIONS = {
     "Right-to-left text": "Text von rechts nach links",
     "Fit the page width": "An die Seitenbreite anpassen",
     "Light motion": "Sparsame Bewegung",
+    "Width :": "Breite:",
+    "Title line height :": "Zeilenhöhe des Titels:",
+    "Only the digits 0 to 9 can be entered here.": "Hier können nur die Ziffern 0 bis 9 eingegeben werden.",
 }
 
 

@@ -6,7 +6,6 @@
 #include "tests/ui/WizardHarness.h"
 #include "ui/CAboutDlg.h"
 #include "ui/FeedImportDialog.h"
-#include "ui/FieldHint.h"
 #include "ui/Translations.h"
 #include "ui/addbox.h"
 #include "ui/uc.h"
@@ -15,7 +14,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QTranslator>
@@ -24,7 +22,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
-#include <utility>
 
 // The wizard as a user whose desktop speaks German, French or Spanish meets it: every page and dialog in
 // that language, nothing cut, and the same files and project as in English.
@@ -138,18 +135,6 @@ Walk walkTheWizard()
                             ? static_cast<QWidget*>(harness.wizard().publishingPage())
                             : harness.wizard().stepPage(step);
         walk.look("Step " + std::to_string(step + 1), page);
-        // The hint of a refusing field is drawn in the wizard's window, over the page.
-        const std::pair<const char*, const char*> refused[] = {{"nameEdit", "qvo-width="},
-                                                               {"widthEdit", "x"}};
-        for (const auto& [field, typed] : refused)
-            if (auto* edit = page->findChild<QLineEdit*>(field)) {
-                QTest::keyClicks(edit, typed);
-                const FieldHint* hint = FieldHint::shownAt(edit);
-                EXPECT_NE(hint, nullptr) << field;
-                const std::string name = std::string(field) + " hint";
-                walk.texts[name] = {hint ? hint->text() : QString()};
-                walk.cut[name] = cutTexts(&harness.wizard());
-            }
     }
     walk.texts["frame"] = {harness.tabs()->tabText(0), harness.find<QPushButton>("exitButton")->text(),
                            harness.find<QPushButton>("saveProjectAsButton")->text(),
