@@ -33,6 +33,10 @@ const char* WizardCommandLine::help()
            "  -h, --help     show this help\n"
            "  -V, --version  show the version\n"
            "\n"
+           "The wizard speaks the language of the desktop's locale: the first of the\n"
+           "list in LANGUAGE, or else of LC_ALL, LC_MESSAGES or LANG, that it has\n"
+           "(German, French, Spanish); English when it has none, or for the C locale.\n"
+           "\n"
            "Exit status: 0 the wizard was closed, 1 the working folder could not be\n"
            "used or no display could be reached, 2 wrong usage.\n";
 }

@@ -8,6 +8,7 @@
 #include "ui/Artwork.h"
 #include "ui/CQuorvoApp.h"
 #include "ui/CQuorvoDlg.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 
@@ -61,6 +62,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("marquetto"));
     QApplication::setDesktopFileName(QStringLiteral("example.marquetto.Marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
+    Translations::install(application, Translations::wantedLanguages(qgetenv),
+                          Translations::folderOf(QCoreApplication::applicationDirPath(),
+                                                 QStringLiteral(MARQUETTO_INSTALLED_IN)));
     QtPlatform platform;
     return CQuorvoApp(
                platform,

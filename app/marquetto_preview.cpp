@@ -2,6 +2,7 @@
 #include "preview/PreviewServer.h"
 #include "preview/WebPreviewWindows.h"
 #include "ui/Artwork.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 
@@ -38,6 +39,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("example.marquetto.Marquetto"));
     QApplication::setWindowIcon(Artwork::applicationIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install(application, Translations::wantedLanguages(qgetenv),
+                          Translations::folderOf(QCoreApplication::applicationDirPath(),
+                                                 QStringLiteral(MARQUETTO_INSTALLED_IN)));
     WebPreviewWindows windows;
     PreviewServer server(windows, STDIN_FILENO, channel);
     QObject::connect(&server, &PreviewServer::done, &application, &QCoreApplication::quit,

@@ -78,7 +78,8 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text)
 
 Platform::SaveChangesAnswer QtPlatform::askToSaveChanges(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Warning, applicationTitle, QStringLiteral("Save changes to the project?"),
+    QMessageBox box(QMessageBox::Warning, applicationTitle,
+                    QCoreApplication::translate("QtPlatform", "Save changes to the project?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -160,10 +161,12 @@ bool QtPlatform::askToReplace(QWidget* parent, const QString& path)
 {
     const QFileInfo file(path);
     QMessageBox box(QMessageBox::Warning, applicationTitle,
-                    QStringLiteral("\"%1\" already exists in \"%2\".\nDo you want to replace it?")
+                    QCoreApplication::translate(
+                        "QtPlatform", "\"%1\" already exists in \"%2\".\nDo you want to replace it?")
                         .arg(file.fileName(), file.absolutePath()),
                     QMessageBox::Cancel, parent);
-    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::AcceptRole);
+    QPushButton* replace =
+        box.addButton(QCoreApplication::translate("QtPlatform", "Replace"), QMessageBox::AcceptRole);
     // Replacing loses the other file's design, so the key that answers without looking keeps it.
     box.setDefaultButton(QMessageBox::Cancel);
     makeRoomForTitle(box);

@@ -67,6 +67,11 @@ LivePreview::Outcome LivePreview::generate(ProjectRecord design, const std::stri
     return {QUrl::fromLocalFile(QString::fromLocal8Bit(folder) + "preview.html"), {}};
 }
 
+QString LivePreview::noFolderNote() const
+{
+    return tr("No folder could be made for the preview: %1").arg(folder_.errorString());
+}
+
 std::string LivePreview::nextRunFolder()
 {
     const char* side = (runs_++ % 2 == 0) ? "/a/" : "/b/";
@@ -79,7 +84,7 @@ LivePreview::Outcome LivePreview::start()
     following_ = true;
     changedDuringRun_ = false;
     if (!folder_.isValid())
-        return {{}, "No folder could be made for the preview: " + folder_.errorString()};
+        return {{}, noFolderNote()};
     return generate(design_(), nextRunFolder());
 }
 
@@ -104,7 +109,7 @@ void LivePreview::startRun()
         return;
     }
     if (!folder_.isValid()) {
-        emit refused("No folder could be made for the preview: " + folder_.errorString());
+        emit refused(noFolderNote());
         return;
     }
     run_.setFuture(QtConcurrent::run(&LivePreview::generate, design_(), nextRunFolder()));

@@ -60,6 +60,7 @@ private:
     void startRun();
     void runFinished();
     std::string nextRunFolder();
+    QString noFolderNote() const;
 
     Design design_;
     QTemporaryDir folder_;

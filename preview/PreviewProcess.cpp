@@ -117,14 +117,14 @@ void PreviewProcess::ended(QProcess* process)
         process->deleteLater();
         return;
     }
-    const QString how = process->exitStatus() == QProcess::CrashExit
-                            ? QStringLiteral("crashed or was ended from outside")
-                            : QStringLiteral("ended with exit status %1").arg(process->exitCode());
+    const QString how =
+        process->exitStatus() == QProcess::CrashExit
+            ? tr("The preview stopped: its program crashed or was ended from outside.")
+            : tr("The preview stopped: its program ended with exit status %1.").arg(process->exitCode());
     process_ = nullptr;
     process->deleteLater();
     if (events_.stopped)
-        events_.stopped("The preview stopped: its program " + how +
-                        ". The design is unchanged; press Preview to open the window again.");
+        events_.stopped(how + ' ' + tr("The design is unchanged; press Preview to open the window again."));
 }
 
 void PreviewProcess::failedToStart(QProcess* process)
@@ -135,7 +135,7 @@ void PreviewProcess::failedToStart(QProcess* process)
     process_ = nullptr;
     process->deleteLater();
     if (events_.failed)
-        events_.failed("\"" + program_ + "\": the preview program could not be started: " + why);
+        events_.failed(tr("\"%1\": the preview program could not be started: %2").arg(program_, why));
 }
 
 // A process whose window is closed ends by itself once its standard input is closed.

@@ -31,7 +31,7 @@ PreviewWnd::PreviewWnd(std::function<void(const QRect&)> onClose)
       back_(new PreviewBrowser(this)), note_(new QLabel(this))
 {
     setObjectName("previewWindow");
-    setWindowTitle(caption);
+    setWindowTitle(tr("Live Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
     front_->setObjectName("previewBrowser");
     back_->setObjectName("previewBrowserBehind");

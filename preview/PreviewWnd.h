@@ -16,8 +16,6 @@ class PreviewWnd : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr const char* caption = "Live Preview";
-
     // onClose gets the window's outer rectangle as it was when the user closed it.
     explicit PreviewWnd(std::function<void(const QRect&)> onClose);
 

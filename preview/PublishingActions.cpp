@@ -59,7 +59,7 @@ void PublishingActions::showLiveBox(const QUrl& page)
 // The window keeps the last box that could be generated, and says why it is not the design's.
 void PublishingActions::showRefusal(const QString& why)
 {
-    note_ = "Not updated: " + why;
+    note_ = tr("Not updated: %1").arg(why);
     previewWindows_->showNote(note_);
 }
 
@@ -73,7 +73,7 @@ QUrl PublishingActions::pageToOpen()
     const LivePreview::Outcome outcome = live_->start();
     if (outcome.refusal.isEmpty())
         return outcome.page;
-    note_ = "Not updated: " + outcome.refusal;
+    note_ = tr("Not updated: %1").arg(outcome.refusal);
     return QUrl::fromLocalFile(previewPath());
 }
 
@@ -95,7 +95,7 @@ void PublishingActions::openPreviewWindow()
     const QRect outer = clampedToScreen(previewRect_, screenFor(previewRect_)->availableGeometry());
     previewOpen_ = true;
     previewShownOnce_ = true;
-    page_.setPreviewButtonCaption("Refresh Preview");
+    page_.setPreviewButtonCaption(tr("Refresh Preview"));
     previewWindows_->openWindow(pageToOpen(), outer,
                                 {.closed = [this](const QRect& closed) { previewClosed(closed); },
                                  .openLink = [this](const QUrl& link) { platform_.openUrl(link); },
@@ -164,7 +164,7 @@ void PublishingActions::previewGone()
 
 void PublishingActions::ResetPreviewButton()
 {
-    page_.setPreviewButtonCaption("Preview");
+    page_.setPreviewButtonCaption(tr("Preview"));
 }
 
 void PublishingActions::PreviewInBrowser()
@@ -174,7 +174,8 @@ void PublishingActions::PreviewInBrowser()
 
 void PublishingActions::CopyFilesInto()
 {
-    const std::optional<QString> chosen = platform_.chooseFolder(&page_, "Copy Files into...", copyFolder_);
+    const std::optional<QString> chosen =
+        platform_.chooseFolder(&page_, tr("Copy Files into..."), copyFolder_);
     if (!chosen)
         return;
     copyFolder_ = *chosen;
@@ -196,9 +197,9 @@ PublishingActions::CopyOutcome PublishingActions::copyNewsBoxFiles(const QString
         if (FileNames::isPlain(imageBytes))
             files << image;
         else
-            outcome.failures << "\"" + image +
-                                    "\": not copied, because a background image name must be a plain file "
-                                    "name without a folder.";
+            outcome.failures << tr("\"%1\": not copied, because a background image name must be a plain "
+                                   "file name without a folder.")
+                                    .arg(image);
     }
     const QString from = RecordPath::toPath(record_.workFolder);
     for (const QString& file : files) {
@@ -213,10 +214,10 @@ PublishingActions::CopyOutcome PublishingActions::copyNewsBoxFiles(const QString
 QString PublishingActions::copyReport(const QString& folder, const CopyOutcome& outcome)
 {
     QString report = outcome.copied.isEmpty()
-                         ? "Nothing was copied into \"" + folder + "\"."
-                         : "Copied into \"" + folder + "\":\n" + outcome.copied.join('\n');
+                         ? tr("Nothing was copied into \"%1\".").arg(folder)
+                         : tr("Copied into \"%1\":").arg(folder) + '\n' + outcome.copied.join('\n');
     if (!outcome.failures.isEmpty())
-        report += "\n\nThese files could not be copied:\n" + outcome.failures.join('\n');
+        report += "\n\n" + tr("These files could not be copied:") + '\n' + outcome.failures.join('\n');
     return report;
 }
 

@@ -29,7 +29,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     details->setObjectName("aboutDetails");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "ui/Artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -43,7 +44,8 @@ QPixmap Artwork::banner(qreal pixelRatio)
     painter.setFont(bannerFont(27, QFont::Bold));
     painter.drawText(QRect(48, 3, 166, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Marquetto"));
     painter.setFont(bannerFont(15, QFont::Normal));
-    painter.drawText(QRect(48, 34, 162, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Wizard"));
+    painter.drawText(QRect(48, 34, 162, 20), Qt::AlignRight | Qt::AlignVCenter,
+                     QCoreApplication::translate("Artwork", "Wizard"));
     return picture;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/CQuorvoDlg.h"
 #include "ui/SampleImage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -56,8 +57,9 @@ bool CQuorvoApp::prepareFolders()
     }
     if (!platform_.isWritableFolder(workFolder)) {
         platform_.showMessage(
-            nullptr,
-            QStringLiteral("File Error No:1 !\n\"%1\": the folder cannot be written to.").arg(tickerkit));
+            nullptr, QStringLiteral("File Error No:1 !\n") +
+                         QCoreApplication::translate("CQuorvoApp", "\"%1\": the folder cannot be written to.")
+                             .arg(tickerkit));
         return false;
     }
     copySampleImage(startFolder, workFolder);
@@ -86,7 +88,9 @@ std::optional<Error> CQuorvoApp::makeMissingLevels(const QString& folder)
 QString CQuorvoApp::whyNotMade(const QString& folder, const Error& error)
 {
     if (QFileInfo(folder).isDir())
-        return QStringLiteral("\"%1\": the folder exists but cannot be written to.").arg(folder);
+        return QCoreApplication::translate("CQuorvoApp",
+                                           "\"%1\": the folder exists but cannot be written to.")
+            .arg(folder);
     return QString::fromLocal8Bit(error.message());
 }
 

@@ -172,8 +172,7 @@ void FeedImportDialog::makeMessages()
     shown_.clear();
     summary_ = {};
     previewList_->clear();
-    summaryLabel_->setText(
-        QStringLiteral("\"%1\": %2").arg(fileName_, QString::fromUtf8(first.error().message())));
+    summaryLabel_->setText(tr("\"%1\": %2").arg(fileName_, QString::fromUtf8(first.error().message())));
     okButton_->setEnabled(false);
 }
 
@@ -215,7 +214,7 @@ QString FeedImportDialog::warningLines() const
     const std::vector<std::string>& warnings = summary_.warnings;
     const auto shown = std::min<std::size_t>(warnings.size(), shownWarnings);
     for (std::size_t i = 0; i < shown; ++i)
-        lines += QStringLiteral("\n\"%1\": %2").arg(fileName_, fromUtf8(warnings[i]));
+        lines += QLatin1Char('\n') + tr("\"%1\": %2").arg(fileName_, fromUtf8(warnings[i]));
     const auto more = static_cast<int>(warnings.size() - shown);
     if (more > 0)
         lines += QLatin1Char('\n') + (more == 1 ? tr("1 more warning.") : tr("%1 more warnings.").arg(more));

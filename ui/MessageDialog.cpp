@@ -19,7 +19,8 @@
 
 namespace {
 
-const QString hint = QStringLiteral(
+const char* const hint = QT_TRANSLATE_NOOP(
+    "MessageDialog",
     "You can use basic HTML tags in \"Title\" and \"Text\" boxes. You should set width and height properties "
     "for IMG tag. Like this:<img src=\"yourimage.gif\" width=\"10\" height=\"10\">");
 
@@ -64,7 +65,7 @@ QLabel* captionOf(const QString& caption, QWidget* field)
 
 QLabel* hintLabel()
 {
-    auto* label = new QLabel(hint);
+    auto* label = new QLabel(MessageDialog::tr(hint));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;

@@ -6,6 +6,7 @@
 #include "project/ProjectRecord.h"
 #include "project/ProjectWriter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -43,8 +44,8 @@ void ProjectCommands::loadDefaultProject()
 bool ProjectCommands::openProject()
 {
     FileDialogOptions options;
-    options.caption = QStringLiteral("Open Project");
-    options.filter = QStringLiteral("Marquetto Wizard Files (*.tkp)");
+    options.caption = QCoreApplication::translate("ProjectCommands", "Open Project");
+    options.filter = QCoreApplication::translate("ProjectCommands", "Marquetto Wizard Files (*.tkp)");
     options.defaultSuffix = projectSuffix;
     options.existingOnly = true;
     options.folder = dialogFolder();
@@ -87,8 +88,8 @@ bool ProjectCommands::saveProjectAs()
     const QString currentPath = RecordPath::toPath(record_.projectPath);
 
     FileDialogOptions options;
-    options.caption = QStringLiteral("Save Project As");
-    options.filter = QStringLiteral("Marquetto Wizard (*.tkp)");
+    options.caption = QCoreApplication::translate("ProjectCommands", "Save Project As");
+    options.filter = QCoreApplication::translate("ProjectCommands", "Marquetto Wizard (*.tkp)");
     options.defaultSuffix = projectSuffix;
     options.proposedName = namePart(currentPath);
     options.folder = dialogFolder();
@@ -120,7 +121,10 @@ bool ProjectCommands::mayWriteTo(const QString& path)
         return true;
     if (!file.isFile()) {
         platform_.showMessage(dialogParent_,
-                              "\"" + path + "\": is not a regular file; a project is saved only as a file.");
+                              QCoreApplication::translate("ProjectCommands",
+                                                          "\"%1\": is not a regular file; a project is saved "
+                                                          "only as a file.")
+                                  .arg(path));
         return false;
     }
     return platform_.askToReplace(dialogParent_, path);

@@ -21,8 +21,8 @@
 
 namespace {
 
-const QString widthMessage =
-    QStringLiteral("\"Width of the text scroll\" field require numerical value, the minumum value is 1");
+const char* const widthMessage = QT_TRANSLATE_NOOP(
+    "bir", "\"Width of the text scroll\" field require numerical value, the minumum value is 1");
 
 } // namespace
 
@@ -154,7 +154,7 @@ ColorSwatch* bir::swatch(RgbColor& color, const QString& objectName)
 void bir::warnAboutWidth()
 {
     if (IntegerText::parse(record().width) == 0)
-        platform().showMessage(this, widthMessage);
+        platform().showMessage(this, tr(widthMessage));
 }
 
 void bir::setBackgroundImageOn(bool on)
@@ -167,7 +167,7 @@ void bir::setBackgroundImageOn(bool on)
 void bir::browseForImage()
 {
     FileDialogOptions options;
-    options.filter = QStringLiteral("Image Files (*.jpg *.gif *.png)");
+    options.filter = tr("Image Files (*.jpg *.gif *.png)");
     options.defaultSuffix = QStringLiteral("jpg");
     options.proposedName = QStringLiteral("*.jpg;*.gif,*.png");
     options.existingOnly = true;

@@ -208,8 +208,8 @@ void iki::importFeed()
     auto items = FeedImport::items(feed.value());
     if (!items.ok()) {
         // The reader says where in the feed; the file is named here.
-        platform().showMessage(
-            this, QStringLiteral("\"%1\": %2").arg(*chosen, QString::fromUtf8(items.error().message())));
+        platform().showMessage(this,
+                               tr("\"%1\": %2").arg(*chosen, QString::fromUtf8(items.error().message())));
         return;
     }
     std::string().swap(feed.value());

@@ -15,7 +15,7 @@ import pyatspi  # noqa: E402
 
 from desktop import Desktop, wait_for  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
-from wizard import children, role, showing, states, walk  # noqa: E402
+from wizard import GERMAN, children, role, showing, states, walk  # noqa: E402
 
 HARBOUR_FEED = """<?xml version="1.0" encoding="UTF-8"?>
 <rss version="2.0">
@@ -72,12 +72,12 @@ class FeedImportSuite(Suite):
 
     def choose_feed(self, path):
         w = self.wizard
-        self.press("Import...", w.page(4))
-        self.dialog("Import Feed")
+        self.press(w.caption("Import..."), w.page(4))
+        self.dialog(w.caption("Import Feed"))
         w.key("ctrl+a")
         w.type(path)
         w.key("Return")
-        self.dialog_gone("Import Feed")
+        self.dialog_gone(w.caption("Import Feed"))
 
     # Scenarios -------------------------------------------------------------------------------------
 
@@ -154,13 +154,13 @@ class FeedImportSuite(Suite):
 
     def scenario_readable(self, label, font_pixels, env, files=None):
         self.scale = 2 if env.get("QT_SCALE_FACTOR") == "2" else 1
-        self.at(f"{label}: start-up")
-        w = self.start_wizard(env, FEEDS)
+        self.at(f"{label}: start-up in German")
+        w = self.start_wizard({**GERMAN, **env}, FEEDS)
         w.go_to_step(4)
         page = w.page(4)
 
         self.at(f"{label}: Import... fits on Step 4 beside the other controls")
-        button = w.control("Import...", "push button", page)
+        button = w.control(w.caption("Import..."), "push button", page)
         self.check(not w.cut_texts(page, font_pixels), "cut: " + "; ".join(w.cut_texts(page, font_pixels)))
         inside = self.extents(page)
         placed = self.extents(button)
@@ -173,21 +173,22 @@ class FeedImportSuite(Suite):
         others = [node for node in walk(page) if node != button and node not in holders and showing(node)
                   and role(node) in ("push button", "list", "combo box", "text", "panel")]
         names = {node.name for node in others}
-        self.check({"Messages", "Move Down", "Scroller / Transition effect :", "Timing :"} <= names, f"the controls compared with it: {sorted(names)}")
+        compared = {w.caption(name) for name in ("Messages", "Move Down", "Scroller / Transition effect :", "Timing :")}
+        self.check(compared <= names, f"the controls compared with it: {sorted(names)}")
         overlapping = [f"{role(node)} {node.name!r}" for node in others
                        if self.overlap(placed, self.extents(node))]
         self.check(not overlapping, f"Import... overlaps {overlapping}")
 
         self.at(f"{label}: the Import Messages dialog cuts no text")
         self.choose_feed(self.feed("harbour news.rss"))
-        dialog = self.dialog("Import Messages")
+        dialog = self.dialog(w.caption("Import Messages"))
         wait_for("the preview", lambda: self.label_or_cell(dialog, "Ferry timetable"))
         self.desktop.screenshot(os.path.join(self.shots, f"feed-import-{label}-dialog.png"))
         cut = w.cut_texts(dialog, font_pixels)
         self.check(not cut, "cut: " + "; ".join(cut))
-        self.press("Cancel", dialog)
-        self.dialog_gone("Import Messages")
-        self.press("Exit")
+        self.press(w.caption("Cancel"), dialog)
+        self.dialog_gone(w.caption("Import Messages"))
+        self.press(w.caption("Exit"))
         w.ended()
         self.stop_wizard()
 

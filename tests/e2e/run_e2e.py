@@ -20,7 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pyatspi  # noqa: E402
 
 from desktop import Desktop, StepFailed, wait_for, wait_until_equal  # noqa: E402
-from wizard import Wizard, children, role, showing, states, walk  # noqa: E402
+from wizard import GERMAN, Wizard, children, role, showing, states, walk  # noqa: E402
 
 BOX_WIDTH, BOX_HEIGHT = 300, 250
 TYPED = {
@@ -116,7 +116,7 @@ class Suite:
 
     def refusal_hint(self):
         """The shown hint of a refusing field, in whatever window of the wizard it is."""
-        return next((node for node in walk(self.wizard.app) if node.name == REFUSED_HINT and showing(node)), None)
+        return next((node for node in walk(self.wizard.app) if node.name == self.wizard.caption(REFUSED_HINT) and showing(node)), None)
 
     def refused_then_next(self, refusing, typed, following, value, within):
         """Letters typed into one field, then a click into the one below and a value typed: the value
@@ -441,36 +441,36 @@ class Suite:
 
     def scenario_readable(self, label, font_pixels, env, files=None):
         self.scale = 2 if env.get("QT_SCALE_FACTOR") == "2" else 1
-        self.at(f"{label}: start-up")
-        w = self.start_wizard(env, files)
+        self.at(f"{label}: start-up in German")
+        w = self.start_wizard({**GERMAN, **env}, files)
         for step in (1, 2, 3, 4, 5):
             self.at(f"{label}: Step {step} cuts no text")
             w.go_to_step(step)
             if step == 1:
                 for caption in OPTIONS:
-                    self.check_inside(w.control(caption, "check box", w.page(1)), w.page(1))
+                    self.check_inside(w.control(w.caption(caption), "check box", w.page(1)), w.page(1))
             cut = w.cut_texts(w.page(step), font_pixels)
             self.desktop.screenshot(os.path.join(self.shots, f"{label}-step{step}.png"))
             self.check(not cut, "cut: " + "; ".join(cut))
         for step, field in ((2, "Width :"), (3, "Title line height :")):
             self.at(f"{label}: the hint of a refusing field on Step {step} is whole and inside the window")
             w.go_to_step(step)
-            hint = self.type_refused(field, "x", w.page(step), replace=False)
+            hint = self.type_refused(w.caption(field), "x", w.page(step), replace=False)
             self.desktop.screenshot(os.path.join(self.shots, f"{label}-hint-step{step}.png"))
             self.check(role(hint) == "label", f"the hint is a {role(hint)}, whose text the check cannot measure")
             cut = w.cut_texts(hint, font_pixels)
             self.check(not cut, "cut: " + "; ".join(cut))
             self.check_inside(hint, w.frame)
         w.go_to_step(4)
-        self.press("Add", w.page(4))
-        editor = self.dialog("Add Text")
+        self.press(w.caption("Add"), w.page(4))
+        editor = self.dialog(w.caption("Add Text"))
         self.at(f"{label}: the Add Text editor cuts no text")
         cut = w.cut_texts(editor, font_pixels)
         self.desktop.screenshot(os.path.join(self.shots, f"{label}-editor.png"))
         self.check(not cut, "cut: " + "; ".join(cut))
-        self.press("Cancel", editor)
-        self.dialog_gone("Add Text")
-        self.press("Exit")
+        self.press(w.caption("Cancel"), editor)
+        self.dialog_gone(w.caption("Add Text"))
+        self.press(w.caption("Exit"))
         w.ended()
         self.stop_wizard()
 

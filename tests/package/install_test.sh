@@ -38,12 +38,22 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop
 expect_equal "Exec of the menu entry" "$(sed -n 's/^Exec=//p' "$desktop")" "marquetto %f"
 expect_equal "Icon of the menu entry" "$(sed -n 's/^Icon=//p' "$desktop")" "$app_id"
 grep -qx 'MimeType=application/x-marquetto-project;' "$desktop" || fail "the menu entry does not claim the project type"
+for language in de fr es; do
+    [ -s "$share/marquetto/translations/marquetto_$language.qm" ] || fail "no compiled catalogue for $language"
+done
+for language in de fr es; do
+    grep -q "^GenericName\[$language\]=" "$desktop" && grep -q "^Comment\[$language\]=" "$desktop" ||
+        fail "the menu entry has no name or comment in $language"
+done
 
 # AppStream: no error and no warning (infos and pedantic notes are allowed).
 metainfo=$share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1
 grep -E '^[EW]:' "$work/appstream.log" && fail "appstreamcli found errors or warnings in $metainfo"
 grep -q 'Validation was successful' "$work/appstream.log" || { cat "$work/appstream.log"; fail "appstreamcli did not pass"; }
+for language in de fr es; do
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no summary in $language"
+done
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the installed menu entry"
 # Each screenshot it names is kept in the repository, to be published where it points.

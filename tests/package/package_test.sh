@@ -29,7 +29,9 @@ for path in ./usr/bin/marquetto ./usr/bin/marquetto-cli ./usr/lib/$(dpkg-archite
     ./usr/share/mime/packages/$app_id.xml ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png ./usr/share/man/man1/marquetto.1.gz \
     ./usr/share/man/man1/marquetto-cli.1.gz ./usr/share/bash-completion/completions/marquetto-cli \
-    ./usr/share/doc/marquetto/copyright ./usr/share/doc/marquetto/changelog.gz; do
+    ./usr/share/doc/marquetto/copyright ./usr/share/doc/marquetto/changelog.gz \
+    ./usr/share/marquetto/translations/marquetto_de.qm ./usr/share/marquetto/translations/marquetto_fr.qm \
+    ./usr/share/marquetto/translations/marquetto_es.qm; do
     grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 grep -Eq ' \./usr/local/| \./(home|tmp|root)/' <<<"$contents" && fail "the package installs outside /usr"

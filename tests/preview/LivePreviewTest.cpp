@@ -1,15 +1,19 @@
 #include "preview/LivePreview.h"
 
 #include "preview/PreviewWindows.h"
+#include "preview/PreviewWnd.h"
 #include "preview/PublishingActions.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
+#include "ui/Translations.h"
 #include "ui/uc.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -167,6 +171,29 @@ TEST(LivePreview, TheOpenWindowShowsEachGoodDesignAndKeepsTheLastWithANoteForARe
     QTest::qWait(LivePreview::pauseMs * 3);
     EXPECT_EQ(windows->asked.size(), beforeClosing) << "a closed window was updated";
     EXPECT_TRUE(namesIn(work.path()).empty()) << "the working folder was written to";
+}
+
+// The caption and the start of the note are the wizard's; why the design was refused is the generator's,
+// which speaks English only.
+TEST(LivePreview, TheWindowAndItsNoteSpeakTheWizardsLanguage)
+{
+    const auto backToEnglish =
+        qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
+    ASSERT_EQ(Translations::install(*qApp, {"de"}, QStringLiteral(MARQUETTO_TRANSLATIONS_BUILD_DIR)), "de");
+    EXPECT_EQ(PreviewWnd([](const QRect&) {}).windowTitle(), "Live-Vorschau");
+    TemporaryFolder work;
+    ProjectRecord record = designIn(work);
+    record.scrollerName = "news/";
+    FakePlatform platform;
+    uc page(record, platform);
+    auto* windows = new NotedWindows;
+    PublishingActions actions(record, platform, page, std::unique_ptr<PreviewWindows>(windows));
+    actions.followDesign([&] { return record; });
+    actions.ShowPreview();
+    ASSERT_EQ(windows->asked.size(), 2);
+    EXPECT_TRUE(
+        windows->asked[1].startsWith("note Nicht aktualisiert: \"news/newstic.html\": cannot be written"))
+        << windows->asked[1].toStdString();
 }
 
 } // namespace
