@@ -9,11 +9,13 @@ caught when the build of a test program or any test fails, stillborn when the pr
 longer compiles. The run fails when a mutant that BEFORE caught survives in AFTER.
 
     tools/mutants.py --before REV [--after REV] [--part core|wizard|all] [--with-desktop]
-                     [--sample N] [--seed S] [--work DIR]
+                     [--sample N] [--seed S] [--work DIR] [--resume]
 
 --part draws the sample from the core and command-line tool, from the wizard, or from both. Many
 wizard faults show only on a real desktop: --with-desktop runs each mutant that survives the fast
 suites again against the end-to-end and fault suites (about a minute more for each such mutant).
+--resume keeps what an earlier run of the same sample in DIR found and runs only the mutants it did not
+reach, so that a run cut short can be finished.
 """
 
 import argparse
@@ -169,6 +171,8 @@ def checkout(rev, work):
     tree = work / ("tree-" + git("rev-parse", "--short", rev).strip())
     if not tree.exists():
         git("worktree", "add", "--detach", str(tree), rev)
+    # A run that was killed while a mutant was in place left it there.
+    git("checkout", "--", ".", cwd=tree)
     return tree
 
 
@@ -230,6 +234,7 @@ def main():
     parser.add_argument("--sample", type=int, default=150)
     parser.add_argument("--seed", type=int, default=14)
     parser.add_argument("--work", type=Path, default=ROOT / "build" / "mutants")
+    parser.add_argument("--resume", action="store_true")
     args = parser.parse_args()
     args.work.mkdir(parents=True, exist_ok=True)
 
@@ -253,8 +258,12 @@ def main():
     check_baseline(before_tree, builds["before"], "before", args.with_desktop)
     check_baseline(after_tree, builds["after"], "after", args.with_desktop)
     results = args.work / "results.jsonl"
-    with results.open("w") as out:
+    found = earlier_results(results) if args.resume else {}
+    with results.open("a" if args.resume else "w") as out:
         for number, mutant in enumerate(sample, start=1):
+            if identity(mutant) in found:
+                mutant.before, mutant.after = found[identity(mutant)]
+                continue
             started = time.monotonic()
             mutant.before = run_mutant(before_tree, builds["before"], mutant.path, mutant.before_line, mutant,
                                        args.with_desktop)
@@ -267,6 +276,18 @@ def main():
                   f"before {mutant.before}, after {mutant.after or '-'} ({time.monotonic() - started:.0f} s)",
                   flush=True)
     report(sample)
+
+
+def identity(mutant):
+    return (mutant.path, mutant.before_line, mutant.operator, mutant.occurrence)
+
+
+def earlier_results(results):
+    """What an earlier run found, by mutant."""
+    if not results.exists():
+        return {}
+    rows = [Mutant(**json.loads(line)) for line in results.read_text().splitlines() if line.strip()]
+    return {identity(row): (row.before, row.after) for row in rows}
 
 
 def report(sample):
