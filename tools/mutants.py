@@ -20,11 +20,13 @@ reach, so that a run cut short can be finished.
 
 import argparse
 import json
+import os
 import random
 import re
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 from dataclasses import asdict, dataclass
 from pathlib import Path
@@ -188,10 +190,14 @@ def configure(tree):
 
 
 def run_suites(build, labels, timeout, exclude):
-    return subprocess.run(
-        ["ctest", "--test-dir", str(build), "-LE" if exclude else "-L", labels, "-j2", "--stop-on-failure",
-         "--timeout", str(timeout)],
-        capture_output=True, text=True).returncode == 0
+    # A revision from before the tests had homes of their own would write the user's settings.
+    with tempfile.TemporaryDirectory(prefix="mutants-home-") as home:
+        env = {**os.environ, "HOME": home, "XDG_CONFIG_HOME": f"{home}/.config",
+               "XDG_DATA_HOME": f"{home}/.local/share", "XDG_CACHE_HOME": f"{home}/.cache"}
+        return subprocess.run(
+            ["ctest", "--test-dir", str(build), "-LE" if exclude else "-L", labels, "-j2", "--stop-on-failure",
+             "--timeout", str(timeout)],
+            capture_output=True, text=True, env=env).returncode == 0
 
 
 def build_and_test(tree, build, with_desktop=False):
