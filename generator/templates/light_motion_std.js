@@ -148,8 +148,8 @@ function lm_install(){
 	restime=lm_restime;
 }
 var cm_kind=motionkindvr,cm_delay=scrdelayinms,cm_pause=pausetime_vr24;
-var cm_early=0.01,cm_most=3000000;
-var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
+var cm_early=0.01,cm_most=3000000,cm_park=tichvr6+200-pstopvr3;
+var cm_able=lm_moves&&(cm_kind==3||cm_delay>=4)&&(cm_kind%2==0||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
 var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
 var lm_holdFrames=lm_hold,lm_measure=null;
@@ -312,19 +312,19 @@ function cm_frames(index,from,to,value){
 	track.frames.push([to,track.value,0]);
 	return track.frames;
 }
-function cm_keyframes(frames,from,length,property){
-	var list=[],i,f,frame;
+function cm_keyframes(frames,from,length){
+	var list=[],i,f;
 	for(i=0;i<frames.length;i++){
 		f=frames[i];
-		frame={offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"};
-		frame[property]=property=="top"?f[1]+"px":"0 "+f[1]+"px";
-		list.push(frame);
+		list.push({offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear",translate:"0 "+f[1]+"px"});
 	}
 	return list;
 }
+function cm_animate(element,frames,from,to,iterations){
+	return element.animate(cm_keyframes(frames,from,to-from),{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+}
 function cm_animation(element,from,to,iterations,value){
-	var property=iterations==1?"top":"translate",frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from,property);
-	return element.animate(frames,{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+	return cm_animate(element,cm_frames(element.lm_index,from,to,value),from,to,iterations);
 }
 function cm_drop(){
 	var i;
@@ -348,8 +348,91 @@ function cm_show(){
 		}
 	}
 }
+function cm_page(){
+	return {from:hidson,to:hidsay,tops:cyposarr.slice(hidson,hidsay+1)};
+}
+function cm_samePage(a,b){
+	return a.from==b.from&&a.to==b.to&&a.tops.join()==b.tops.join();
+}
+function cm_pageCycle(wait){
+	var kept=[enson,say,hidson,hidsay,cyposarr.slice()],pages=[cm_page()],loopFrom=-1,page;
+	for(;;){
+		lm_step();
+		page=cm_page();
+		if(page.from==0&&loopFrom<0&&cm_samePage(page,pages[0])){
+			loopFrom=0;
+			break;
+		}else if(page.from==0&&loopFrom<0){
+			loopFrom=pages.length;
+		}else if(page.from==0){
+			break;
+		}
+		pages.push(page);
+	}
+	enson=kept[0];
+	say=kept[1];
+	hidson=kept[2];
+	hidsay=kept[3];
+	cyposarr=kept[4];
+	return {pages:pages,loopFrom:loopFrom,wait:wait};
+}
+function cm_pageAt(motion){
+	var plan=cm_plan,n=plan.pages.length,j=Math.floor((motion-cm_base+cm_early)/plan.wait),k=j;
+	if(k>=n){
+		k=plan.loopFrom+(k-plan.loopFrom)%(n-plan.loopFrom);
+	}
+	return {page:plan.pages[k],time:cm_base+j*plan.wait};
+}
+function cm_fadeFrames(shown,from,to){
+	var wait=cm_plan.wait,frames=[[from*wait,cm_park,0]],j,k,top;
+	for(k=0;k<shown.length;k++){
+		j=shown[k][0];
+		top=shown[k][1];
+		if(j>=from&&j<to){
+			frames.push([j*wait,cm_park,0],[j*wait,top,0],[(j+1)*wait,top,0],[(j+1)*wait,cm_park,0]);
+		}
+	}
+	frames.push([to*wait,cm_park,0]);
+	return frames;
+}
+function cm_buildPages(wait){
+	var plan,shown=[],i,j,page,message,n;
+	cm_drop();
+	cm_plan=null;
+	if(mc<=0){
+		return false;
+	}
+	plan=cm_plan=cm_pageCycle(wait);
+	n=plan.pages.length;
+	for(i=0;i<mc;i++){
+		shown.push([]);
+	}
+	for(j=0;j<n;j++){
+		page=plan.pages[j];
+		for(i=page.from;i<=page.to;i++){
+			shown[i].push([j,page.tops[i-page.from]]);
+		}
+	}
+	for(i=0;i<mc;i++){
+		message=document.getElementById("d"+i);
+		message.style.top=pstopvr3+"px";
+		message.style.left=psleftvr1+"px";
+		message.style.visibility="visible";
+		message.style.translate="0 "+cm_park+"px";
+		if(plan.loopFrom>0){
+			cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],0,plan.loopFrom),0,plan.loopFrom*wait,1));
+		}
+		cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],plan.loopFrom,n),plan.loopFrom*wait,n*wait,Infinity));
+	}
+	return true;
+}
 function cm_build(wait){
-	var elements=cm_moving(),plan=cm_schedule(uzuntop,wait),last,i;
+	var elements,plan,last,i;
+	if(cm_kind==3){
+		return cm_buildPages(wait);
+	}
+	elements=cm_moving();
+	plan=cm_schedule(uzuntop,wait);
 	cm_drop();
 	cm_plan=null;
 	if(!plan||plan.steps*elements.length>cm_most){
@@ -481,9 +564,30 @@ function lm_remeasure(){
 		}
 	}
 }
+function cm_remeasurePages(){
+	var at=null,i;
+	if(cm_plan){
+		at=cm_pageAt(cm_motion());
+		hidson=at.page.from;
+		hidsay=at.page.to;
+		for(i=hidson;i<=hidsay;i++){
+			cyposarr[i]=at.page.tops[i-hidson];
+		}
+		enson=say=hidsay+1<mc?hidsay+1:0;
+	}
+	lm_measure();
+	if(at){
+		cm_base=at.time;
+		cm_buildPages(cm_plan.wait);
+		cm_show();
+	}
+}
 function cm_install(){
 	dotrans=cm_dotrans;
 	lm_hold=cm_hold;
+	if(cm_kind==3){
+		return;
+	}
 	mdivmo=function(gnum,gnum5){
 		cm_point(true);
 		lm_halt(gnum,gnum5);
@@ -501,6 +605,9 @@ if(cm_able){
 if(lm_moves&&cm_kind!=1&&cm_kind!=3&&typeof fit_measure=="function"){
 	lm_measure=fit_measure;
 	fit_measure=lm_remeasure;
+}else if(cm_able&&cm_kind==3&&typeof fit_measure=="function"){
+	lm_measure=fit_measure;
+	fit_measure=cm_remeasurePages;
 }
 if(lm_active){
 	lm_watch();

@@ -1,7 +1,7 @@
 'use strict';
-// The light motion option: the scrollers' steps played by Web Animations that the compositor runs, which at
-// every step instant show what the timers show; the fader, and browsers without Web Animations, run the steps
-// from animation frames; browsers without frames or observers keep the timers.
+// The light motion option: the scrollers' steps and the fader's pages played by Web Animations that the
+// compositor runs, which at every step instant show what the timers show; browsers without Web Animations run
+// the steps from animation frames; browsers without frames or observers keep the timers.
 
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -12,18 +12,6 @@ const { generateNewsBox } = require('./support/newsBox');
 const FRAME = 16;
 const NO_ANIMATIONS = 'delete Element.prototype.animate;';
 
-// Each trace runs past the first pass from below the box and a whole cycle of the column after it.
-const SEEKED = [
-    ['Wait to finish mode', 'asymmetric', { ...ASYMMETRIC_DESIGN, effectStyle: 0, scrollMode: 0 }, 60],
-    [
-        'Page by page mode',
-        'three-message',
-        { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 0, scrollMode: 1, messages: evenMessages(3) },
-        25,
-    ],
-    ['Continuous mode', 'default', { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 2 }, 35],
-];
-
 // What the reader sees, in the page: the rendered tops of both columns and of every message.
 function places() {
     const top = (element) => (element ? Math.round(element.getBoundingClientRect().top) : '-');
@@ -31,6 +19,40 @@ function places() {
     for (let i = 0; i < mc; i++) tops.push(top(document.getElementById(`d${i}`)));
     return tops.join(' ');
 }
+
+// What the fader's reader sees: which messages are shown inside the box, and where; and which message the
+// pointer would hover or click at three heights of the box.
+function pagesShown() {
+    const box = document.getElementById('spagens').getBoundingClientRect();
+    const shown = [];
+    for (let i = 0; i < mc; i++) {
+        const message = document.getElementById(`d${i}`);
+        const { top, bottom } = message.getBoundingClientRect();
+        if (getComputedStyle(message).visibility === 'visible' && top < box.bottom && bottom > box.top)
+            shown.push(`${i}@${Math.round(top)}`);
+    }
+    const hits = [0.15, 0.5, 0.85].map((part) => {
+        const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height * part);
+        return hit?.closest('[id^="d"]')?.id ?? '-';
+    });
+    return `${shown.join(',')} under the pointer ${hits.join(',')}`;
+}
+
+const FADER = { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 1, messages: evenMessages(7) };
+
+// Each trace runs past the first pass from below the box and a whole cycle of the column (or of the pages) after it.
+const SEEKED = [
+    ['Wait to finish mode', 'asymmetric', { ...ASYMMETRIC_DESIGN, effectStyle: 0, scrollMode: 0 }, 60, places],
+    [
+        'Page by page mode',
+        'three-message',
+        { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 0, scrollMode: 1, messages: evenMessages(3) },
+        25,
+        places,
+    ],
+    ['Continuous mode', 'default', { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 2 }, 35, places],
+    ['News fader', 'seven-message', FADER, 25, pagesShown],
+];
 
 // The timers' steps on the fake clock for `seconds`: the time of each and what it shows.
 function timerSteps(seconds, seen) {
@@ -74,17 +96,6 @@ function framesSeen(seconds, frame, seen) {
     return rows;
 }
 
-// What the fader's reader sees: which messages are shown, and where.
-function pagesShown() {
-    const shown = [];
-    for (let i = 0; i < mc; i++) {
-        const message = document.getElementById(`d${i}`);
-        if (getComputedStyle(message).visibility === 'visible')
-            shown.push(`${i}@${Math.round(message.getBoundingClientRect().top)}`);
-    }
-    return shown.join(',');
-}
-
 function firstDifference(expected, actual, label = (i) => `row ${i}`) {
     const at = expected.findIndex((row, i) => row !== actual[i]);
     return at < 0 ? 'none' : `${label(at)}: ${expected[at]} / ${actual[at]}`;
@@ -92,13 +103,13 @@ function firstDifference(expected, actual, label = (i) => `row ${i}`) {
 
 describeInEngines('Light motion', (session) => {
     describe('the animations show what the timers show at each step and just before it', () => {
-        for (const [modeName, designName, design, seconds] of SEEKED) {
+        for (const [modeName, designName, design, seconds, seen] of SEEKED) {
             it(`${modeName}, ${designName} design`, async (t) => {
                 const { page: timers } = await session.open(t, design);
-                const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${places})`);
+                const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${seen})`);
                 const { page: light } = await session.open(t, { ...design, lightMotion: true });
                 const stepTimes = JSON.stringify(steps.map(([time]) => time));
-                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${places})`);
+                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${seen})`);
                 const expected = expectedAfter(steps, origin);
                 assert.equal(firstDifference(expected, rows), 'none');
                 assert.equal(origin, steps[0][0], 'the animations start with the first step');
@@ -144,13 +155,12 @@ describeInEngines('Light motion', (session) => {
         assert.ok(new Set(expected).size > 100, 'the box moves within the trace');
     });
 
-    // The frames runtime: the fader's, and the scrollers' where Web Animations are missing; the timers where
-    // animation frames or intersection observers are missing.
+    // The frames runtime where Web Animations are missing; the timers where animation frames or intersection
+    // observers are missing.
     describe('at every frame what the timers show', () => {
-        const fader = { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', effectStyle: 1, messages: evenMessages(6) };
         const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0 };
         const cases = [
-            ['News fader, on animation frames', fader, undefined, pagesShown],
+            ['News fader without Web Animations, on animation frames', FADER, NO_ANIMATIONS, pagesShown],
             ['Wait to finish mode without Web Animations, on animation frames', wait, NO_ANIMATIONS, places],
             ['Wait to finish mode without intersection observers, on timers', wait, 'delete window.IntersectionObserver;', places],
             ['Wait to finish mode without animation frames, on timers', wait, 'delete window.requestAnimationFrame;', places],
