@@ -312,16 +312,24 @@ function cm_frames(index,from,to,value){
 	track.frames.push([to,track.value,0]);
 	return track.frames;
 }
-function cm_keyframes(frames,from,length){
-	var list=[],i,f;
+function cm_keyframes(frames,from,length,once){
+	var list=[],i,f,frame;
 	for(i=0;i<frames.length;i++){
 		f=frames[i];
-		list.push({offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear",translate:"0 "+f[1]+"px"});
+		frame={offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"};
+		if(once){
+			frame.transform="translateY("+f[1]+"px)";
+		}else{
+			frame.translate="0 "+f[1]+"px";
+		}
+		list.push(frame);
 	}
 	return list;
 }
 function cm_animate(element,frames,from,to,iterations){
-	return element.animate(cm_keyframes(frames,from,to-from),{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+	var animation=element.animate(cm_keyframes(frames,from,to-from,iterations==1),{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+	animation.cm_once=iterations==1;
+	return animation;
 }
 function cm_animation(element,from,to,iterations,value){
 	return cm_animate(element,cm_frames(element.lm_index,from,to,value),from,to,iterations);
@@ -333,6 +341,11 @@ function cm_drop(){
 	}
 	cm_animations=[];
 }
+function cm_compose(animation,mode){
+	if(animation.cm_once&&animation.effect.composite!=mode){
+		animation.effect.composite=mode;
+	}
+}
 function cm_show(){
 	var motion=cm_motion(),now=cm_timeline(),i,animation;
 	cm_wasStill=cm_still();
@@ -343,7 +356,9 @@ function cm_show(){
 		}else if(cm_halt||lm_held()){
 			animation.pause();
 			animation.currentTime=motion;
+			cm_compose(animation,"add");
 		}else{
+			cm_compose(animation,"replace");
 			animation.startTime=now-motion;
 		}
 	}
@@ -383,16 +398,16 @@ function cm_pageAt(motion){
 	}
 	return {page:plan.pages[k],time:cm_base+j*plan.wait};
 }
-function cm_fadeFrames(shown,from,to){
-	var wait=cm_plan.wait,frames=[[from*wait,cm_park,0]],j,k,top;
+function cm_fadeFrames(shown,from,to,under){
+	var wait=cm_plan.wait,park=cm_park-under,frames=[[from*wait,park,0]],j,k,top;
 	for(k=0;k<shown.length;k++){
 		j=shown[k][0];
-		top=shown[k][1];
+		top=shown[k][1]-under;
 		if(j>=from&&j<to){
-			frames.push([j*wait,cm_park,0],[j*wait,top,0],[(j+1)*wait,top,0],[(j+1)*wait,cm_park,0]);
+			frames.push([j*wait,park,0],[j*wait,top,0],[(j+1)*wait,top,0],[(j+1)*wait,park,0]);
 		}
 	}
-	frames.push([to*wait,cm_park,0]);
+	frames.push([to*wait,park,0]);
 	return frames;
 }
 function cm_buildPages(wait){
@@ -420,9 +435,9 @@ function cm_buildPages(wait){
 		message.style.visibility="visible";
 		message.style.translate="0 "+cm_park+"px";
 		if(plan.loopFrom>0){
-			cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],0,plan.loopFrom),0,plan.loopFrom*wait,1));
+			cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],0,plan.loopFrom,cm_park),0,plan.loopFrom*wait,1));
 		}
-		cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],plan.loopFrom,n),plan.loopFrom*wait,n*wait,Infinity));
+		cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],plan.loopFrom,n,0),plan.loopFrom*wait,n*wait,Infinity));
 	}
 	return true;
 }

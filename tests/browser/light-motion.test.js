@@ -284,9 +284,11 @@ const VIRTUAL = [
         40,
     ],
     [
-        "Continuous mode with the accessible box: Pause and Play, a message's link focused, the pointer",
+        "Continuous mode with the accessible box: a message's link focused before and after the first pass, Pause and Play, the pointer",
         { effectStyle: 0, scrollMode: 2, accessibleBox: true },
         [
+            [2010, 'focus', '#d0 a'],
+            [2530, 'blur', '#d0 a'],
             [5010, 'click', '#spagensbrd button'],
             [7050, 'click', '#spagensbrd button'],
             [8010, 'focus', '#d0 a'],
