@@ -8,7 +8,8 @@
 // that the browser's compositor runs, or, where those are missing, run from animation frames on the timeline the
 // timers would keep; resting while the box is out of sight. Browsers without animation frames or intersection
 // observers keep the timers. The fader parks each message below the box while its page is not shown, out of
-// the box's clip, where the pointer cannot reach it as it cannot reach a hidden one.
+// the box's clip, where the pointer cannot reach it as it cannot reach a hidden one; since the browser sees no
+// change under a resting pointer when the compositor turns a page, the fader hit-tests it at each turn.
 class LightMotion
 {
 public:

@@ -152,6 +152,7 @@ var cm_early=0.01,cm_most=3000000,cm_park=tichvr6+200-pstopvr3;
 var cm_able=lm_moves&&(cm_kind==3||cm_delay>=4)&&(cm_kind%2==0||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
 var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
+var cm_pointer=null,cm_over=null,cm_turn=null,cm_turnFrame=null,cm_turnAt=0;
 var lm_holdFrames=lm_hold,lm_measure=null;
 function cm_timeline(){
 	return performance.now();
@@ -361,6 +362,9 @@ function cm_show(){
 			cm_compose(animation,"replace");
 			animation.startTime=now-motion;
 		}
+	}
+	if(cm_kind==3){
+		cm_watchTurns();
 	}
 }
 function cm_page(){
@@ -597,10 +601,81 @@ function cm_remeasurePages(){
 		cm_show();
 	}
 }
+function cm_hovered(){
+	var hit=cm_pointer?document.elementFromPoint(cm_pointer[0],cm_pointer[1]):null;
+	while(hit&&!(hit.id&&/^d[0-9]+$/.test(hit.id))){
+		hit=hit.parentNode;
+	}
+	return hit?Number(hit.id.substring(1)):null;
+}
+function cm_turned(){
+	cm_turn=null;
+	cm_turnFrame=requestAnimationFrame(cm_hitTurn);
+}
+function cm_hitTurn(){
+	var under;
+	cm_turnFrame=null;
+	if(cm_animations.length>0&&cm_animations[0].currentTime+cm_early<cm_turnAt){
+		cm_turnFrame=requestAnimationFrame(cm_hitTurn);
+		return;
+	}
+	under=cm_hovered();
+	if(under!==cm_over){
+		if(cm_over!==null){
+			restime(cm_over);
+		}
+		if(under!==null){
+			mdivmo(under);
+		}
+	}
+	cm_watchTurns();
+}
+function cm_watchTurns(){
+	var motion,at;
+	if(cm_turn!==null){
+		clearTimeout(cm_turn);
+		cm_turn=null;
+	}
+	if(cm_turnFrame!==null){
+		cancelAnimationFrame(cm_turnFrame);
+		cm_turnFrame=null;
+	}
+	if(!cm_plan||cm_pointer===null||lm_held()||cm_still()){
+		return;
+	}
+	motion=cm_motion();
+	at=cm_pageAt(motion);
+	cm_turnAt=at.time+cm_plan.wait;
+	cm_turn=setTimeout(cm_turned,Math.max(0,Math.ceil(cm_turnAt-motion)));
+}
+function cm_pointAt(event){
+	cm_pointer=[event.clientX,event.clientY];
+	if(cm_turn===null&&cm_turnFrame===null){
+		cm_watchTurns();
+	}
+}
+function cm_pointGone(){
+	cm_pointer=null;
+	cm_watchTurns();
+}
+function cm_followPointer(){
+	mdivmo=function(gnum){
+		cm_over=gnum;
+		lm_halt(gnum);
+	};
+	restime=function(gnum2){
+		cm_over=null;
+		lm_go(gnum2);
+	};
+	document.addEventListener("mousemove",cm_pointAt,true);
+	document.addEventListener("mouseover",cm_pointAt,true);
+	document.documentElement.addEventListener("mouseleave",cm_pointGone,false);
+}
 function cm_install(){
 	dotrans=cm_dotrans;
 	lm_hold=cm_hold;
 	if(cm_kind==3){
+		cm_followPointer();
 		return;
 	}
 	mdivmo=function(gnum,gnum5){

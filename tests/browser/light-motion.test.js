@@ -259,6 +259,35 @@ describeInEngines('Light motion', (session) => {
             assert.ok(after.every((time) => time >= before - 20 && time < before + 2000), `${before}: ${after}`);
         });
     });
+
+    // On the real clock: Chromium tells a message that a page turned away from under a resting pointer (Firefox
+    // waits for the pointer to move), and the light fader, whose pages turn on the compositor, tells it in both.
+    describe('a pointer resting on the fader while its pages turn', () => {
+        for (const lightMotion of [false, true]) {
+            it(`moves the hover colour to the message that comes under it, ${lightMotion ? 'light' : 'default'} fader`, async (t) => {
+                if (!lightMotion && session.name !== 'chromium') return t.skip('Firefox keeps the hover until the pointer moves');
+                const page = await session.engine.browser.newPage();
+                t.after(() => page.close());
+                const linked = evenMessages(5).map((message) => ({ ...message, link: 'http://www.marquetto.example/' }));
+                const design = { ...FADER, messages: linked, lightMotion };
+                await page.goto(generateNewsBox(design).hostUrl, { waitUntil: 'load' });
+                await until(page, () => getComputedStyle(document.getElementById('d0')).visibility === 'visible', 'page 1');
+                const point = await page.evaluate(() => {
+                    const box = document.getElementById('spagens').getBoundingClientRect();
+                    return { x: box.left + box.width / 2, y: box.top + 8, plain: document.getElementById('d1').style.color };
+                });
+                await page.mouse.move(point.x, point.y);
+                const hovered = (at) => {
+                    let message = document.elementFromPoint(at.x, at.y);
+                    while (message && !/^d[0-9]+$/.test(message.id ?? '')) message = message.parentNode;
+                    const colour = (id) => document.getElementById(id).style.color;
+                    return message && message.id !== 'd0' && colour(message.id) !== at.plain && colour('d0') === at.plain;
+                };
+                await until(page, () => document.getElementById('d0').style.color !== '', 'the first message to be hovered');
+                await until(page, hovered, 'the next page under the pointer to take the hover colour', point);
+            });
+        }
+    });
 });
 
 // The whole page under DevTools virtual time, which moves timers, animation frames and the animations' timeline
