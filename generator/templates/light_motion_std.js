@@ -615,7 +615,7 @@ function cm_turned(){
 function cm_hitTurn(){
 	var under;
 	cm_turnFrame=null;
-	if(cm_animations.length>0&&cm_animations[0].currentTime+cm_early<cm_turnAt){
+	if(cm_animations.length>0&&cm_animations[0].currentTime!==null&&cm_animations[0].currentTime+cm_early<cm_turnAt){
 		cm_turnFrame=requestAnimationFrame(cm_hitTurn);
 		return;
 	}
