@@ -4,10 +4,12 @@
 
 #include <string>
 
-// The light motion of the standards runtime: the same steps, played by Web Animations that the browser's
-// compositor runs (the scrollers) or run from animation frames on the timeline the timers would keep (the
-// fader, and browsers without Web Animations), moving by translation instead of layout and resting while the
-// box is out of sight. Browsers without animation frames or intersection observers keep the timers.
+// The light motion of the standards runtime: the same steps and pages, played by Web Animations of translate
+// that the browser's compositor runs, or, where those are missing, run from animation frames on the timeline the
+// timers would keep; resting while the box is out of sight. Browsers without animation frames or intersection
+// observers keep the timers. The fader parks each message below the box while its page is not shown, out of
+// the box's clip, where the pointer cannot reach it as it cannot reach a hidden one; since the browser sees no
+// change under a resting pointer when the compositor turns a page, the fader hit-tests it at each turn.
 class LightMotion
 {
 public:

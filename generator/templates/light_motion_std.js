@@ -148,10 +148,11 @@ function lm_install(){
 	restime=lm_restime;
 }
 var cm_kind=motionkindvr,cm_delay=scrdelayinms,cm_pause=pausetime_vr24;
-var cm_early=0.01,cm_most=3000000;
-var cm_able=lm_moves&&cm_kind!=3&&cm_delay>=4&&(cm_kind!=1||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
+var cm_early=0.01,cm_most=3000000,cm_park=tichvr6+200-pstopvr3;
+var cm_able=lm_moves&&(cm_kind==3||cm_delay>=4)&&(cm_kind%2==0||cm_pause>=4)&&typeof Element!="undefined"&&typeof Element.prototype.animate=="function"&&typeof KeyframeEffect!="undefined"&&!!document.timeline&&!!window.performance;
 var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
+var cm_pointer=null,cm_over=null,cm_turn=null,cm_turnFrame=null,cm_turnAt=0;
 var lm_holdFrames=lm_hold,lm_measure=null;
 function cm_timeline(){
 	return performance.now();
@@ -312,19 +313,27 @@ function cm_frames(index,from,to,value){
 	track.frames.push([to,track.value,0]);
 	return track.frames;
 }
-function cm_keyframes(frames,from,length,property){
+function cm_keyframes(frames,from,length,once){
 	var list=[],i,f,frame;
 	for(i=0;i<frames.length;i++){
 		f=frames[i];
 		frame={offset:(f[0]-from)/length,easing:f[2]>0?"steps("+f[2]+", jump-start)":"linear"};
-		frame[property]=property=="top"?f[1]+"px":"0 "+f[1]+"px";
+		if(once){
+			frame.transform="translateY("+f[1]+"px)";
+		}else{
+			frame.translate="0 "+f[1]+"px";
+		}
 		list.push(frame);
 	}
 	return list;
 }
+function cm_animate(element,frames,from,to,iterations){
+	var animation=element.animate(cm_keyframes(frames,from,to-from,iterations==1),{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+	animation.cm_once=iterations==1;
+	return animation;
+}
 function cm_animation(element,from,to,iterations,value){
-	var property=iterations==1?"top":"translate",frames=cm_keyframes(cm_frames(element.lm_index,from,to,value),from,to-from,property);
-	return element.animate(frames,{duration:to-from,delay:cm_base+from-cm_early,iterations:iterations,fill:"none"});
+	return cm_animate(element,cm_frames(element.lm_index,from,to,value),from,to,iterations);
 }
 function cm_drop(){
 	var i;
@@ -332,6 +341,11 @@ function cm_drop(){
 		cm_animations[i].cancel();
 	}
 	cm_animations=[];
+}
+function cm_compose(animation,mode){
+	if(animation.cm_once&&animation.effect.composite!=mode){
+		animation.effect.composite=mode;
+	}
 }
 function cm_show(){
 	var motion=cm_motion(),now=cm_timeline(),i,animation;
@@ -343,13 +357,101 @@ function cm_show(){
 		}else if(cm_halt||lm_held()){
 			animation.pause();
 			animation.currentTime=motion;
+			cm_compose(animation,"add");
 		}else{
+			cm_compose(animation,"replace");
 			animation.startTime=now-motion;
 		}
 	}
+	if(cm_kind==3){
+		cm_watchTurns();
+	}
+}
+function cm_page(){
+	return {from:hidson,to:hidsay,tops:cyposarr.slice(hidson,hidsay+1)};
+}
+function cm_samePage(a,b){
+	return a.from==b.from&&a.to==b.to&&a.tops.join()==b.tops.join();
+}
+function cm_pageCycle(wait){
+	var kept=[enson,say,hidson,hidsay,cyposarr.slice()],pages=[cm_page()],loopFrom=-1,page;
+	for(;;){
+		lm_step();
+		page=cm_page();
+		if(page.from==0&&loopFrom<0&&cm_samePage(page,pages[0])){
+			loopFrom=0;
+			break;
+		}else if(page.from==0&&loopFrom<0){
+			loopFrom=pages.length;
+		}else if(page.from==0){
+			break;
+		}
+		pages.push(page);
+	}
+	enson=kept[0];
+	say=kept[1];
+	hidson=kept[2];
+	hidsay=kept[3];
+	cyposarr=kept[4];
+	return {pages:pages,loopFrom:loopFrom,wait:wait};
+}
+function cm_pageAt(motion){
+	var plan=cm_plan,n=plan.pages.length,j=Math.floor((motion-cm_base+cm_early)/plan.wait),k=j;
+	if(k>=n){
+		k=plan.loopFrom+(k-plan.loopFrom)%(n-plan.loopFrom);
+	}
+	return {page:plan.pages[k],time:cm_base+j*plan.wait};
+}
+function cm_fadeFrames(shown,from,to,under){
+	var wait=cm_plan.wait,park=cm_park-under,frames=[[from*wait,park,0]],j,k,top;
+	for(k=0;k<shown.length;k++){
+		j=shown[k][0];
+		top=shown[k][1]-under;
+		if(j>=from&&j<to){
+			frames.push([j*wait,park,0],[j*wait,top,0],[(j+1)*wait,top,0],[(j+1)*wait,park,0]);
+		}
+	}
+	frames.push([to*wait,park,0]);
+	return frames;
+}
+function cm_buildPages(wait){
+	var plan,shown=[],i,j,page,message,n;
+	cm_drop();
+	cm_plan=null;
+	if(mc<=0){
+		return false;
+	}
+	plan=cm_plan=cm_pageCycle(wait);
+	n=plan.pages.length;
+	for(i=0;i<mc;i++){
+		shown.push([]);
+	}
+	for(j=0;j<n;j++){
+		page=plan.pages[j];
+		for(i=page.from;i<=page.to;i++){
+			shown[i].push([j,page.tops[i-page.from]]);
+		}
+	}
+	for(i=0;i<mc;i++){
+		message=document.getElementById("d"+i);
+		message.style.top=pstopvr3+"px";
+		message.style.left=psleftvr1+"px";
+		message.style.visibility="visible";
+		message.style.translate="0 "+cm_park+"px";
+		if(plan.loopFrom>0){
+			cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],0,plan.loopFrom,cm_park),0,plan.loopFrom*wait,1));
+		}
+		cm_animations.push(cm_animate(message,cm_fadeFrames(shown[i],plan.loopFrom,n,0),plan.loopFrom*wait,n*wait,Infinity));
+	}
+	return true;
 }
 function cm_build(wait){
-	var elements=cm_moving(),plan=cm_schedule(uzuntop,wait),last,i;
+	var elements,plan,last,i;
+	if(cm_kind==3){
+		return cm_buildPages(wait);
+	}
+	elements=cm_moving();
+	plan=cm_schedule(uzuntop,wait);
 	cm_drop();
 	cm_plan=null;
 	if(!plan||plan.steps*elements.length>cm_most){
@@ -481,9 +583,101 @@ function lm_remeasure(){
 		}
 	}
 }
+function cm_remeasurePages(){
+	var at=null,i;
+	if(cm_plan){
+		at=cm_pageAt(cm_motion());
+		hidson=at.page.from;
+		hidsay=at.page.to;
+		for(i=hidson;i<=hidsay;i++){
+			cyposarr[i]=at.page.tops[i-hidson];
+		}
+		enson=say=hidsay+1<mc?hidsay+1:0;
+	}
+	lm_measure();
+	if(at){
+		cm_base=at.time;
+		cm_buildPages(cm_plan.wait);
+		cm_show();
+	}
+}
+function cm_hovered(){
+	var hit=cm_pointer?document.elementFromPoint(cm_pointer[0],cm_pointer[1]):null;
+	while(hit&&!(hit.id&&/^d[0-9]+$/.test(hit.id))){
+		hit=hit.parentNode;
+	}
+	return hit?Number(hit.id.substring(1)):null;
+}
+function cm_turned(){
+	cm_turn=null;
+	cm_turnFrame=requestAnimationFrame(cm_hitTurn);
+}
+function cm_hitTurn(){
+	var under;
+	cm_turnFrame=null;
+	if(cm_animations.length>0&&cm_animations[0].currentTime!==null&&cm_animations[0].currentTime+cm_early<cm_turnAt){
+		cm_turnFrame=requestAnimationFrame(cm_hitTurn);
+		return;
+	}
+	under=cm_hovered();
+	if(under!==cm_over){
+		if(cm_over!==null){
+			restime(cm_over);
+		}
+		if(under!==null){
+			mdivmo(under);
+		}
+	}
+	cm_watchTurns();
+}
+function cm_watchTurns(){
+	var motion,at;
+	if(cm_turn!==null){
+		clearTimeout(cm_turn);
+		cm_turn=null;
+	}
+	if(cm_turnFrame!==null){
+		cancelAnimationFrame(cm_turnFrame);
+		cm_turnFrame=null;
+	}
+	if(!cm_plan||cm_pointer===null||lm_held()||cm_still()){
+		return;
+	}
+	motion=cm_motion();
+	at=cm_pageAt(motion);
+	cm_turnAt=at.time+cm_plan.wait;
+	cm_turn=setTimeout(cm_turned,Math.max(0,Math.ceil(cm_turnAt-motion)));
+}
+function cm_pointAt(event){
+	cm_pointer=[event.clientX,event.clientY];
+	if(cm_turn===null&&cm_turnFrame===null){
+		cm_watchTurns();
+	}
+}
+function cm_pointGone(){
+	cm_pointer=null;
+	cm_watchTurns();
+}
+function cm_followPointer(){
+	mdivmo=function(gnum){
+		cm_over=gnum;
+		lm_halt(gnum);
+	};
+	restime=function(gnum2){
+		cm_over=null;
+		lm_go(gnum2);
+	};
+	document.addEventListener("mousemove",cm_pointAt,true);
+	document.addEventListener("mouseover",cm_pointAt,true);
+	document.documentElement.addEventListener("mouseleave",cm_pointGone,false);
+}
 function cm_install(){
 	dotrans=cm_dotrans;
 	lm_hold=cm_hold;
+	if(cm_kind==3){
+		cm_followPointer();
+		return;
+	}
 	mdivmo=function(gnum,gnum5){
 		cm_point(true);
 		lm_halt(gnum,gnum5);
@@ -501,6 +695,9 @@ if(cm_able){
 if(lm_moves&&cm_kind!=1&&cm_kind!=3&&typeof fit_measure=="function"){
 	lm_measure=fit_measure;
 	fit_measure=lm_remeasure;
+}else if(cm_able&&cm_kind==3&&typeof fit_measure=="function"){
+	lm_measure=fit_measure;
+	fit_measure=cm_remeasurePages;
 }
 if(lm_active){
 	lm_watch();

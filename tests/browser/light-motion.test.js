@@ -1,7 +1,7 @@
 'use strict';
-// The light motion option: the scrollers' steps played by Web Animations that the compositor runs, which at
-// every step instant show what the timers show; the fader, and browsers without Web Animations, run the steps
-// from animation frames; browsers without frames or observers keep the timers.
+// The light motion option: the scrollers' steps and the fader's pages played by Web Animations that the
+// compositor runs, which at every step instant show what the timers show; browsers without Web Animations run
+// the steps from animation frames; browsers without frames or observers keep the timers.
 
 const { describe, it } = require('node:test');
 const assert = require('node:assert/strict');
@@ -12,18 +12,6 @@ const { generateNewsBox } = require('./support/newsBox');
 const FRAME = 16;
 const NO_ANIMATIONS = 'delete Element.prototype.animate;';
 
-// Each trace runs past the first pass from below the box and a whole cycle of the column after it.
-const SEEKED = [
-    ['Wait to finish mode', 'asymmetric', { ...ASYMMETRIC_DESIGN, effectStyle: 0, scrollMode: 0 }, 60],
-    [
-        'Page by page mode',
-        'three-message',
-        { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 0, scrollMode: 1, messages: evenMessages(3) },
-        25,
-    ],
-    ['Continuous mode', 'default', { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 2 }, 35],
-];
-
 // What the reader sees, in the page: the rendered tops of both columns and of every message.
 function places() {
     const top = (element) => (element ? Math.round(element.getBoundingClientRect().top) : '-');
@@ -31,6 +19,40 @@ function places() {
     for (let i = 0; i < mc; i++) tops.push(top(document.getElementById(`d${i}`)));
     return tops.join(' ');
 }
+
+// What the fader's reader sees: which messages are shown inside the box, and where; and which message the
+// pointer would hover or click at three heights of the box.
+function pagesShown() {
+    const box = document.getElementById('spagens').getBoundingClientRect();
+    const shown = [];
+    for (let i = 0; i < mc; i++) {
+        const message = document.getElementById(`d${i}`);
+        const { top, bottom } = message.getBoundingClientRect();
+        if (getComputedStyle(message).visibility === 'visible' && top < box.bottom && bottom > box.top)
+            shown.push(`${i}@${Math.round(top)}`);
+    }
+    const hits = [0.15, 0.5, 0.85].map((part) => {
+        const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height * part);
+        return hit?.closest('[id^="d"]')?.id ?? '-';
+    });
+    return `${shown.join(',')} under the pointer ${hits.join(',')}`;
+}
+
+const FADER = { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 1, messages: evenMessages(7) };
+
+// Each trace runs past the first pass from below the box and a whole cycle of the column (or of the pages) after it.
+const SEEKED = [
+    ['Wait to finish mode', 'asymmetric', { ...ASYMMETRIC_DESIGN, effectStyle: 0, scrollMode: 0 }, 60, places],
+    [
+        'Page by page mode',
+        'three-message',
+        { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', pause: '1', effectStyle: 0, scrollMode: 1, messages: evenMessages(3) },
+        25,
+        places,
+    ],
+    ['Continuous mode', 'default', { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 2 }, 35, places],
+    ['News fader', 'seven-message', FADER, 25, pagesShown],
+];
 
 // The timers' steps on the fake clock for `seconds`: the time of each and what it shows.
 function timerSteps(seconds, seen) {
@@ -74,17 +96,6 @@ function framesSeen(seconds, frame, seen) {
     return rows;
 }
 
-// What the fader's reader sees: which messages are shown, and where.
-function pagesShown() {
-    const shown = [];
-    for (let i = 0; i < mc; i++) {
-        const message = document.getElementById(`d${i}`);
-        if (getComputedStyle(message).visibility === 'visible')
-            shown.push(`${i}@${Math.round(message.getBoundingClientRect().top)}`);
-    }
-    return shown.join(',');
-}
-
 function firstDifference(expected, actual, label = (i) => `row ${i}`) {
     const at = expected.findIndex((row, i) => row !== actual[i]);
     return at < 0 ? 'none' : `${label(at)}: ${expected[at]} / ${actual[at]}`;
@@ -92,13 +103,13 @@ function firstDifference(expected, actual, label = (i) => `row ${i}`) {
 
 describeInEngines('Light motion', (session) => {
     describe('the animations show what the timers show at each step and just before it', () => {
-        for (const [modeName, designName, design, seconds] of SEEKED) {
+        for (const [modeName, designName, design, seconds, seen] of SEEKED) {
             it(`${modeName}, ${designName} design`, async (t) => {
                 const { page: timers } = await session.open(t, design);
-                const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${places})`);
+                const steps = await timers.evaluate(`(${timerSteps})(${seconds}, ${seen})`);
                 const { page: light } = await session.open(t, { ...design, lightMotion: true });
                 const stepTimes = JSON.stringify(steps.map(([time]) => time));
-                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${places})`);
+                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${seen})`);
                 const expected = expectedAfter(steps, origin);
                 assert.equal(firstDifference(expected, rows), 'none');
                 assert.equal(origin, steps[0][0], 'the animations start with the first step');
@@ -112,45 +123,57 @@ describeInEngines('Light motion', (session) => {
         }
     });
 
-    it('Continuous mode fitting the page width: when the page narrows, the animations follow the new layout', async (t) => {
+    describe('fitting the page width: when the page narrows, the animations follow the new layout', () => {
         const sentence = 'Readers on a phone see every word of this message wrapped inside the narrower box. ';
-        const design = {
-            ...DEFAULT_DESIGN,
-            width: '400',
-            height: '160',
-            effectStyle: 0,
-            scrollMode: 2,
-            fitPageWidth: true,
-            messages: evenMessages(3, (i) => ({ text: sentence.repeat(2 + i) })),
-        };
-        const narrowed = async (lightMotion) => {
-            const viewport = { width: 420, height: 420 };
-            const { page } = await session.open(t, { ...design, lightMotion }, { page: 'preview', viewport });
-            const frame = page.hostFrame();
-            // In the column's cycle, during the hold of the first message.
-            await frame.tick(500 + 200 * 35 + 10);
-            const wide = await frame.evaluate(() => document.getElementById('d0').offsetHeight);
-            await page.page.setViewport({ width: 320, height: 420 });
-            await until(frame, (h) => document.getElementById('d0').offsetHeight > h, 'the messages to wrap', wide);
-            return frame;
-        };
-        const steps = await (await narrowed(false)).evaluate(`(${timerSteps})(40, ${places})`);
-        const stepTimes = JSON.stringify(steps.map(([time]) => time));
-        const light = await narrowed(true);
-        const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${places})`);
-        const expected = expectedAfter(steps, origin);
-        assert.equal(firstDifference(expected, rows), 'none');
-        assert.equal(origin, 500, 'the animations keep the time of the first step, 500 ms after the load');
-        assert.ok(new Set(expected).size > 100, 'the box moves within the trace');
+        const fitting = { ...DEFAULT_DESIGN, width: '400', height: '160', fitPageWidth: true };
+        // The page narrows during the hold of the first message in the column's cycle, or on the second page, whose
+        // second message then stands lower; the fader shows its three pages.
+        const cases = [
+            [
+                'Continuous mode',
+                { ...fitting, effectStyle: 0, scrollMode: 2, messages: evenMessages(3, (i) => ({ text: sentence.repeat(2 + i) })) },
+                500 + 200 * 35 + 10,
+                places,
+                101,
+            ],
+            [
+                'News fader',
+                { ...fitting, pause: '1', effectStyle: 1, messages: evenMessages(5, (i) => ({ text: sentence.repeat(2 - (i % 2)) })) },
+                500 + 1000 + 10,
+                pagesShown,
+                3,
+            ],
+        ];
+        for (const [name, design, narrowAt, seen, leastSeen] of cases) {
+            it(name, async (t) => {
+                const narrowed = async (lightMotion) => {
+                    const viewport = { width: 420, height: 420 };
+                    const { page } = await session.open(t, { ...design, lightMotion }, { page: 'preview', viewport });
+                    const frame = page.hostFrame();
+                    await frame.tick(narrowAt);
+                    const wide = await frame.evaluate(() => document.getElementById('d0').offsetHeight);
+                    await page.page.setViewport({ width: 320, height: 420 });
+                    await until(frame, (h) => document.getElementById('d0').offsetHeight > h, 'the messages to wrap', wide);
+                    return frame;
+                };
+                const steps = await (await narrowed(false)).evaluate(`(${timerSteps})(40, ${seen})`);
+                const stepTimes = JSON.stringify(steps.map(([time]) => time));
+                const light = await narrowed(true);
+                const { origin, rows } = await light.evaluate(`(${seekedSteps})(${stepTimes}, ${seen})`);
+                const expected = expectedAfter(steps, origin);
+                assert.equal(firstDifference(expected, rows), 'none');
+                assert.equal(origin, 500, 'the animations keep the time of the first step, 500 ms after the load');
+                assert.ok(new Set(expected).size >= leastSeen, 'the box changes within the trace');
+            });
+        }
     });
 
-    // The frames runtime: the fader's, and the scrollers' where Web Animations are missing; the timers where
-    // animation frames or intersection observers are missing.
+    // The frames runtime where Web Animations are missing; the timers where animation frames or intersection
+    // observers are missing.
     describe('at every frame what the timers show', () => {
-        const fader = { ...DEFAULT_DESIGN, ...EVEN_LINES, height: '100', effectStyle: 1, messages: evenMessages(6) };
         const wait = { ...DEFAULT_DESIGN, effectStyle: 0, scrollMode: 0 };
         const cases = [
-            ['News fader, on animation frames', fader, undefined, pagesShown],
+            ['News fader without Web Animations, on animation frames', FADER, NO_ANIMATIONS, pagesShown],
             ['Wait to finish mode without Web Animations, on animation frames', wait, NO_ANIMATIONS, places],
             ['Wait to finish mode without intersection observers, on timers', wait, 'delete window.IntersectionObserver;', places],
             ['Wait to finish mode without animation frames, on timers', wait, 'delete window.requestAnimationFrame;', places],
@@ -236,6 +259,35 @@ describeInEngines('Light motion', (session) => {
             assert.ok(after.every((time) => time >= before - 20 && time < before + 2000), `${before}: ${after}`);
         });
     });
+
+    // On the real clock: Chromium tells a message that a page turned away from under a resting pointer (Firefox
+    // waits for the pointer to move), and the light fader, whose pages turn on the compositor, tells it in both.
+    describe('a pointer resting on the fader while its pages turn', () => {
+        for (const lightMotion of [false, true]) {
+            it(`moves the hover colour to the message that comes under it, ${lightMotion ? 'light' : 'default'} fader`, async (t) => {
+                if (!lightMotion && session.name !== 'chromium') return t.skip('Firefox keeps the hover until the pointer moves');
+                const page = await session.engine.browser.newPage();
+                t.after(() => page.close());
+                const linked = evenMessages(5).map((message) => ({ ...message, link: 'http://www.marquetto.example/' }));
+                const design = { ...FADER, messages: linked, lightMotion };
+                await page.goto(generateNewsBox(design).hostUrl, { waitUntil: 'load' });
+                await until(page, () => getComputedStyle(document.getElementById('d0')).visibility === 'visible', 'page 1');
+                const point = await page.evaluate(() => {
+                    const box = document.getElementById('spagens').getBoundingClientRect();
+                    return { x: box.left + box.width / 2, y: box.top + 8, plain: document.getElementById('d1').style.color };
+                });
+                await page.mouse.move(point.x, point.y);
+                const hovered = (at) => {
+                    let message = document.elementFromPoint(at.x, at.y);
+                    while (message && !/^d[0-9]+$/.test(message.id ?? '')) message = message.parentNode;
+                    const colour = (id) => document.getElementById(id).style.color;
+                    return message && message.id !== 'd0' && colour(message.id) !== at.plain && colour('d0') === at.plain;
+                };
+                await until(page, () => document.getElementById('d0').style.color !== '', 'the first message to be hovered');
+                await until(page, hovered, 'the next page under the pointer to take the hover colour', point);
+            });
+        }
+    });
 });
 
 // The whole page under DevTools virtual time, which moves timers, animation frames and the animations' timeline
@@ -249,17 +301,23 @@ const VIRTUAL = [
         { effectStyle: 0, scrollMode: 0 },
         [[2010, 'mouseover', '#d0'], [3050, 'mouseout', '#d0'], [4410, 'mouseover', '#d1'], [7090, 'mouseout', '#d1']],
         11000,
+        places,
+        40,
     ],
     [
         'Page by page mode: the pointer rests shortly, then across a hold',
         { effectStyle: 0, scrollMode: 1 },
         [[5010, 'mouseover', '#d0'], [5530, 'mouseout', '#d0'], [8410, 'mouseover', '#d1'], [10850, 'mouseout', '#d1']],
         13000,
+        places,
+        40,
     ],
     [
-        "Continuous mode with the accessible box: Pause and Play, a message's link focused, the pointer",
+        "Continuous mode with the accessible box: a message's link focused before and after the first pass, Pause and Play, the pointer",
         { effectStyle: 0, scrollMode: 2, accessibleBox: true },
         [
+            [2010, 'focus', '#d0 a'],
+            [2530, 'blur', '#d0 a'],
             [5010, 'click', '#spagensbrd button'],
             [7050, 'click', '#spagensbrd button'],
             [8010, 'focus', '#d0 a'],
@@ -268,6 +326,16 @@ const VIRTUAL = [
             [11530, 'mouseout', '#dz1'],
         ],
         14000,
+        places,
+        40,
+    ],
+    [
+        'News fader with the accessible box: Pause and Play across a page change, the pointer, which does not halt it',
+        { ...EVEN_LINES, effectStyle: 1, accessibleBox: true, messages: evenMessages(5) },
+        [[1010, 'click', '#spagensbrd button'], [3050, 'click', '#spagensbrd button'], [4010, 'mouseover', '#d2'], [7050, 'mouseout', '#d2']],
+        10000,
+        pagesShown,
+        2,
     ],
 ];
 
@@ -288,13 +356,15 @@ function planReader(samples, actions, seen) {
     });
 }
 
-async function virtualTrace(engine, design, actions, milliseconds) {
+async function virtualTrace(engine, design, actions, milliseconds, seen) {
     const page = await engine.browser.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
     try {
         const session = await page.createCDPSession();
         const samples = [];
         for (let at = 520; at < milliseconds; at += 40) samples.push(at);
-        await page.evaluateOnNewDocument(`(${planReader})(${JSON.stringify(samples)}, ${JSON.stringify(actions)}, ${places})`);
+        await page.evaluateOnNewDocument(`(${planReader})(${JSON.stringify(samples)}, ${JSON.stringify(actions)}, ${seen})`);
         await session.send('Emulation.setVirtualTimePolicy', { policy: 'pause' });
         const expired = new Promise((resolve) => session.once('Emulation.virtualTimeBudgetExpired', resolve));
         const loading = page.goto(generateNewsBox(design).hostUrl);
@@ -303,7 +373,8 @@ async function virtualTrace(engine, design, actions, milliseconds) {
             budget: milliseconds + 100,
         });
         await Promise.all([expired, loading]);
-        return await page.evaluate(() => ({ trace: window.__trace, animations: document.getAnimations().length }));
+        const result = await page.evaluate(() => ({ trace: window.__trace, animations: document.getAnimations().length }));
+        return { ...result, errors };
     } finally {
         await page.close();
     }
@@ -312,16 +383,17 @@ async function virtualTrace(engine, design, actions, milliseconds) {
 describeInEngines(
     'Light motion under virtual time',
     (session) => {
-        for (const [name, mode, actions, milliseconds] of VIRTUAL) {
+        for (const [name, mode, actions, milliseconds, seen, leastSeen] of VIRTUAL) {
             it(`${name}: the whole page shows what the timers show`, async () => {
                 const design = { ...DEFAULT_DESIGN, ...VIRTUAL_STEP, ...mode };
-                const timers = await virtualTrace(session.engine, design, actions, milliseconds);
-                const light = await virtualTrace(session.engine, { ...design, lightMotion: true }, actions, milliseconds);
+                const timers = await virtualTrace(session.engine, design, actions, milliseconds, seen);
+                const light = await virtualTrace(session.engine, { ...design, lightMotion: true }, actions, milliseconds, seen);
                 assert.ok(light.animations > 0, 'the light box plays animations');
+                assert.deepEqual(light.errors, []);
                 assert.equal(light.trace.length, timers.trace.length);
                 assert.equal(firstDifference(timers.trace, light.trace), 'none');
                 const places = new Set(timers.trace.map((row) => row.split(': ')[1]));
-                assert.ok(places.size > 40, `the box moves: ${places.size} places`);
+                assert.ok(places.size > leastSeen, `the box moves: ${places.size} places`);
             });
         }
     },
