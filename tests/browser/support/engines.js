@@ -59,14 +59,16 @@ class Engine {
     }
 
     // Opens url in a tab whose frames all run on a fake clock; ieShim adds the IE emulation.
-    // beforeScripts runs in every frame before the page's own scripts.
-    async open(url, options = {}) {
+    // beforeScripts runs in every frame before the page's own scripts. A page of frames gets a new tab, and
+    // its tab is not used again: the frames of the page before have been seen in a reused tab.
+    async open(url, { framed = false, ...options } = {}) {
         const kind = JSON.stringify(options);
-        const idle = this.idleTabs.get(kind);
-        const tab = idle && idle.length ? idle.pop() : await this.newTab(options);
+        const idle = framed ? [] : this.idleTabs.get(kind) || [];
+        const tab = idle.length ? idle.pop() : await this.newTab(options);
         // A tab behind another is a hidden page to its box, which then rests; a new tab comes to the front.
         await tab.bringToFront();
-        const boxPage = new BoxPage(tab, tab.mainFrame(), [], () => this.putAside(kind, tab));
+        const putAside = framed ? null : () => this.putAside(kind, tab);
+        const boxPage = new BoxPage(tab, tab.mainFrame(), [], putAside);
         await tab.goto(url, { waitUntil: 'load' });
         return boxPage;
     }

@@ -33,7 +33,8 @@ class EngineSession {
         const box = sharedNewsBox(design);
         const urls = { host: box.hostUrl, preview: box.previewUrl, framed: box.framedPreviewUrl, far: box.farUrl };
         const url = ie ? box.iePageUrl : urls[page];
-        const boxPage = await this.engine.open(url, { ieShim: ie, userAgent, viewport, beforeScripts });
+        const framed = !ie && page !== 'host';
+        const boxPage = await this.engine.open(url, { framed, ieShim: ie, userAgent, viewport, beforeScripts });
         t.after(() => boxPage.close());
         return { box, page: boxPage };
     }
