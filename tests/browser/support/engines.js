@@ -59,8 +59,8 @@ class Engine {
     }
 
     // Opens url in a tab whose frames all run on a fake clock; ieShim adds the IE emulation.
-    // beforeScripts runs in every frame before the page's own scripts. A page of frames gets a new tab, and
-    // its tab is not used again: the frames of the page before have been seen in a reused tab.
+    // beforeScripts runs in every frame before the page's own scripts. A page of frames always gets a new tab,
+    // which is not kept: loaded into a used tab, such a page now and then left its test waiting for good.
     async open(url, { framed = false, ...options } = {}) {
         const kind = JSON.stringify(options);
         const idle = framed ? [] : this.idleTabs.get(kind) || [];
