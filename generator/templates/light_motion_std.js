@@ -153,6 +153,7 @@ var cm_able=lm_moves&&(cm_kind==3||cm_delay>=4)&&(cm_kind%2==0||cm_pause>=4)&&ty
 var cm_plan=null,cm_base=0,cm_animations=[],cm_halt=null,cm_waiting=false,cm_fallen=false,cm_wasStill=false;
 var cm_chainFrom=0,cm_chainAt=0,cm_chainRuns=false,cm_offset=0;
 var cm_pointer=null,cm_over=null,cm_turn=null,cm_turnFrame=null,cm_turnAt=0;
+var cm_backwards=false,cm_marked=[];
 var lm_holdFrames=lm_hold,lm_measure=null;
 function cm_timeline(){
 	return performance.now();
@@ -602,11 +603,7 @@ function cm_remeasurePages(){
 	}
 }
 function cm_hovered(){
-	var hit=cm_pointer?document.elementFromPoint(cm_pointer[0],cm_pointer[1]):null;
-	while(hit&&!(hit.id&&/^d[0-9]+$/.test(hit.id))){
-		hit=hit.parentNode;
-	}
-	return hit?Number(hit.id.substring(1)):null;
+	return cm_message(cm_pointer?document.elementFromPoint(cm_pointer[0],cm_pointer[1]):null);
 }
 function cm_turned(){
 	cm_turn=null;
@@ -671,11 +668,89 @@ function cm_followPointer(){
 	document.addEventListener("mouseover",cm_pointAt,true);
 	document.documentElement.addEventListener("mouseleave",cm_pointGone,false);
 }
+function cm_message(element){
+	while(element&&!(element.id&&/^d[0-9]+$/.test(element.id))){
+		element=element.parentNode;
+	}
+	return element?Number(element.id.substring(1)):null;
+}
+function cm_parked(element){
+	var index=cm_message(element),page;
+	if(index===null||!cm_plan||cm_still()){
+		return false;
+	}
+	page=cm_pageAt(cm_motion()).page;
+	return index<page.from||index>page.to;
+}
+function cm_focusable(){
+	var found=document.querySelectorAll("a[href],button,input,select,textarea,[tabindex]"),list=[],i;
+	for(i=0;i<found.length;i++){
+		if(found[i].tabIndex>=0){
+			list.push(found[i]);
+		}
+	}
+	return list;
+}
+function cm_nextShown(from,step){
+	var list=cm_focusable(),i;
+	for(i=list.indexOf(from)+step;i>=0&&i<list.length;i+=step){
+		if(!cm_parked(list[i])){
+			return list[i];
+		}
+	}
+	return null;
+}
+function cm_skipParked(event){
+	var from=event.target,next;
+	if(!cm_parked(from)){
+		return;
+	}
+	event.stopImmediatePropagation();
+	next=cm_nextShown(from,cm_backwards?-1:1);
+	Promise.resolve().then(function(){
+		if(next){
+			next.focus();
+		}else{
+			from.blur();
+		}
+	});
+}
+function cm_markParked(){
+	var list=cm_focusable().concat(cm_marked),marked=[],i,element;
+	for(i=0;i<list.length;i++){
+		element=list[i];
+		if(cm_parked(element)&&marked.indexOf(element)<0){
+			if(element.cm_tabIndex===undefined){
+				element.cm_tabIndex=element.getAttribute("tabindex");
+				element.tabIndex=-1;
+			}
+			marked.push(element);
+		}else if(!cm_parked(element)&&element.cm_tabIndex!==undefined){
+			if(element.cm_tabIndex===null){
+				element.removeAttribute("tabindex");
+			}else{
+				element.setAttribute("tabindex",element.cm_tabIndex);
+			}
+			element.cm_tabIndex=undefined;
+		}
+	}
+	cm_marked=marked;
+}
+function cm_skipParkedPages(){
+	document.addEventListener("keydown",function(event){
+		if(event.key=="Tab"){
+			cm_backwards=event.shiftKey;
+			cm_markParked();
+		}
+	},true);
+	document.addEventListener("focusin",cm_skipParked,true);
+}
 function cm_install(){
 	dotrans=cm_dotrans;
 	lm_hold=cm_hold;
 	if(cm_kind==3){
 		cm_followPointer();
+		cm_skipParkedPages();
 		return;
 	}
 	mdivmo=function(gnum,gnum5){

@@ -262,6 +262,24 @@ describeInEngines('Light motion', (session) => {
 
     // On the real clock: Chromium tells a message that a page turned away from under a resting pointer (Firefox
     // waits for the pointer to move), and the light fader, whose pages turn on the compositor, tells it in both.
+    // The default fader hides the messages off its page, which the keyboard then passes over; the light fader
+    // parks them outside the box, and must take the keyboard past them.
+    it('News fader with links: Tab passes over the messages off the shown page, as the default fader lets it', async (t) => {
+        const linked = evenMessages(7, () => ({ link: 'landing.html', target: '_top' }));
+        const visits = [];
+        for (const lightMotion of [false, true]) {
+            const { page } = await session.open(t, { ...FADER, accessibleBox: true, messages: linked, lightMotion });
+            await page.tick(2600);
+            const focused = [];
+            for (let i = 0; i < 6; i++) {
+                await page.page.keyboard.press('Tab');
+                focused.push(await page.evaluate(() => document.activeElement.closest('[id^="d"]')?.id ?? 'none'));
+            }
+            visits.push(focused.join(' '));
+        }
+        assert.equal(visits[1], visits[0]);
+    });
+
     describe('a pointer resting on the fader while its pages turn', () => {
         for (const lightMotion of [false, true]) {
             it(`moves the hover colour to the message that comes under it, ${lightMotion ? 'light' : 'default'} fader`, async (t) => {
