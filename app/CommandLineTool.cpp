@@ -3,6 +3,7 @@
 #include "MarquettoVersion.h"
 #include "app/CommandLineOptions.h"
 #include "app/DesignValueListing.h"
+#include "app/MessagesCommand.h"
 #include "app/ValueAssignment.h"
 #include "feed/FeedImport.h"
 #include "feed/ImportedMessages.h"
@@ -48,6 +49,7 @@ constexpr const char* toolUsage =
     "  set       write a design with named values changed\n"
     "  save      read a project and write it as the wizard saves it\n"
     "  import    put the items of a news feed into a project as its messages\n"
+    "  messages  write the messages file that a box with live messages reads\n"
     "  help      show the help of a command\n"
     "\n"
     "PROJECT is a .tkp project file, given after the command or with --project;\n"
@@ -183,6 +185,7 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
           {"length", 'l', true},
           {"append", 'a', false}},
          &CommandLineTool::import},
+        {"messages", MessagesCommand::help, MessagesCommand::options(), &CommandLineTool::messages},
     };
     return all;
 }
@@ -557,6 +560,11 @@ int CommandLineTool::show(const CommandLineOptions& parsed, const Project& proje
     else
         out_ << DesignValueListing::asText(design.value());
     return Success;
+}
+
+int CommandLineTool::messages(const CommandLineOptions& parsed, const Project& project)
+{
+    return MessagesCommand(*this).run(parsed, project);
 }
 
 // What check finds in a design just written, as warnings that leave the exit status alone.

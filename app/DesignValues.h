@@ -20,6 +20,7 @@ struct DesignValue
         Choice,    // a drop-down list, by the text of its entry
         Tick,      // a tick box or an option: on or off
         Colour,    // a colour swatch: #RRGGBB
+        Seconds,   // a number field of seconds, held to its range
         Messages   // the Step 4 message list
     };
     using Field = std::variant<std::monostate, std::string ProjectRecord::*, int ProjectRecord::*,

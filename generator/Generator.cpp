@@ -5,7 +5,9 @@
 #include "generator/HostPage.h"
 #include "generator/LightMotion.h"
 #include "generator/LinkCode.h"
+#include "generator/LiveMessages.h"
 #include "generator/MessageDataScript.h"
+#include "generator/MessagesFile.h"
 #include "generator/ScriptFiller.h"
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
@@ -43,15 +45,17 @@ Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suff
     return TextFile::replace(record.workFolder + Generator::boxFileName(record, suffix), text);
 }
 
-// The options follow the runtime's last statement in this order: the light scheduler takes over the runtime's
-// steps, the accessible box holds whichever scheduler runs them, and a box that fits the page width lays the
-// messages out again after both have started.
+// The options follow the runtime's last statement in this order: live messages watch the runtime's own steps,
+// the light scheduler takes over the steps, the accessible box holds whichever scheduler runs them, and a box
+// that fits the page width lays the messages out again after both have started.
 void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
 {
-    if (LightMotion::isOn(record)) {
+    if (LightMotion::isOn(record))
         LightMotion::adapt(standardsScript, record);
+    if (LiveMessages::isOn(record))
+        standardsScript += LiveMessages::script(record);
+    if (LightMotion::isOn(record))
         standardsScript += LightMotion::script(record);
-    }
     if (AccessibleBox::isOn(record))
         standardsScript += AccessibleBox::script(record);
     if (FitPageWidth::isOn(record))
@@ -75,6 +79,8 @@ Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& tex
     texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
     if (auto done = writeBoxFile(record, "newsticie.js", texts.ieScriptText); !done.ok())
         return done;
+    if (LiveMessages::isOn(record))
+        return writeBoxFile(record, std::string(MessagesFile::suffix), MessagesFile::ofDesign(record));
     return {};
 }
 
@@ -97,7 +103,8 @@ Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, Generated
 std::string Generator::generatedFilesText(const ProjectRecord& record)
 {
     const std::string& name = record.scrollerName;
-    return name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+    const std::string files = name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+    return LiveMessages::isOn(record) ? files + "\r\n" + name + std::string(MessagesFile::suffix) : files;
 }
 
 std::string Generator::boxFileName(const ProjectRecord& record, std::string_view file)

@@ -11,14 +11,14 @@
 class Generator
 {
 public:
-    // Builds every text into `texts`, then writes preview.html, NAME newstic.html, NAME newsticns6.js and
-    // NAME newsticie.js into record.workFolder, in that order. A design with a template placeholder in a
-    // value, or a box name that holds a path separator or makes a file name longer than the folder allows,
-    // is refused before anything is written. The run stops at the first file that cannot be
-    // written; files written before it keep their new contents.
+    // Builds every text into `texts`, then writes preview.html, NAME newstic.html, NAME newsticns6.js,
+    // NAME newsticie.js and, with live messages, NAME messages.json into record.workFolder, in that order. A
+    // design with a template placeholder in a value, or a box name that holds a path separator or makes a
+    // file name longer than the folder allows, is refused before anything is written. The run stops at the
+    // first file that cannot be written; files written before it keep their new contents.
     static Expected<void> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
 
-    // The three news box file names, one per line, as the "Generated files :" box shows them.
+    // The news box file names, one per line, as the "Generated files :" box shows them.
     static std::string generatedFilesText(const ProjectRecord& record);
 
     // The name under which a news box file is written: the box name in UTF-8, then `file`.
