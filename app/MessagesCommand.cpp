@@ -63,13 +63,19 @@ int MessagesCommand::run(const CommandLineOptions& parsed, const std::optional<s
 
 Expected<std::string> MessagesCommand::fromFeed(const CommandLineOptions& parsed)
 {
+    // A box takes fewer items than import does; the rest of the options are import's.
+    if (parsed.has("max")) {
+        const std::string max = parsed.value("max");
+        const bool digits =
+            !max.empty() && max.size() <= 4 && max.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || std::stoi(max) < 1 || std::stoi(max) > static_cast<int>(MessagesFile::mostMessages))
+            return Error::usage("--max takes a whole number from 1 to " +
+                                std::to_string(MessagesFile::mostMessages) + " for a messages file, not " +
+                                Error::quoted(max));
+    }
     const auto options = CommandLineTool::feedOptions(parsed);
     if (!options.ok())
         return options.error();
-    if (options.value().maxItems > static_cast<int>(MessagesFile::mostMessages))
-        return Error::usage("--max takes a whole number from 1 to " +
-                            std::to_string(MessagesFile::mostMessages) + " for a messages file, not " +
-                            Error::quoted(parsed.value("max")));
     const std::string from = parsed.value("from");
     const auto feed = CommandLineTool::readFeed(from);
     if (!feed.ok())
