@@ -19,25 +19,6 @@ enum class ByteOrder
     Big
 };
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 char16_t unitAt(std::string_view bytes, std::size_t at, ByteOrder order)
 {
     const auto first = static_cast<unsigned char>(bytes[at]);
@@ -65,14 +46,15 @@ std::string fromUtf16(std::string_view bytes, ByteOrder order)
         const char16_t unit = unitAt(bytes, at, order);
         if (isHighSurrogate(unit) && at + 3 < bytes.size() && isLowSurrogate(unitAt(bytes, at + 2, order))) {
             const char16_t low = unitAt(bytes, at + 2, order);
-            appendUtf8(text, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00));
+            TextEncoding::appendUtf8(text, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
+                                               (low - 0xDC00));
             at += 2;
         } else {
-            appendUtf8(text, isHighSurrogate(unit) || isLowSurrogate(unit) ? 0xFFFD : unit);
+            TextEncoding::appendUtf8(text, isHighSurrogate(unit) || isLowSurrogate(unit) ? 0xFFFD : unit);
         }
     }
     if (at < bytes.size())
-        appendUtf8(text, 0xFFFD);
+        TextEncoding::appendUtf8(text, 0xFFFD);
     return text;
 }
 

@@ -1,9 +1,9 @@
 #include "generator/FitPageWidth.h"
 
 #include "generator/BuiltInTexts.h"
+#include "generator/RuntimeKind.h"
 #include "generator/ScriptFiller.h"
 #include "project/IntegerText.h"
-#include "project/OptionLists.h"
 
 #include <cstdint>
 
@@ -12,18 +12,6 @@ namespace {
 std::string designWidth(const ProjectRecord& record)
 {
     return std::to_string(IntegerText::parse(record.width));
-}
-
-// How the script finds the runtime's state: each runtime keeps its column and stops in its own way.
-std::string runtimeKind(const ProjectRecord& record)
-{
-    if (record.effectStyle != OptionLists::scrollerStyle)
-        return "3";
-    if (record.scrollMode == OptionLists::waitToFinishMode)
-        return "0";
-    if (record.scrollMode == OptionLists::pageByPageMode)
-        return "1";
-    return "2";
 }
 
 } // namespace
@@ -43,5 +31,5 @@ std::string FitPageWidth::outerBoxWidth(const ProjectRecord& record)
 std::string FitPageWidth::script(const ProjectRecord& record)
 {
     return ScriptFiller::filled(BuiltInTexts::fitPageWidthStd(), record,
-                                {{"fitkindvr", runtimeKind(record)}});
+                                {{"fitkindvr", RuntimeKind::of(record)}});
 }

@@ -1,6 +1,7 @@
 #include "generator/LightMotion.h"
 
 #include "generator/BuiltInTexts.h"
+#include "generator/RuntimeKind.h"
 #include "generator/ScriptFiller.h"
 #include "generator/TextReplace.h"
 #include "generator/ValueFormats.h"
@@ -27,18 +28,6 @@ bool movesMessagesOneByOne(const ProjectRecord& record)
            record.scrollMode == OptionLists::pageByPageMode;
 }
 
-// Which motion the animations replay: the same numbering as the script's own "cm_kind".
-std::string motionKind(const ProjectRecord& record)
-{
-    if (record.effectStyle != OptionLists::scrollerStyle)
-        return "3";
-    if (record.scrollMode == OptionLists::waitToFinishMode)
-        return "0";
-    if (record.scrollMode == OptionLists::pageByPageMode)
-        return "1";
-    return "2";
-}
-
 } // namespace
 
 void LightMotion::adapt(std::string& runtime, const ProjectRecord& record)
@@ -52,6 +41,6 @@ void LightMotion::adapt(std::string& runtime, const ProjectRecord& record)
 std::string LightMotion::script(const ProjectRecord& record)
 {
     return ScriptFiller::filled(BuiltInTexts::lightMotionStd(), record,
-                                {{"motionkindvr", motionKind(record)},
+                                {{"motionkindvr", RuntimeKind::of(record)},
                                  {"pausetime_vr24", ValueFormats::standardsPause(record.pause)}});
 }
