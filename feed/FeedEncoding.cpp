@@ -1,6 +1,7 @@
 #include "feed/FeedEncoding.h"
 
 #include "feed/FeedPosition.h"
+#include "feed/PiecewiseUtf8.h"
 #include "feed/Utf8Repair.h"
 #include "project/TextEncoding.h"
 
@@ -10,8 +11,6 @@
 namespace {
 
 using namespace std::string_view_literals;
-
-constexpr std::size_t pieceBytes = 64 * 1024;
 
 enum class ByteOrder
 {
@@ -55,15 +54,6 @@ std::string fromUtf16(std::string_view bytes, ByteOrder order)
     }
     if (at < bytes.size())
         TextEncoding::appendUtf8(text, 0xFFFD);
-    return text;
-}
-
-std::string fromWindows1252(std::string_view bytes)
-{
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t at = 0; at < bytes.size(); at += pieceBytes)
-        text += TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes.substr(at, pieceBytes)));
     return text;
 }
 
@@ -125,7 +115,7 @@ Expected<std::string> FeedEncoding::utf8Of(std::string_view bytes)
         return Utf8Repair::repaired(bytes);
     if (isAnyOf(declared.name, {"windows-1252", "cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1", "latin1",
                                 "l1", "us-ascii", "ascii"}))
-        return fromWindows1252(bytes);
+        return PiecewiseUtf8::of(bytes, TextEncoding::decodeWindows1252);
     return FeedPosition::at(bytes, declared.offset)
         .error("the feed names its encoding " + Error::quoted(declared.name) +
                ", which the import does not read; a feed may be UTF-8, UTF-16, windows-1252 or ISO-8859-1");
