@@ -86,10 +86,6 @@ MIT-Lizenz</translation>
         <translation>Nach den Meldungen in der Liste anfügen</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Meldungen importieren</translation>
     </message>
@@ -136,10 +132,6 @@ MIT-Lizenz</translation>
     <message>
         <source>characters at most</source>
         <translation>Zeichen höchstens</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The feed holds no items to import.</source>
@@ -206,6 +198,9 @@ MIT-Lizenz</translation>
         <source>Target Frame :</source>
         <translation>Zielrahmen:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>

@@ -86,10 +86,6 @@ Licencia MIT</translation>
         <translation>Añadirlos después de los mensajes de la lista</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Importar mensajes</translation>
     </message>
@@ -136,10 +132,6 @@ Licencia MIT</translation>
     <message>
         <source>characters at most</source>
         <translation>caracteres como máximo</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The feed holds no items to import.</source>
@@ -206,6 +198,9 @@ Licencia MIT</translation>
         <source>Target Frame :</source>
         <translation>Marco de destino:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>

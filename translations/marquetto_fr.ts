@@ -86,10 +86,6 @@ Licence MIT</translation>
         <translation>Les ajouter après les messages de la liste</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Importer des messages</translation>
     </message>
@@ -136,10 +132,6 @@ Licence MIT</translation>
     <message>
         <source>characters at most</source>
         <translation>caractères au plus</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
     </message>
     <message>
         <source>The feed holds no items to import.</source>
@@ -206,6 +198,9 @@ Licence MIT</translation>
         <source>Target Frame :</source>
         <translation>Cadre cible&#xa0;:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
