@@ -120,20 +120,32 @@ std::string resolved(std::string_view base, std::string_view reference)
                                                                  : reference.substr(queryOrFragment));
 }
 
+// U+2028 and U+2029 end a script's string in older browsers, as a line break does in every one.
+bool startsLineSeparator(std::string_view rest)
+{
+    return rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9");
+}
+
 std::string percentEncoded(std::string_view link)
 {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string encoded;
-    for (char c : link) {
+    std::size_t separatorBytes = 0;
+    for (std::size_t at = 0; at < link.size(); ++at) {
+        const char c = link[at];
         const auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' || c == '<' || c == '>' ||
-            c == '`') {
+        if (startsLineSeparator(link.substr(at)))
+            separatorBytes = 3;
+        if (separatorBytes > 0 || byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' ||
+            c == '<' || c == '>' || c == '`') {
             encoded += '%';
             encoded += hex[byte >> 4];
             encoded += hex[byte & 0x0F];
         } else {
             encoded += c;
         }
+        if (separatorBytes > 0)
+            --separatorBytes;
     }
     return encoded;
 }
