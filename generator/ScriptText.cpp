@@ -49,8 +49,9 @@ void appendCharacter(std::string& out, char32_t c)
 
 bool staysInAddress(unsigned char byte)
 {
-    // A colon would make a relative address read as one with a scheme ("my:box_newstic.html").
-    static constexpr std::string_view unsafe = "\"#%'():<>?[\\]^`{|}";
+    // A colon would make a relative address read as one with a scheme ("my:box_newstic.html"), and an
+    // ampersand a character reference in the attributes that hold the addresses ("news&amp;newstic.html").
+    static constexpr std::string_view unsafe = "\"#%&'():<>?[\\]^`{|}";
     return byte > 0x20 && byte < 0x7F && unsafe.find(static_cast<char>(byte)) == std::string_view::npos;
 }
 
