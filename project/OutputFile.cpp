@@ -260,14 +260,9 @@ Expected<void> OutputFile::write(std::string_view bytes)
 
 Expected<void> OutputFile::commit()
 {
-    if (auto done = flushBuffer(); !done.ok())
-        return done;
-    if (temporaryPath_.empty()) {
-        if (!descriptor_.close())
-            return Error::fromErrno(name(), "could not be written");
-        return {};
-    }
-    return putInPlace();
+    if (auto settled = settle(); !settled.ok())
+        return settled;
+    return takePlace();
 }
 
 Expected<void> OutputFile::flushBuffer()
@@ -294,10 +289,26 @@ Expected<void> OutputFile::writeOut(std::string_view bytes)
 
 // The new version reaches the disk before its name does, and the folder after, so that after a power cut
 // the name holds either the whole old or the whole new version.
-Expected<void> OutputFile::putInPlace()
+Expected<void> OutputFile::settle()
 {
+    if (auto done = flushBuffer(); !done.ok())
+        return done;
+    if (temporaryPath_.empty()) {
+        if (!descriptor_.close())
+            return Error::fromErrno(name(), "could not be written");
+        return {};
+    }
     if (fsync(descriptor_.number()) != 0)
         return Error::fromErrno(name(), "could not be flushed to disk and was left unchanged");
+    return {};
+}
+
+// The temporary stays open, and with it its lock, until now, so that no other save takes it for one
+// left behind by an interrupted save and removes it.
+Expected<void> OutputFile::takePlace()
+{
+    if (temporaryPath_.empty())
+        return {};
     if (!descriptor_.close())
         return Error::fromErrno(name(), "could not be written and was left unchanged");
     if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0)
