@@ -405,11 +405,7 @@ void DesignCheck::checkPlaceholders(const ProjectRecord& record, Found& found)
         const auto placeholder = TemplateFields::placeholderIn(field.value);
         if (!placeholder)
             continue;
-        // The fields are named "Step N, Caption".
-        const std::string_view name = field.name;
-        const int step = name.size() > 5 ? name[5] - '0' : 0;
-        const std::string caption(name.substr(std::min(name.size(), name.find(", ") + 2)));
-        add(found, {step, caption}, "placeholder",
+        add(found, {field.step, std::string(field.caption)}, "placeholder",
             "holds " + quoted(std::string(*placeholder)) +
                 ", which the generator looks for in its scripts; the news box is not generated until it is "
                 "removed.");

@@ -24,16 +24,21 @@ constexpr long usualNameLimit = 255;
 // any file is touched, so that no run leaves half a box behind.
 Expected<void> boxNameAllowed(const ProjectRecord& record)
 {
-    if (FileNames::holdsSeparator(record.scrollerName))
-        return Error::file(record.workFolder + Generator::boxFileName(record, "newstic.html"),
-                           "cannot be written: the name of the news box holds a path separator");
+    const std::string& box = record.scrollerName;
+    if (FileNames::holdsSeparator(box)) {
+        const std::string host = Generator::boxFileName(record, "newstic.html");
+        return Error::file(record.workFolder + host,
+                           "cannot be written: the name of the news box holds a path separator")
+            .because("name-separator", {host, std::string(1, box[box.find_first_of("/\\")])});
+    }
     const std::string name = Generator::boxFileName(record, Generator::longestFileSuffix);
     if (const long limit = Generator::fileNameLimit(record.workFolder);
         static_cast<long>(name.size()) > limit)
         return Error::file(record.workFolder + name,
                            "cannot be written: the name of the news box makes the file name " +
                                std::to_string(name.size()) + " bytes long, more than the " +
-                               std::to_string(limit) + " that the folder allows");
+                               std::to_string(limit) + " that the folder allows")
+            .because("name-too-long", {name, std::to_string(name.size()), std::to_string(limit)});
     return {};
 }
 

@@ -171,6 +171,41 @@ Licence MIT</translation>
     </message>
 </context>
 <context>
+    <name>GenerationRefusal</name>
+    <message>
+        <source>Step %1, %2: holds &quot;%3&quot;, which the generator looks for in its scripts; remove it.</source>
+        <translation>Étape %1, %2&#xa0;: contient «&#xa0;%3&#xa0;», que le générateur cherche dans ses scripts&#xa0;; supprimez-le.</translation>
+    </message>
+    <message>
+        <source>The name of the news box holds &quot;%1&quot;, a path separator, so &quot;%2&quot; cannot be written; remove it.</source>
+        <translation>Le nom du bloc d’actualités contient «&#xa0;%1&#xa0;», un séparateur de chemin, donc «&#xa0;%2&#xa0;» ne peut pas être écrit&#xa0;; supprimez-le.</translation>
+    </message>
+    <message>
+        <source>The name of the news box makes a file name %1 bytes long, more than the %2 that the folder allows; shorten the name.</source>
+        <translation>Le nom du bloc d’actualités donne un nom de fichier de %1&#xa0;octets, plus que les %2 que le dossier permet&#xa0;; raccourcissez le nom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only, so it was left unchanged.</source>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule, il est donc resté inchangé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written, because its folder &quot;%2&quot; is read-only.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit, car son dossier «&#xa0;%2&#xa0;» est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>KeyTextValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
