@@ -362,7 +362,7 @@ Licencia MIT</translation>
     </message>
     <message>
         <source>Wait to finish mode</source>
-        <translation>Modo de espera al final</translation>
+        <translation>Modo esperar a que acabe la lista</translation>
     </message>
     <message>
         <source>Page by page mode</source>
@@ -496,7 +496,7 @@ Do you want to replace it?</source>
     <name>bir</name>
     <message>
         <source>&quot;Width of the text scroll&quot; field require numerical value, the minumum value is 1</source>
-        <translation>El campo «Ancho del desplazamiento» requiere un valor numérico; el valor mínimo es 1.</translation>
+        <translation>El campo «Ancho del cuadro» requiere un valor numérico; el valor mínimo es 1.</translation>
     </message>
     <message>
         <source>Browse...</source>

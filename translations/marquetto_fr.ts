@@ -302,11 +302,11 @@ Licence MIT</translation>
     </message>
     <message>
         <source>News Scroller</source>
-        <translation>Défilement d’actualités</translation>
+        <translation>Bloc d’actualités défilant</translation>
     </message>
     <message>
         <source>News Fader</source>
-        <translation>Fondu d’actualités</translation>
+        <translation>Bloc d’actualités en fondu</translation>
     </message>
     <message>
         <source>Fade</source>
@@ -362,7 +362,7 @@ Licence MIT</translation>
     </message>
     <message>
         <source>Wait to finish mode</source>
-        <translation>Mode attente de la fin</translation>
+        <translation>Mode attendre la fin de la liste</translation>
     </message>
     <message>
         <source>Page by page mode</source>
@@ -496,7 +496,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>bir</name>
     <message>
         <source>&quot;Width of the text scroll&quot; field require numerical value, the minumum value is 1</source>
-        <translation>Le champ «&#xa0;Largeur du défilement&#xa0;» demande une valeur numérique&#xa0;; la valeur minimale est 1.</translation>
+        <translation>Le champ «&#xa0;Largeur du bloc&#xa0;» demande une valeur numérique&#xa0;; la valeur minimale est 1.</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -718,7 +718,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Name of your scroller. If you use more than one scroller on the same site, please set different names for each one.</source>
-        <translation>Nom de votre défilement. Si vous utilisez plusieurs défilements sur le même site, donnez un nom différent à chacun.</translation>
+        <translation>Nom de votre bloc d’actualités. Si vous utilisez plusieurs blocs sur le même site, donnez un nom différent à chacun.</translation>
     </message>
     <message>
         <source>Name :</source>
@@ -853,7 +853,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Copy the below into the &lt;body&gt; section of your web
 page where you wish the news scroller to appear.</source>
         <translation>Copiez ce qui suit dans le &lt;body&gt; de votre page web,
-là où le défilement doit apparaître.</translation>
+là où le bloc d’actualités doit apparaître.</translation>
     </message>
     <message>
         <source>Copy</source>
