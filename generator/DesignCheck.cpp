@@ -79,20 +79,22 @@ struct ListField
     bool used;
 };
 
-// The characters after a backslash that make an escape of their own; before any other the backslash only
-// vanishes.
-bool hasEscapeMeaning(char32_t c)
+// An escape that stands for the very character typed after its backslash, where that character needs no
+// backslash: the backslash only vanishes. \' \" and \\ are needed in a literal, so they count as meant.
+bool dropsBackslash(std::u32string_view text, std::size_t backslash)
 {
-    return c < 0x80 &&
-           std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+    const char32_t next = text[backslash + 1];
+    const auto escape = ScriptEscape::at(text, backslash);
+    return escape && escape->length == 1 && escape->character == next && next != '\'' && next != '"' &&
+           next != '\\';
 }
 
 // Escapes that put a character other than the one typed after the backslash: what turns a folder name
 // such as C:\new into a line break.
-bool changesCharacter(char32_t c)
+bool changesCharacter(std::u32string_view text, std::size_t backslash)
 {
-    return c < 0x80 &&
-           std::string_view("bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+    const auto escape = ScriptEscape::at(text, backslash);
+    return escape && (escape->length > 1 || escape->character != text[backslash + 1]);
 }
 
 std::string asciiText(std::u32string_view characters)
@@ -570,11 +572,11 @@ void DesignCheck::checkBackslashes(const ScriptText& script, const Place& place,
                     shows);
             continue;
         }
-        if (!hasEscapeMeaning(text[at + 1]))
+        if (dropsBackslash(text, at))
             add(found, place, "backslash-dropped",
                 quoted(typed) + " is read as a JavaScript escape and shows as " + quoted(typed.substr(1)) +
                     "; type \\\\ for a backslash" + shows);
-        else if (path && changesCharacter(text[at + 1]))
+        else if (path && changesCharacter(text, at))
             add(found, place, "escape-in-path",
                 "looks like a folder, but " + quoted(typed) + " is read as a JavaScript escape for " +
                     escapeName(text[at + 1]) + "; type \\\\ for a backslash" + shows);

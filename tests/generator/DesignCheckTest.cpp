@@ -92,9 +92,10 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
          {}},
         {"escapes that only drop the backslash",
          [](ProjectRecord& r) {
-             r.replaceMessage(0, {"t", "c:\\site", "http://a.example/\\s", "_blank"});
+             r.replaceMessage(0, {"\\9 lives", "c:\\site", "http://a.example/\\s", "_blank"});
          },
-         {"Step 4, message 1, Text: \"\\s\" is read as a JavaScript escape and shows as \"s\"",
+         {"Step 4, message 1, Title: \"\\9\" is read as a JavaScript escape and shows as \"9\"",
+          "Step 4, message 1, Text: \"\\s\" is read as a JavaScript escape and shows as \"s\"",
           "Step 4, message 1, Link: \"\\s\" is read as a JavaScript escape"}},
         {"a backslash reaching a link that a script opens",
          [](ProjectRecord& r) {
