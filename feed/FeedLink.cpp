@@ -14,6 +14,18 @@ constexpr std::size_t maxBaseBytes = 2048;
 // The box does nothing on a click when the link is this short or shorter.
 constexpr std::size_t shortestIgnored = 3;
 
+// The length that the box's script counts: UTF-16 units of the UTF-8 text.
+std::size_t scriptLength(std::string_view utf8)
+{
+    std::size_t units = 0;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80 ? 1 : 0;
+        units += byte >= 0xF0 ? 1 : 0;
+    }
+    return units;
+}
+
 std::string_view trimmed(std::string_view text)
 {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
@@ -166,5 +178,5 @@ std::string FeedLink::resolve(std::string_view base, std::string_view reference)
     else
         link = reference;
     link = percentEncoded(link);
-    return link.size() > shortestIgnored ? link : std::string();
+    return scriptLength(link) > shortestIgnored ? link : std::string();
 }

@@ -53,6 +53,10 @@ TEST(FeedLink, OnlyLinksThatAClickMayFollowAreKept)
         {"urn:uuid:1", "news/1.html", "news/1.html"},
         {"", "/a", ""},
         {"", "   ", ""},
+        // A script counts three characters however many bytes they take, and a character past U+FFFF as two.
+        {"", "\xC3\xA9\xC3\xA9\xC3\xA9", ""},
+        {"", "\xF0\x9F\x98\x80\xC3\xA9", ""},
+        {"", "\xF0\x9F\x98\x80\xC3\xA9\xC3\xA9", "\xF0\x9F\x98\x80\xC3\xA9\xC3\xA9"},
         {"https://site.example", "a", "https://site.example/a"},
         {" https://site.example/x/ ", "\n  y.html \t", "https://site.example/x/y.html"},
         // A base longer than 2048 bytes is not used.
