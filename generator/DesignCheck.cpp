@@ -516,7 +516,15 @@ void DesignCheck::checkLink(const ScriptText& script, const Message& m, const Pl
         (target.find("_parent") != std::string::npos || target.find("_top") != std::string::npos);
     if (!evaluated)
         return;
-    const std::string opens = " and the target " + quoted(m.target) + " opens the link through a script";
+    checkLinkScript(typed, link, m.target, place, found);
+}
+
+// The link between the single quotes of the script that opens it: what ends them early, and a backslash,
+// which the script reads as an escape of its own.
+void DesignCheck::checkLinkScript(std::u32string_view typed, const ScriptEscape::Reading& link,
+                                  const std::string& target, const Place& place, Found& found)
+{
+    const std::string opens = " and the target " + quoted(target) + " opens the link through a script";
     for (const ScriptEscape::Ending& ending : ScriptEscape::endings(link.text, '\'')) {
         const std::string holds = "holds " + spelling(typed, link, ending.at) + ",";
         if (ending.how == ScriptEscape::End::Quote)
