@@ -7,6 +7,9 @@ namespace {
 constexpr char32_t highestCodePoint = 0x10FFFF;
 // Octal escapes stop where a further digit would pass \377.
 constexpr char32_t highestOctal = 0377;
+// \n, \r, \t, \b, \f and \v, and what each stands for.
+constexpr std::u32string_view controlLetters = U"nrtbfv";
+constexpr char32_t controls[] = {U'\n', U'\r', U'\t', U'\b', U'\f', U'\v'};
 
 int hexValue(char32_t c)
 {
@@ -68,31 +71,19 @@ std::optional<ScriptEscape::Escape> ScriptEscape::at(std::u32string_view text, s
     if (backslash + 1 >= text.size())
         return std::nullopt;
     const std::size_t next = backslash + 1;
-    switch (text[next]) {
-    case 'n':
-        return Escape{U'\n', 1};
-    case 'r':
-        return Escape{U'\r', 1};
-    case 't':
-        return Escape{U'\t', 1};
-    case 'b':
-        return Escape{U'\b', 1};
-    case 'f':
-        return Escape{U'\f', 1};
-    case 'v':
-        return Escape{U'\v', 1};
-    case 'x':
+    const char32_t c = text[next];
+    if (const std::size_t letter = controlLetters.find(c); letter != std::u32string_view::npos)
+        return Escape{controls[letter], 1};
+    if (c == 'x') {
         if (const auto unit = hexDigits(text, next + 1, 2))
             return Escape{*unit, 3};
         return std::nullopt;
-    case 'u':
+    }
+    if (c == 'u') {
         if (const auto unit = hexDigits(text, next + 1, 4))
             return Escape{*unit, 5};
         return codePointEscape(text, next + 1);
-    default:
-        break;
     }
-    const char32_t c = text[next];
     if (c == '\r' && next + 1 < text.size() && text[next + 1] == '\n')
         return Escape{std::nullopt, 2};
     if (isLineBreak(c))
