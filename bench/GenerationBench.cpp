@@ -1,32 +1,16 @@
-#include "generator/BuiltInTexts.h"
+#include "bench/SampleDesign.h"
 #include "generator/Generator.h"
 #include "generator/PageRoundTrip.h"
-#include "project/ProjectReader.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
-ProjectRecord defaultDesignWith(int messages)
-{
-    ProjectRecord record;
-    if (!ProjectReader(BuiltInTexts::defaultProject()).readProject(record).ok())
-        throw std::runtime_error("the built-in default project could not be read");
-    PageRoundTrip::apply(record);
-    for (int i = record.messageCount(); i < messages; ++i) {
-        const std::string n = std::to_string(i);
-        record.appendMessage({"Title " + n,
-                              "A message of ordinary length, number " + n + ", with <b>markup</b>.",
-                              "http://www.marquetto.example/news/" + n, "_parent"});
-    }
-    return record;
-}
-
 void generateOutputs(benchmark::State& state)
 {
-    ProjectRecord record = defaultDesignWith(static_cast<int>(state.range(0)));
+    ProjectRecord record = SampleDesign::defaultWith(static_cast<int>(state.range(0)));
+    PageRoundTrip::apply(record);
     const auto folder = std::filesystem::temp_directory_path() / "marquetto-bench-generation";
     std::filesystem::create_directories(folder);
     record.workFolder = folder.string() + "/";

@@ -1,10 +1,8 @@
 #include "bench/BenchPlatform.h"
-#include "generator/BuiltInTexts.h"
+#include "bench/SampleDesign.h"
 #include "platform/RecordPath.h"
 #include "preview/PreviewProcess.h"
 #include "preview/PublishingActions.h"
-#include "project/ProjectReader.h"
-#include "project/ProjectWriter.h"
 #include "ui/CQuorvoDlg.h"
 #include "ui/uc.h"
 
@@ -24,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <stdexcept>
 #include <vector>
 
 // The live preview: milliseconds from a width typed on Step 2 to the first frame of the new box on the
@@ -39,26 +38,6 @@ constexpr int giveUpMs = 20000;
 // A row inside the box: below the page's margin, above the bottom of the smallest box.
 constexpr int watchedRow = 100;
 constexpr int watchedWidth = 300;
-
-void writeProjectWith(int messages, const QString& path)
-{
-    ProjectRecord record;
-    if (!ProjectReader(BuiltInTexts::defaultProject()).readProject(record).ok()) {
-        std::fprintf(stderr, "the built-in default project could not be read\n");
-        std::exit(1);
-    }
-    for (int i = record.messageCount(); i < messages; ++i) {
-        const std::string n = std::to_string(i);
-        record.appendMessage({"Title " + n,
-                              "A message of ordinary length, number " + n + ", with <b>markup</b>.",
-                              "http://www.marquetto.example/news/" + n, "_parent"});
-    }
-    record.projectPath = RecordPath::toBytes(path);
-    if (const auto written = ProjectWriter::writeProject(record); !written.ok()) {
-        std::fprintf(stderr, "%s\n", written.error().message().c_str());
-        std::exit(1);
-    }
-}
 
 // The box is centred on a white page and framed by a grey border: the first pixel of the row that is
 // not white is its left edge, wherever the messages have scrolled to.
@@ -159,7 +138,12 @@ int livePreview(int messages, int changes)
     CQuorvoDlg wizard(platform, RecordPath::toBytes(folder.path()), RecordPath::toBytes(folder.path() + "/"));
     if (messages > 3) {
         platform.projectToOpen = folder.filePath("many.tkp");
-        writeProjectWith(messages, platform.projectToOpen);
+        try {
+            SampleDesign::writeDefaultWith(messages, RecordPath::toBytes(platform.projectToOpen));
+        } catch (const std::runtime_error& failure) {
+            std::fprintf(stderr, "%s\n", failure.what());
+            return 1;
+        }
         wizard.commands().openProject();
     }
     PublishingActions actions(wizard.record(), platform, *wizard.publishingPage(),

@@ -1,3 +1,4 @@
+#include "bench/SampleDesign.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 
@@ -11,12 +12,7 @@ std::string projectFileWith(int messages)
 {
     ProjectRecord design;
     design.width = "180";
-    for (int i = 0; i < messages; ++i) {
-        const std::string n = std::to_string(i);
-        design.appendMessage({"Title " + n,
-                              "A message of ordinary length, number " + n + ", with <b>markup</b>.",
-                              "http://www.marquetto.example/news/" + n, "_parent"});
-    }
+    SampleDesign::growTo(design, messages);
     const auto path =
         (std::filesystem::temp_directory_path() / ("marquetto-bench-" + std::to_string(messages) + ".tkp"))
             .string();

@@ -1,6 +1,7 @@
 # Run as: cmake -DOUTPUT=file.cpp -DHEADER=dir/Class.h -DCLASS=Class -DLINE_ENDS=CRLF|ASIS
-#               "-DENTRIES=name=file|name=file|..." -P EmbedFiles.cmake
-# Writes the functions CLASS::name(), each returning one file's bytes.
+#               "-DENTRIES=name=file|name=file+file|..." -P EmbedFiles.cmake
+# Writes the functions CLASS::name(), each returning one file's bytes, or the bytes of files joined by "+"
+# one after the other.
 # With LINE_ENDS=CRLF the file is a text for the generator, which deletes CR LF pairs and TABs from the
 # templates: a lone LF or an indent made of spaces would reach the generated scripts, so the LF is made
 # CR LF here and a space indent stops the build.
@@ -12,15 +13,20 @@ string(REPLACE "|" ";" ENTRIES "${ENTRIES}")
 foreach(entry IN LISTS ENTRIES)
     string(REPLACE "=" ";" parts "${entry}")
     list(GET parts 0 name)
-    list(GET parts 1 file)
-    file(READ "${file}" hex HEX)
+    list(GET parts 1 files)
+    string(REPLACE "+" ";" files "${files}")
+    set(hex "")
+    foreach(file IN LISTS files)
+        file(READ "${file}" part HEX)
+        string(APPEND hex "${part}")
+    endforeach()
     # One "xx," per byte, so that every replacement below stays on byte boundaries.
     string(REGEX REPLACE "(..)" "\\1," bytes "${hex}")
     if(LINE_ENDS STREQUAL "CRLF")
         string(REPLACE "0d,0a," "0a," bytes "${bytes}")
         string(REPLACE "0a," "0d,0a," bytes "${bytes}")
         if(bytes MATCHES "^20," OR bytes MATCHES "0a,20,")
-            message(FATAL_ERROR "${file}: a line is indented with spaces; indent with TABs")
+            message(FATAL_ERROR "${files}: a line is indented with spaces; indent with TABs")
         endif()
     endif()
     string(LENGTH "${bytes}" width)
@@ -28,8 +34,13 @@ foreach(entry IN LISTS ENTRIES)
     string(REGEX REPLACE "(..)," "0x\\1," bytes "${bytes}")
     string(REPEAT "0x..," 24 row)
     string(REGEX REPLACE "(${row})" "\\1\n        " bytes "${bytes}")
-    get_filename_component(file_name "${file}" NAME)
-    string(APPEND source "// ${file_name}\nstd::string_view ${CLASS}::${name}()\n{\n")
+    set(file_names "")
+    foreach(file IN LISTS files)
+        get_filename_component(file_name "${file}" NAME)
+        list(APPEND file_names "${file_name}")
+    endforeach()
+    list(JOIN file_names " + " file_names)
+    string(APPEND source "// ${file_names}\nstd::string_view ${CLASS}::${name}()\n{\n")
     string(APPEND source "    static constexpr unsigned char bytes[] = {\n        ${bytes}0x00};\n")
     string(APPEND source "    return {reinterpret_cast<const char*>(bytes), ${size}};\n}\n\n")
 endforeach()

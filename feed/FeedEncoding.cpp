@@ -1,6 +1,7 @@
 #include "feed/FeedEncoding.h"
 
 #include "feed/FeedPosition.h"
+#include "feed/PiecewiseUtf8.h"
 #include "feed/Utf8Repair.h"
 #include "project/TextEncoding.h"
 
@@ -11,32 +12,11 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr std::size_t pieceBytes = 64 * 1024;
-
 enum class ByteOrder
 {
     Little,
     Big
 };
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 char16_t unitAt(std::string_view bytes, std::size_t at, ByteOrder order)
 {
@@ -65,23 +45,15 @@ std::string fromUtf16(std::string_view bytes, ByteOrder order)
         const char16_t unit = unitAt(bytes, at, order);
         if (isHighSurrogate(unit) && at + 3 < bytes.size() && isLowSurrogate(unitAt(bytes, at + 2, order))) {
             const char16_t low = unitAt(bytes, at + 2, order);
-            appendUtf8(text, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (low - 0xDC00));
+            TextEncoding::appendUtf8(text, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) +
+                                               (low - 0xDC00));
             at += 2;
         } else {
-            appendUtf8(text, isHighSurrogate(unit) || isLowSurrogate(unit) ? 0xFFFD : unit);
+            TextEncoding::appendUtf8(text, isHighSurrogate(unit) || isLowSurrogate(unit) ? 0xFFFD : unit);
         }
     }
     if (at < bytes.size())
-        appendUtf8(text, 0xFFFD);
-    return text;
-}
-
-std::string fromWindows1252(std::string_view bytes)
-{
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t at = 0; at < bytes.size(); at += pieceBytes)
-        text += TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes.substr(at, pieceBytes)));
+        TextEncoding::appendUtf8(text, 0xFFFD);
     return text;
 }
 
@@ -143,7 +115,7 @@ Expected<std::string> FeedEncoding::utf8Of(std::string_view bytes)
         return Utf8Repair::repaired(bytes);
     if (isAnyOf(declared.name, {"windows-1252", "cp1252", "iso-8859-1", "iso8859-1", "iso_8859-1", "latin1",
                                 "l1", "us-ascii", "ascii"}))
-        return fromWindows1252(bytes);
+        return PiecewiseUtf8::of(bytes, TextEncoding::decodeWindows1252);
     return FeedPosition::at(bytes, declared.offset)
         .error("the feed names its encoding " + Error::quoted(declared.name) +
                ", which the import does not read; a feed may be UTF-8, UTF-16, windows-1252 or ISO-8859-1");

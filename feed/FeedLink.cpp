@@ -14,6 +14,18 @@ constexpr std::size_t maxBaseBytes = 2048;
 // The box does nothing on a click when the link is this short or shorter.
 constexpr std::size_t shortestIgnored = 3;
 
+// The length that the box's script counts: UTF-16 units of the UTF-8 text.
+std::size_t scriptLength(std::string_view utf8)
+{
+    std::size_t units = 0;
+    for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        units += (byte & 0xC0) != 0x80 ? 1 : 0;
+        units += byte >= 0xF0 ? 1 : 0;
+    }
+    return units;
+}
+
 std::string_view trimmed(std::string_view text)
 {
     const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
@@ -120,20 +132,32 @@ std::string resolved(std::string_view base, std::string_view reference)
                                                                  : reference.substr(queryOrFragment));
 }
 
+// U+2028 and U+2029 end a script's string in older browsers, as a line break does in every one.
+bool startsLineSeparator(std::string_view rest)
+{
+    return rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9");
+}
+
 std::string percentEncoded(std::string_view link)
 {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string encoded;
-    for (char c : link) {
+    std::size_t separatorBytes = 0;
+    for (std::size_t at = 0; at < link.size(); ++at) {
+        const char c = link[at];
         const auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' || c == '<' || c == '>' ||
-            c == '`') {
+        if (startsLineSeparator(link.substr(at)))
+            separatorBytes = 3;
+        if (separatorBytes > 0 || byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' ||
+            c == '<' || c == '>' || c == '`') {
             encoded += '%';
             encoded += hex[byte >> 4];
             encoded += hex[byte & 0x0F];
         } else {
             encoded += c;
         }
+        if (separatorBytes > 0)
+            --separatorBytes;
     }
     return encoded;
 }
@@ -154,5 +178,5 @@ std::string FeedLink::resolve(std::string_view base, std::string_view reference)
     else
         link = reference;
     link = percentEncoded(link);
-    return link.size() > shortestIgnored ? link : std::string();
+    return scriptLength(link) > shortestIgnored ? link : std::string();
 }

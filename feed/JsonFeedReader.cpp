@@ -74,27 +74,12 @@ public:
     {
         if (depth_ == 0)
             isObject = true;
-        if (depth_ == itemsDepth && inItems_) {
-            if (++count > FeedItems::maxCount) {
-                error = FeedPosition::of(1, 1).error("the feed has more than " +
-                                                     std::to_string(FeedItems::maxCount) +
-                                                     " items; larger feeds are not read");
-                return false;
-            }
-            if (count <= keep_)
-                items.emplace_back();
-            inItem_ = true;
-        }
-        ++depth_;
-        return true;
+        if (depth_ == itemsDepth && inItems_ && !startItem())
+            return false;
+        return enter();
     }
 
-    bool end_object() override
-    {
-        if (--depth_ == itemsDepth)
-            inItem_ = false;
-        return true;
-    }
+    bool end_object() override { return leave(itemsDepth, inItem_); }
 
     bool start_array(std::size_t) override
     {
@@ -102,16 +87,10 @@ public:
             inItems_ = true;
             hasItems = true;
         }
-        ++depth_;
-        return true;
+        return enter();
     }
 
-    bool end_array() override
-    {
-        if (--depth_ == feedDepth)
-            inItems_ = false;
-        return true;
-    }
+    bool end_array() override { return leave(feedDepth, inItems_); }
 
     bool parse_error(std::size_t position, const std::string&,
                      const nlohmann::detail::exception& problem) override
@@ -122,6 +101,35 @@ public:
     }
 
 private:
+    // Counts the item and keeps room for it if it is among the kept; false past the most a feed may hold.
+    bool startItem()
+    {
+        if (++count > FeedItems::maxCount) {
+            error =
+                FeedPosition::of(1, 1).error("the feed has more than " + std::to_string(FeedItems::maxCount) +
+                                             " items; larger feeds are not read");
+            return false;
+        }
+        if (count <= keep_)
+            items.emplace_back();
+        inItem_ = true;
+        return true;
+    }
+
+    bool enter()
+    {
+        ++depth_;
+        return true;
+    }
+
+    // `inside` marks a container opened at depth `outer`; coming back to that depth leaves it.
+    bool leave(int outer, bool& inside)
+    {
+        if (--depth_ == outer)
+            inside = false;
+        return true;
+    }
+
     std::size_t keep_;
     int depth_ = 0;
     bool inItems_ = false;

@@ -2,6 +2,7 @@
 
 #include "generator/Generator.h"
 #include "generator/MarkupCheck.h"
+#include "generator/ScriptEscape.h"
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
 #include "generator/ValueFormats.h"
@@ -78,20 +79,22 @@ struct ListField
     bool used;
 };
 
-// The characters after a backslash that make an escape of their own; before any other the backslash only
-// vanishes.
-bool hasEscapeMeaning(char32_t c)
+// An escape that stands for the very character typed after its backslash, where that character needs no
+// backslash: the backslash only vanishes. \' \" and \\ are needed in a literal, so they count as meant.
+bool dropsBackslash(std::u32string_view text, std::size_t backslash)
 {
-    return c < 0x80 &&
-           std::string_view("'\"\\bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+    const char32_t next = text[backslash + 1];
+    const auto escape = ScriptEscape::at(text, backslash);
+    return escape && escape->length == 1 && escape->character == next && next != '\'' && next != '"' &&
+           next != '\\';
 }
 
 // Escapes that put a character other than the one typed after the backslash: what turns a folder name
 // such as C:\new into a line break.
-bool changesCharacter(char32_t c)
+bool changesCharacter(std::u32string_view text, std::size_t backslash)
 {
-    return c < 0x80 &&
-           std::string_view("bfnrtvxu0123456789").find(static_cast<char>(c)) != std::string_view::npos;
+    const auto escape = ScriptEscape::at(text, backslash);
+    return escape && (escape->length > 1 || escape->character != text[backslash + 1]);
 }
 
 std::string asciiText(std::u32string_view characters)
@@ -102,87 +105,10 @@ std::string asciiText(std::u32string_view characters)
     return text;
 }
 
-int hexValue(char32_t c)
-{
-    if (c >= '0' && c <= '9')
-        return static_cast<int>(c - '0');
-    if (c >= 'a' && c <= 'f')
-        return static_cast<int>(c - 'a' + 10);
-    if (c >= 'A' && c <= 'F')
-        return static_cast<int>(c - 'A' + 10);
-    return -1;
-}
-
-// Reads `count` hex digits at `at` (or up to the closing brace for \u{...}); -1 when they are not there.
-long hexNumber(std::u32string_view text, std::size_t at, std::size_t count)
-{
-    if (at + count > text.size())
-        return -1;
-    long value = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const int digit = hexValue(text[at + i]);
-        if (digit < 0)
-            return -1;
-        value = value * 16 + digit;
-    }
-    return value;
-}
-
-// One escape of a string literal as the browser reads it (sloppy mode, as the runtimes run): the
-// character it stands for and how many characters after the backslash it takes.
-std::pair<char32_t, std::size_t> escapeAt(std::u32string_view text, std::size_t backslash)
-{
-    const char32_t c = text[backslash + 1];
-    switch (c) {
-    case 'n':
-        return {U'\n', 1};
-    case 'r':
-        return {U'\r', 1};
-    case 't':
-        return {U'\t', 1};
-    case 'b':
-        return {U'\b', 1};
-    case 'f':
-        return {U'\f', 1};
-    case 'v':
-        return {U'\v', 1};
-    case 'x':
-        return {static_cast<char32_t>(hexNumber(text, backslash + 2, 2)), 3};
-    case 'u':
-        if (const long unit = hexNumber(text, backslash + 2, 4); unit >= 0)
-            return {static_cast<char32_t>(unit), 5};
-        if (const std::size_t close = text.find(U'}', backslash + 3); close != std::u32string_view::npos)
-            return {static_cast<char32_t>(hexNumber(text, backslash + 3, close - backslash - 3)),
-                    close - backslash};
-        break;
-    default:
-        break;
-    }
-    if (c >= '0' && c <= '7') {
-        char32_t value = 0;
-        std::size_t taken = 0;
-        while (taken < 3 && backslash + 1 + taken < text.size() && text[backslash + 1 + taken] >= '0' &&
-               text[backslash + 1 + taken] <= '7' && value * 8 + (text[backslash + 1 + taken] - '0') <= 0377)
-            value = value * 8 + (text[backslash + 1 + (taken++)] - '0');
-        return {value, taken};
-    }
-    return {c, 1};
-}
-
 // The text that the browser's string holds: escapes read as the browser reads them.
 std::u32string decodedText(std::u32string_view text, const std::vector<bool>& doubled)
 {
-    std::u32string decoded;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] != '\\' || doubled[at]) {
-            decoded += text[at];
-            continue;
-        }
-        const auto [character, taken] = escapeAt(text, at);
-        decoded += character;
-        at += taken;
-    }
-    return decoded;
+    return ScriptEscape::read(text, doubled).text;
 }
 
 // The text as the box shows it: the decoded text with runs of white space shown as one blank, as HTML
@@ -199,6 +125,47 @@ std::string shownText(std::u32string_view text, const std::vector<bool>& doubled
             shown += space ? U' ' : c;
     }
     return TextEncoding::encodeUtf8(shown);
+}
+
+// The length of a text as a script counts it, in UTF-16 units.
+std::size_t utf16Length(std::u32string_view text)
+{
+    return text.size() + static_cast<std::size_t>(
+                             std::count_if(text.begin(), text.end(), [](char32_t c) { return c > 0xFFFF; }));
+}
+
+// " is read as \"AB\" and" where escapes make the browser's string differ from what was typed.
+std::string readAs(std::u32string_view typed, std::u32string_view read)
+{
+    return typed == read ? "" : " is read as " + quoted(TextEncoding::encodeUtf8(read)) + " and";
+}
+
+std::string characterName(char32_t c)
+{
+    switch (c) {
+    case '\'':
+        return "a single quote";
+    case '\n':
+        return "a line break";
+    case '\r':
+        return "a carriage return";
+    case 0x2028:
+        return "a line separator (U+2028)";
+    default:
+        return "a paragraph separator (U+2029)";
+    }
+}
+
+// The character at `at` of what the browser reads, named, and with how it was typed where that was an
+// escape: "\"\\x27\", which the browser reads as a single quote".
+std::string spelling(std::u32string_view typed, const ScriptEscape::Reading& read, std::size_t at)
+{
+    const std::size_t from = read.origins[at];
+    const std::size_t to = at + 1 < read.origins.size() ? read.origins[at + 1] : typed.size();
+    if (to - from == 1 && typed[from] == read.text[at])
+        return characterName(read.text[at]);
+    return quoted(TextEncoding::encodeUtf8(typed.substr(from, to - from))) + ", which the browser reads as " +
+           characterName(read.text[at]);
 }
 
 // A Windows folder or file path: a drive letter and a backslash, or a network path.
@@ -440,11 +407,7 @@ void DesignCheck::checkPlaceholders(const ProjectRecord& record, Found& found)
         const auto placeholder = TemplateFields::placeholderIn(field.value);
         if (!placeholder)
             continue;
-        // The fields are named "Step N, Caption".
-        const std::string_view name = field.name;
-        const int step = name.size() > 5 ? name[5] - '0' : 0;
-        const std::string caption(name.substr(std::min(name.size(), name.find(", ") + 2)));
-        add(found, {step, caption}, "placeholder",
+        add(found, {field.step, std::string(field.caption)}, "placeholder",
             "holds " + quoted(std::string(*placeholder)) +
                 ", which the generator looks for in its scripts; the news box is not generated until it is "
                 "removed.");
@@ -530,40 +493,57 @@ void DesignCheck::checkMarkup(const ScriptText& script, const Place& place, cons
     }
 }
 
-// A link that goes to the parent or top window is put into a single-quoted string and evaluated.
+// What the runtime does with a click, on the link and target as the browser's strings hold them: a link
+// that starts with "javascript:" runs as script, one of one to three characters does nothing, and with a
+// target that holds "_parent" or "_top" any other is put between single quotes into a script that opens
+// it, so that what ends those quotes early runs as script or breaks it.
 void DesignCheck::checkLink(const ScriptText& script, const Message& m, const Place& place, Found& found)
 {
-    if (!m.link.empty() && m.link.size() <= 3) {
+    const std::u32string typed = script.characters(m.link);
+    const ScriptEscape::Reading link = ScriptEscape::read(typed, ScriptText::literalBackslashes(typed, true));
+    const std::u32string typedTarget = script.characters(m.target);
+    const std::string target =
+        TextEncoding::encodeUtf8(decodedText(typedTarget, ScriptText::literalBackslashes(typedTarget, true)));
+    const std::size_t units = utf16Length(link.text);
+    if (units > 0 && units <= 3) {
         add(found, place, "link-short",
-            quoted(m.link) + " has one to three characters; a click on the message does nothing.");
+            quoted(m.link) + readAs(typed, link.text) +
+                " has one to three characters; a click on the message does nothing.");
         return;
     }
     const bool evaluated =
-        m.link.size() > 3 && m.link.rfind("javascript:", 0) != 0 &&
-        (m.target.find("_parent") != std::string::npos || m.target.find("_top") != std::string::npos);
+        units > 3 && !link.text.starts_with(U"javascript:") &&
+        (target.find("_parent") != std::string::npos || target.find("_top") != std::string::npos);
     if (!evaluated)
         return;
-    if (m.link.find('\'') != std::string::npos)
-        add(found, place, "link-quote",
-            "holds a single quote, and the target " + quoted(m.target) +
-                " opens it through a script; a click on the message fails with a script error instead of "
-                "opening the address.");
-    const std::u32string link = script.characters(m.link);
-    const std::vector<bool> doubled = ScriptText::literalBackslashes(link, true);
-    bool backslashArrives = false;
-    for (std::size_t at = 0; at < link.size(); ++at) {
-        if (link[at] != '\\')
-            continue;
-        if (doubled[at] || (at + 1 < link.size() && link[at + 1] == '\\'))
-            backslashArrives = true;
-        if (!doubled[at])
-            ++at;
+    checkLinkScript(typed, link, m.target, place, found);
+}
+
+// The link between the single quotes of the script that opens it: what ends them early, and a backslash,
+// which the script reads as an escape of its own.
+void DesignCheck::checkLinkScript(std::u32string_view typed, const ScriptEscape::Reading& link,
+                                  const std::string& target, const Place& place, Found& found)
+{
+    const std::string opens = " and the target " + quoted(target) + " opens the link through a script";
+    for (const ScriptEscape::Ending& ending : ScriptEscape::endings(link.text, '\'')) {
+        const std::string holds = "holds " + spelling(typed, link, ending.at) + ",";
+        if (ending.how == ScriptEscape::End::Quote)
+            add(found, place, "link-quote",
+                holds + opens +
+                    " in which the quote ends the address: a click on the message runs the rest of the link "
+                    "as script, or fails with a script error, instead of opening the address.");
+        else
+            add(found, place, "link-line-break",
+                holds + opens + " that " +
+                    (ending.how == ScriptEscape::End::LineBreak ? "every browser"
+                                                                : "a browser older than 2019") +
+                    " reads as broken there: a click on the message fails with a script error instead of "
+                    "opening the address.");
     }
-    if (backslashArrives)
+    if (link.text.find(U'\\') != std::u32string::npos)
         add(found, place, "link-backslash",
-            "holds a backslash, and the target " + quoted(m.target) +
-                " opens the address through a script that reads it as an escape; a click fails or opens "
-                "another address.");
+            "holds a backslash," + opens +
+                " that reads it as an escape; a click fails or opens another address.");
 }
 
 void DesignCheck::checkFontFaces(const ProjectRecord& record, Found& found)
@@ -600,11 +580,11 @@ void DesignCheck::checkBackslashes(const ScriptText& script, const Place& place,
                     shows);
             continue;
         }
-        if (!hasEscapeMeaning(text[at + 1]))
+        if (dropsBackslash(text, at))
             add(found, place, "backslash-dropped",
                 quoted(typed) + " is read as a JavaScript escape and shows as " + quoted(typed.substr(1)) +
                     "; type \\\\ for a backslash" + shows);
-        else if (path && changesCharacter(text[at + 1]))
+        else if (path && changesCharacter(text, at))
             add(found, place, "escape-in-path",
                 "looks like a folder, but " + quoted(typed) + " is read as a JavaScript escape for " +
                     escapeName(text[at + 1]) + "; type \\\\ for a backslash" + shows);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "generator/ScriptEscape.h"
 #include "project/ProjectRecord.h"
 
 class ScriptText;
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One thing in a design that breaks its news box or makes it show something other than what was typed.
@@ -50,6 +52,8 @@ private:
     static void checkMarkup(const ScriptText& script, const Place& place, const std::string& value,
                             Found& found);
     static void checkLink(const ScriptText& script, const Message& message, const Place& place, Found& found);
+    static void checkLinkScript(std::u32string_view typed, const ScriptEscape::Reading& link,
+                                const std::string& target, const Place& place, Found& found);
     static void checkFontFaces(const ProjectRecord& record, Found& found);
     static void checkBackslashes(const ScriptText& script, const Place& place, const std::string& value,
                                  bool quotesEscaped, Found& found);

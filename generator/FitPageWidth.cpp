@@ -1,8 +1,8 @@
 #include "generator/FitPageWidth.h"
 
 #include "generator/BuiltInTexts.h"
+#include "generator/RuntimeKind.h"
 #include "generator/ScriptFiller.h"
-#include "generator/ScriptTemplates.h"
 #include "project/IntegerText.h"
 
 #include <cstdint>
@@ -30,7 +30,6 @@ std::string FitPageWidth::outerBoxWidth(const ProjectRecord& record)
 
 std::string FitPageWidth::script(const ProjectRecord& record)
 {
-    return ScriptFiller::filled(
-        BuiltInTexts::fitPageWidthStd(), record,
-        {{"fitkindvr", ScriptTemplates::runtimeKind(record.effectStyle, record.scrollMode)}});
+    return ScriptFiller::filled(BuiltInTexts::fitPageWidthStd(), record,
+                                {{"fitkindvr", RuntimeKind::of(record)}});
 }

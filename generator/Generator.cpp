@@ -12,7 +12,6 @@
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
 #include "project/FileNames.h"
-#include "project/TextFile.h"
 
 #include <unistd.h>
 
@@ -27,22 +26,22 @@ constexpr long usualNameLimit = 255;
 // any file is touched, so that no run leaves half a box behind.
 Expected<void> boxNameAllowed(const ProjectRecord& record)
 {
-    if (FileNames::holdsSeparator(record.scrollerName))
-        return Error::file(record.workFolder + Generator::boxFileName(record, "newstic.html"),
-                           "cannot be written: the name of the news box holds a path separator");
+    const std::string& box = record.scrollerName;
+    if (FileNames::holdsSeparator(box)) {
+        const std::string host = Generator::boxFileName(record, "newstic.html");
+        return Error::file(record.workFolder + host,
+                           "cannot be written: the name of the news box holds a path separator")
+            .because("name-separator", {host, std::string(1, box[box.find_first_of("/\\")])});
+    }
     const std::string name = Generator::boxFileName(record, Generator::longestFileSuffix);
     if (const long limit = Generator::fileNameLimit(record.workFolder);
         static_cast<long>(name.size()) > limit)
         return Error::file(record.workFolder + name,
                            "cannot be written: the name of the news box makes the file name " +
                                std::to_string(name.size()) + " bytes long, more than the " +
-                               std::to_string(limit) + " that the folder allows");
+                               std::to_string(limit) + " that the folder allows")
+            .because("name-too-long", {name, std::to_string(name.size()), std::to_string(limit)});
     return {};
-}
-
-Expected<void> writeBoxFile(const ProjectRecord& record, const std::string& suffix, const std::string& text)
-{
-    return TextFile::replace(record.workFolder + Generator::boxFileName(record, suffix), text);
 }
 
 // The options follow the runtime's last statement in this order: live messages watch the runtime's own steps,
@@ -62,42 +61,50 @@ void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
         standardsScript += FitPageWidth::script(record);
 }
 
-Expected<void> WriteOutputFiles(const ProjectRecord& record, GeneratedTexts& texts)
+// The files in the order in which they were always written; they now take their places together.
+std::vector<FileSet::File> outputFiles(const ProjectRecord& record, GeneratedTexts& texts)
 {
     const bool accessible = AccessibleBox::isOn(record);
-    const std::string previewPage =
+    std::string previewPage =
         LinkCode::BuildPreviewPage(texts.embedSnippet, accessible ? AccessibleBox::languageAttribute : "");
     LinkCode::FinishScripts(texts);
     addOptionScripts(record, texts.standardsScriptText);
-    if (auto done = TextFile::replace(record.workFolder + "preview.html", previewPage); !done.ok())
-        return done;
-    if (auto done = writeBoxFile(record, "newstic.html", texts.hostPageText); !done.ok())
-        return done;
     texts.standardsScriptText = texts.messageDataScript + std::string(crlf) + texts.standardsScriptText;
-    if (auto done = writeBoxFile(record, "newsticns6.js", texts.standardsScriptText); !done.ok())
-        return done;
     texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
-    if (auto done = writeBoxFile(record, "newsticie.js", texts.ieScriptText); !done.ok())
-        return done;
+    std::vector<FileSet::File> files{
+        {"preview.html", std::move(previewPage)},
+        {Generator::boxFileName(record, "newstic.html"), texts.hostPageText},
+        {Generator::boxFileName(record, "newsticns6.js"), texts.standardsScriptText},
+        {Generator::boxFileName(record, "newsticie.js"), texts.ieScriptText}};
     if (LiveMessages::isOn(record))
-        return writeBoxFile(record, std::string(MessagesFile::suffix), MessagesFile::ofDesign(record));
-    return {};
+        files.push_back(
+            {Generator::boxFileName(record, MessagesFile::suffix), MessagesFile::ofDesign(record)});
+    return files;
 }
 
 } // namespace
 
-Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
+Expected<std::vector<FileSet::File>> Generator::BuildOutputFiles(const ProjectRecord& record,
+                                                                 GeneratedTexts& texts)
 {
     if (auto allowed = TemplateFields::freeOfPlaceholders(record); !allowed.ok())
-        return allowed;
+        return allowed.error();
     if (auto allowed = boxNameAllowed(record); !allowed.ok())
-        return allowed;
+        return allowed.error();
     texts.embedSnippet = HostPage::embedSnippet(record);
     texts.hostPageText = HostPage::BuildHostPage(record);
     texts.messageDataScript = MessageDataScript::BuildMessageDataScript(record);
     ScriptFiller::FillStandardsScript(record, texts);
     ScriptFiller::FillIeScript(record, texts);
-    return WriteOutputFiles(record, texts);
+    return outputFiles(record, texts);
+}
+
+Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts)
+{
+    auto files = BuildOutputFiles(record, texts);
+    if (!files.ok())
+        return files.error();
+    return FileSet::write(record.workFolder, files.value());
 }
 
 std::string Generator::generatedFilesText(const ProjectRecord& record)

@@ -1,8 +1,8 @@
 #include "generator/LightMotion.h"
 
 #include "generator/BuiltInTexts.h"
+#include "generator/RuntimeKind.h"
 #include "generator/ScriptFiller.h"
-#include "generator/ScriptTemplates.h"
 #include "generator/TextReplace.h"
 #include "generator/ValueFormats.h"
 #include "project/OptionLists.h"
@@ -40,8 +40,7 @@ void LightMotion::adapt(std::string& runtime, const ProjectRecord& record)
 
 std::string LightMotion::script(const ProjectRecord& record)
 {
-    return ScriptFiller::filled(
-        BuiltInTexts::lightMotionStd(), record,
-        {{"motionkindvr", ScriptTemplates::runtimeKind(record.effectStyle, record.scrollMode)},
-         {"pausetime_vr24", ValueFormats::standardsPause(record.pause)}});
+    return ScriptFiller::filled(BuiltInTexts::lightMotionStd(), record,
+                                {{"motionkindvr", RuntimeKind::of(record)},
+                                 {"pausetime_vr24", ValueFormats::standardsPause(record.pause)}});
 }

@@ -2,8 +2,8 @@
 
 #include "generator/BuiltInTexts.h"
 #include "generator/MessagesFile.h"
+#include "generator/RuntimeKind.h"
 #include "generator/ScriptFiller.h"
-#include "generator/ScriptTemplates.h"
 #include "generator/ScriptText.h"
 
 std::string LiveMessages::script(const ProjectRecord& record)
@@ -12,7 +12,7 @@ std::string LiveMessages::script(const ProjectRecord& record)
     const int seconds = ProjectRecord::heldLiveSeconds(record.liveSeconds);
     return ScriptFiller::filled(
         BuiltInTexts::liveMessagesStd(), record,
-        {{"livekindvr", ScriptTemplates::runtimeKind(record.effectStyle, record.scrollMode)},
+        {{"livekindvr", RuntimeKind::of(record)},
          {"liveeveryvr", std::to_string(seconds)},
          {"livefilevr", ScriptText(record).address(record.scrollerName) + std::string(MessagesFile::suffix)},
          {"livehashvr", std::to_string(MessagesFile::fingerprint(file))},

@@ -14,14 +14,3 @@ std::string_view ScriptTemplates::ChooseTemplate(Flavour flavour, int effectStyl
         return ie ? BuiltInTexts::pageScrollerIE() : BuiltInTexts::pageScrollerStd();
     return ie ? BuiltInTexts::continuousScrollerIE() : BuiltInTexts::continuousScrollerStd();
 }
-
-std::string ScriptTemplates::runtimeKind(int effectStyle, int scrollMode)
-{
-    if (effectStyle != OptionLists::scrollerStyle)
-        return "3";
-    if (scrollMode == OptionLists::waitToFinishMode)
-        return "0";
-    if (scrollMode == OptionLists::pageByPageMode)
-        return "1";
-    return "2";
-}

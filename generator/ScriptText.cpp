@@ -1,5 +1,6 @@
 #include "generator/ScriptText.h"
 
+#include "generator/ScriptEscape.h"
 #include "project/TextEncoding.h"
 
 #include <algorithm>
@@ -14,35 +15,8 @@ bool isAscii(std::string_view bytes)
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool isHexDigit(char32_t c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-bool hexDigitsAt(std::u32string_view text, std::size_t from, std::size_t count)
-{
-    if (from + count > text.size())
-        return false;
-    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from),
-                       text.begin() + static_cast<std::ptrdiff_t>(from + count), isHexDigit);
-}
-
-// \u{...}: one or more hex digits naming a code point up to 10FFFF.
-bool codePointEscapeAt(std::u32string_view text, std::size_t from)
-{
-    if (from >= text.size() || text[from] != '{')
-        return false;
-    std::uint32_t value = 0;
-    std::size_t at = from + 1;
-    for (; at < text.size() && isHexDigit(text[at]); ++at) {
-        const char32_t c = text[at];
-        value = value * 16 + static_cast<std::uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
-        if (value > 0x10FFFF)
-            return false;
-    }
-    return at > from + 1 && at < text.size() && text[at] == '}';
-}
-
+// A backslash before a non-ASCII character would take in the backslash of the escape that the character
+// is written as, and one before a double quote the backslash that the quote is given.
 bool startsEscape(std::u32string_view text, std::size_t backslash, bool quotesEscaped)
 {
     if (backslash + 1 >= text.size())
@@ -50,11 +24,7 @@ bool startsEscape(std::u32string_view text, std::size_t backslash, bool quotesEs
     const char32_t next = text[backslash + 1];
     if (next >= 0x80 || (quotesEscaped && next == '"'))
         return false;
-    if (next == 'x')
-        return hexDigitsAt(text, backslash + 2, 2);
-    if (next == 'u')
-        return hexDigitsAt(text, backslash + 2, 4) || codePointEscapeAt(text, backslash + 2);
-    return true;
+    return ScriptEscape::at(text, backslash).has_value();
 }
 
 void appendUnicodeEscape(std::string& out, char32_t unit)
@@ -79,8 +49,9 @@ void appendCharacter(std::string& out, char32_t c)
 
 bool staysInAddress(unsigned char byte)
 {
-    // A colon would make a relative address read as one with a scheme ("my:box_newstic.html").
-    static constexpr std::string_view unsafe = "\"#%'():<>?[\\]^`{|}";
+    // A colon would make a relative address read as one with a scheme ("my:box_newstic.html"), and an
+    // ampersand a character reference in the attributes that hold the addresses ("news&amp;newstic.html").
+    static constexpr std::string_view unsafe = "\"#%&'():<>?[\\]^`{|}";
     return byte > 0x20 && byte < 0x7F && unsafe.find(static_cast<char>(byte)) == std::string_view::npos;
 }
 

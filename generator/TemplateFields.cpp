@@ -49,22 +49,22 @@ constexpr std::array<std::string_view, 2> markers = {"//buildergenlink", "window
 std::vector<TemplateFields::Field> TemplateFields::of(const ProjectRecord& r)
 {
     return {
-        {"Step 2, Width", r.width},
-        {"Step 2, Height", r.height},
-        {"Step 2, Space", r.paragraphSpace},
-        {"Step 2, Top margin", r.topMargin},
-        {"Step 2, Bottom margin", r.bottomMargin},
-        {"Step 2, Left margin", r.leftMargin},
-        {"Step 2, Right margin", r.rightMargin},
-        {"Step 3, Text font", r.textFontFace},
-        {"Step 3, Title font", r.titleFontFace},
-        {"Step 3, Font size", r.textFontSize},
-        {"Step 3, Title font size", r.titleFontSize},
-        {"Step 3, Line height", r.textLineHeight},
-        {"Step 3, Title line height", r.titleLineHeight},
-        {"Step 3, Border width", r.borderWidth},
-        {"Step 4, Scroll delay", r.scrollDelay},
-        {"Step 4, Pause", r.pause},
+        {2, "Width", r.width},
+        {2, "Height", r.height},
+        {2, "Space", r.paragraphSpace},
+        {2, "Top margin", r.topMargin},
+        {2, "Bottom margin", r.bottomMargin},
+        {2, "Left margin", r.leftMargin},
+        {2, "Right margin", r.rightMargin},
+        {3, "Text font", r.textFontFace},
+        {3, "Title font", r.titleFontFace},
+        {3, "Font size", r.textFontSize},
+        {3, "Title font size", r.titleFontSize},
+        {3, "Line height", r.textLineHeight},
+        {3, "Title line height", r.titleLineHeight},
+        {3, "Border width", r.borderWidth},
+        {4, "Scroll delay", r.scrollDelay},
+        {4, "Pause", r.pause},
     };
 }
 
@@ -84,8 +84,11 @@ Expected<void> TemplateFields::freeOfPlaceholders(const ProjectRecord& record)
     for (const Field& field : of(record))
         if (const auto placeholder = placeholderIn(field.value))
             return Error::refused(
-                std::string(field.name) + ": holds \"" + std::string(*placeholder) +
-                "\", which the generator looks for in its scripts, so the news box cannot be "
-                "generated; remove it.");
+                       "Step " + std::to_string(field.step) + ", " + std::string(field.caption) +
+                       ": holds \"" + std::string(*placeholder) +
+                       "\", which the generator looks for in its scripts, so the news box cannot be "
+                       "generated; remove it.")
+                .because("placeholder",
+                         {std::to_string(field.step), std::string(field.caption), std::string(*placeholder)});
     return {};
 }

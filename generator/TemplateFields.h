@@ -15,7 +15,8 @@ class TemplateFields
 public:
     struct Field
     {
-        std::string_view name;
+        int step;
+        std::string_view caption;
         const std::string& value;
     };
 
@@ -25,6 +26,7 @@ public:
     // wherever a value brings it back, so such a value would multiply the scripts' size.
     static std::optional<std::string_view> placeholderIn(std::string_view value);
 
-    // Refuses a design in which a field holds a placeholder, naming the first such field for the author.
+    // Refuses a design in which a field holds a placeholder, naming the first such field for the author; the
+    // refusal's rule is "placeholder", with the step, the field's caption and the placeholder.
     static Expected<void> freeOfPlaceholders(const ProjectRecord& record);
 };

@@ -2,6 +2,7 @@
 
 #include "generator/Generator.h"
 #include "project/FileNames.h"
+#include "ui/GenerationRefusal.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
@@ -58,12 +59,9 @@ LivePreview::Outcome LivePreview::generate(ProjectRecord design, const std::stri
     const std::string workFolder = design.workFolder;
     design.workFolder = folder;
     GeneratedTexts texts;
-    if (const auto done = Generator::GenerateOutputs(design, texts); !done.ok()) {
-        // The user knows the files by their names; the preview's folder means nothing to them.
-        QString why = QString::fromLocal8Bit(done.error().message());
-        why.replace(QString::fromLocal8Bit(folder), QString());
-        return {{}, why};
-    }
+    // The user knows the files by their names; the preview's folder means nothing to them.
+    if (const auto done = Generator::GenerateOutputs(design, texts); !done.ok())
+        return {{}, GenerationRefusal::text(done.error(), folder)};
     return {QUrl::fromLocalFile(QString::fromLocal8Bit(folder) + "preview.html"), {}};
 }
 

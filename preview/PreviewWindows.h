@@ -34,6 +34,6 @@ public:
     // Shows `page` in the open window in place of what it shows, with no empty view between the two; the
     // window keeps its place, size, scroll position and focus.
     virtual void update(const QUrl& page) = 0;
-    // A one-line note inside the open window's frame; an empty one takes it away.
+    // A note inside the open window's frame, on as many lines as it takes; an empty one takes it away.
     virtual void showNote(const QString& note) = 0;
 };

@@ -41,6 +41,9 @@ PreviewWnd::PreviewWnd(std::function<void(const QRect&)> onClose)
     note_->setBackgroundRole(QPalette::ToolTipBase);
     note_->setForegroundRole(QPalette::ToolTipText);
     note_->setContentsMargins(6, 3, 6, 3);
+    // However narrow the window, the whole reason can be read: the note takes the lines it needs and
+    // never makes the window wider.
+    note_->setWordWrap(true);
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     note_->hide();
     // Both views share one place; the one in front covers the other.

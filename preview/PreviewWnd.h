@@ -10,7 +10,7 @@ class PreviewBrowser;
 class QLabel;
 
 // The preview window: a top-level frame whose only content is the HTML view showing preview.html, with a
-// one-line note under it when the design in the wizard cannot be shown.
+// note under it when the design in the wizard cannot be shown.
 class PreviewWnd : public QWidget
 {
     Q_OBJECT

@@ -34,10 +34,17 @@ Error Error::file(std::string path, const std::string& reason)
 Error Error::fromErrno(std::string path, const std::string& action)
 {
     const int error = errno;
-    std::string reason = action;
-    if (error != 0)
-        reason += ": " + std::string(std::strerror(error));
-    return file(std::move(path), reason);
+    if (error == 0)
+        return file(std::move(path), action);
+    const std::string why = std::strerror(error);
+    return file(std::move(path), action + ": " + why).because("system", {why});
+}
+
+Error Error::because(std::string rule, std::vector<std::string> values) &&
+{
+    rule_ = std::move(rule);
+    values_ = std::move(values);
+    return std::move(*this);
 }
 
 std::string Error::sizeInWords(std::uintmax_t bytes)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Why something did not happen: a code for callers to branch on and a message for the user that names
 // the file or the value at fault.
@@ -28,10 +29,18 @@ public:
     // character is written as its escape ("\\r", "\\x1B"), and a long value is cut with an ellipsis.
     static std::string quoted(std::string_view value);
 
+    // The same error with the rule that refused, for a caller that says why in words of its own (the
+    // wizard, in the user's language): a short name that stays from one version to the next, as the
+    // design check's findings have, and the values that the message names, in the order it names them.
+    Error because(std::string rule, std::vector<std::string> values) &&;
+
     Code code() const { return code_; }
     // The file at fault; empty when no file is.
     const std::string& path() const { return path_; }
     const std::string& message() const { return message_; }
+    // Empty when no rule was given. A failed file call gives "system" and the system's reason.
+    const std::string& rule() const { return rule_; }
+    const std::vector<std::string>& values() const { return values_; }
 
 private:
     Error(Code code, std::string path, std::string message)
@@ -41,4 +50,6 @@ private:
     Code code_;
     std::string path_;
     std::string message_;
+    std::string rule_;
+    std::vector<std::string> values_;
 };

@@ -78,7 +78,7 @@ Expected<Destination> destinationOf(const std::string& path)
             continue;
         }
         if (S_ISDIR(info.st_mode))
-            return Error::file(path, "is a folder, not a file");
+            return Error::file(path, "is a folder, not a file").because("is-folder", {});
         if (!S_ISREG(info.st_mode))
             return Destination{true, current, std::nullopt};
         return Destination{false, current, info};
@@ -97,7 +97,7 @@ Expected<void> writePermitted(const std::string& path, const Destination& destin
                               const std::string& folder)
 {
     if (destination.existing && !mayWrite(destination.path, destination.existing->st_mode, W_OK))
-        return Error::file(path, "is read-only, so it was left unchanged");
+        return Error::file(path, "is read-only, so it was left unchanged").because("read-only", {});
     struct stat folderInfo
     {};
     if (stat(folder.c_str(), &folderInfo) != 0 || mayWrite(folder, folderInfo.st_mode, W_OK | X_OK))
@@ -106,8 +106,10 @@ Expected<void> writePermitted(const std::string& path, const Destination& destin
         return Error::file(path,
                            "cannot be replaced safely, because its folder \"" + folder +
                                "\" is read-only: a save writes the new version beside the file before it "
-                               "takes the old one's place; the file was left unchanged");
-    return Error::file(path, "cannot be created, because its folder \"" + folder + "\" is read-only");
+                               "takes the old one's place; the file was left unchanged")
+            .because("folder-read-only", {folder});
+    return Error::file(path, "cannot be created, because its folder \"" + folder + "\" is read-only")
+        .because("folder-read-only", {folder});
 }
 
 bool isTemporaryOf(std::string_view entry, std::string_view prefix)
@@ -189,7 +191,7 @@ Expected<OutputFile> OutputFile::replacing(const std::string& path)
     }
     const std::string name = nameOf(target.path);
     if (name.empty() || name == "." || name == "..")
-        return Error::file(path, "is a folder, not a file");
+        return Error::file(path, "is a folder, not a file").because("is-folder", {});
     const std::string folder = folderOf(target.path);
     if (auto permitted = writePermitted(path, target, folder); !permitted.ok())
         return permitted.error();
@@ -260,14 +262,9 @@ Expected<void> OutputFile::write(std::string_view bytes)
 
 Expected<void> OutputFile::commit()
 {
-    if (auto done = flushBuffer(); !done.ok())
-        return done;
-    if (temporaryPath_.empty()) {
-        if (!descriptor_.close())
-            return Error::fromErrno(name(), "could not be written");
-        return {};
-    }
-    return putInPlace();
+    if (auto settled = settle(); !settled.ok())
+        return settled;
+    return takePlace();
 }
 
 Expected<void> OutputFile::flushBuffer()
@@ -294,10 +291,26 @@ Expected<void> OutputFile::writeOut(std::string_view bytes)
 
 // The new version reaches the disk before its name does, and the folder after, so that after a power cut
 // the name holds either the whole old or the whole new version.
-Expected<void> OutputFile::putInPlace()
+Expected<void> OutputFile::settle()
 {
+    if (auto done = flushBuffer(); !done.ok())
+        return done;
+    if (temporaryPath_.empty()) {
+        if (!descriptor_.close())
+            return Error::fromErrno(name(), "could not be written");
+        return {};
+    }
     if (fsync(descriptor_.number()) != 0)
         return Error::fromErrno(name(), "could not be flushed to disk and was left unchanged");
+    return {};
+}
+
+// The temporary stays open, and with it its lock, until now, so that no other save takes it for one
+// left behind by an interrupted save and removes it.
+Expected<void> OutputFile::takePlace()
+{
+    if (temporaryPath_.empty())
+        return {};
     if (!descriptor_.close())
         return Error::fromErrno(name(), "could not be written and was left unchanged");
     if (rename(temporaryPath_.c_str(), finalPath_.c_str()) != 0)

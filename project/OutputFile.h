@@ -29,8 +29,15 @@ public:
     const std::string& name() const { return descriptor_.name(); }
 
     [[nodiscard]] Expected<void> write(std::string_view bytes);
-    // Puts the new version in place; after a failure the old file is still whole.
+    // Puts the new version in place; after a failure the old file is still whole. A commit is a settle()
+    // and then a takePlace().
     [[nodiscard]] Expected<void> commit();
+    // Writes out what is buffered and flushes the new version to disk beside the old file, which stays in
+    // place, so that several files can all be made whole before any of them replaces its old version. A
+    // pipe or device is closed here.
+    [[nodiscard]] Expected<void> settle();
+    // After settle(), the new version takes the old one's place.
+    [[nodiscard]] Expected<void> takePlace();
 
     // The number in a temporary name has at most this many digits.
     static constexpr std::size_t maxTemporaryNumberDigits = 10;
@@ -42,7 +49,6 @@ private:
 
     [[nodiscard]] Expected<void> flushBuffer();
     [[nodiscard]] Expected<void> writeOut(std::string_view bytes);
-    [[nodiscard]] Expected<void> putInPlace();
     void discard();
 
     FileDescriptor descriptor_;

@@ -1,10 +1,10 @@
 #include "project/ProjectTextScanner.h"
 
+#include "project/KeyTrie.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <string>
-#include <unordered_map>
 
 namespace {
 
@@ -14,127 +14,29 @@ constexpr std::size_t maxNumberDigits = 7;
 constexpr std::string_view endMark = "endof-";
 static_assert(ProjectKeys::endPrefix.size() == endMark.size() + ProjectKeys::startPrefix.size());
 
-// The keys that may follow "qvo-", as a trie over the few characters keys are spelled with. A setting key
-// is complete where it ends; a message key ("tmessage") is followed by the message number. Message keys
-// are by far the most frequent, so a key whose first eight bytes match one of theirs skips the walk down
-// to its node, where no shorter key can have been passed.
-struct KeyTrie
+// The keys that may follow "qvo-": every setting's, then the message keys, which are followed by the
+// message number. Message keys are by far the most frequent, so they are the trie's shortcuts.
+KeyTrie makeKeyTrie()
 {
-    struct Shortcut
-    {
-        std::uint64_t head = 0;
-        std::string_view key;
-        std::size_t node = 0;
-    };
-
-    struct Node
-    {
-        bool complete = false;
-        int setting = -1;
-        int family = -1;
-    };
-
-    std::array<std::uint8_t, 256> slotOf{};
-    std::size_t slots = 1;
-    std::vector<Node> nodes;
-    std::vector<std::int32_t> children;
-    std::unordered_map<std::string, std::size_t> settingIndex;
-    std::vector<Shortcut> shortcuts;
-    std::size_t longestKey = 0;
-
-    KeyTrie()
-    {
-        const auto& keys = ProjectKeys::valueKeys();
-        std::vector<std::string> spellings(keys);
-        for (MessageField field : ProjectKeys::messageFieldOrder)
-            spellings.emplace_back(ProjectKeys::messageKey(field));
-        for (const std::string& key : spellings) {
-            for (unsigned char c : key) {
-                if (slotOf[c] == 0)
-                    slotOf[c] = static_cast<std::uint8_t>(slots++);
-            }
-        }
-        nodes.emplace_back();
-        children.assign(slots, -1);
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            Node& node = nodes[insert(keys[i])];
-            node.complete = true;
-            node.setting = static_cast<int>(i);
-            settingIndex.emplace(keys[i], i);
-        }
-        for (MessageField field : ProjectKeys::messageFieldOrder) {
-            Node& node = nodes[insert(ProjectKeys::messageKey(field))];
-            node.complete = true;
-            node.family = static_cast<int>(field);
-        }
-        for (MessageField field : ProjectKeys::messageFieldOrder)
-            addShortcut(ProjectKeys::messageKey(field));
+    std::vector<std::string_view> keys(ProjectKeys::valueKeys().begin(), ProjectKeys::valueKeys().end());
+    std::vector<std::size_t> shortcuts;
+    for (MessageField field : ProjectKeys::messageFieldOrder) {
+        shortcuts.push_back(keys.size());
+        keys.push_back(ProjectKeys::messageKey(field));
     }
-
-    void addShortcut(std::string_view key)
-    {
-        if (key.size() < sizeof(std::uint64_t))
-            return;
-        std::size_t node = 0;
-        for (std::size_t i = 0; i < key.size(); ++i) {
-            if (i > 0 && nodes[node].complete)
-                return;
-            node = static_cast<std::size_t>(child(node, key[i]));
-        }
-        Shortcut shortcut{0, key, node};
-        std::memcpy(&shortcut.head, key.data(), sizeof shortcut.head);
-        shortcuts.push_back(shortcut);
-    }
-
-    // The node reached by a key that starts at `at` and is found among the shortcuts, or the root.
-    std::size_t skip(std::string_view window, std::size_t& at) const
-    {
-        if (at + sizeof(std::uint64_t) > window.size())
-            return 0;
-        std::uint64_t head = 0;
-        std::memcpy(&head, window.data() + at, sizeof head);
-        for (const Shortcut& shortcut : shortcuts) {
-            if (head == shortcut.head && window.substr(at, shortcut.key.size()) == shortcut.key) {
-                at += shortcut.key.size();
-                return shortcut.node;
-            }
-        }
-        return 0;
-    }
-
-    std::size_t insert(std::string_view key)
-    {
-        longestKey = std::max(longestKey, key.size());
-        std::size_t node = 0;
-        for (unsigned char c : key) {
-            const std::size_t slot = node * slots + slotOf[c];
-            if (children[slot] < 0) {
-                children[slot] = static_cast<std::int32_t>(nodes.size());
-                nodes.emplace_back();
-                children.resize(children.size() + slots, -1);
-            }
-            node = static_cast<std::size_t>(children[slot]);
-        }
-        return node;
-    }
-
-    std::int32_t child(std::size_t node, char c) const
-    {
-        const std::uint8_t slot = slotOf[static_cast<unsigned char>(c)];
-        return slot == 0 ? -1 : children[node * slots + slot];
-    }
-};
+    return KeyTrie(keys, shortcuts);
+}
 
 const KeyTrie& keyTrie()
 {
-    static const KeyTrie trie;
+    static const KeyTrie trie = makeKeyTrie();
     return trie;
 }
 
 // How far past the start of a "qvo-" the scan may look: the longest key, a message number and what follows.
 std::size_t lookahead()
 {
-    return ProjectKeys::startPrefix.size() + keyTrie().longestKey + maxNumberDigits + 2;
+    return ProjectKeys::startPrefix.size() + keyTrie().longestKey() + maxNumberDigits + 2;
 }
 
 bool isDigit(char c)
@@ -240,34 +142,24 @@ void ProjectTextScanner::scanWindow(std::string_view window, std::size_t offset,
 
 void ProjectTextScanner::examine(std::string_view window, std::size_t offset, std::size_t at)
 {
-    const KeyTrie& keys = keyTrie();
     const std::size_t position = offset + at;
     const bool ending = at >= endMark.size() &&
                         std::memcmp(window.data() + at - endMark.size(), endMark.data(), endMark.size()) == 0;
-    std::size_t next = at + ProjectKeys::startPrefix.size();
-    for (std::size_t node = keys.skip(window, next);; ++next) {
-        const KeyTrie::Node& reached = keys.nodes[node];
-        if (reached.complete) {
-            if (reached.setting >= 0) {
-                const auto setting = static_cast<std::size_t>(reached.setting);
-                if (ending)
-                    keepFirst(settingEnds_[setting], position - endMark.size());
-                if (next < window.size() && window[next] == '=')
-                    keepFirst(settingStarts_[setting], position);
-            } else {
-                const auto family = static_cast<std::size_t>(reached.family);
-                if (ending)
-                    recordMessageEnd(family, window, next, position - endMark.size());
-                recordMessageStart(family, window, next, position);
-            }
+    const std::size_t settings = settingStarts_.size();
+    keyTrie().forEachKeyAt(window, at + ProjectKeys::startPrefix.size(), [&](int key, std::size_t next) {
+        const auto found = static_cast<std::size_t>(key);
+        if (found < settings) {
+            if (ending)
+                keepFirst(settingEnds_[found], position - endMark.size());
+            if (next < window.size() && window[next] == '=')
+                keepFirst(settingStarts_[found], position);
+        } else {
+            const auto family = static_cast<std::size_t>(ProjectKeys::messageFieldOrder[found - settings]);
+            if (ending)
+                recordMessageEnd(family, window, next, position - endMark.size());
+            recordMessageStart(family, window, next, position);
         }
-        if (next >= window.size())
-            return;
-        const std::int32_t child = keys.child(node, window[next]);
-        if (child < 0)
-            return;
-        node = static_cast<std::size_t>(child);
-    }
+    });
 }
 
 // "qvo-tmessage" N "=" occurs only where the whole digit run is N and "=" follows it.
@@ -310,12 +202,12 @@ void ProjectTextScanner::recordMessageEnd(std::size_t family, std::string_view w
 
 ValueSpan ProjectTextScanner::settingSpan(std::string_view key) const
 {
-    const auto& index = keyTrie().settingIndex;
-    const auto found = index.find(std::string(key));
-    if (found == index.end())
+    const int found = keyTrie().indexOf(key);
+    if (found == KeyTrie::noKey || static_cast<std::size_t>(found) >= settingStarts_.size())
         return {};
-    return spanBetween(settingStarts_[found->second], ProjectKeys::startPrefix.size() + key.size() + 1,
-                       settingEnds_[found->second]);
+    const auto setting = static_cast<std::size_t>(found);
+    return spanBetween(settingStarts_[setting], ProjectKeys::startPrefix.size() + key.size() + 1,
+                       settingEnds_[setting]);
 }
 
 ValueSpan ProjectTextScanner::messageSpan(MessageField field, int number) const

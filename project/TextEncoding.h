@@ -14,6 +14,7 @@ public:
 
     static std::u32string decodeUtf8(std::string_view bytes);
     static std::string encodeUtf8(std::u32string_view text);
+    static void appendUtf8(std::string& bytes, char32_t character);
 
     static std::u32string decodeWindows1252(std::string_view bytes);
     // Empty when a character has no windows-1252 byte.

@@ -86,10 +86,6 @@ MIT-Lizenz</translation>
         <translation>Nach den Meldungen in der Liste anfügen</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Meldungen importieren</translation>
     </message>
@@ -138,10 +134,6 @@ MIT-Lizenz</translation>
         <translation>Zeichen höchstens</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>The feed holds no items to import.</source>
         <translation>Der Feed enthält keine Einträge zum Importieren.</translation>
     </message>
@@ -168,6 +160,41 @@ MIT-Lizenz</translation>
     <message>
         <source>%1 more warnings.</source>
         <translation>%1 weitere Warnungen.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationRefusal</name>
+    <message>
+        <source>Step %1, %2: holds &quot;%3&quot;, which the generator looks for in its scripts; remove it.</source>
+        <translation>Schritt %1, %2: enthält „%3“, wonach der Generator in seinen Skripten sucht; entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>The name of the news box holds &quot;%1&quot;, a path separator, so &quot;%2&quot; cannot be written; remove it.</source>
+        <translation>Der Name der Nachrichtenbox enthält „%1“, ein Pfadtrennzeichen, daher kann „%2“ nicht geschrieben werden; entfernen Sie es.</translation>
+    </message>
+    <message>
+        <source>The name of the news box makes a file name %1 bytes long, more than the %2 that the folder allows; shorten the name.</source>
+        <translation>Der Name der Nachrichtenbox macht einen Dateinamen %1 Byte lang, mehr als die %2, die der Ordner zulässt; kürzen Sie den Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only, so it was left unchanged.</source>
+        <translation>„%1“ ist schreibgeschützt und blieb daher unverändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written, because its folder &quot;%2&quot; is read-only.</source>
+        <translation>„%1“ konnte nicht geschrieben werden, weil sein Ordner „%2“ schreibgeschützt ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>„%1“ ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -206,6 +233,9 @@ MIT-Lizenz</translation>
         <source>Target Frame :</source>
         <translation>Zielrahmen:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>

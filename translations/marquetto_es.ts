@@ -86,10 +86,6 @@ Licencia MIT</translation>
         <translation>Añadirlos después de los mensajes de la lista</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Importar mensajes</translation>
     </message>
@@ -138,10 +134,6 @@ Licencia MIT</translation>
         <translation>caracteres como máximo</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
         <source>The feed holds no items to import.</source>
         <translation>El feed no contiene elementos que importar.</translation>
     </message>
@@ -168,6 +160,41 @@ Licencia MIT</translation>
     <message>
         <source>%1 more warnings.</source>
         <translation>%1 advertencias más.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationRefusal</name>
+    <message>
+        <source>Step %1, %2: holds &quot;%3&quot;, which the generator looks for in its scripts; remove it.</source>
+        <translation>Paso %1, %2: contiene «%3», que el generador busca en sus scripts; quítelo.</translation>
+    </message>
+    <message>
+        <source>The name of the news box holds &quot;%1&quot;, a path separator, so &quot;%2&quot; cannot be written; remove it.</source>
+        <translation>El nombre del cuadro de noticias contiene «%1», un separador de rutas, así que no se puede escribir «%2»; quítelo.</translation>
+    </message>
+    <message>
+        <source>The name of the news box makes a file name %1 bytes long, more than the %2 that the folder allows; shorten the name.</source>
+        <translation>El nombre del cuadro de noticias da un nombre de archivo de %1 bytes, más de los %2 que permite la carpeta; acorte el nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>No se pudo escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only, so it was left unchanged.</source>
+        <translation>«%1» es de solo lectura, así que se dejó sin cambios.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written, because its folder &quot;%2&quot; is read-only.</source>
+        <translation>No se pudo escribir «%1» porque su carpeta «%2» es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>«%1» es una carpeta, no un archivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>No se pudo escribir «%1».</translation>
     </message>
 </context>
 <context>
@@ -206,6 +233,9 @@ Licencia MIT</translation>
         <source>Target Frame :</source>
         <translation>Marco de destino:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
@@ -327,7 +357,7 @@ Licencia MIT</translation>
     </message>
     <message>
         <source>Wait to finish mode</source>
-        <translation>Modo de espera al final</translation>
+        <translation>Modo esperar a que acabe la lista</translation>
     </message>
     <message>
         <source>Page by page mode</source>
@@ -461,7 +491,7 @@ Do you want to replace it?</source>
     <name>bir</name>
     <message>
         <source>&quot;Width of the text scroll&quot; field require numerical value, the minumum value is 1</source>
-        <translation>El campo «Ancho del desplazamiento» requiere un valor numérico; el valor mínimo es 1.</translation>
+        <translation>El campo «Ancho del cuadro» requiere un valor numérico; el valor mínimo es 1.</translation>
     </message>
     <message>
         <source>Browse...</source>

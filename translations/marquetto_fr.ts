@@ -86,10 +86,6 @@ Licence MIT</translation>
         <translation>Les ajouter après les messages de la liste</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Import Messages</source>
         <translation>Importer des messages</translation>
     </message>
@@ -138,10 +134,6 @@ Licence MIT</translation>
         <translation>caractères au plus</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
         <source>The feed holds no items to import.</source>
         <translation>Le flux ne contient aucun élément à importer.</translation>
     </message>
@@ -168,6 +160,41 @@ Licence MIT</translation>
     <message>
         <source>%1 more warnings.</source>
         <translation>%1 autres avertissements.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationRefusal</name>
+    <message>
+        <source>Step %1, %2: holds &quot;%3&quot;, which the generator looks for in its scripts; remove it.</source>
+        <translation>Étape %1, %2&#xa0;: contient «&#xa0;%3&#xa0;», que le générateur cherche dans ses scripts&#xa0;; supprimez-le.</translation>
+    </message>
+    <message>
+        <source>The name of the news box holds &quot;%1&quot;, a path separator, so &quot;%2&quot; cannot be written; remove it.</source>
+        <translation>Le nom du bloc d’actualités contient «&#xa0;%1&#xa0;», un séparateur de chemin, donc «&#xa0;%2&#xa0;» ne peut pas être écrit&#xa0;; supprimez-le.</translation>
+    </message>
+    <message>
+        <source>The name of the news box makes a file name %1 bytes long, more than the %2 that the folder allows; shorten the name.</source>
+        <translation>Le nom du bloc d’actualités donne un nom de fichier de %1&#xa0;octets, plus que les %2 que le dossier permet&#xa0;; raccourcissez le nom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only, so it was left unchanged.</source>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule, il est donc resté inchangé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written, because its folder &quot;%2&quot; is read-only.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit, car son dossier «&#xa0;%2&#xa0;» est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a file.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.</source>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
@@ -206,6 +233,9 @@ Licence MIT</translation>
         <source>Target Frame :</source>
         <translation>Cadre cible&#xa0;:</translation>
     </message>
+</context>
+<context>
+    <name>OkCancelRow</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -267,11 +297,11 @@ Licence MIT</translation>
     </message>
     <message>
         <source>News Scroller</source>
-        <translation>Défilement d’actualités</translation>
+        <translation>Bloc d’actualités défilant</translation>
     </message>
     <message>
         <source>News Fader</source>
-        <translation>Fondu d’actualités</translation>
+        <translation>Bloc d’actualités en fondu</translation>
     </message>
     <message>
         <source>Fade</source>
@@ -327,7 +357,7 @@ Licence MIT</translation>
     </message>
     <message>
         <source>Wait to finish mode</source>
-        <translation>Mode attente de la fin</translation>
+        <translation>Mode attendre la fin de la liste</translation>
     </message>
     <message>
         <source>Page by page mode</source>
@@ -461,7 +491,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <name>bir</name>
     <message>
         <source>&quot;Width of the text scroll&quot; field require numerical value, the minumum value is 1</source>
-        <translation>Le champ «&#xa0;Largeur du défilement&#xa0;» demande une valeur numérique&#xa0;; la valeur minimale est 1.</translation>
+        <translation>Le champ «&#xa0;Largeur du bloc&#xa0;» demande une valeur numérique&#xa0;; la valeur minimale est 1.</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -683,7 +713,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Name of your scroller. If you use more than one scroller on the same site, please set different names for each one.</source>
-        <translation>Nom de votre défilement. Si vous utilisez plusieurs défilements sur le même site, donnez un nom différent à chacun.</translation>
+        <translation>Nom de votre bloc d’actualités. Si vous utilisez plusieurs blocs sur le même site, donnez un nom différent à chacun.</translation>
     </message>
     <message>
         <source>Name :</source>
@@ -838,7 +868,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Copy the below into the &lt;body&gt; section of your web
 page where you wish the news scroller to appear.</source>
         <translation>Copiez ce qui suit dans le &lt;body&gt; de votre page web,
-là où le défilement doit apparaître.</translation>
+là où le bloc d’actualités doit apparaître.</translation>
     </message>
     <message>
         <source>Copy</source>

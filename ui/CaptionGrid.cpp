@@ -6,11 +6,16 @@
 
 namespace {
 
-constexpr int captionColumn = 0;
-constexpr int fieldColumn = 1;
-constexpr int unitColumn = 2;
-constexpr int fillColumn = 3;
-constexpr int fieldSpan = 3;
+// Left to right; the fill column takes the room that the others leave.
+enum Column
+{
+    captionColumn,
+    fieldColumn,
+    unitColumn,
+    fillColumn
+};
+// A wide field reaches over the unit's column to the end of the row.
+constexpr int wideFieldSpan = fillColumn - fieldColumn + 1;
 
 } // namespace
 
@@ -39,7 +44,7 @@ QLabel* CaptionGrid::addWideRow(const QString& caption, QWidget* field)
     QLabel* label = caption.isEmpty() ? nullptr : addCaption(caption, row);
     if (label != nullptr)
         label->setBuddy(field);
-    addWidget(field, row, fieldColumn, 1, fieldSpan);
+    addWidget(field, row, fieldColumn, 1, wideFieldSpan);
     return label;
 }
 
@@ -49,7 +54,7 @@ void CaptionGrid::addWideRow(const QString& caption, QLayout* fields)
     QLabel* label = addCaption(caption, row);
     if (QLayoutItem* first = fields->itemAt(0))
         label->setBuddy(first->widget());
-    addLayout(fields, row, fieldColumn, 1, fieldSpan);
+    addLayout(fields, row, fieldColumn, 1, wideFieldSpan);
 }
 
 QLabel* CaptionGrid::addCaption(const QString& caption, int row)

@@ -1,7 +1,5 @@
 #include "ui/DigitsOnlyValidator.h"
 
-#include <QLineEdit>
-
 namespace {
 
 bool isDigit(QChar character)
@@ -33,14 +31,9 @@ bool isSubsequence(const QString& part, const QString& whole)
 
 } // namespace
 
-DigitsOnlyValidator::DigitsOnlyValidator(QLineEdit* field) : QValidator(field), acceptedText_(field->text())
-{
-    field->setValidator(this);
-    // setText() bypasses validation, so every text the field takes on becomes the new reference.
-    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { acceptedText_ = text; });
-}
+DigitsOnlyValidator::DigitsOnlyValidator(QLineEdit* field) : AcceptedTextValidator(field) {}
 
-QValidator::State DigitsOnlyValidator::validate(QString& input, int&) const
+bool DigitsOnlyValidator::refuses(const QString& input, const QString& acceptedText) const
 {
-    return isSubsequence(withoutDigits(input), withoutDigits(acceptedText_)) ? Acceptable : Invalid;
+    return !isSubsequence(withoutDigits(input), withoutDigits(acceptedText));
 }

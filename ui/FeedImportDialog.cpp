@@ -3,9 +3,8 @@
 #include "feed/FeedImport.h"
 #include "ui/CaptionGrid.h"
 #include "ui/DialogUnits.h"
-#include "ui/NamedButton.h"
+#include "ui/OkCancelRow.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,6 @@
 
 namespace {
 
-constexpr int mostItems = 1000000;
 constexpr int longestText = 100000;
 constexpr int dialogWidthUnits = 300;
 constexpr int previewHeightUnits = 80;
@@ -59,12 +57,13 @@ QString messageCount(int count)
 FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int messagesInList,
                                    QWidget* parent)
     : QDialog(parent), selection_(std::move(items)), fileName_(fileName), messagesInList_(messagesInList),
-      maxItemsEdit_(numberField("maxItemsEdit", mostItems, FeedOptions{}.maxItems)),
+      maxItemsEdit_(
+          numberField("maxItemsEdit", static_cast<int>(FeedItems::maxCount), FeedOptions{}.maxItems)),
       targetEdit_(new QLineEdit(fromUtf8(FeedOptions{}.target))),
       lengthEdit_(numberField("lengthEdit", longestText, FeedOptions{}.maxLength)),
       replaceButton_(new QRadioButton(tr("Replace the messages in the list"))),
       appendButton_(new QRadioButton(tr("Add them after the messages in the list"))),
-      previewList_(new QTreeWidget), summaryLabel_(new QLabel), okButton_(namedButton(tr("OK"), "okButton"))
+      previewList_(new QTreeWidget), summaryLabel_(new QLabel)
 {
     setWindowTitle(tr("Import Messages"));
     targetEdit_->setObjectName("targetEdit");
@@ -99,7 +98,9 @@ FeedImportDialog::FeedImportDialog(FeedItems items, const QString& fileName, int
     dialog->addWidget(previewCaption);
     dialog->addWidget(previewList_, 1);
     dialog->addWidget(summaryLabel_);
-    dialog->addLayout(buttonRow());
+    auto* buttons = new OkCancelRow(this);
+    okButton_ = buttons->okButton();
+    dialog->addLayout(buttons);
 
     connect(maxItemsEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::makeMessages);
     connect(lengthEdit_, &QSpinBox::valueChanged, this, &FeedImportDialog::makeMessages);
@@ -136,19 +137,6 @@ QLayout* FeedImportDialog::optionFields()
     grid->addRow(tr("Target Frame :"), targetEdit_);
     grid->addRow(tr("Text length :"), lengthEdit_, tr("characters at most"));
     return grid;
-}
-
-QLayout* FeedImportDialog::buttonRow()
-{
-    QPushButton* cancel = namedButton(tr("Cancel"), "cancelButton");
-    okButton_->setDefault(true);
-    connect(okButton_, &QPushButton::clicked, this, &FeedImportDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &FeedImportDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton_);
-    buttons->addWidget(cancel);
-    return buttons;
 }
 
 std::vector<Message> FeedImportDialog::takeMessages()

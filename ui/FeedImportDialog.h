@@ -36,7 +36,6 @@ private:
 
     FeedOptions options() const;
     QLayout* optionFields();
-    QLayout* buttonRow();
     void makeMessages();
     void showPreview();
     void showSummary();
@@ -55,5 +54,5 @@ private:
     QRadioButton* appendButton_;
     QTreeWidget* previewList_;
     QLabel* summaryLabel_;
-    QPushButton* okButton_;
+    QPushButton* okButton_ = nullptr;
 };

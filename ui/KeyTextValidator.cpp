@@ -15,17 +15,14 @@ bool holdsKeyText(const QString& text)
 
 } // namespace
 
-KeyTextValidator::KeyTextValidator(QLineEdit* field) : QValidator(field), acceptedText_(field->text())
+KeyTextValidator::KeyTextValidator(QLineEdit* field) : AcceptedTextValidator(field)
 {
-    field->setValidator(this);
-    // setText() bypasses validation, so every text the field takes on becomes the new reference.
-    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) { acceptedText_ = text; });
     connect(field, &QLineEdit::inputRejected, this, [field] { FieldHint::show(field, rejectionText()); });
 }
 
-QValidator::State KeyTextValidator::validate(QString& input, int&) const
+bool KeyTextValidator::refuses(const QString& input, const QString& acceptedText) const
 {
-    return holdsKeyText(input) && !holdsKeyText(acceptedText_) ? Invalid : Acceptable;
+    return holdsKeyText(input) && !holdsKeyText(acceptedText);
 }
 
 QString KeyTextValidator::rejectionText()

@@ -4,15 +4,13 @@
 #include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeyTextValidator.h"
-#include "ui/NamedButton.h"
+#include "ui/OkCancelRow.h"
 #include "ui/RecordText.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -96,20 +94,10 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     fields->addWidget(captionOf(tr("Target Frame :"), targetEdit_), 3, 0);
     fields->addWidget(targetEdit_, 3, 1, Qt::AlignLeft);
 
-    QPushButton* ok = namedButton(tr("OK"), "okButton");
-    QPushButton* cancel = namedButton(tr("Cancel"), "cancelButton");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &MessageDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &MessageDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-
     auto* dialog = new QVBoxLayout(this);
     dialog->addLayout(fields);
     dialog->addWidget(hintLabel());
-    dialog->addLayout(buttons);
+    dialog->addLayout(new OkCancelRow(this));
     resize(std::max(units.x(dialogWidthUnits), sizeHint().width()), sizeHint().height());
 }
 

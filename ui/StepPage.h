@@ -18,10 +18,11 @@ public:
         : QWidget(parent), record_(record), platform_(platform), fields_([this] { emit edited(); })
     {}
 
-    virtual void FlushToRecord() = 0;
+    // Stores what copyInto gives; a page that checks a value on the way overrides it.
+    virtual void FlushToRecord() { copyInto(record_); }
     virtual void LoadFromRecord() = 0;
-    // What FlushToRecord would store, into another design and without the page's checks, so that the
-    // design can be looked at while the user is still on the page.
+    // What FlushToRecord stores, into another design and without the page's checks, so that the design
+    // can be looked at while the user is still on the page.
     virtual void copyInto(ProjectRecord& design) const { fields_.store(design); }
 
     // The control that takes the keyboard when the page is entered, if the page names one. Not a focus

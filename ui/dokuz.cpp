@@ -110,11 +110,6 @@ dokuz::dokuz(ProjectRecord& record, Platform& platform, QWidget* parent)
     CaptionGrid::alignCaptions({alignmentGrid, borderGrid});
 }
 
-void dokuz::FlushToRecord()
-{
-    copyInto(record());
-}
-
 void dokuz::copyInto(ProjectRecord& design) const
 {
     StepPage::copyInto(design);

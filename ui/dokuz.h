@@ -19,7 +19,6 @@ class dokuz : public StepPage
 public:
     dokuz(ProjectRecord& record, Platform& platform, QWidget* parent = nullptr);
 
-    void FlushToRecord() override;
     void LoadFromRecord() override;
     void copyInto(ProjectRecord& design) const override;
 

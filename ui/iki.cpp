@@ -110,11 +110,6 @@ iki::iki(ProjectRecord& record, Platform& platform, QWidget* parent)
     enableListButtons(false);
 }
 
-void iki::FlushToRecord()
-{
-    storeFields();
-}
-
 void iki::LoadFromRecord()
 {
     rebuildList();
@@ -154,14 +149,14 @@ void iki::editMessage()
 {
     const int index = record().selectedMessage;
     modifybox dialog(record(), this);
-    if (dialog.exec() == QDialog::Accepted) {
-        delete messageList_->takeItem(index);
-        const std::string& text = record().messageTexts()[static_cast<std::size_t>(index)];
-        messageList_->insertItem(index, lineFor(ProjectEncoding::of(record()), text));
-        messageList_->clearSelection();
-        noteEdited();
+    if (dialog.exec() != QDialog::Accepted) {
+        applyButtonRule();
+        return;
     }
-    applyButtonRule();
+    delete messageList_->takeItem(index);
+    const std::string& text = record().messageTexts()[static_cast<std::size_t>(index)];
+    messageList_->insertItem(index, lineFor(ProjectEncoding::of(record()), text));
+    unselectChangedLine();
 }
 
 void iki::deleteMessage()
@@ -169,9 +164,7 @@ void iki::deleteMessage()
     const int index = selectedLine();
     record().removeMessage(index);
     delete messageList_->takeItem(index);
-    messageList_->clearSelection();
-    applyButtonRule();
-    noteEdited();
+    unselectChangedLine();
 }
 
 void iki::moveMessageUp()
@@ -233,6 +226,14 @@ void iki::takeImportedMessages(std::vector<Message> messages, bool replaceList)
     const ProjectEncoding::Kind encoding = ProjectEncoding::of(record());
     for (int i = firstNew; i < record().messageCount(); ++i)
         messageList_->addItem(lineFor(encoding, record().messageTexts()[static_cast<std::size_t>(i)]));
+}
+
+// An edited or deleted message leaves no line selected, and the buttons that need one grey.
+void iki::unselectChangedLine()
+{
+    messageList_->clearSelection();
+    applyButtonRule();
+    noteEdited();
 }
 
 // The moved message is left unselected, but the list's cursor stays on it, so that the keyboard user

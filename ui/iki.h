@@ -20,7 +20,6 @@ class iki : public StepPage
 public:
     iki(ProjectRecord& record, Platform& platform, QWidget* parent = nullptr);
 
-    void FlushToRecord() override;
     void LoadFromRecord() override;
 
 private:
@@ -34,6 +33,7 @@ private:
     void moveMessageDown();
     void importFeed();
     void takeImportedMessages(std::vector<Message> messages, bool replaceList);
+    void unselectChangedLine();
     void showMovedMessage(int line);
     void rebuildList();
     int selectedLine() const;

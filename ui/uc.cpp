@@ -4,6 +4,7 @@
 #include "generator/Generator.h"
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
+#include "ui/GenerationRefusal.h"
 #include "ui/NamedButton.h"
 #include "ui/PageLayout.h"
 #include "ui/RecordText.h"
@@ -185,7 +186,7 @@ void uc::showFindings()
 bool uc::GenerateOutputs()
 {
     if (const auto generated = Generator::GenerateOutputs(record_, texts_); !generated.ok()) {
-        platform_.showMessage(this, QString::fromLocal8Bit(generated.error().message()));
+        platform_.showMessage(this, GenerationRefusal::text(generated.error()));
         return false;
     }
     snippetEdit_->setPlainText(RecordText::shown(record_, texts_.embedSnippet));

@@ -230,6 +230,33 @@ const ESCAPE_ROWS = [
     ['escapes in a folder name', withMessage('T0', 'C:\\new\\test'), ['escape-in-path', 'escape-in-path']],
 ];
 
+// Links that a script opens, held against what a click does: 'runs' when the rest of the link ran as script,
+// 'fails' on a script error, 'opens' when the parent window was sent to the address the link holds.
+const LINK_ROWS = [
+    ['\\x27', 'http://a.example/\\x27;window.__ran=1;//', ['link-quote'], 'runs'],
+    ['\\u{27}', 'http://a.example/\\u{0027};window.__ran=1;//', ['link-quote'], 'runs'],
+    ['\\47', 'http://a.example/\\47;window.__ran=1;//', ['link-quote'], 'runs'],
+    ['an escaped backslash before \\x27', 'http://a.example/\\x5C\\x5C\\x27;window.__ran=1;//',
+        ['link-quote', 'link-backslash'], 'runs'],
+    ['a backslash before \\x27', 'http://a.example/\\x5C\\x27;window.__ran=1;//', ['link-backslash'], 'opens'],
+    ['\\n', 'http://a.example/a\\nb', ['link-line-break'], 'fails'],
+    ['a percent-encoded quote', "http://a.example/%27;window.__ran=1;//", [], 'opens'],
+    ['a double quote and an accent', 'http://a.example/\\x22\\u00e9', [], 'opens'],
+];
+
+// Calls the link code of message 0 with a parent window of the probe's own, which takes the address.
+function followLink() {
+    const parentWindow = { window: {} };
+    window.parent = parentWindow;
+    window.__ran = false;
+    try {
+        butclick(0);
+        return { ran: window.__ran, failed: false, opened: String(parentWindow.window.location), link: linka[0] };
+    } catch (error) {
+        return { ran: window.__ran, failed: true, opened: String(error), link: linka[0] };
+    }
+}
+
 // The findings depend on the design alone, so both engines' tests of a row hold the box against one check.
 const checked = new Map();
 function check(box) {
@@ -319,6 +346,20 @@ describeInEngines('The design check against the box', (session) => {
             const page = await session.engine.open(url);
             t.after(() => page.close());
             assert.equal(await page.evaluate(imageLoads), codes.length === 0);
+        });
+    }
+
+    for (const [name, link, codes, outcome] of LINK_ROWS) {
+        it(`a link with ${name} to _parent: ${codes.join(', ') || 'no finding'}, and a click ${outcome}`, async (t) => {
+            const message = { title: 'T0', text: 'x', link, target: '_parent' };
+            const { box, page } = await session.open(t, design({ messages: [message] }));
+            await page.tick(600);
+            const click = await page.evaluate(followLink);
+            const found = check(box).map((f) => f.code).filter((code) => code.startsWith('link-'));
+            assert.deepEqual(found, codes);
+            const seen = click.ran ? 'runs' : click.failed ? 'fails' : 'opens';
+            assert.equal(seen, outcome, JSON.stringify(click));
+            if (outcome === 'opens' && codes.length === 0) assert.equal(click.opened, click.link);
         });
     }
 

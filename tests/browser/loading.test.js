@@ -94,6 +94,32 @@ describeInEngines('Loading', (session) => {
         });
     });
 
+    // HTML reads "&amp;" in an address as "&", so a name that holds an ampersand is asked for percent-encoded.
+    it('loads a box and an image whose names hold an ampersand, through preview.html', async (t) => {
+        const d = design({ scrollerName: 'news&amp;', bgImageOn: 1, bgImageName: 'sky&amp;.png' });
+        const { box, page } = await session.open(t, d, { page: 'preview' });
+        assert.equal(box.snippet.includes('src="news%26amp;newstic.html"'), true, box.snippet);
+        const host = page.hostFrame();
+        await host.tick(600);
+        assert.deepEqual(await host.evaluate(pageState), {
+            scripts: ['news%26amp;newsticns6.js'],
+            messages: 3,
+            visible: 3,
+        });
+        const image = await host.evaluate(() => {
+            const url = getComputedStyle(document.getElementById('disspageie')).backgroundImage;
+            return new Promise((resolve) => {
+                const probe = new Image();
+                probe.onload = () => resolve({ url, loads: true });
+                probe.onerror = () => resolve({ url, loads: false });
+                probe.src = url.match(/url\("(.*)"\)/)[1];
+            });
+        });
+        assert.equal(image.loads, true, image.url);
+        assert.equal(image.url.endsWith('/sky%26amp;.png")'), true, image.url);
+        assert.deepEqual(page.errors, []);
+    });
+
     describe('every design runs without errors', () => {
         for (const [name, style] of DESIGNS) {
             for (const count of [0, 1, 3, 12]) {

@@ -13,6 +13,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import pyatspi  # noqa: E402
 from desktop import Desktop, run_command, wait_for  # noqa: E402
+from processes import preview_programs  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
 from wizard import children, role, showing, states, walk  # noqa: E402
 
@@ -24,7 +25,6 @@ GREEN = (0, 255, 0)
 WIDER = 240
 # A message drawn as a green block, so that it can be seen among the others as the box scrolls.
 GREEN_MESSAGE = '<div style="background:#00FF00;height:120px">&nbsp;</div>'
-PREVIEW_COMMAND = "marquetto-previ"  # /proc gives the first 15 characters of a program's name
 
 
 def pixels(raw):
@@ -59,7 +59,7 @@ class LivePreview(Suite):
         print(f"{what}: seen {time.monotonic() - started:.2f} s after the edit")
 
     def preview_app(self):
-        programs = [pid for pid in self.wizard.process_tree() if self.command_of(pid) == PREVIEW_COMMAND]
+        programs = preview_programs(self.wizard.process_tree())
         for app in children(pyatspi.Registry.getDesktop(0)):
             try:
                 if app is not None and app.get_process_id() in programs and app.childCount > 0:
@@ -67,14 +67,6 @@ class LivePreview(Suite):
             except Exception:
                 continue
         return None
-
-    @staticmethod
-    def command_of(pid):
-        try:
-            with open(f"/proc/{pid}/comm") as comm:
-                return comm.read().strip()
-        except OSError:
-            return None
 
     def note(self):
         """The text of the note the preview window shows, or None."""

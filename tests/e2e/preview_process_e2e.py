@@ -12,6 +12,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop import Desktop, run_command, wait_for, wait_until_equal  # noqa: E402
+from processes import PREVIEW_COMMAND, command_of, preview_programs  # noqa: E402
 from run_e2e import Suite, main  # noqa: E402
 from wizard import Wizard, role, walk  # noqa: E402
 
@@ -21,16 +22,7 @@ WIDTH, HEIGHT = "300", "250"
 # The box typed above plus 100 each way, at the top-left corner; a window that went by itself tells no
 # rectangle, so every preview of this run opens there until one is closed.
 FIRST_WINDOW = (0, 0, 400, 350)
-PREVIEW_COMMAND = "marquetto-previ"  # /proc gives the first 15 characters of a program's name
 ENGINE_COMMAND = "QtWebEngineProc"
-
-
-def command_of(pid):
-    try:
-        with open(f"/proc/{pid}/comm") as comm:
-            return comm.read().strip()
-    except OSError:
-        return None
 
 
 def maps_web_engine(pid):
@@ -84,7 +76,7 @@ class PreviewProcess(Suite):
                  lambda: max(self.desktop.region(FIRST_WINDOW[0] + 60, FIRST_WINDOW[1] + 80, 40, 40)) > 0,
                  timeout=60)
         w.control("Refresh Preview", "push button", w.page(5))
-        programs = [pid for pid in w.process_tree() if command_of(pid) == PREVIEW_COMMAND]
+        programs = preview_programs(w.process_tree())
         self.check(len(programs) == 1, f"preview programs under the wizard: {programs}")
         self.check(maps_web_engine(programs[0]), "the preview program without Qt WebEngine mapped")
         self.check_wizard_maps_no_engine("with the preview open")

@@ -115,6 +115,31 @@ TEST_F(Faults, AFullDiskFailsTheSaveAndKeepsTheOldFile)
         << full.err;
 }
 
+// Expected: exit 3 naming the script that did not fit; the box written before stays whole, and a folder
+// that had none is left empty: no preview.html or host page of the new box beside old scripts.
+TEST_F(Faults, AFullDiskDuringGenerateLeavesTheOldBoxWhole)
+{
+    writeBytes(file("small.tkp"), project(3, "box_"));
+    writeBytes(file("large.tkp"), project(30000, "box_"));
+    ASSERT_EQ(run("\"$CLI\" generate --out site small.tkp").exitCode, 0);
+    std::vector<std::string> before;
+    for (const std::string& name : namesIn(file("site")))
+        before.push_back(name + ": " + readBytes(file("site/" + name)));
+
+    CliProcess::Options sizeLimit;
+    sizeLimit.fileSizeLimit = 1024 * 1024;
+    for (const std::string folder : {"site", "empty"}) {
+        const auto full = run("\"$CLI\" generate --out " + folder + " large.tkp", sizeLimit);
+        EXPECT_EQ(full.exitCode, 3) << folder;
+        EXPECT_TRUE(contains(full.err, "box_newsticns6.js\": could not be written")) << full.err;
+    }
+    std::vector<std::string> after;
+    for (const std::string& name : namesIn(file("site")))
+        after.push_back(name + ": " + readBytes(file("site/" + name)));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(namesIn(file("empty")), std::vector<std::string>{});
+}
+
 // Expected: writing the results to a full standard output is an error (exit 3) with a message, for help
 // texts and snippets alike.
 TEST_F(Faults, AFailedWriteToStandardOutputIsAnError)

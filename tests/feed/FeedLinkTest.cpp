@@ -53,12 +53,19 @@ TEST(FeedLink, OnlyLinksThatAClickMayFollowAreKept)
         {"urn:uuid:1", "news/1.html", "news/1.html"},
         {"", "/a", ""},
         {"", "   ", ""},
+        // A script counts three characters however many bytes they take, and a character past U+FFFF as two.
+        {"", "\xC3\xA9\xC3\xA9\xC3\xA9", ""},
+        {"", "\xF0\x9F\x98\x80\xC3\xA9", ""},
+        {"", "\xF0\x9F\x98\x80\xC3\xA9\xC3\xA9", "\xF0\x9F\x98\x80\xC3\xA9\xC3\xA9"},
         {"https://site.example", "a", "https://site.example/a"},
         {" https://site.example/x/ ", "\n  y.html \t", "https://site.example/x/y.html"},
         // A base longer than 2048 bytes is not used.
         {"https://site.example/" + std::string(2027, 'a'), "y.html", "https://site.example/y.html"},
         {"https://site.example/" + std::string(2028, 'a'), "y.html", "y.html"},
         {"", "https://site.example/a b'c\\d\"e<f>g`", "https://site.example/a%20b%27c%5Cd%22e%3Cf%3Eg%60"},
+        // A script's string ends at U+2028 and U+2029 in older browsers; other non-ASCII stays as it is.
+        {"", "https://site.example/\xE2\x80\xA8x\xE2\x80\xA9\xC3\xA9\xE2\x80\xA7",
+         "https://site.example/%E2%80%A8x%E2%80%A9\xC3\xA9\xE2\x80\xA7"},
     };
     for (const LinkCase& c : cases)
         EXPECT_EQ(FeedLink::resolve(c.base, c.reference), c.expected) << c.base << " + " << c.reference;

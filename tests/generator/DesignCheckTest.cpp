@@ -92,9 +92,10 @@ TEST(DesignCheck, EachProblemIsReportedOnceWithItsField)
          {}},
         {"escapes that only drop the backslash",
          [](ProjectRecord& r) {
-             r.replaceMessage(0, {"t", "c:\\site", "http://a.example/\\s", "_blank"});
+             r.replaceMessage(0, {"\\9 lives", "c:\\site", "http://a.example/\\s", "_blank"});
          },
-         {"Step 4, message 1, Text: \"\\s\" is read as a JavaScript escape and shows as \"s\"",
+         {"Step 4, message 1, Title: \"\\9\" is read as a JavaScript escape and shows as \"9\"",
+          "Step 4, message 1, Text: \"\\s\" is read as a JavaScript escape and shows as \"s\"",
           "Step 4, message 1, Link: \"\\s\" is read as a JavaScript escape"}},
         {"a backslash reaching a link that a script opens",
          [](ProjectRecord& r) {
@@ -511,4 +512,79 @@ TEST(DesignCheck, EveryListFieldIsLookedAtUnderItsOwnCaption)
                   0u)
             << problems[0];
     }
+}
+
+namespace {
+
+struct LinkCase
+{
+    std::string link;
+    std::string target;
+    std::vector<std::string> codes; // the link's findings, in order
+};
+
+std::vector<std::string> linkCodes(const ProjectRecord& record)
+{
+    std::vector<std::string> codes;
+    for (const DesignFinding& f : DesignCheck::findings(record, "."))
+        if (f.code.starts_with("link-"))
+            codes.push_back(f.code);
+    return codes;
+}
+
+} // namespace
+
+// A target with "_parent" or "_top" puts the link, as the browser's string holds it, between single
+// quotes in a script: whatever escape spells a quote there ends them and runs the rest as script.
+TEST(DesignCheck, EveryLinkThatEndsItsScriptStringIsFoundHoweverItIsSpelt)
+{
+    const std::vector<LinkCase> cases = {
+        {"http://e/it's", "_parent", {"link-quote"}},
+        {"http://e/\\x27;alert(1);//", "_parent", {"link-quote"}},
+        {"http://e/\\u0027;alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\u{27};alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\u{0000027};alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\47;alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\047;alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\';alert(1);//", "_top", {"link-quote"}},
+        {"http://e/\\x27;alert(1);//", "\\x5Fparent", {"link-quote"}},
+        {"http://e/\\x27;alert(1);//", "_blank", {}},
+        {"http://e/\\x27;alert(1);//", "", {}},
+        // A backslash that reaches the script escapes the quote after it, unless it is escaped itself.
+        {"http://e/\\x5C\\x27;alert(1);//", "_top", {"link-backslash"}},
+        {"http://e/\\x5C\\x5C\\x27;alert(1);//", "_top", {"link-quote", "link-backslash"}},
+        {"http://e/\\\\\\\\\\x27;alert(1);//", "_top", {"link-quote", "link-backslash"}},
+        {"http://e/\\134\\47;alert(1);//", "_top", {"link-backslash"}},
+        {"http://e/ends\\\\", "_top", {"link-backslash"}},
+        {"http://e/\\u{110000}", "_top", {"link-backslash"}},
+        {"http://e/a\\nb", "_top", {"link-line-break"}},
+        {"http://e/a\\r\\nb", "_top", {"link-line-break"}},
+        {"http://e/a\\12b", "_top", {"link-line-break"}},
+        {"http://e/a\\u2028b", "_top", {"link-line-break"}},
+        {"http://e/a\xE2\x80\xA9"
+         "b",
+         "_top",
+         {"link-line-break"}},
+        {"http://e/%27;alert(1);//", "_top", {}},
+        {"http://e/\\x22\\0\\8\\u00e9\xC3\xA9", "_top", {}},
+        {"\\x6Aavascript:alert(1)", "_top", {}},
+        {"\\x41\\x42", "_top", {"link-short"}},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "_top", {}},
+    };
+    for (const LinkCase& c : cases) {
+        ProjectRecord record = defaultDesign();
+        record.replaceMessage(0, {"t", "x", c.link, c.target});
+        EXPECT_EQ(linkCodes(record), c.codes) << c.link << " to " << c.target;
+    }
+
+    ProjectRecord record = defaultDesign();
+    record.replaceMessage(0, {"t", "x", "http://e/\\x5C\\x5C\\u{27}", "_top"});
+    EXPECT_EQ(
+        DesignCheck::problems(record, ".")
+            .front()
+            .rfind(
+                "Step 4, message 1, Link: holds \"\\u{27}\", which the browser reads as a single quote, and "
+                "the target \"_top\" opens the link through a script in which the quote ends the address",
+                0),
+        0u);
 }

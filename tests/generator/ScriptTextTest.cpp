@@ -90,6 +90,7 @@ TEST(ScriptText, FileNamesAreUtf8AndAddressesPercentEncodeWhatTheyCannotHold)
     EXPECT_EQ(ScriptText(utf8).address("my sky (1)'s\".jpg"), "my%20sky%20%281%29%27s%22.jpg");
     EXPECT_EQ(ScriptText(utf8).address("a%b#c?d\\e"), "a%25b%23c%3Fd%5Ce");
     EXPECT_EQ(ScriptText(utf8).address("my:box_"), "my%3Abox_");
-    for (const char* plain : {"scroller_", "tkbackground.jpg", "news-box.2_", "A~b+c,d;e=f&g@h!$*"})
+    EXPECT_EQ(ScriptText(utf8).address("news&amp;&lt_"), "news%26amp;%26lt_");
+    for (const char* plain : {"scroller_", "tkbackground.jpg", "news-box.2_", "A~b+c,d;e=f@h!$*"})
         EXPECT_EQ(ScriptText(utf8).address(plain), plain);
 }

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,7 +158,8 @@ TEST(LivePreview, TheOpenWindowShowsEachGoodDesignAndKeepsTheLastWithANoteForARe
     name = "news/";
     const QStringList refused = next("the refusal", 1);
     ASSERT_EQ(refused.size(), 1);
-    EXPECT_TRUE(refused.front().startsWith("note Not updated: \"news/newstic.html\": cannot be written"));
+    EXPECT_EQ(refused.front(), "note Not updated: The name of the news box holds \"/\", a path separator, so "
+                               "\"news/newstic.html\" cannot be written; remove it.");
 
     name = "news_";
     const QStringList good = next("the good design", 2);
@@ -173,27 +175,40 @@ TEST(LivePreview, TheOpenWindowShowsEachGoodDesignAndKeepsTheLastWithANoteForARe
     EXPECT_TRUE(namesIn(work.path()).empty()) << "the working folder was written to";
 }
 
-// The caption and the start of the note are the wizard's; why the design was refused is the generator's,
-// which speaks English only.
+// The note is one sentence in the wizard's language, the captions it names as the pages show them.
 TEST(LivePreview, TheWindowAndItsNoteSpeakTheWizardsLanguage)
 {
     const auto backToEnglish =
         qScopeGuard([] { qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)); });
     ASSERT_EQ(Translations::install(*qApp, {"de"}, QStringLiteral(MARQUETTO_TRANSLATIONS_BUILD_DIR)), "de");
     EXPECT_EQ(PreviewWnd([](const QRect&) {}).windowTitle(), "Live-Vorschau");
-    TemporaryFolder work;
-    ProjectRecord record = designIn(work);
-    record.scrollerName = "news/";
-    FakePlatform platform;
-    uc page(record, platform);
-    auto* windows = new NotedWindows;
-    PublishingActions actions(record, platform, page, std::unique_ptr<PreviewWindows>(windows));
-    actions.followDesign([&] { return record; });
-    actions.ShowPreview();
-    ASSERT_EQ(windows->asked.size(), 2);
-    EXPECT_TRUE(
-        windows->asked[1].startsWith("note Nicht aktualisiert: \"news/newstic.html\": cannot be written"))
-        << windows->asked[1].toStdString();
+    const struct
+    {
+        std::function<void(ProjectRecord&)> change;
+        QString note;
+    } cases[] = {
+        {[](ProjectRecord& r) { r.scrollerName = "news/"; },
+         QString::fromUtf8(
+             "Nicht aktualisiert: Der Name der Nachrichtenbox enthält „/“, ein Pfadtrennzeichen, "
+             "daher kann „news/newstic.html“ nicht geschrieben werden; entfernen Sie es.")},
+        {[](ProjectRecord& r) { r.topMargin = "4pstopvr3"; },
+         QString::fromUtf8(
+             "Nicht aktualisiert: Schritt 2, Oberer Rand: enthält „pstopvr3“, wonach der Generator "
+             "in seinen Skripten sucht; entfernen Sie es.")},
+    };
+    for (const auto& c : cases) {
+        TemporaryFolder work;
+        ProjectRecord record = designIn(work);
+        c.change(record);
+        FakePlatform platform;
+        uc page(record, platform);
+        auto* windows = new NotedWindows;
+        PublishingActions actions(record, platform, page, std::unique_ptr<PreviewWindows>(windows));
+        actions.followDesign([&] { return record; });
+        actions.ShowPreview();
+        ASSERT_EQ(windows->asked.size(), 2);
+        EXPECT_EQ(windows->asked[1], "note " + c.note);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 
@@ -192,4 +193,26 @@ TEST(PreviewWindow, APreviewThatCannotBeHadIsReportedAndTheButtonKeepsItsCaption
     EXPECT_TRUE(QTest::qWaitFor([&] { return h.platform.pendingExpectations() == 0; }, engineDeadline));
     EXPECT_FALSE(unavailable.previewOpen());
     EXPECT_EQ(findWidget<QPushButton>(&h.page, "previewButton")->text(), "Preview");
+}
+
+// At the size that the window opens with for the default box, a reason longer than its width is read
+// whole: the note wraps to the lines it needs, and the window keeps its width.
+TEST(PreviewWindow, ALongNoteWrapsToTheWindowsWidthAndIsReadWhole)
+{
+    PreviewWnd window([](const QRect&) {});
+    window.resize(280, 315);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QString note = "Not updated: The name of the news box holds \"/\", a path separator, so "
+                         "\"news/newstic.html\" cannot be written; remove it.";
+    window.showNote(note);
+    auto* label = findWidget<QLabel>(&window, "previewNote");
+    const int needed = label->heightForWidth(window.width());
+    EXPECT_GT(needed, 3 * label->fontMetrics().height()) << "the note does not wrap";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label->height() >= needed; }))
+        << label->height() << " < " << needed;
+    EXPECT_EQ(window.width(), 280);
+    EXPECT_LE(label->geometry().right(), window.width());
+    EXPECT_EQ(label->text(), note);
+    EXPECT_EQ(label->toolTip(), note);
 }

@@ -65,7 +65,8 @@ TEST_F(PublishingPage, FindingsOfTheCheckAreShownBesideTheGeneratedFilesWithoutS
     for (int i = 0; i < list->count(); ++i)
         lines << list->item(i)->text();
     ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
-    EXPECT_TRUE(lines[0].startsWith("Step 3, Font size: \"0\" is a font size of 0")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Step 3, Font size: \"0\" is a font size of 0"))
+        << lines[0].toStdString();
     EXPECT_TRUE(lines[1].startsWith("Step 4, message 2, Title: \"<textarea>\" is left open"))
         << lines[1].toStdString();
     EXPECT_TRUE(control<QLabel>("findingsTitle")->text().contains("found 2 things to fix"))
@@ -110,7 +111,7 @@ TEST_F(PublishingPage, AFailedRunNamesTheFileAndKeepsTheBoxes)
 TEST_F(PublishingPage, ARefusedDesignIsExplainedAndNothingIsWritten)
 {
     record.textFontFace = "Arial psleftvr1";
-    platform.expectMessageContaining("Step 3, Text font: holds \"psleftvr1\"");
+    platform.expectMessageContaining("Step 3, Text font name: holds \"psleftvr1\"");
     EXPECT_FALSE(page.GenerateOutputs());
     platform.verify();
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
