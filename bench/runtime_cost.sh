@@ -8,13 +8,4 @@
 # of its first pass and of the light fader, and ends with 1 when one is missed. Takes about fourteen minutes
 # with the default five runs.
 #   bench/runtime_cost.sh [BUILD_FOLDER]    (default: build; RUNS=N sets the number of runs of each, default 5)
-set -euo pipefail
-root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="$(cd "${1:-$root_dir/build}" && pwd)"
-
-if [ ! -d "$root_dir/tests/browser/node_modules/puppeteer-core" ]; then
-    echo "puppeteer-core is missing: run scripts/setup (or npm ci in tests/browser) first" >&2
-    exit 2
-fi
-export MARQUETTO_CLI="$build_dir/app/marquetto-cli"
-exec node "$root_dir/bench/runtime_cost.js"
+exec "$(dirname "${BASH_SOURCE[0]}")/chromium_bench.sh" runtime_cost.js "$@"

@@ -121,11 +121,14 @@ function live_clean(node,depth,into){
 	}
 	return into;
 }
-function live_text(text){
+function live_text(text,inert){
+	var holder;
 	if(!/[<&]/.test(text)){
 		return [text];
 	}
-	return live_clean(new DOMParser().parseFromString("<!DOCTYPE html><body>"+text,"text/html").body,0,[]);
+	holder=inert.createElement("div");
+	holder.innerHTML=text;
+	return live_clean(holder,0,[]);
 }
 function live_link(link,base){
 	var url;
@@ -149,7 +152,7 @@ function live_target(target){
 	return target=="_self"?"_parent":target;
 }
 function live_messages(file,base){
-	var list,message,messages=[],i;
+	var list,message,messages=[],inert=new DOMParser().parseFromString("<!DOCTYPE html><body>","text/html"),i;
 	if(!live_isObject(file)||file.version!==1||!Array.isArray(file.messages)){
 		throw new Error("it is not an object with the version 1 and a list of messages");
 	}
@@ -164,7 +167,7 @@ function live_messages(file,base){
 		}
 		messages.push({
 			title:live_string(message,"title",i+1),
-			text:live_text(live_string(message,"text",i+1)),
+			text:live_text(live_string(message,"text",i+1),inert),
 			link:live_link(live_string(message,"link",i+1),base),
 			target:live_target(live_string(message,"target",i+1))
 		});
@@ -418,13 +421,18 @@ function live_passed(before){
 	return uzuntop>before;
 }
 function live_dotrans(){
-	var before=live_kind==3?0:uzuntop,swaps=live_pending!==null&&live_laidOut&&!live_compositor()&&!live_still();
-	if(swaps&&live_kind==3){
+	var before;
+	if(live_pending===null||!live_laidOut||live_compositor()||live_still()){
+		live_step();
+	}else if(live_kind==3){
 		live_swapNow(0);
-	}
-	live_step();
-	if(swaps&&live_kind!=3&&live_passed(before)){
-		live_swapNow(0);
+		live_step();
+	}else{
+		before=uzuntop;
+		live_step();
+		if(live_passed(before)){
+			live_swapNow(0);
+		}
 	}
 }
 function live_nextBoundary(){
