@@ -150,7 +150,8 @@ constexpr const char* importHelp =
     "could not be read or written, the feed among them.\n";
 
 const OptionRule helpOption{"help", 'h', false};
-const OptionRule projectOption{"project", 'p', true};
+const OptionRule projectOption{"project", 'p', true, true};
+const OptionRule toOption{"to", 't', true, true};
 
 } // namespace
 
@@ -163,21 +164,21 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
          &CommandLineTool::show},
         {"set",
          DesignValueListing::setHelp(),
-         {helpOption, projectOption, {"to", 't', true}},
+         {helpOption, projectOption, toOption},
          &CommandLineTool::set,
          true},
         {"generate",
          generateHelp,
-         {helpOption, projectOption, {"out", 'o', true}},
+         {helpOption, projectOption, {"out", 'o', true, true}},
          &CommandLineTool::generate},
         {"check", checkHelp, {helpOption, projectOption, {"format", 'f', true}}, &CommandLineTool::check},
-        {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
+        {"save", saveHelp, {helpOption, projectOption, toOption}, &CommandLineTool::save},
         {"import",
          importHelp,
          {helpOption,
           projectOption,
-          {"from", 'f', true},
-          {"to", 't', true},
+          {"from", 'f', true, true},
+          toOption,
           {"max", 'n', true},
           {"target", 'T', true},
           {"length", 'l', true},
@@ -275,6 +276,8 @@ int CommandLineTool::runCommand(const Command& command, const std::vector<std::s
         project = parsed.value("project");
     else if (!operands.empty())
         project = operands.front();
+    if (project && project->empty())
+        return failure(Error::usage("the project needs a file name, not an empty text"));
     return (this->*command.perform)(parsed, project);
 }
 
@@ -535,8 +538,8 @@ int CommandLineTool::set(const CommandLineOptions& parsed, const Project& projec
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    for (const ValueAssignment& assignment : assignments)
-        assignment.applyTo(record);
+    if (auto applied = ValueAssignment::applyAll(assignments, record); !applied.ok())
+        return failure(applied.error());
     PageRoundTrip::apply(record);
     if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
         return failure(written.error());

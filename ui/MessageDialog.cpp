@@ -1,6 +1,7 @@
 #include "ui/MessageDialog.h"
 
 #include "project/MessageTarget.h"
+#include "project/ProjectEncoding.h"
 #include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeyTextValidator.h"
@@ -116,7 +117,10 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
 void MessageDialog::accept()
 {
     settleEncoding();
-    keepMessage(typedOver(storedMessage()));
+    const Message stored = storedMessage();
+    const ProjectEncoding::Kind told = ProjectEncoding::of(stored);
+    keepMessage(typedOver(stored));
+    ProjectEncoding::keepSettled(record_, told);
     QDialog::accept();
 }
 
