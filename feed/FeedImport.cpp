@@ -25,6 +25,9 @@ char firstCharacter(std::string_view text)
 
 Expected<FeedItems> itemsOf(std::string_view text, std::size_t keep)
 {
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return FeedPosition::at(text, nul).error(
+            "the feed holds a NUL character, which no feed in an encoding that the import reads holds");
     switch (firstCharacter(text)) {
     case '\0':
         return FeedPosition::of(1, 1).error("the feed is empty");

@@ -4,7 +4,7 @@
 #include "project/ProjectEncoding.h"
 #include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
-#include "ui/KeyTextValidator.h"
+#include "ui/LineFieldValidator.h"
 #include "ui/NamedButton.h"
 #include "ui/RecordText.h"
 
@@ -82,8 +82,9 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     const DialogUnits units(fontMetrics());
     targetEdit_->setFixedWidth(units.x(targetFieldWidthUnits));
     // A link or target is written into the box's scripts as it is typed: a key text cannot be made inert.
-    new KeyTextValidator(linkEdit_);
-    new KeyTextValidator(targetEdit_);
+    new LineFieldValidator(titleEdit_, LineFieldValidator::KeyTexts::MadeInert);
+    new LineFieldValidator(linkEdit_);
+    new LineFieldValidator(targetEdit_);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
