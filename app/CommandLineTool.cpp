@@ -469,12 +469,10 @@ std::string CommandLineTool::asJson(const std::vector<DesignFinding>& findings)
 }
 
 // Background images are kept beside the project file; the built-in project and a project read from
-// standard input have the current folder.
+// standard input ("-", a name without a folder) have the current folder.
 std::string CommandLineTool::designFolder(const Project& project)
 {
-    if (!project || project == "-")
-        return ".";
-    const fs::path folder = fs::path(*project).parent_path();
+    const fs::path folder = fs::path(project.value_or("-")).parent_path();
     return folder.empty() ? "." : folder.string();
 }
 

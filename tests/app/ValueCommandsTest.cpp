@@ -338,6 +338,34 @@ TEST(ValueCommands, CompletionOffersTheNamesAndTheWholeValuesOfOne)
     EXPECT_EQ(runValues({"__complete-set", "width"}).out, "");
 }
 
+// Each name starts a line with its caption and what it takes from column 36, wrapped before column 80 with
+// as many words on each line as fit, and the lines after it indented to the same column.
+TEST(ValueCommands, TheHelpListsEachNameWithItsWordsWrappedUnderOneColumn)
+{
+    const std::string help = runValues({"help", "set"}).out;
+    const std::vector<std::string> lines = lineArguments(help);
+    const std::string indent(35, ' ');
+    for (const DesignValue& value : DesignValues::all()) {
+        SCOPED_TRACE(value.name);
+        std::string head = "  " + std::string(value.name);
+        head += std::string(35 - head.size(), ' ');
+        auto line = std::find_if(lines.begin(), lines.end(),
+                                 [&](const std::string& l) { return l.rfind(head, 0) == 0; });
+        ASSERT_NE(line, lines.end());
+        std::string words = line->substr(35);
+        for (; std::next(line) != lines.end() && std::next(line)->rfind(indent, 0) == 0; ++line) {
+            const std::string next = std::next(line)->substr(35);
+            EXPECT_LE(line->size(), 79u);
+            EXPECT_GT(line->size() + 1 + next.substr(0, next.find(' ')).size(), 79u)
+                << "the next word fits: " << *line;
+            EXPECT_NE(next.front(), ' ');
+            words += " " + next;
+        }
+        EXPECT_LE(line->size(), 79u);
+        EXPECT_EQ(words, std::string(value.caption) + ": " + DesignValues::takes(value));
+    }
+}
+
 TEST(ValueCommands, TheManualPageAndTheReadmeNameEveryValue)
 {
     const std::string manual = readBytes(testData("../../data/man/marquetto-cli.1.in"));
