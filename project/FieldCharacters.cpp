@@ -101,7 +101,7 @@ std::string FieldCharacters::escaped(std::string_view text, Escapes style)
         if (length == 1 && lead >= 0x80)
             shown += text[at];
         else if (breaksLine(decoded[0]))
-            shown += style == Escapes::C ? cEscape(decoded[0]) : hexCode("\\u%04X", decoded[0]);
+            shown += style == Escapes::C ? cEscape(decoded[0]) : hexCode("\\u%04x", decoded[0]);
         else
             shown += text.substr(at, length);
         at += length;

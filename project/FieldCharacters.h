@@ -28,7 +28,7 @@ public:
 
     // The text with every character that breaks a line written as an escape, so that it stays on one
     // line: in C style \r, \n, \t, \xHH for the other controls below 128 and \uHHHH for the rest; in JSON
-    // style \uHHHH for each. Bytes that are not UTF-8 are left as they are.
+    // style \uhhhh in lower case, as JSON writers write it. Bytes that are not UTF-8 are left as they are.
     enum class Escapes
     {
         C,

@@ -2,6 +2,7 @@
 #include "app/DesignValues.h"
 #include "generator/BuiltInTexts.h"
 #include "project/ProjectWriter.h"
+#include "project/TextEncoding.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProjectFile.h"
@@ -256,6 +257,49 @@ TEST(ValueCommands, ShowThenSetGivesBackTheDesignOnTopOfTheDefault)
     }
 }
 
+// Every character that breaks a line, as only a hand-edited file can hold it: show keeps one line per name,
+// writing C escapes in a setting (which set refuses, as the field refuses the character) and JSON escapes
+// in the messages (which set reads back as they were).
+TEST(ValueCommands, ShowWritesEveryControlCharacterAsAnEscapeAndKeepsOneLinePerName)
+{
+    std::string raw;
+    std::string escaped;
+    std::string json;
+    const auto add = [&](char32_t c) {
+        char code[16];
+        std::snprintf(code, sizeof code, c < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(c));
+        const std::string shortly = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : "";
+        escaped += (shortly.empty() ? code : shortly) + ".";
+        std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+        json += (c == '\b' ? "\\b" : c == '\f' ? "\\f" : shortly.empty() ? code : shortly) + ".";
+        raw += TextEncoding::encodeUtf8(std::u32string(1, c)) + ".";
+    };
+    for (char32_t c = 1; c < 0x20; ++c)
+        add(c);
+    for (char32_t c : {char32_t{0x7F}, char32_t{0x85}, char32_t{0x9F}, char32_t{0x2028}, char32_t{0x2029}})
+        add(c);
+    TemporaryFolder folder;
+    const std::string project = folder.file("controls.tkp");
+    writeBytes(project,
+               "#%#qvo-custom_fontface=" + raw + "endof-qvo-custom_fontface#%#\r\n" +
+                   "#%#qvo-text-message_count=1endof-qvo-text-message_count#%#\r\n#%#qvo-tmessage1=" + raw +
+                   "endof-qvo-tmessage1#%#\r\n");
+    const ValuesRun shown = runValues({"show", project});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> lines = lineArguments(shown.out);
+    ASSERT_EQ(lines.size(), DesignValues::all().size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(std::string(DesignValues::all()[i].name) + "=", 0), 0u) << lines[i];
+    EXPECT_NE(shown.out.find("\ntext-font-name=" + escaped + "\n"), std::string::npos) << shown.out;
+    const std::string messages = R"(messages=[{"title":"","text":")" + json + R"(","link":"","target":""}])";
+    EXPECT_NE(shown.out.find("\n" + messages + "\n"), std::string::npos) << shown.out;
+
+    EXPECT_EQ(runValues({"set", "--to", folder.file("font.tkp"), "text-font-name=" + escaped}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("font.tkp")));
+    ASSERT_EQ(runValues({"set", "--to", folder.file("text.tkp"), messages}).status, 0);
+    EXPECT_NE(readBytes(folder.file("text.tkp")).find("qvo-tmessage1=" + raw + "endof"), std::string::npos);
+}
+
 TEST(ValueCommands, TextsKeepAWindows1252DesignUntilACharacterNeedsUtf8)
 {
     TemporaryFolder folder;
@@ -277,6 +321,37 @@ TEST(ValueCommands, TextsKeepAWindows1252DesignUntilACharacterNeedsUtf8)
                                         "endof"),
               std::string::npos);
     EXPECT_NE(readBytes(converted).find("qvo-nameoftext=caf\xC3\xA9_endof"), std::string::npos);
+}
+
+// The encoding of a design is settled when it is read, whatever order the values come in: "Gru\xDF\x85" is
+// windows-1252 for "Gruß…" and UTF-8 by chance, so once no text tells windows-1252 it is written in UTF-8.
+TEST(ValueCommands, TheOrderOfTheValuesDoesNotChangeWhatIsStored)
+{
+    TemporaryFolder folder;
+    ProjectRecord design = defaultDesign();
+    design.clearMessages();
+    design.appendMessage({"caf\xE9", "", "", ""});
+    const std::string project = written(design, folder.file("latin.tkp"));
+    const std::string font = "text-font-name=Gru\xC3\x9F\xE2\x80\xA6";
+    const struct
+    {
+        std::string messages;
+        std::string storedFont;
+        std::string storedTitle;
+    } cases[] = {{R"(messages=[{"title":"plain"}])", "Gru\xC3\x9F\xE2\x80\xA6", "plain"},
+                 {R"(messages=[{"title":"caf\u00e9"}])", "Gru\xDF\x85", "caf\xE9"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messages);
+        ASSERT_EQ(runValues({"set", "-p", project, "--to", folder.file("a.tkp"), font, c.messages}).status,
+                  0);
+        ASSERT_EQ(runValues({"set", "-p", project, "--to", folder.file("b.tkp"), c.messages, font}).status,
+                  0);
+        const std::string bytes = readBytes(folder.file("a.tkp"));
+        EXPECT_EQ(readBytes(folder.file("b.tkp")), bytes);
+        EXPECT_NE(bytes.find("qvo-custom_fontface=" + c.storedFont + "endof"), std::string::npos);
+        EXPECT_NE(bytes.find("qvo-titletext1=" + c.storedTitle + "endof"), std::string::npos);
+        EXPECT_NE(runValues({"show", folder.file("a.tkp")}).out.find("\n" + font + "\n"), std::string::npos);
+    }
 }
 
 TEST(ValueCommands, WrongUseExitsWithTwoAndFilesWithThree)
