@@ -1,6 +1,7 @@
 #include "app/CommandLineTool.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/WideText.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -20,17 +21,6 @@ KeptRun runKept(const std::vector<std::string>& arguments)
     std::ostringstream err;
     const int status = CommandLineTool(out, err).run(arguments);
     return {status, err.str()};
-}
-
-std::string wide(const std::string& ascii, std::size_t unitSize, bool bigEndian)
-{
-    std::string units;
-    for (char c : ascii) {
-        std::string unit(unitSize, '\0');
-        unit[bigEndian ? unitSize - 1 : 0] = c;
-        units += unit;
-    }
-    return units;
 }
 
 // OUT stands for the file written, FEED for a feed holding `feed`. What a command takes is written as the
@@ -93,14 +83,14 @@ const std::vector<Input>& inputs()
         {{"import", "--from", "FEED", "--to", "OUT"},
          0,
          {"qvo-titletext1=Oneendof", "qvo-tmessage1=Firstendof"},
-         wide("title,text\r\nOne,First\r\n", 2, false)},
+         widened("title,text\r\nOne,First\r\n", 2, false)},
         {{"import", "--from", "FEED", "--to", "OUT"},
          0,
          {"qvo-titletext1=Oneendof"},
-         wide("{\"version\":\"https://jsonfeed.org/version/"
-              "1.1\",\"items\":[{\"id\":\"1\",\"title\":\"One\"}]}",
-              2, true)},
-        {{"import", "--from", "FEED", "--to", "OUT"}, 3, {"UTF-32LE"}, wide("title\nOne\n", 4, false)},
+         widened("{\"version\":\"https://jsonfeed.org/version/"
+                 "1.1\",\"items\":[{\"id\":\"1\",\"title\":\"One\"}]}",
+                 2, true)},
+        {{"import", "--from", "FEED", "--to", "OUT"}, 3, {"UTF-32LE"}, widened("title\nOne\n", 4, false)},
         {{"import", "--from", "FEED", "--to", "OUT"},
          3,
          {"line 2, column 4", "NUL"},
