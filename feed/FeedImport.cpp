@@ -7,6 +7,7 @@
 #include "feed/MessageText.h"
 #include "feed/XmlFeedReader.h"
 #include "project/Error.h"
+#include "project/FieldCharacters.h"
 #include "project/MessageTarget.h"
 #include "project/RecordMarkers.h"
 
@@ -200,10 +201,7 @@ FeedImport::Notes FeedImport::notesOf(const FeedItem& item, std::size_t index)
 
 bool FeedImport::isSafeTarget(std::string_view target)
 {
-    for (char c : target) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || c == '\\' || c == '\'' || c == '"' || c == '<' || c == '>')
-            return false;
-    }
-    return true;
+    if (FieldCharacters::firstRefusedInUtf8(target, true))
+        return false;
+    return target.find_first_of("\\'\"<>") == std::string_view::npos;
 }

@@ -1,5 +1,8 @@
 #include "feed/FeedLink.h"
 
+#include "project/FieldCharacters.h"
+#include "project/TextEncoding.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -120,19 +123,25 @@ std::string resolved(std::string_view base, std::string_view reference)
                                                                  : reference.substr(queryOrFragment));
 }
 
+// A link is a one-line value: a character that breaks a line is percent-encoded with the ASCII ones that
+// the box's scripts cannot hold as they are.
 std::string percentEncoded(std::string_view link)
 {
     static constexpr char hex[] = "0123456789ABCDEF";
+    static constexpr std::string_view awkward = " '\"\\<>`";
     std::string encoded;
-    for (char c : link) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' || c == '<' || c == '>' ||
-            c == '`') {
+    for (char32_t c : TextEncoding::decodeUtf8(link)) {
+        const std::string bytes = TextEncoding::encodeUtf8(std::u32string(1, c));
+        if (!FieldCharacters::breaksLine(c) &&
+            (c >= 0x80 || awkward.find(static_cast<char>(c)) == std::string_view::npos)) {
+            encoded += bytes;
+            continue;
+        }
+        for (const char b : bytes) {
+            const auto byte = static_cast<unsigned char>(b);
             encoded += '%';
             encoded += hex[byte >> 4];
             encoded += hex[byte & 0x0F];
-        } else {
-            encoded += c;
         }
     }
     return encoded;

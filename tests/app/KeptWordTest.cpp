@@ -90,6 +90,10 @@ const std::vector<Input>& inputs()
          widened("{\"version\":\"https://jsonfeed.org/version/"
                  "1.1\",\"items\":[{\"id\":\"1\",\"title\":\"One\"}]}",
                  2, true)},
+        {{"import", "--from", "FEED", "--to", "OUT"},
+         0,
+         {"qvo-linktext1=https://a.example/%E2%80%A8%C2%85endof", "qvo-targettext1=_blankendof"},
+         "title,link,target\nOne,https://a.example/\u2028\u0085,news\u2029frame\n"},
         {{"import", "--from", "FEED", "--to", "OUT"}, 3, {"UTF-32LE"}, widened("title\nOne\n", 4, false)},
         {{"import", "--from", "FEED", "--to", "OUT"},
          3,
