@@ -323,7 +323,8 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
              r.replaceMessage(0, {"a\tb", "multi\r\nline", "https://a.example/\xE2\x80\xA8", "main\x1B"});
          },
          {{1, "Name", 0, "line-break", "holds a line break (U+0085)"},
-          {3, "Text font", 0, "line-break", "Step 3, Text font: holds a line break (U+000A), which a one-line"},
+          {3, "Text font", 0, "line-break",
+           "Step 3, Text font: holds a line break (U+000A), which a one-line"},
           {4, "Title", 1, "line-break", "holds a tab (U+0009)"},
           {4, "Link", 1, "line-break", "holds a line break (U+2028)"},
           {4, "Target", 1, "line-break", "holds a control character (U+001B)"}}},
