@@ -59,7 +59,8 @@ constexpr const char* toolUsage =
     "\n"
     "Exit status:\n"
     "  0  success; check found nothing\n"
-    "  1  check found problems in the design; generate refused the design\n"
+    "  1  check found problems in the design; generate refused the design; save,\n"
+    "     set or import refused a design holding what a project file cannot hold\n"
     "  2  wrong usage\n"
     "  3  a file could not be read or written\n";
 
@@ -112,7 +113,9 @@ constexpr const char* saveHelp =
     "  -t, --to=FILE       the project file to write (required)\n"
     "  -h, --help          show this help\n"
     "\n"
-    "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
+    "Exit status: 0 success, 1 the project holds a value that a project file cannot\n"
+    "hold (possible only in a hand-edited file), 2 wrong usage, 3 a file could not\n"
+    "be read or written.\n";
 
 constexpr const char* importHelp =
     "Usage: marquetto-cli import --from FEED --to FILE [OPTIONS] [PROJECT]\n"
@@ -126,9 +129,10 @@ constexpr const char* importHelp =
     "read is refused with its line and column, and nothing is written. An item\n"
     "whose link or target holds a record marker of the project file is left out,\n"
     "and a text read only in part is cut with an ellipsis; both are warned about\n"
-    "on standard error. A FEED may be UTF-8, UTF-16 with a byte-order mark, or\n"
-    "XML declaring windows-1252 or ISO-8859-1. A FEED, PROJECT or FILE of - is\n"
-    "standard input or output. For example, from cron:\n"
+    "on standard error. A FEED may be UTF-8, UTF-16 (told by a byte-order mark or\n"
+    "by the NUL byte beside each Latin letter), or XML declaring windows-1252 or\n"
+    "ISO-8859-1. A FEED, PROJECT or FILE of - is standard input or output. For\n"
+    "example, from cron:\n"
     "  curl -s https://example.org/feed.xml |\n"
     "    marquetto-cli import --from - --project box.tkp --to box.tkp\n"
     "\n"
@@ -137,20 +141,23 @@ constexpr const char* importHelp =
     "  -p, --project=FILE  the project to read, as PROJECT\n"
     "  -t, --to=FILE       the project file to write (required)\n"
     "  -n, --max=N         import at most N items, 1 to 1000000 (default 10)\n"
-    "  -T, --target=NAME   the window the messages' links open in, trimmed, _self\n"
-    "                      as _parent (default or empty _blank, as a feed's links\n"
-    "                      leave the site)\n"
+    "  -T, --target=NAME   the window the messages' links open in, trimmed, a\n"
+    "                      keyword in any case in lower case, _self as _parent\n"
+    "                      (default or empty _blank, as a feed's links leave\n"
+    "                      the site)\n"
     "  -l, --length=N      cut a text longer than N characters at a word\n"
     "                      boundary, ending it with an ellipsis (default 200)\n"
     "  -a, --append        add the items after the design's messages instead of\n"
     "                      replacing them\n"
     "  -h, --help          show this help\n"
     "\n"
-    "Exit status: 0 success, 1 the feed holds no item, 2 wrong usage, 3 a file\n"
-    "could not be read or written, the feed among them.\n";
+    "Exit status: 0 success, 1 the feed holds no item or the project a value that\n"
+    "a project file cannot hold, 2 wrong usage, 3 a file could not be read or\n"
+    "written, the feed among them.\n";
 
 const OptionRule helpOption{"help", 'h', false};
-const OptionRule projectOption{"project", 'p', true};
+const OptionRule projectOption{"project", 'p', true, true};
+const OptionRule toOption{"to", 't', true, true};
 
 } // namespace
 
@@ -163,21 +170,21 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
          &CommandLineTool::show},
         {"set",
          DesignValueListing::setHelp(),
-         {helpOption, projectOption, {"to", 't', true}},
+         {helpOption, projectOption, toOption},
          &CommandLineTool::set,
          true},
         {"generate",
          generateHelp,
-         {helpOption, projectOption, {"out", 'o', true}},
+         {helpOption, projectOption, {"out", 'o', true, true}},
          &CommandLineTool::generate},
         {"check", checkHelp, {helpOption, projectOption, {"format", 'f', true}}, &CommandLineTool::check},
-        {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
+        {"save", saveHelp, {helpOption, projectOption, toOption}, &CommandLineTool::save},
         {"import",
          importHelp,
          {helpOption,
           projectOption,
-          {"from", 'f', true},
-          {"to", 't', true},
+          {"from", 'f', true, true},
+          toOption,
           {"max", 'n', true},
           {"target", 'T', true},
           {"length", 'l', true},
@@ -275,6 +282,8 @@ int CommandLineTool::runCommand(const Command& command, const std::vector<std::s
         project = parsed.value("project");
     else if (!operands.empty())
         project = operands.front();
+    if (project && project->empty())
+        return failure(Error::usage("the project needs a file name, not an empty text"));
     return (this->*command.perform)(parsed, project);
 }
 
@@ -466,12 +475,10 @@ std::string CommandLineTool::asJson(const std::vector<DesignFinding>& findings)
 }
 
 // Background images are kept beside the project file; the built-in project and a project read from
-// standard input have the current folder.
+// standard input ("-", a name without a folder) have the current folder.
 std::string CommandLineTool::designFolder(const Project& project)
 {
-    if (!project || project == "-")
-        return ".";
-    const fs::path folder = fs::path(*project).parent_path();
+    const fs::path folder = fs::path(project.value_or("-")).parent_path();
     return folder.empty() ? "." : folder.string();
 }
 
@@ -535,8 +542,8 @@ int CommandLineTool::set(const CommandLineOptions& parsed, const Project& projec
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    for (const ValueAssignment& assignment : assignments)
-        assignment.applyTo(record);
+    if (auto applied = ValueAssignment::applyAll(assignments, record); !applied.ok())
+        return failure(applied.error());
     PageRoundTrip::apply(record);
     if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
         return failure(written.error());

@@ -1,5 +1,6 @@
 #include "app/DesignValueListing.h"
 
+#include "project/FieldCharacters.h"
 #include "project/ProjectEncoding.h"
 #include "project/TextEncoding.h"
 
@@ -57,6 +58,8 @@ std::string shownIn(const ProjectRecord& record, const DesignValue& value, Proje
     const int number = record.*std::get<int ProjectRecord::*>(value.field);
     if (value.kind == DesignValue::Tick)
         return std::string(number == ProjectRecord::ticked ? DesignValues::on : DesignValues::off);
+    if (value.kind == DesignValue::Number)
+        return std::to_string(number);
     const auto& list = value.list();
     if (number < 0 || static_cast<std::size_t>(number) >= list.size())
         return {};
@@ -109,12 +112,18 @@ std::string namesHelp()
 
 } // namespace
 
+// A character that breaks a line is written as an escape, so that every name has one line whatever a
+// hand-edited file holds: in JSON's way within the messages, which set reads back as they were.
 std::string DesignValueListing::asText(const ProjectRecord& record)
 {
     const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
     std::string lines;
-    for (const DesignValue& value : DesignValues::all())
-        lines += std::string(value.name) + "=" + shownIn(record, value, encoding) + "\n";
+    for (const DesignValue& value : DesignValues::all()) {
+        const auto style = value.kind == DesignValue::Messages ? FieldCharacters::Escapes::Json
+                                                               : FieldCharacters::Escapes::C;
+        lines += std::string(value.name) + "=" +
+                 FieldCharacters::escaped(shownIn(record, value, encoding), style) + "\n";
+    }
     return lines;
 }
 
@@ -137,12 +146,16 @@ std::string DesignValueListing::setHelp()
     return "Usage: marquetto-cli set [--project P] --to FILE NAME=VALUE...\n"
            "Writes the design of P (without one, of the built-in default project) to FILE\n"
            "as save does, with the named values changed. Each value is held to the rule\n"
-           "of its control in the wizard: a value that the control would not take, an\n"
-           "unknown name (answered with the names closest to it), a name given twice or\n"
-           "an argument without = is refused, and then nothing is written. What check\n"
-           "would report about the result is printed on standard error as warnings;\n"
-           "they do not change the exit status. A P of - is read from standard input, a\n"
-           "FILE of - is written to standard output. For example:\n"
+           "of its control in the wizard: a value that the control would not take (a\n"
+           "line break, tab or other control character in a one-line field among them),\n"
+           "a text that marks a record of the project file, an unknown name (answered\n"
+           "with the names closest to it), a name given twice or an argument without =\n"
+           "is refused with exit status 2, and then nothing is written. Values are UTF-8;\n"
+           "a project kept in windows-1252 stays so when it has every character typed,\n"
+           "and otherwise becomes UTF-8 as a whole. What check would report about the\n"
+           "result is printed on standard error as warnings; they do not change the exit\n"
+           "status. A P of - is read from standard input, a FILE of - is written to\n"
+           "standard output. For example:\n"
            "  marquetto-cli set -p box.tkp --to box.tkp width=240 style=\"News Fader\"\n"
            "\n"
            "Options:\n"
@@ -154,8 +167,8 @@ std::string DesignValueListing::setHelp()
            "control's caption and what it takes:\n" +
            namesHelp() +
            "\n"
-           "Exit status: 0 success, 2 wrong usage or a value refused, 3 a file could not\n"
-           "be read or written.\n";
+           "Exit status: 0 success, 1 P holds a value that a project file cannot hold,\n"
+           "2 wrong usage or a value refused, 3 a file could not be read or written.\n";
 }
 
 std::string DesignValueListing::showHelp()
@@ -165,8 +178,15 @@ std::string DesignValueListing::showHelp()
            "(without one, of the built-in default project) by the names that set takes\n"
            "('marquetto-cli help set' lists them), each as set takes it back: a list\n"
            "entry by its text (empty when the design holds none of the list's entries),\n"
-           "a tick box or option as on or off, a colour as #RRGGBB, a text in UTF-8. The\n"
-           "messages are a JSON array of objects with title, text, link and target.\n"
+           "a tick box or option as on or off, a colour as #RRGGBB (rgb(R,G,B) when a\n"
+           "part lies outside 0 to 255), a text in UTF-8. The messages are a JSON array\n"
+           "of objects with title, text, link and target.\n"
+           "In the text format every name has one line: a line break, tab or other\n"
+           "control character, which only a hand-edited file can hold in a one-line\n"
+           "field, is written as an escape, \\n, \\r, \\t, \\xHH below 128 and \\uHHHH\n"
+           "above; set refuses such a value, escaped or not. Within the messages the\n"
+           "escapes are JSON's, which set reads back. The JSON format gives every text\n"
+           "exactly; use it in scripts.\n"
            "\n"
            "Options:\n"
            "  -p, --project=FILE  the project to read, as PROJECT\n"

@@ -3,6 +3,7 @@
 #include "app/DesignValues.h"
 #include "project/Expected.h"
 #include "project/Message.h"
+#include "project/ProjectEncoding.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +19,13 @@ public:
 
     const DesignValue& value() const { return *value_; }
 
-    // Texts come as UTF-8; in a windows-1252 design they are stored as windows-1252 when every character
-    // has a byte there, and otherwise the whole design becomes UTF-8, as when the wizard stores such a text.
-    void applyTo(ProjectRecord& record) const;
+    // Puts every value into the design. Texts come as UTF-8; the design's encoding is settled once, before
+    // the first: a windows-1252 design takes them in windows-1252 when it has every character, and
+    // otherwise becomes UTF-8 as a whole, as when the wizard stores such a text. A link, target or setting
+    // holding a text that marks a project file's record is refused once the design holds every value, as
+    // whether a message number counts depends on how many messages there are.
+    [[nodiscard]] static Expected<void> applyAll(const std::vector<ValueAssignment>& assignments,
+                                                 ProjectRecord& record);
 
 private:
     using Stored = std::variant<std::string, int, RgbColor, std::vector<Message>>;
@@ -28,6 +33,9 @@ private:
     ValueAssignment(const DesignValue& value, Stored stored) : value_(&value), stored_(std::move(stored)) {}
 
     static Expected<Stored> read(const DesignValue& value, const std::string& text);
+    bool fitsWindows1252() const;
+    void applyTo(ProjectRecord& record, ProjectEncoding::Kind encoding) const;
+    [[nodiscard]] Expected<void> readsBackIn(const ProjectRecord& record) const;
 
     const DesignValue* value_;
     Stored stored_;

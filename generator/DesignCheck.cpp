@@ -7,9 +7,12 @@
 #include "generator/TemplateFields.h"
 #include "generator/ValueFormats.h"
 #include "generator/WordWidth.h"
+#include "project/DesignTexts.h"
+#include "project/FieldCharacters.h"
 #include "project/FileNames.h"
 #include "project/IntegerText.h"
 #include "project/OptionLists.h"
+#include "project/ProjectEncoding.h"
 #include "project/TextEncoding.h"
 
 #include <algorithm>
@@ -216,7 +219,27 @@ std::vector<DesignFinding> DesignCheck::findings(const ProjectRecord& record, co
     checkLists(record, found);
     checkMessages(record, found);
     checkImage(record, imageFolder, found);
+    checkLines(record, found);
     return found;
+}
+
+// Only a hand-edited file can put a line break or control character into a one-line field; the box drops
+// some of them and shows none as a mark.
+void DesignCheck::checkLines(const ProjectRecord& record, Found& found)
+{
+    const bool utf8 = ProjectEncoding::of(record) == ProjectEncoding::Utf8;
+    DesignTexts::visit(record, [&](const DesignTexts::Place& place, const std::string& value) {
+        if (!place.oneLine)
+            return false;
+        const std::u32string text =
+            utf8 ? TextEncoding::decodeUtf8(value) : TextEncoding::decodeWindows1252(value);
+        if (const auto refused = FieldCharacters::firstRefused(text, true))
+            add(found, {place.step, std::string(place.field), place.message}, "line-break",
+                "holds " + FieldCharacters::nameOf(refused->character) +
+                    ", which a one-line field does not take; the news box does not show the text as it "
+                    "stands, so remove it.");
+        return false;
+    });
 }
 
 std::vector<std::string> DesignCheck::problems(const ProjectRecord& record, const std::string& imageFolder)

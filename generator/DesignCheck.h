@@ -59,4 +59,5 @@ private:
                                  bool quotesEscaped, Found& found);
     static void checkLists(const ProjectRecord& record, Found& found);
     static void checkImage(const ProjectRecord& record, const std::string& imageFolder, Found& found);
+    static void checkLines(const ProjectRecord& record, Found& found);
 };

@@ -198,10 +198,14 @@ MIT-Lizenz</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Texte wie „qvo-width=“ und „endof-qvo-width“ kennzeichnen die Einträge einer Projektdatei und können deshalb hier nicht eingegeben werden.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Dieses Feld fasst eine Zeile, deshalb können hier kein Zeilenumbruch, kein Tabulator und kein anderes Steuerzeichen eingegeben werden.</translation>
     </message>
 </context>
 <context>

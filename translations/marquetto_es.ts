@@ -198,10 +198,14 @@ Licencia MIT</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Los textos como «qvo-width=» y «endof-qvo-width» marcan los registros de un archivo de proyecto, por lo que no se pueden escribir aquí.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Este campo ocupa una línea, así que aquí no se puede escribir un salto de línea, un tabulador ni otro carácter de control.</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,14 @@ Licence MIT</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Les textes tels que «&#xa0;qvo-width=&#xa0;» et «&#xa0;endof-qvo-width&#xa0;» délimitent les enregistrements d’un fichier de projet&#xa0;; ils ne peuvent donc pas être saisis ici.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Ce champ tient sur une ligne : un saut de ligne, une tabulation ou un autre caractère de contrôle ne peut pas y être saisi.</translation>
     </message>
 </context>
 <context>

@@ -162,7 +162,9 @@ void iki::editMessage()
 void iki::deleteMessage()
 {
     const int index = selectedLine();
+    const ProjectEncoding::Kind told = ProjectEncoding::of(record().message(index));
     record().removeMessage(index);
+    ProjectEncoding::keepSettled(record(), told);
     delete messageList_->takeItem(index);
     unselectChangedLine();
 }
