@@ -1,0 +1,184 @@
+import { announce, el } from './dom.js';
+import { DesignFields } from './fields.js';
+import { chooseFile, download } from './files.js';
+import { Catalogue, chosenLanguage } from './i18n.js';
+import { FeedImporter } from './importer.js';
+import { MessageList } from './messages.js';
+import { showMessage } from './notice.js';
+import { LivePreview } from './preview.js';
+import { StepFive } from './stepFive.js';
+import { Wizard } from './wizard.js';
+import { readXmlFeed } from './xmlFeed.js';
+import { storedZip } from './zip.js';
+
+// A pause in typing this long brings the box up to date.
+const PREVIEW_PAUSE_MS = 120;
+// The sample background image that the wizard puts in its working folder.
+const SAMPLE_IMAGE = 'tkbackground.jpg';
+
+class MarquettoPage {
+    constructor(core, catalogue) {
+        this.core = core;
+        this.catalogue = catalogue;
+        this.texts = globalThis.marquettoPageTexts((context, source) => catalogue.tr(context, source));
+        this.projectName = 'newproject.tkp';
+        this.unsaved = false;
+        this.generated = null;
+        this.timer = null;
+    }
+
+    tr(context, source, ...args) {
+        return this.catalogue.tr(context, source, ...args);
+    }
+
+    build() {
+        const ok = this.tr('MessageDialog', 'OK');
+        this.message = (text) => showMessage(text, ok);
+        this.fields = new DesignFields({
+            core: this.core, catalogue: this.catalogue, values: this.core.values(),
+            onEdited: () => this.edited(), chooseFile,
+        });
+        this.importer = new FeedImporter({
+            core: this.core, catalogue: this.catalogue, chooseFile, showMessage: this.message,
+            onImported: () => this.edited(),
+        });
+        this.messages = new MessageList({
+            core: this.core, catalogue: this.catalogue, texts: this.texts, onEdited: () => this.edited(),
+            onImport: () => this.importer.start(this.shown.messages.length),
+        });
+        this.stepFive = new StepFive({
+            catalogue: this.catalogue, texts: this.texts, onDownload: () => this.downloadFiles(),
+            onFinding: (finding) => this.goToFinding(finding),
+        });
+
+        document.title = this.texts.pageTitle;
+        const wizardBox = document.getElementById('wizard');
+        this.wizard = new Wizard(wizardBox, this.texts.steps, (n) => this.tr('CQuorvoDlg', 'Step %1', n));
+        const openButton = el('button', { type: 'button', onclick: () => this.openProject() }, this.tr('dort', 'Open Project'));
+        this.wizard.addStep(1, [el('div', { className: 'step-actions' }, openButton), ...this.fields.build(1)]);
+        for (const step of [2, 3, 4]) this.wizard.addStep(step, this.fields.build(step, () => this.messages.build()));
+        this.wizard.addStep(5, this.stepFive.build());
+        this.wizard.onShow((step) => step === 5 && this.updateNow());
+
+        const save = document.getElementById('save-project');
+        save.textContent = this.tr('CQuorvoDlg', 'Save Project');
+        save.addEventListener('click', () => this.saveProject());
+        document.getElementById('preview-caption').textContent = this.tr('PreviewWnd', 'Live Preview');
+        this.preview = new LivePreview({
+            container: document.getElementById('preview-box'), note: document.getElementById('preview-note'),
+            frameTitle: this.tr('PreviewWnd', 'Live Preview'),
+        });
+        window.addEventListener('beforeunload', (event) => {
+            if (this.unsaved) event.preventDefault();
+        });
+        this.wizard.select(1);
+    }
+
+    async start() {
+        this.refresh();
+        try {
+            await this.preview.start();
+        } catch {
+            this.preview.keepLast(this.texts.noServiceWorker);
+            return;
+        }
+        this.updateNow();
+    }
+
+    edited() {
+        this.unsaved = true;
+        this.refresh();
+    }
+
+    // The controls show the design as the core holds it, and the box follows after a pause.
+    refresh() {
+        this.shown = this.core.show();
+        this.fields.load(this.shown);
+        this.messages.load(this.shown.messages);
+        clearTimeout(this.timer);
+        this.timer = setTimeout(() => this.updateNow(), PREVIEW_PAUSE_MS);
+    }
+
+    updateNow() {
+        clearTimeout(this.timer);
+        this.stepFive.showFindings(this.core.check());
+        const generated = this.core.generate();
+        if (generated.error) {
+            this.generated = null;
+            this.preview.keepLast(this.tr('PublishingActions', 'Not updated: %1', generated.error));
+            return;
+        }
+        this.generated = generated;
+        if (this.preview.worker) this.preview.show(generated.files);
+        this.stepFive.showBox(generated, this.preview.pageUrl);
+    }
+
+    async openProject() {
+        const file = await chooseFile('.tkp');
+        if (!file) return;
+        const opened = this.core.open(new Uint8Array(await file.arrayBuffer()), file.name);
+        if (opened.status !== 0) {
+            await this.message(opened.error);
+            return;
+        }
+        this.projectName = file.name;
+        this.unsaved = false;
+        this.refresh();
+        announce(this.texts.opened.replace('%1', file.name));
+    }
+
+    saveProject() {
+        const saved = this.core.save(this.projectName);
+        if (saved.error) {
+            this.message(saved.error);
+            return;
+        }
+        download(new Blob([saved.bytes], { type: 'application/octet-stream' }), this.projectName);
+        this.unsaved = false;
+    }
+
+    downloadFiles() {
+        this.updateNow();
+        if (!this.generated) {
+            this.message(this.preview.note.textContent);
+            return;
+        }
+        download(storedZip(this.generated.files), `${this.shown.name}files.zip`);
+    }
+
+    goToFinding(finding) {
+        this.wizard.select(finding.step);
+        if (finding.message > 0) {
+            this.messages.select(finding.message - 1);
+            this.messages.list.focus();
+            return;
+        }
+        const control = this.fields.controlForFinding(finding);
+        if (control && !control.disabled) control.focus();
+        else document.getElementById(`step-${finding.step}`).focus();
+    }
+}
+
+async function main() {
+    const language = chosenLanguage();
+    document.documentElement.lang = language;
+    try {
+        const [catalogue, core, sample] = await Promise.all([
+            Catalogue.load(language),
+            globalThis.CoreSession.load(globalThis.MarquettoCore),
+            fetch(SAMPLE_IMAGE).then((answer) => answer.arrayBuffer()),
+        ]);
+        core.module.readXmlFeed = (text, keep) => readXmlFeed(text, keep, (base, link) => core.resolveLink(base, link));
+        core.putImage(SAMPLE_IMAGE, new Uint8Array(sample));
+        const page = new MarquettoPage(core, catalogue);
+        page.build();
+        await page.start();
+        globalThis.marquettoPage = page;
+        document.body.dataset.ready = 'true';
+    } catch (error) {
+        document.getElementById('wizard').textContent = `The wizard could not start: ${error.message}`;
+        throw error;
+    }
+}
+
+main();

@@ -1,0 +1,79 @@
+import { el } from './dom.js';
+
+// The live preview beside the steps: each new box is handed to the service worker, which serves its files from
+// memory under preview/PAGE/VERSION/ by the names they will have on the author's site, and is loaded into a
+// frame of its own; the old box stays on the screen until the new one has drawn.
+export class LivePreview {
+    constructor({ container, note, frameTitle }) {
+        this.container = container;
+        this.note = note;
+        this.frameTitle = frameTitle;
+        this.page = globalThis.crypto?.randomUUID?.() ?? String(Math.random()).slice(2);
+        this.version = 0;
+        this.latest = null;
+        this.frame = null;
+        this.drawnListeners = [];
+    }
+
+    // Resolves once a service worker serves this page's boxes; refuses where the browser has none.
+    async start() {
+        if (!('serviceWorker' in navigator)) throw new Error('no service workers');
+        navigator.serviceWorker.addEventListener('message', (event) => {
+            if (event.data?.type === 'box-wanted' && event.data.page === this.page && this.latest) this.hand(this.latest);
+        });
+        await navigator.serviceWorker.register('sw.js', { scope: './' });
+        this.worker = (await navigator.serviceWorker.ready).active;
+    }
+
+    // listener(version) runs when a box has drawn in the preview.
+    onDrawn(listener) {
+        this.drawnListeners.push(listener);
+    }
+
+    folder(version = this.version) {
+        return `preview/${this.page}/${version}/`;
+    }
+
+    get pageUrl() {
+        return new URL(`${this.folder()}preview.html`, location.href).href;
+    }
+
+    async show(files) {
+        this.version += 1;
+        this.latest = { version: this.version, files };
+        this.note.textContent = '';
+        await this.hand(this.latest);
+        this.load(this.version);
+    }
+
+    // Keeps the last box, with a line saying why it is not the design's.
+    keepLast(why) {
+        this.note.textContent = why;
+    }
+
+    hand({ version, files }) {
+        const channel = new MessageChannel();
+        const stored = new Promise((resolve) => {
+            channel.port1.onmessage = resolve;
+        });
+        const worker = navigator.serviceWorker.controller || this.worker;
+        worker.postMessage({ type: 'box', page: this.page, version, files }, [channel.port2]);
+        return stored;
+    }
+
+    load(version) {
+        const frame = el('iframe', { title: this.frameTitle, className: 'preview-frame loading' });
+        frame.addEventListener('load', () => {
+            if (version !== this.version) {
+                frame.remove();
+                return;
+            }
+            for (const old of this.container.querySelectorAll('iframe')) if (old !== frame) old.remove();
+            frame.classList.remove('loading');
+            this.frame = frame;
+            for (const listener of this.drawnListeners) listener(version);
+        }, { once: true });
+        frame.src = `${this.folder(version)}preview.html`;
+        this.container.append(frame);
+    }
+}

@@ -1,0 +1,86 @@
+'use strict';
+// The page's service worker: it keeps the page's own files for offline use, and serves each live preview's
+// box from memory, as the page handed it over, under preview/PAGE/VERSION/NAME.
+// The build fills in VERSION, a hash of the page's files, and SHELL, their names.
+const VERSION = '@VERSION@';
+const SHELL = ['./', @SHELL@];
+const CACHE = `marquetto-page-${VERSION}`;
+const BOX_TYPES = { html: 'text/html', js: 'text/javascript', jpg: 'image/jpeg', jpeg: 'image/jpeg', png: 'image/png', gif: 'image/gif' };
+// How long a request for a box waits for its page to hand the box over again after the worker restarted.
+const WAIT_FOR_BOX_MS = 5000;
+
+// page -> { version, files: Map(name -> bytes) }, the latest two versions of each page.
+const boxes = new Map();
+const waiting = new Map();
+
+self.addEventListener('install', (event) => {
+    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(SHELL)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+    event.waitUntil(caches.keys()
+        .then((names) => Promise.all(names.filter((n) => n.startsWith('marquetto-page-') && n !== CACHE).map((n) => caches.delete(n))))
+        .then(() => self.clients.claim()));
+});
+
+self.addEventListener('message', (event) => {
+    const { type, page, version, files } = event.data || {};
+    if (type !== 'box') return;
+    const kept = (boxes.get(page) || []).filter((box) => box.version >= version - 1 && box.version !== version);
+    kept.push({ version, files: new Map(files.map((file) => [file.name, file.bytes])) });
+    boxes.set(page, kept);
+    for (const resolve of waiting.get(`${page}/${version}`) || []) resolve();
+    waiting.delete(`${page}/${version}`);
+    event.ports[0]?.postMessage('stored');
+});
+
+function findBox(page, version) {
+    return (boxes.get(page) || []).find((box) => box.version === version);
+}
+
+// After a restart the worker has forgotten the boxes: it asks the pages for this one.
+async function boxFor(page, version) {
+    if (findBox(page, version)) return findBox(page, version);
+    const handed = new Promise((resolve) => {
+        const key = `${page}/${version}`;
+        waiting.set(key, [...(waiting.get(key) || []), resolve]);
+        setTimeout(resolve, WAIT_FOR_BOX_MS);
+    });
+    for (const client of await self.clients.matchAll({ type: 'window' })) client.postMessage({ type: 'box-wanted', page, version });
+    await handed;
+    return findBox(page, version);
+}
+
+async function boxFile(page, version, name) {
+    const box = await boxFor(page, version);
+    const bytes = box && box.files.get(name);
+    if (!bytes) return new Response('Not found', { status: 404, headers: { 'Content-Type': 'text/plain' } });
+    const type = BOX_TYPES[name.split('.').pop().toLowerCase()] || 'application/octet-stream';
+    return new Response(bytes, { headers: { 'Content-Type': type, 'Cache-Control': 'no-store' } });
+}
+
+function fileName(inPath) {
+    try {
+        return decodeURIComponent(inPath);
+    } catch {
+        return inPath;
+    }
+}
+
+async function shellFile(request) {
+    const cached = await caches.match(request, { ignoreSearch: true });
+    return cached || fetch(request);
+}
+
+self.addEventListener('fetch', (event) => {
+    const url = new URL(event.request.url);
+    const scope = new URL(self.registration.scope);
+    if (url.origin !== scope.origin || !url.pathname.startsWith(scope.pathname) || event.request.method !== 'GET') return;
+    const path = url.pathname.slice(scope.pathname.length);
+    const box = /^preview\/([^/]+)\/(\d+)\/(.+)$/.exec(path);
+    if (box) {
+        event.respondWith(boxFile(box[1], Number(box[2]), fileName(box[3])));
+        return;
+    }
+    event.respondWith(shellFile(event.request));
+});
