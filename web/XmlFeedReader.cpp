@@ -29,8 +29,24 @@ namespace {
 
 using nlohmann::json;
 
-// Where a document type declaration starts: the prolog holds only white space, the XML declaration,
-// comments and processing instructions before it.
+// The first "[" or ">" after `start` outside a quoted literal, or the end of the text.
+std::size_t doctypeHeadEnd(std::string_view text, std::size_t start)
+{
+    char quote = 0;
+    for (std::size_t at = start; at < text.size(); ++at) {
+        const char c = text[at];
+        if (quote != 0)
+            quote = c == quote ? 0 : quote;
+        else if (c == '"' || c == '\'')
+            quote = c;
+        else if (c == '[' || c == '>')
+            return at;
+    }
+    return text.size();
+}
+
+// Where a document type declaration is, as expat reports it: where its internal subset opens, or else its
+// end. Only white space, the XML declaration, comments and processing instructions come before it.
 std::size_t doctypeAt(std::string_view text)
 {
     std::size_t at = 0;
@@ -40,14 +56,15 @@ std::size_t doctypeAt(std::string_view text)
             return at;
         const std::string_view rest = text.substr(at);
         if (rest.starts_with("<!DOCTYPE"))
-            return at;
+            return doctypeHeadEnd(text, at);
         const bool comment = rest.starts_with("<!--");
         if (!comment && !rest.starts_with("<?"))
             return std::string_view::npos;
-        const std::size_t end = text.find(comment ? "-->" : "?>", at + 2);
+        const std::string_view close = comment ? "-->" : "?>";
+        const std::size_t end = text.find(close, at + 2);
         if (end == std::string_view::npos)
             return std::string_view::npos;
-        at = end + 2;
+        at = end + close.size();
     }
 }
 

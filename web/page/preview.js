@@ -71,6 +71,7 @@ export class LivePreview {
             for (const old of this.container.querySelectorAll('iframe')) if (old !== frame) old.remove();
             frame.classList.remove('loading');
             this.frame = frame;
+            this.container.dataset.drawn = String(version);
             for (const listener of this.drawnListeners) listener(version);
         }, { once: true });
         frame.src = `${this.folder(version)}preview.html`;
