@@ -17,10 +17,10 @@ const PREVIEW_PAUSE_MS = 120;
 const SAMPLE_IMAGE = 'tkbackground.jpg';
 
 class MarquettoPage {
-    constructor(core, catalogue) {
+    constructor(core, catalogue, texts) {
         this.core = core;
         this.catalogue = catalogue;
-        this.texts = globalThis.marquettoPageTexts((context, source) => catalogue.tr(context, source));
+        this.texts = texts;
         this.projectName = 'newproject.tkp';
         this.unsaved = false;
         this.generated = null;
@@ -37,6 +37,7 @@ class MarquettoPage {
         this.fields = new DesignFields({
             core: this.core, catalogue: this.catalogue, values: this.core.values(),
             onEdited: () => this.edited(), chooseFile,
+            onImageChosen: (name) => announce(this.texts.imageChosen.replace('%1', name)),
         });
         this.importer = new FeedImporter({
             core: this.core, catalogue: this.catalogue, chooseFile, showMessage: this.message,
@@ -76,6 +77,7 @@ class MarquettoPage {
 
     async start() {
         this.refresh();
+        const firstVisit = !navigator.serviceWorker?.controller;
         try {
             await this.preview.start();
         } catch {
@@ -83,6 +85,7 @@ class MarquettoPage {
             return;
         }
         this.updateNow();
+        if (firstVisit) announce(this.texts.offlineReady);
     }
 
     edited() {
@@ -94,6 +97,9 @@ class MarquettoPage {
     refresh() {
         this.shown = this.core.show();
         this.fields.load(this.shown);
+        const image = this.shown['background-image-file'];
+        const missing = this.shown['background-image'] === 'on' && image && !this.core.hasImage(image);
+        this.fields.showImageHint(missing ? this.texts.imageMissing.replace('%1', image) : '');
         this.messages.load(this.shown.messages);
         clearTimeout(this.timer);
         this.timer = setTimeout(() => this.updateNow(), PREVIEW_PAUSE_MS);
@@ -162,21 +168,28 @@ class MarquettoPage {
 async function main() {
     const language = chosenLanguage();
     document.documentElement.lang = language;
+    // Until the catalogue is read, the page's words are its English sources.
+    let texts = globalThis.marquettoPageTexts((context, source) => source);
+    const loading = [
+        Catalogue.load(language),
+        globalThis.CoreSession.load(globalThis.MarquettoCore),
+        fetch(SAMPLE_IMAGE).then((answer) => answer.arrayBuffer()),
+    ];
+    // A failure is reported once, below, whichever of them fails first.
+    for (const promise of loading) promise.catch(() => {});
     try {
-        const [catalogue, core, sample] = await Promise.all([
-            Catalogue.load(language),
-            globalThis.CoreSession.load(globalThis.MarquettoCore),
-            fetch(SAMPLE_IMAGE).then((answer) => answer.arrayBuffer()),
-        ]);
+        const catalogue = await loading[0];
+        texts = globalThis.marquettoPageTexts((context, source) => catalogue.tr(context, source));
+        const [core, sample] = await Promise.all(loading.slice(1));
         core.module.readXmlFeed = (text, keep) => readXmlFeed(text, keep, (base, link) => core.resolveLink(base, link));
         core.putImage(SAMPLE_IMAGE, new Uint8Array(sample));
-        const page = new MarquettoPage(core, catalogue);
+        const page = new MarquettoPage(core, catalogue, texts);
         page.build();
         await page.start();
         globalThis.marquettoPage = page;
         document.body.dataset.ready = 'true';
     } catch (error) {
-        document.getElementById('wizard').textContent = `The wizard could not start: ${error.message}`;
+        document.getElementById('wizard').textContent = texts.coreFailed.replace('%1', error.message);
         throw error;
     }
 }

@@ -5,12 +5,14 @@ import { DESCRIPTIONS, ENABLED_WHEN, GROUPS, STEP_CONTEXTS, UNITS } from './layo
 // core: a refused one leaves the field as it was, with a note beside it saying why, which goes at the next key,
 // click or change of focus, as in the wizard.
 export class DesignFields {
-    constructor({ core, catalogue, values, onEdited, chooseFile }) {
+    constructor({ core, catalogue, values, onEdited, chooseFile, onImageChosen }) {
         this.core = core;
         this.catalogue = catalogue;
         this.values = new Map(values.map((value) => [value.name, value]));
         this.onEdited = onEdited;
         this.chooseFile = chooseFile;
+        this.onImageChosen = onImageChosen;
+        this.imageHint = el('p', { className: 'hint', 'aria-live': 'polite' });
         this.controls = new Map();
         this.kept = {};
         for (const event of ['keydown', 'pointerdown', 'focusin'])
@@ -42,6 +44,7 @@ export class DesignFields {
             const fieldset = el('fieldset', {}, legend);
             if (group.explanation) fieldset.append(el('p', { className: 'explanation' }, this.tr(context, group.explanation)));
             fieldset.append(rows);
+            if (group.ticked) fieldset.append(this.imageHint);
             for (const entry of group.names)
                 rows.append(Array.isArray(entry) ? this.sharedRow(entry.map((n) => this.values.get(n))) : this.row(this.values.get(entry)));
             return fieldset;
@@ -135,6 +138,7 @@ export class DesignFields {
         }
         this.core.putImage(file.name, new Uint8Array(await file.arrayBuffer()));
         this.onEdited(value.name);
+        this.onImageChosen(file.name);
     }
 
     // What the core takes is kept; what it refuses is undone where it was typed.
@@ -189,6 +193,11 @@ export class DesignFields {
             control.disabled = ENABLED_WHEN[name] ? !ENABLED_WHEN[name](shown) : false;
         }
         for (const button of document.querySelectorAll('[data-browse]')) button.disabled = shown['background-image'] !== 'on';
+    }
+
+    // What the author should know about the background image the design shows.
+    showImageHint(text) {
+        if (this.imageHint.textContent !== text) this.imageHint.textContent = text;
     }
 
     // The control where the author fixes a finding, by its step and the field's caption ("Text font" is the

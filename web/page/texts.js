@@ -19,7 +19,6 @@ var marquettoPageTexts = function (qsTranslate) {
         noServiceWorker: qsTranslate('WebPage',
             'This browser cannot show the live preview here: it needs service workers, which a browser offers only on an HTTPS address or on this computer.'),
         offlineReady: qsTranslate('WebPage', 'The wizard now works offline too.'),
-        unsaved: qsTranslate('WebPage', 'The design has changes that are not saved.'),
         coreFailed: qsTranslate('WebPage', 'The wizard could not start: %1'),
         removed: qsTranslate('WebPage', 'Message %1 deleted.'),
         moved: qsTranslate('WebPage', 'Message moved to place %1.'),
