@@ -155,8 +155,7 @@ for (const engineName of ENGINE_NAMES) {
             const own = await servePage();
             const page = await WebPage.open(engine.browser, own.url);
             t.after(() => page.close());
-            await page.tab.waitForFunction(async () => (await caches.keys()).some((k) => k.startsWith('marquetto-page-')) &&
-                navigator.serviceWorker.controller !== null);
+            await page.tab.waitForSelector('body[data-offline="ready"]');
             await own.close();
             await page.load(own.url);
             await page.step(2);

@@ -75,16 +75,24 @@ class MarquettoPage {
         this.wizard.select(1);
     }
 
-    async start() {
+    async start(registered) {
         this.refresh();
         const firstVisit = !navigator.serviceWorker?.controller;
+        const first = this.generate();
         try {
-            await this.preview.start();
+            await this.preview.start(registered);
         } catch {
             this.preview.keepLast(this.texts.noServiceWorker);
             return;
         }
-        this.updateNow();
+        this.show(first);
+        this.preview.onDrawn(() => this.keepForOffline(firstVisit), { once: true });
+    }
+
+    async keepForOffline(firstVisit) {
+        const answer = await this.preview.keepForOffline(`i18n/${this.catalogue.language}.json`);
+        if (answer !== 'kept') return;
+        document.body.dataset.offline = 'ready';
         if (firstVisit) announce(this.texts.offlineReady);
     }
 
@@ -106,17 +114,21 @@ class MarquettoPage {
     }
 
     updateNow() {
+        this.show(this.generate());
+    }
+
+    generate() {
         clearTimeout(this.timer);
+        return this.core.generate();
+    }
+
+    // The box in the preview first, then what the design check finds.
+    show(generated) {
+        this.generated = generated.error ? null : generated;
+        if (generated.error) this.preview.keepLast(this.tr('PublishingActions', 'Not updated: %1', generated.error));
+        else if (this.preview.worker) this.preview.show(generated.files);
+        if (!generated.error) this.stepFive.showBox(generated, this.preview.pageUrl);
         this.stepFive.showFindings(this.core.check());
-        const generated = this.core.generate();
-        if (generated.error) {
-            this.generated = null;
-            this.preview.keepLast(this.tr('PublishingActions', 'Not updated: %1', generated.error));
-            return;
-        }
-        this.generated = generated;
-        if (this.preview.worker) this.preview.show(generated.files);
-        this.stepFive.showBox(generated, this.preview.pageUrl);
     }
 
     async openProject() {
@@ -170,6 +182,8 @@ async function main() {
     document.documentElement.lang = language;
     // Until the catalogue is read, the page's words are its English sources.
     let texts = globalThis.marquettoPageTexts((context, source) => source);
+    const registered = LivePreview.register();
+    registered.catch(() => {});
     const loading = [
         Catalogue.load(language),
         globalThis.CoreSession.load(globalThis.MarquettoCore),
@@ -185,7 +199,7 @@ async function main() {
         core.putImage(SAMPLE_IMAGE, new Uint8Array(sample));
         const page = new MarquettoPage(core, catalogue, texts);
         page.build();
-        await page.start();
+        await page.start(registered);
         globalThis.marquettoPage = page;
         document.body.dataset.ready = 'true';
     } catch (error) {

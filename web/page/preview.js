@@ -15,19 +15,32 @@ export class LivePreview {
         this.drawnListeners = [];
     }
 
+    // The service worker, which the page's head has started; refuses where the browser has none.
+    static register() {
+        if (!('serviceWorker' in navigator)) return Promise.reject(new Error('no service workers'));
+        return navigator.serviceWorker.register('sw.js', { scope: './' }).then(() => navigator.serviceWorker.ready);
+    }
+
     // Resolves once a service worker serves this page's boxes; refuses where the browser has none.
-    async start() {
-        if (!('serviceWorker' in navigator)) throw new Error('no service workers');
+    async start(registered) {
         navigator.serviceWorker.addEventListener('message', (event) => {
             if (event.data?.type === 'box-wanted' && event.data.page === this.page && this.latest) this.hand(this.latest);
         });
-        await navigator.serviceWorker.register('sw.js', { scope: './' });
-        this.worker = (await navigator.serviceWorker.ready).active;
+        this.worker = (await registered).active;
     }
 
-    // listener(version) runs when a box has drawn in the preview.
-    onDrawn(listener) {
-        this.drawnListeners.push(listener);
+    // Has the worker keep the page's files and its catalogue for offline use; resolves to 'kept' or why not.
+    keepForOffline(catalogue) {
+        return this.ask({ type: 'keep', catalogue });
+    }
+
+    // listener(version) runs when a box has drawn in the preview; with once, only the next time.
+    onDrawn(listener, { once = false } = {}) {
+        const entry = (version) => {
+            if (once) this.drawnListeners = this.drawnListeners.filter((l) => l !== entry);
+            listener(version);
+        };
+        this.drawnListeners.push(entry);
     }
 
     folder(version = this.version) {
@@ -52,13 +65,16 @@ export class LivePreview {
     }
 
     hand({ version, files }) {
+        return this.ask({ type: 'box', page: this.page, version, files });
+    }
+
+    ask(message) {
         const channel = new MessageChannel();
-        const stored = new Promise((resolve) => {
-            channel.port1.onmessage = resolve;
+        const answered = new Promise((resolve) => {
+            channel.port1.onmessage = (event) => resolve(event.data);
         });
-        const worker = navigator.serviceWorker.controller || this.worker;
-        worker.postMessage({ type: 'box', page: this.page, version, files }, [channel.port2]);
-        return stored;
+        (navigator.serviceWorker.controller || this.worker).postMessage(message, [channel.port2]);
+        return answered;
     }
 
     load(version) {
@@ -72,7 +88,8 @@ export class LivePreview {
             frame.classList.remove('loading');
             this.frame = frame;
             this.container.dataset.drawn = String(version);
-            for (const listener of this.drawnListeners) listener(version);
+            performance.mark('marquetto-preview-drawn', { detail: version });
+            for (const listener of [...this.drawnListeners]) listener(version);
         }, { once: true });
         frame.src = `${this.folder(version)}preview.html`;
         this.container.append(frame);

@@ -1,7 +1,9 @@
 'use strict';
 // The page's service worker: it keeps the page's own files for offline use, and serves each live preview's
 // box from memory, as the page handed it over, under preview/PAGE/VERSION/NAME.
-// The build fills in VERSION, a hash of the page's files, and SHELL, their names.
+// The build fills in VERSION, a hash of the page's files, and SHELL, their names but the catalogues, of which
+// the page names the one it speaks. The files are kept once the page's first box has drawn, so that keeping
+// them delays neither the worker's start nor the first box.
 const VERSION = '@VERSION@';
 const SHELL = ['./', @SHELL@];
 const CACHE = `marquetto-page-${VERSION}`;
@@ -13,9 +15,17 @@ const WAIT_FOR_BOX_MS = 5000;
 const boxes = new Map();
 const waiting = new Map();
 
-self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(SHELL)).then(() => self.skipWaiting()));
-});
+self.addEventListener('install', () => self.skipWaiting());
+
+// The page's files and its catalogue; answers 'kept', or why they could not be kept.
+async function keep(catalogue) {
+    try {
+        await (await caches.open(CACHE)).addAll([...SHELL, catalogue]);
+        return 'kept';
+    } catch (error) {
+        return String(error);
+    }
+}
 
 self.addEventListener('activate', (event) => {
     event.waitUntil(caches.keys()
@@ -24,7 +34,11 @@ self.addEventListener('activate', (event) => {
 });
 
 self.addEventListener('message', (event) => {
-    const { type, page, version, files } = event.data || {};
+    const { type, page, version, files, catalogue } = event.data || {};
+    if (type === 'keep') {
+        event.waitUntil(keep(catalogue).then((answer) => event.ports[0]?.postMessage(answer)));
+        return;
+    }
     if (type !== 'box') return;
     const kept = (boxes.get(page) || []).filter((box) => box.version >= version - 1 && box.version !== version);
     kept.push({ version, files: new Map(files.map((file) => [file.name, file.bytes])) });
