@@ -41,7 +41,8 @@ function designPath(file) {
 
 // Opens the design in the core as the page does: the project's bytes, and the images beside it.
 function openInCore(file) {
-    core.module.FS.readdir('/images').filter((n) => n !== '.' && n !== '..').forEach((n) => core.module.FS.unlink(`/images/${n}`));
+    const images = '/chosen images';
+    for (const name of core.module.FS.readdir(images)) if (name !== '.' && name !== '..') core.module.FS.unlink(`${images}/${name}`);
     if (file === null) {
         core.openDefault();
         return;
@@ -97,7 +98,7 @@ for (const design of DESIGNS) {
                 openInCore(design.file);
                 // The core looks for images where the page keeps them, the command line beside the project.
                 const folder = design.file === null ? '.' : path.dirname(designPath(design.file));
-                const expected = native.stdout.toString().replaceAll(`\\"${folder}\\"`, '\\"/images\\"');
+                const expected = native.stdout.toString().replaceAll(`\\"${folder}\\"`, '\\"/chosen images\\"');
                 assert.equal(`${coreText()}\n`, expected);
             });
         }

@@ -109,6 +109,13 @@ for (const engineName of ENGINE_NAMES) {
             const files = storedFiles(zip.bytes);
             assert.deepEqual(Object.keys(files).sort(), Object.keys(expected.files).sort());
             for (const [name, bytes] of Object.entries(expected.files)) assert.ok(files[name].equals(bytes), name);
+
+            // The design's image was not chosen in this page: the check's finding leads to its tick box on Step 2.
+            const finding = await page.tab.waitForFunction(() => [...document.querySelectorAll('button.finding')]
+                .find((b) => b.textContent.startsWith('Step 2, Background image: "asym-bg.png" is switched on but not found')));
+            await finding.asElement().click();
+            assert.equal(await page.tab.evaluate(() => document.activeElement.id), 'value-background-image');
+            assert.equal(await page.tab.$eval('#tab-2', (tab) => tab.getAttribute('aria-selected')), 'true');
             assert.deepEqual(page.errors, []);
         });
 

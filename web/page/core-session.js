@@ -3,7 +3,8 @@
 // this file only moves texts and bytes in and out of the module's memory file system.
 (function (root) {
     const OPENED = '/open';
-    const IMAGES = '/images';
+    // The folder's name appears in the design check's finding of a missing image.
+    const IMAGES = '/chosen images';
     const OUT = '/out';
     const SAVED = '/save';
     const FEEDS = '/feed';
