@@ -45,7 +45,7 @@ class MarquettoPage {
         });
         this.messages = new MessageList({
             core: this.core, catalogue: this.catalogue, texts: this.texts, onEdited: () => this.edited(),
-            onImport: () => this.importer.start(this.shown.messages.length),
+            onImport: () => this.importer.start(this.shown.messages.length), showMessage: this.message,
         });
         this.stepFive = new StepFive({
             catalogue: this.catalogue, texts: this.texts, onDownload: () => this.downloadFiles(),

@@ -6,8 +6,9 @@ const LINE_BREAK_MARK = '\u23CE';
 // core stores what the editor gives it by the wizard's rules; a link or target that would mark a record of the
 // project file is refused as it is typed.
 export class MessageList {
-    constructor({ core, catalogue, texts, onEdited, onImport }) {
+    constructor({ core, catalogue, texts, onEdited, onImport, showMessage }) {
         this.core = core;
+        this.showMessage = showMessage;
         this.catalogue = catalogue;
         this.texts = texts;
         this.onEdited = onEdited;
@@ -88,7 +89,7 @@ export class MessageList {
 
     done(answer, select) {
         if (answer.status !== 0) {
-            alert(answer.error);
+            this.showMessage(answer.error);
             return;
         }
         this.onEdited('messages');
