@@ -12,7 +12,7 @@ import { readXmlFeed } from './xmlFeed.js';
 import { storedZip } from './zip.js';
 
 // A pause in typing this long brings the box up to date.
-const PREVIEW_PAUSE_MS = 120;
+const PREVIEW_PAUSE_MS = 100;
 // The sample background image that the wizard puts in its working folder.
 const SAMPLE_IMAGE = 'tkbackground.jpg';
 
@@ -122,13 +122,16 @@ class MarquettoPage {
         return this.core.generate();
     }
 
-    // The box in the preview first, then what the design check finds.
+    // The box goes to the preview first; what the design check finds follows once the frame is loading.
     show(generated) {
         this.generated = generated.error ? null : generated;
-        if (generated.error) this.preview.keepLast(this.tr('PublishingActions', 'Not updated: %1', generated.error));
-        else if (this.preview.worker) this.preview.show(generated.files);
-        if (!generated.error) this.stepFive.showBox(generated, this.preview.pageUrl);
-        this.stepFive.showFindings(this.core.check());
+        if (generated.error) {
+            this.preview.keepLast(this.tr('PublishingActions', 'Not updated: %1', generated.error));
+        } else {
+            if (this.preview.worker) this.preview.show(generated.files);
+            this.stepFive.showBox(generated, this.preview.pageUrl);
+        }
+        setTimeout(() => this.stepFive.showFindings(this.core.check()));
     }
 
     async openProject() {

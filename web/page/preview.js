@@ -51,11 +51,12 @@ export class LivePreview {
         return new URL(`${this.folder()}preview.html`, location.href).href;
     }
 
-    async show(files) {
+    // The frame asks for the box at once: a request that comes before the box waits for it in the worker.
+    show(files) {
         this.version += 1;
         this.latest = { version: this.version, files };
         this.note.textContent = '';
-        await this.hand(this.latest);
+        this.hand(this.latest);
         this.load(this.version);
     }
 

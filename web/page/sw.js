@@ -8,7 +8,9 @@ const VERSION = '@VERSION@';
 const SHELL = ['./', @SHELL@];
 const CACHE = `marquetto-page-${VERSION}`;
 const BOX_TYPES = { html: 'text/html', js: 'text/javascript', jpg: 'image/jpeg', jpeg: 'image/jpeg', png: 'image/png', gif: 'image/gif' };
-// How long a request for a box waits for its page to hand the box over again after the worker restarted.
+// How long a request for a box waits for the page's message before asking the pages for it, and then for
+// their answer.
+const ASK_PAGES_AFTER_MS = 500;
 const WAIT_FOR_BOX_MS = 5000;
 
 // page -> { version, files: Map(name -> bytes) }, the latest two versions of each page.
@@ -52,16 +54,22 @@ function findBox(page, version) {
     return (boxes.get(page) || []).find((box) => box.version === version);
 }
 
-// After a restart the worker has forgotten the boxes: it asks the pages for this one.
-async function boxFor(page, version) {
-    if (findBox(page, version)) return findBox(page, version);
-    const handed = new Promise((resolve) => {
+// A box that has not come yet is waited for: its frame may ask before the page's message arrives. One that
+// does not come soon is asked of the pages, as the worker may have restarted and forgotten it.
+function arrival(page, version, milliseconds) {
+    return new Promise((resolve) => {
         const key = `${page}/${version}`;
         waiting.set(key, [...(waiting.get(key) || []), resolve]);
-        setTimeout(resolve, WAIT_FOR_BOX_MS);
+        setTimeout(resolve, milliseconds);
     });
+}
+
+async function boxFor(page, version) {
+    if (!findBox(page, version)) await arrival(page, version, ASK_PAGES_AFTER_MS);
+    if (findBox(page, version)) return findBox(page, version);
+    const asked = arrival(page, version, WAIT_FOR_BOX_MS);
     for (const client of await self.clients.matchAll({ type: 'window' })) client.postMessage({ type: 'box-wanted', page, version });
-    await handed;
+    await asked;
     return findBox(page, version);
 }
 
