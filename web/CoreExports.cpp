@@ -57,6 +57,11 @@ const char* returned(Expected<std::string> text)
     return returned(std::move(text.value()));
 }
 
+Error noMessage(int index)
+{
+    return Error::usage("there is no message " + std::to_string(index + 1));
+}
+
 FeedOptions feedOptions(int maxItems, int maxLength, const char* target)
 {
     FeedOptions options;
@@ -129,12 +134,12 @@ EMSCRIPTEN_KEEPALIVE int mq_edit_message(int index, const char* title, const cha
 
 EMSCRIPTEN_KEEPALIVE int mq_remove_message(int index)
 {
-    return session().removeMessage(index) ? 0 : 2;
+    return session().removeMessage(index) ? 0 : statusOf(noMessage(index));
 }
 
 EMSCRIPTEN_KEEPALIVE int mq_move_message(int index, int up)
 {
-    return session().moveMessage(index, up != 0) ? 0 : 2;
+    return session().moveMessage(index, up != 0) ? 0 : statusOf(noMessage(index));
 }
 
 // The record marker a text holds, or an empty text: the message editors refuse such a link or target
