@@ -516,6 +516,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1 imported.</source>
         <translation>%1 importiert.</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>addbox</name>

@@ -516,6 +516,10 @@ Do you want to replace it?</source>
         <source>%1 imported.</source>
         <translation>%1 importado(s).</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
 </context>
 <context>
     <name>addbox</name>

@@ -516,6 +516,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>%1 imported.</source>
         <translation>%1 importé(s).</translation>
     </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
+    </message>
 </context>
 <context>
     <name>addbox</name>

@@ -158,6 +158,27 @@ for (const engineName of ENGINE_NAMES) {
             }
         });
 
+        it('asks before another project replaces changes not yet saved', async (t) => {
+            const page = await WebPage.open(engine.browser, server.url);
+            t.after(() => page.close());
+            await page.step(2);
+            await page.typeInto('textbox', 'Width :', '222');
+            await page.tab.evaluate(() => {
+                window.__chooser = null;
+            });
+            await page.step(1);
+            await page.click('button', 'Open Project');
+            await page.tab.waitForFunction(() => document.querySelector('dialog[open]')?.textContent.includes('Save changes to the project?'));
+            await page.click('button', 'Cancel');
+            assert.equal(await page.tab.evaluate(() => window.__chooser), null);
+            await page.chooseFile(async () => {
+                await page.click('button', 'Open Project');
+                await page.click('button', 'Discard');
+            }, DESIGN);
+            await page.tab.waitForFunction(() => document.getElementById('value-width').value === '317');
+            assert.deepEqual(await page.downloads(), []);
+        });
+
         it('keeps working offline after the first load', async (t) => {
             const own = await servePage();
             const page = await WebPage.open(engine.browser, own.url);

@@ -4,7 +4,7 @@ import { chooseFile, download } from './files.js';
 import { Catalogue, chosenLanguage } from './i18n.js';
 import { FeedImporter } from './importer.js';
 import { MessageList } from './messages.js';
-import { showMessage } from './notice.js';
+import { ask, showMessage } from './notice.js';
 import { LivePreview } from './preview.js';
 import { StepFive } from './stepFive.js';
 import { Wizard } from './wizard.js';
@@ -134,7 +134,18 @@ class MarquettoPage {
         setTimeout(() => this.stepFive.showFindings(this.core.check()));
     }
 
+    // As the wizard asks before another project replaces changes not yet saved: Save, Discard or Cancel.
+    async changesSettled() {
+        if (!this.unsaved) return true;
+        const answer = await ask(this.tr('QtPlatform', 'Save changes to the project?'), {
+            save: this.tr('CQuorvoDlg', 'Save Project'), discard: this.texts.discard, cancel: this.tr('MessageDialog', 'Cancel'),
+        });
+        if (answer === 'save') return this.saveProject();
+        return answer === 'discard';
+    }
+
     async openProject() {
+        if (!(await this.changesSettled())) return;
         const file = await chooseFile('.tkp');
         if (!file) return;
         const opened = this.core.open(new Uint8Array(await file.arrayBuffer()), file.name);
@@ -148,14 +159,16 @@ class MarquettoPage {
         announce(this.texts.opened.replace('%1', file.name));
     }
 
+    // Whether the project was handed to the browser as a download.
     saveProject() {
         const saved = this.core.save(this.projectName);
         if (saved.error) {
             this.message(saved.error);
-            return;
+            return false;
         }
         download(new Blob([saved.bytes], { type: 'application/octet-stream' }), this.projectName);
         this.unsaved = false;
+        return true;
     }
 
     downloadFiles() {

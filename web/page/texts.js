@@ -7,6 +7,7 @@ var marquettoPageTexts = function (qsTranslate) {
         pageTitle: qsTranslate('WebPage', 'Marquetto news box wizard'),
         steps: qsTranslate('WebPage', 'Steps'),
         downloadFiles: qsTranslate('WebPage', 'Download Files'),
+        discard: qsTranslate('WebPage', 'Discard'),
         findings: qsTranslate('WebPage',
             'The design check found %1 to fix in the steps named (choose one to go there):'),
         noFindings: qsTranslate('WebPage', 'The design check found nothing to fix.'),
