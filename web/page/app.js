@@ -81,12 +81,12 @@ class MarquettoPage {
         const first = this.generate();
         try {
             await this.preview.start(registered);
+            this.preview.onDrawn(() => this.keepForOffline(firstVisit), { once: true });
         } catch {
+            // Everything but the preview and offline use works without the worker.
             this.preview.keepLast(this.texts.noServiceWorker);
-            return;
         }
         this.show(first);
-        this.preview.onDrawn(() => this.keepForOffline(firstVisit), { once: true });
     }
 
     async keepForOffline(firstVisit) {
@@ -216,6 +216,7 @@ async function main() {
         const page = new MarquettoPage(core, catalogue, texts);
         page.build();
         await page.start(registered);
+        // For the browser's console, and the tests that read feeds through the page's own core.
         globalThis.marquettoPage = page;
         document.body.dataset.ready = 'true';
     } catch (error) {

@@ -34,10 +34,14 @@ export class DesignFields {
         return this.tr(context, source);
     }
 
-    // The groups of a step, messages apart: makeMessages builds that group.
+    // The groups of a step, messages apart: makeMessages builds that group. A value of the table that the
+    // layout does not place (a new option, say) comes at the end of its step's last group.
     build(step, makeMessages) {
         const context = STEP_CONTEXTS[step];
-        return GROUPS[step].map((group) => {
+        const placed = new Set(GROUPS[step].flatMap((group) => group.names.flat()));
+        const unplaced = [...this.values.values()].filter((v) => v.step === step && !placed.has(v.name)).map((v) => v.name);
+        return GROUPS[step].map((group, index) => {
+            if (index === GROUPS[step].length - 1) group = { ...group, names: [...group.names, ...unplaced] };
             if (group.messages) return makeMessages();
             const legend = group.ticked ? this.tickLegend(group.ticked) : el('legend', {}, this.tr(context, group.caption));
             const rows = el('div', { className: 'rows' });
