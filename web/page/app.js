@@ -36,7 +36,7 @@ class MarquettoPage {
         this.message = (text) => showMessage(text, ok);
         this.fields = new DesignFields({
             core: this.core, catalogue: this.catalogue, values: this.core.values(),
-            onEdited: () => this.edited(), chooseFile,
+            onEdited: () => this.edited({ messages: false }), chooseFile,
             onImageChosen: (name) => announce(this.texts.imageChosen.replace('%1', name)),
         });
         this.importer = new FeedImporter({
@@ -96,19 +96,20 @@ class MarquettoPage {
         if (firstVisit) announce(this.texts.offlineReady);
     }
 
-    edited() {
+    edited(changed) {
         this.unsaved = true;
-        this.refresh();
+        this.refresh(changed);
     }
 
-    // The controls show the design as the core holds it, and the box follows after a pause.
-    refresh() {
+    // The controls show the design as the core holds it, and the box follows after a pause. The message list,
+    // which may be long, is built again only when the messages may have changed.
+    refresh({ messages = true } = {}) {
         this.shown = this.core.show();
         this.fields.load(this.shown);
         const image = this.shown['background-image-file'];
         const missing = this.shown['background-image'] === 'on' && image && !this.core.hasImage(image);
         this.fields.showImageHint(missing ? this.texts.imageMissing.replace('%1', image) : '');
-        this.messages.load(this.shown.messages);
+        if (messages) this.messages.load(this.shown.messages);
         clearTimeout(this.timer);
         this.timer = setTimeout(() => this.updateNow(), PREVIEW_PAUSE_MS);
     }
