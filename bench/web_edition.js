@@ -46,14 +46,21 @@ function downloadSize() {
     return { rows, total: rows.reduce((sum, row) => sum + row.gzipped, 0) };
 }
 
-async function launch() {
+// Runs measure(page, coldLoad) on url opened in a browser with an empty profile; coldLoad is the time from
+// navigation to the first box drawn.
+async function inFreshBrowser(url, measure) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'marquetto-bench-'));
     const browser = await puppeteer.launch({ executablePath: ENGINES.chromium.executablePath, args: ENGINES.chromium.args,
         headless: true, userDataDir: profile });
-    return { browser, close: async () => {
+    try {
+        const page = await browser.newPage();
+        await page.setViewport({ width: 1280, height: 900 });
+        await page.goto(url);
+        return await measure(page, await page.evaluate(drawnAt, 1));
+    } finally {
         await browser.close();
         fs.rmSync(profile, { recursive: true, force: true });
-    } };
+    }
 }
 
 function drawnAt(version) {
@@ -66,16 +73,8 @@ function drawnAt(version) {
 
 // The floor under the cold load: a bare page that frames the default box's preview.html, as written by
 // marquetto-cli, and marks when it has loaded, in the same kind of fresh browser.
-async function bareBoxTime(url) {
-    const { browser, close } = await launch();
-    try {
-        const page = await browser.newPage();
-        await page.setViewport({ width: 1280, height: 900 });
-        await page.goto(url);
-        return await page.evaluate(drawnAt, 1);
-    } finally {
-        await close();
-    }
+function bareBoxTime(url) {
+    return inFreshBrowser(url, (page, coldLoad) => coldLoad);
 }
 
 function bareBoxFolder() {
@@ -88,13 +87,8 @@ function bareBoxFolder() {
 
 // From navigation to the first box drawn, in a browser that never saw the page; then edits of the width,
 // each from its last key to the preview that shows it.
-async function pageTimes(url) {
-    const { browser, close } = await launch();
-    try {
-        const page = await browser.newPage();
-        await page.setViewport({ width: 1280, height: 900 });
-        await page.goto(url);
-        const coldLoad = await page.evaluate(drawnAt, 1);
+function pageTimes(url) {
+    return inFreshBrowser(url, async (page, coldLoad) => {
         await page.evaluate(() => document.getElementById('tab-2').click());
         const edits = [];
         await page.focus('#value-width');
@@ -118,9 +112,7 @@ async function pageTimes(url) {
         }
         const inPage = await page.evaluate(generationInPage, MESSAGES);
         return { coldLoad, edits, inPage };
-    } finally {
-        await close();
-    }
+    });
 }
 
 function generationInPage(count) {
