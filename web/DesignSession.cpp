@@ -45,6 +45,8 @@ const char* kindName(DesignValue::Kind kind)
         return "box-name";
     case DesignValue::ImageFile:
         return "image-file";
+    case DesignValue::Number:
+        return "number";
     case DesignValue::Choice:
         return "choice";
     case DesignValue::Tick:
@@ -110,8 +112,7 @@ Expected<void> DesignSession::assign(std::string_view name, std::string_view val
     if (named.kind == DesignValue::Line || named.kind == DesignValue::BoxName)
         if (auto free = freeOfKeyText(named.caption, value); !free.ok())
             return free;
-    assignment.value().applyTo(record_);
-    return {};
+    return ValueAssignment::applyAll({std::move(assignment.value())}, record_);
 }
 
 std::string DesignSession::shown() const

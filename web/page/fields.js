@@ -1,5 +1,5 @@
 import { el, freshId } from './dom.js';
-import { DESCRIPTIONS, ENABLED_WHEN, GROUPS, STEP_CONTEXTS, UNITS } from './layout.js';
+import { DESCRIPTIONS, ENABLED_WHEN, GROUPS, STEP_CONTEXTS, UNITS, UNSHOWN } from './layout.js';
 
 // The controls of Steps 1 to 4, one for each named value of the core's table, each edit held to its rule by the
 // core: a refused one leaves the field as it was, with a note beside it saying why, which goes at the next key,
@@ -39,7 +39,7 @@ export class DesignFields {
     build(step, makeMessages) {
         const context = STEP_CONTEXTS[step];
         const placed = new Set(GROUPS[step].flatMap((group) => group.names.flat()));
-        const unplaced = [...this.values.values()].filter((v) => v.step === step && !placed.has(v.name)).map((v) => v.name);
+        const unplaced = [...this.values.values()].filter((v) => v.step === step && !placed.has(v.name) && !UNSHOWN.has(v.name)).map((v) => v.name);
         return GROUPS[step].map((group, index) => {
             if (index === GROUPS[step].length - 1) group = { ...group, names: [...group.names, ...unplaced] };
             if (group.messages) return makeMessages();

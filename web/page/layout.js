@@ -4,6 +4,9 @@
 // The catalogue context of each step's page, as the wizard's classes are named.
 export const STEP_CONTEXTS = { 1: 'dort', 2: 'bir', 3: 'dokuz', 4: 'iki', 5: 'uc' };
 
+// Values the design holds that the wizard shows on no page: the page leaves them as the project has them.
+export const UNSHOWN = new Set(['title-background-color', 'spare-alignment']);
+
 export const GROUPS = {
     1: [
         { caption: 'Name :', names: ['name'],
