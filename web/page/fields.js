@@ -38,8 +38,9 @@ export class DesignFields {
     // layout does not place (a new option, say) comes at the end of its step's last group.
     build(step, makeMessages) {
         const context = STEP_CONTEXTS[step];
+        // A number that the wizard keeps without a control gets none here either.
         const placed = new Set(GROUPS[step].flatMap((group) => group.names.flat()));
-        const unplaced = [...this.values.values()].filter((v) => v.step === step && !placed.has(v.name)).map((v) => v.name);
+        const unplaced = [...this.values.values()].filter((v) => v.step === step && v.kind !== 'number' && !placed.has(v.name)).map((v) => v.name);
         return GROUPS[step].map((group, index) => {
             if (index === GROUPS[step].length - 1) group = { ...group, names: [...group.names, ...unplaced] };
             if (group.messages) return makeMessages();
