@@ -115,6 +115,19 @@ EMSCRIPTEN_KEEPALIVE const char* mq_generate(const char* folder, const char* ima
     return returned(session().generate(folder, imageFolder));
 }
 
+// The bytes of the file at `index` in the names that mq_generate returned, valid until it runs again.
+EMSCRIPTEN_KEEPALIVE const char* mq_generated_bytes(int index)
+{
+    const FileSet::File* file = session().generatedFile(index);
+    return file == nullptr ? nullptr : file->bytes.data();
+}
+
+EMSCRIPTEN_KEEPALIVE int mq_generated_size(int index)
+{
+    const FileSet::File* file = session().generatedFile(index);
+    return file == nullptr ? -1 : static_cast<int>(file->bytes.size());
+}
+
 EMSCRIPTEN_KEEPALIVE int mq_save(const char* path)
 {
     return statusOf(session().save(path));

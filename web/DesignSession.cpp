@@ -1,22 +1,19 @@
 #include "web/DesignSession.h"
 
-#include "app/DesignValueListing.h"
-#include "app/DesignValues.h"
-#include "app/ValueAssignment.h"
+#include "design/BackgroundImage.h"
+#include "design/DesignFile.h"
+#include "design/DesignFindings.h"
+#include "design/DesignPublication.h"
+#include "design/DesignValueListing.h"
+#include "design/DesignValues.h"
+#include "design/ValueAssignment.h"
+#include "feed/FeedFile.h"
 #include "feed/FeedImport.h"
 #include "feed/ImportedMessages.h"
-#include "generator/BuiltInTexts.h"
-#include "generator/Generator.h"
-#include "generator/PageRoundTrip.h"
-#include "project/FileNames.h"
-#include "project/InputFile.h"
 #include "project/MessageTarget.h"
 #include "project/ProjectEncoding.h"
-#include "project/ProjectReader.h"
-#include "project/ProjectWriter.h"
 #include "project/RecordMarkers.h"
 #include "project/TextEncoding.h"
-#include "project/TextFile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -53,6 +50,8 @@ const char* kindName(DesignValue::Kind kind)
         return "tick";
     case DesignValue::Colour:
         return "colour";
+    case DesignValue::Number:
+        return "number";
     case DesignValue::Messages:
         return "messages";
     }
@@ -68,12 +67,11 @@ Expected<void> freeOfKeyText(std::string_view caption, std::string_view value)
     return {};
 }
 
-std::vector<std::string> sortedNames(const std::string& folder)
+std::vector<std::string> namesOf(const std::vector<FileSet::File>& files)
 {
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
+    for (const FileSet::File& file : files)
+        names.push_back(file.name);
     return names;
 }
 
@@ -84,22 +82,18 @@ DesignSession::DesignSession()
     openDefault();
 }
 
+// The built-in project is part of the program: it always reads.
 void DesignSession::openDefault()
 {
-    ProjectRecord record;
-    // The built-in project is part of the program: it always reads.
-    static_cast<void>(ProjectReader(BuiltInTexts::defaultProject()).readProject(record));
-    record_ = std::move(record);
+    record_ = std::move(DesignFile::read(std::nullopt).value());
 }
 
 Expected<void> DesignSession::open(const std::string& path)
 {
-    ProjectRecord record;
-    record.useDefaultProject = ProjectRecord::readProjectPath;
-    record.projectPath = path;
-    if (auto read = ProjectReader(BuiltInTexts::defaultProject()).readProject(record); !read.ok())
-        return read;
-    record_ = std::move(record);
+    auto read = DesignFile::read(path);
+    if (!read.ok())
+        return read.error();
+    record_ = std::move(read.value());
     return {};
 }
 
@@ -112,7 +106,12 @@ Expected<void> DesignSession::assign(std::string_view name, std::string_view val
     if (named.kind == DesignValue::Line || named.kind == DesignValue::BoxName)
         if (auto free = freeOfKeyText(named.caption, value); !free.ok())
             return free;
-    return ValueAssignment::applyAll({std::move(assignment.value())}, record_);
+    // A refused value leaves the design as it was.
+    ProjectRecord changed = record_;
+    if (auto applied = ValueAssignment::applyAll({std::move(assignment.value())}, changed); !applied.ok())
+        return applied;
+    record_ = std::move(changed);
+    return {};
 }
 
 std::string DesignSession::shown() const
@@ -122,41 +121,40 @@ std::string DesignSession::shown() const
 
 std::string DesignSession::checked(const std::string& imageFolder) const
 {
-    json all = json::array();
-    for (const DesignFinding& finding : DesignCheck::findings(asChecked(record_), imageFolder))
-        all.push_back({{"step", finding.step},
-                       {"field", finding.field},
-                       {"message", finding.message},
-                       {"code", finding.code},
-                       {"text", finding.text}});
-    return dumped(all, 2);
+    return DesignFindings::asJson(DesignFindings::of(record_, imageFolder));
 }
 
-Expected<std::string> DesignSession::generate(const std::string& folder, const std::string& imageFolder) const
+Expected<std::string> DesignSession::generate(const std::string& folder, const std::string& imageFolder)
 {
-    std::error_code status;
-    fs::remove_all(folder, status);
-    fs::create_directories(folder, status);
     ProjectRecord record = record_;
     record.workFolder = (fs::path(folder) / "").string();
-    PageRoundTrip::apply(record);
-    GeneratedTexts texts;
-    if (auto generated = Generator::GenerateOutputs(record, texts); !generated.ok())
-        return generated.error();
+    auto built = DesignPublication::build(record);
+    if (!built.ok())
+        return built.error();
+    generated_ = std::move(built.value().files);
     std::vector<std::string> warnings;
-    if (record.bgImageOn == ProjectRecord::ticked)
-        if (auto brought = bringBackgroundImage(record, imageFolder, folder); !brought.ok())
-            warnings.push_back(brought.error().message());
-    return dumped(ordered_json{
-        {"snippet", inUtf8(texts.embedSnippet)}, {"files", sortedNames(folder)}, {"warnings", warnings}});
+    if (auto image = BackgroundImage::read(record, imageFolder); !image.ok())
+        warnings.push_back(image.error().message());
+    else if (image.value())
+        generated_.push_back(std::move(*image.value()));
+    std::sort(generated_.begin(), generated_.end(),
+              [](const FileSet::File& one, const FileSet::File& other) { return one.name < other.name; });
+    return dumped(ordered_json{{"snippet", inUtf8(built.value().texts.embedSnippet)},
+                               {"files", namesOf(generated_)},
+                               {"warnings", warnings}});
+}
+
+const FileSet::File* DesignSession::generatedFile(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(generated_.size()))
+        return nullptr;
+    return &generated_[static_cast<std::size_t>(index)];
 }
 
 Expected<void> DesignSession::save(const std::string& path) const
 {
     ProjectRecord record = record_;
-    PageRoundTrip::apply(record);
-    record.projectPath = path;
-    return ProjectWriter::writeProject(record);
+    return DesignFile::write(record, path);
 }
 
 // Added at the end through the import's encoding rule, which keeps one encoding for the whole design.
@@ -205,10 +203,7 @@ bool DesignSession::moveMessage(int index, bool up)
 Expected<std::size_t> DesignSession::readFeed(const std::string& path)
 {
     feed_.reset();
-    auto file = InputFile::open(path);
-    if (!file.ok())
-        return file.error();
-    auto bytes = file.value().readAll(FeedImport::maxBytes);
+    auto bytes = FeedFile::read(path);
     if (!bytes.ok())
         return bytes.error();
     auto items = FeedImport::items(bytes.value());
@@ -257,33 +252,9 @@ std::string DesignSession::valuesJson()
     return dumped(all);
 }
 
-// The design as the check reads it: the font faces worked out as the wizard's pages do, every other
-// value as the file holds it, so that a value outside its list is reported as it stands.
-ProjectRecord DesignSession::asChecked(ProjectRecord record)
-{
-    record.textFontFace =
-        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
-    record.titleFontFace =
-        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
-    return record;
-}
-
 std::string DesignSession::inUtf8(const std::string& bytes) const
 {
     if (ProjectEncoding::of(record_) == ProjectEncoding::Utf8)
         return bytes;
     return TextEncoding::encodeUtf8(TextEncoding::decodeWindows1252(bytes));
-}
-
-// The page names the image by its bare name, so it goes beside the generated files; a name with a folder
-// part, or an image that is missing, is among the design check's findings instead.
-Expected<void> DesignSession::bringBackgroundImage(const ProjectRecord& record, const std::string& from,
-                                                   const std::string& to)
-{
-    const std::string name = Generator::imageFileName(record);
-    std::error_code status;
-    const fs::path source = fs::path(from) / name;
-    if (!FileNames::isPlain(name) || !fs::is_regular_file(source, status))
-        return {};
-    return TextFile::copy(source.string(), (fs::path(to) / name).string());
 }

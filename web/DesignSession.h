@@ -2,8 +2,8 @@
 
 #include "feed/FeedOptions.h"
 #include "feed/FeedSelection.h"
-#include "generator/DesignCheck.h"
 #include "project/Expected.h"
+#include "project/FileSet.h"
 #include "project/ProjectRecord.h"
 
 #include <optional>
@@ -29,10 +29,12 @@ public:
     std::string shown() const;
     // What `check --format=json` prints; background images are looked for in imageFolder.
     std::string checked(const std::string& imageFolder) const;
-    // Writes the files that `generate` writes into folder (emptied first), the background image among
-    // them when the design shows one found in imageFolder. Returns a JSON object: the snippet in UTF-8,
-    // the names of the files and warnings of what could not be brought.
-    Expected<std::string> generate(const std::string& folder, const std::string& imageFolder) const;
+    // Makes the files that `generate` writes into folder, in memory, the background image among them
+    // when the design shows one found in imageFolder. Returns a JSON object: the snippet in UTF-8, the
+    // names of the files in the order of generatedFile() and warnings of what could not be brought.
+    Expected<std::string> generate(const std::string& folder, const std::string& imageFolder);
+    // A file of the last generation, or null.
+    const FileSet::File* generatedFile(int index) const;
     // Writes the project as the wizard saves it.
     Expected<void> save(const std::string& path) const;
 
@@ -53,11 +55,9 @@ public:
     static std::string valuesJson();
 
 private:
-    static ProjectRecord asChecked(ProjectRecord record);
     std::string inUtf8(const std::string& bytes) const;
-    static Expected<void> bringBackgroundImage(const ProjectRecord& record, const std::string& from,
-                                               const std::string& to);
 
     ProjectRecord record_;
     std::optional<FeedSelection> feed_;
+    std::vector<FileSet::File> generated_;
 };

@@ -1,5 +1,5 @@
 #include "app/CommandLineTool.h"
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
 #include "generator/BuiltInTexts.h"
 #include "project/ProjectWriter.h"
 #include "project/TextEncoding.h"

@@ -1,10 +1,11 @@
 'use strict';
 // The design session in the WebAssembly core, for the page and for Node: every rule is the core's, and
-// this file only moves texts and bytes in and out of the module's memory file system.
+// this file only moves texts and bytes in and out of the module's memory and its file system.
 (function (root) {
     const OPENED = '/open';
     // The folder's name appears in the design check's finding of a missing image.
     const IMAGES = '/chosen images';
+    // The folder the files are made for: a file name too long for it is refused naming it.
     const OUT = '/out';
     const SAVED = '/save';
     const FEEDS = '/feed';
@@ -71,8 +72,14 @@
             return {
                 snippet,
                 warnings,
-                files: files.map((name) => ({ name, bytes: this.module.FS.readFile(`${OUT}/${name}`) })),
+                files: files.map((name, index) => ({ name, bytes: this.generatedBytes(index) })),
             };
+        }
+
+        // A copy, as the module's memory may move when it grows.
+        generatedBytes(index) {
+            const at = this.module._mq_generated_bytes(index);
+            return this.module.HEAPU8.slice(at, at + this.module._mq_generated_size(index));
         }
 
         // { bytes } of the project file as the wizard saves it, or { error }.

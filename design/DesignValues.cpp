@@ -1,4 +1,4 @@
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
 
 #include "project/OptionLists.h"
 

@@ -1,4 +1,4 @@
-#include "app/DesignValueListing.h"
+#include "design/DesignValueListing.h"
 
 #include "project/FieldCharacters.h"
 #include "project/ProjectEncoding.h"
@@ -91,25 +91,6 @@ std::string wrapped(const std::string& text, std::size_t column)
     }
     return lines;
 }
-
-// The names by step, each with its control's caption and what it takes.
-std::string namesHelp()
-{
-    std::string help;
-    int step = 0;
-    for (const DesignValue& value : DesignValues::all()) {
-        if (value.step != step) {
-            step = value.step;
-            help += "Step " + std::to_string(step) + ":\n";
-        }
-        std::string line = "  " + std::string(value.name);
-        line += std::string(nameColumn > line.size() ? nameColumn - line.size() : 1, ' ');
-        help +=
-            line + wrapped(std::string(value.caption) + ": " + DesignValues::takes(value), nameColumn) + "\n";
-    }
-    return help;
-}
-
 } // namespace
 
 // A character that breaks a line is written as an escape, so that every name has one line whatever a
@@ -141,60 +122,21 @@ std::string DesignValueListing::asJson(const ProjectRecord& record)
     return values.dump(2);
 }
 
-std::string DesignValueListing::setHelp()
+std::string DesignValueListing::namesHelp()
 {
-    return "Usage: marquetto-cli set [--project P] --to FILE NAME=VALUE...\n"
-           "Writes the design of P (without one, of the built-in default project) to FILE\n"
-           "as save does, with the named values changed. Each value is held to the rule\n"
-           "of its control in the wizard: a value that the control would not take (a\n"
-           "line break, tab or other control character in a one-line field among them),\n"
-           "a text that marks a record of the project file, an unknown name (answered\n"
-           "with the names closest to it), a name given twice or an argument without =\n"
-           "is refused with exit status 2, and then nothing is written. Values are UTF-8;\n"
-           "a project kept in windows-1252 stays so when it has every character typed,\n"
-           "and otherwise becomes UTF-8 as a whole. What check would report about the\n"
-           "result is printed on standard error as warnings; they do not change the exit\n"
-           "status. A P of - is read from standard input, a FILE of - is written to\n"
-           "standard output. For example:\n"
-           "  marquetto-cli set -p box.tkp --to box.tkp width=240 style=\"News Fader\"\n"
-           "\n"
-           "Options:\n"
-           "  -p, --project=FILE  the project to read\n"
-           "  -t, --to=FILE       the project file to write (required)\n"
-           "  -h, --help          show this help\n"
-           "\n"
-           "Names, by the step of the wizard that shows their control, each with the\n"
-           "control's caption and what it takes:\n" +
-           namesHelp() +
-           "\n"
-           "Exit status: 0 success, 1 P holds a value that a project file cannot hold,\n"
-           "2 wrong usage or a value refused, 3 a file could not be read or written.\n";
-}
-
-std::string DesignValueListing::showHelp()
-{
-    return "Usage: marquetto-cli show [--format=text|json] [PROJECT]\n"
-           "Prints every value of Steps 1 to 4 and every option of the design of PROJECT\n"
-           "(without one, of the built-in default project) by the names that set takes\n"
-           "('marquetto-cli help set' lists them), each as set takes it back: a list\n"
-           "entry by its text (empty when the design holds none of the list's entries),\n"
-           "a tick box or option as on or off, a colour as #RRGGBB (rgb(R,G,B) when a\n"
-           "part lies outside 0 to 255), a text in UTF-8. The messages are a JSON array\n"
-           "of objects with title, text, link and target.\n"
-           "In the text format every name has one line: a line break, tab or other\n"
-           "control character, which only a hand-edited file can hold in a one-line\n"
-           "field, is written as an escape, \\n, \\r, \\t, \\xHH below 128 and \\uHHHH\n"
-           "above; set refuses such a value, escaped or not. Within the messages the\n"
-           "escapes are JSON's, which set reads back. The JSON format gives every text\n"
-           "exactly; use it in scripts.\n"
-           "\n"
-           "Options:\n"
-           "  -p, --project=FILE  the project to read, as PROJECT\n"
-           "  -f, --format=FORMAT text (the default): one NAME=VALUE line per name;\n"
-           "                      json: one object with a member per name\n"
-           "  -h, --help          show this help\n"
-           "\n"
-           "Exit status: 0 success, 2 wrong usage, 3 a file could not be read.\n";
+    std::string help;
+    int step = 0;
+    for (const DesignValue& value : DesignValues::all()) {
+        if (value.step != step) {
+            step = value.step;
+            help += "Step " + std::to_string(step) + ":\n";
+        }
+        std::string line = "  " + std::string(value.name);
+        line += std::string(nameColumn > line.size() ? nameColumn - line.size() : 1, ' ');
+        help +=
+            line + wrapped(std::string(value.caption) + ": " + DesignValues::takes(value), nameColumn) + "\n";
+    }
+    return help;
 }
 
 std::string DesignValueListing::completionWords(const std::vector<std::string>& arguments)

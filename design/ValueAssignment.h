@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
 #include "project/Expected.h"
 #include "project/Message.h"
 #include "project/ProjectEncoding.h"

@@ -1,4 +1,4 @@
-#include "app/ValueAssignment.h"
+#include "design/ValueAssignment.h"
 
 #include "project/FieldCharacters.h"
 #include "project/FileNames.h"
