@@ -42,8 +42,6 @@ const char* kindName(DesignValue::Kind kind)
         return "box-name";
     case DesignValue::ImageFile:
         return "image-file";
-    case DesignValue::Number:
-        return "number";
     case DesignValue::Choice:
         return "choice";
     case DesignValue::Tick:
