@@ -33,7 +33,8 @@ class RunningCase {
     async cleanUp() {
         const errors = [];
         for (const cleanup of this.cleanups.splice(0).reverse()) {
-            await step('cleaning up after the case', cleanup()).catch((error) => errors.push(error));
+            const cleaned = Promise.resolve().then(cleanup);
+            await step('cleaning up after the case', cleaned).catch((error) => errors.push(error));
         }
         if (errors.length) throw errors[0];
     }
