@@ -3,7 +3,8 @@
 // every file that generate writes, the snippet, check --format=json, show --format=json and save, byte for byte;
 // then set, import and the message editors' rules.
 
-const { describe, it, before, after } = require('node:test');
+const { describe, before, after } = require('node:test');
+const { it } = require('./support/deadline');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');

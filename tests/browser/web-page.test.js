@@ -4,7 +4,8 @@
 // files and project compared with what marquetto-cli makes of the same steps; then offline, by keyboard, on a
 // phone's screen, in the wizard's languages and under axe-core.
 
-const { describe, it, before, after } = require('node:test');
+const { describe, before, after } = require('node:test');
+const { it } = require('./support/deadline');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const os = require('node:os');
@@ -84,7 +85,10 @@ for (const engineName of ENGINE_NAMES) {
             await page.click('button', 'Add');
             for (const [caption, key] of [['Title :', 'title'], ['Text :', 'text'], ['Link :', 'link'], ['Target Frame :', 'target']])
                 await page.typeInto('textbox', caption, TYPED[key], { replace: false });
+            const listed = await page.tab.$eval('#message-list', (list) => list.options.length);
             await page.click('button', 'OK');
+            // The editor hands its message over after it has closed: End goes to the list that holds it.
+            await page.tab.waitForFunction((before) => document.getElementById('message-list').options.length === before + 1, {}, listed);
             await (await page.control('listbox', 'Messages')).focus();
             await page.tab.keyboard.press('End');
             await page.click('button', 'Move Up');
