@@ -159,7 +159,7 @@ export class DesignFields {
 
     refusal(value, answer) {
         if (answer.status === 1)
-            return this.tr('KeyTextValidator', 'Texts such as "qvo-width=" and "endof-qvo-width" mark the records of a project file, so they cannot be entered here.');
+            return this.tr('LineFieldValidator', 'Texts such as "qvo-width=" and "endof-qvo-width" mark the records of a project file, so they cannot be entered here.');
         if (value.kind === 'digits') return this.tr('DigitsField', 'Only the digits 0 to 9 can be entered here.');
         return answer.error;
     }

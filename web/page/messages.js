@@ -130,7 +130,7 @@ export class MessageList {
             return;
         }
         input.value = input.dataset.kept || '';
-        this.note.textContent = this.tr('KeyTextValidator',
+        this.note.textContent = this.tr('LineFieldValidator',
             'Texts such as "qvo-width=" and "endof-qvo-width" mark the records of a project file, so they cannot be entered here.');
     }
 
