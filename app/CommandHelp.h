@@ -14,6 +14,7 @@ public:
     static std::string_view set();
     static std::string_view save();
     static std::string_view import();
+    static std::string_view messages();
 
     static constexpr std::string_view namesMark = "@NAMES@\n";
 };

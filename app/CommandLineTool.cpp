@@ -4,6 +4,7 @@
 #include "app/CommandHelp.h"
 #include "app/CommandLineOptions.h"
 #include "app/ImportCommand.h"
+#include "app/MessagesCommand.h"
 #include "design/BackgroundImage.h"
 #include "design/DesignFindings.h"
 #include "design/DesignPublication.h"
@@ -53,6 +54,7 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
           {"length", 'l', true},
           {"append", 'a', false}},
          &CommandLineTool::import},
+        {"messages", std::string(CommandHelp::messages()), MessagesCommand::options(), &CommandLineTool::messages},
     };
     return all;
 }
@@ -278,6 +280,11 @@ int CommandLineTool::show(const CommandLineOptions& parsed, const Project& proje
     else
         out_ << DesignValueListing::asText(design.value());
     return Success;
+}
+
+int CommandLineTool::messages(const CommandLineOptions& parsed, const Project& project)
+{
+    return MessagesCommand(*this).run(parsed, project);
 }
 
 // What check finds in a design just written, as warnings that leave the exit status alone.

@@ -52,6 +52,8 @@ private:
     int import(const CommandLineOptions& parsed, const Project& project);
     int set(const CommandLineOptions& parsed, const Project& project);
     int show(const CommandLineOptions& parsed, const Project& project);
+    int messages(const CommandLineOptions& parsed, const Project& project);
+    friend class MessagesCommand;
 
     void warnAbout(const ProjectRecord& record, const Project& project);
     static std::string setHelp();

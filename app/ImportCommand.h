@@ -16,7 +16,7 @@ public:
     [[nodiscard]] static Expected<void> run(const CommandLineOptions& parsed,
                                             const DesignFile::Source& project, std::ostream& err);
 
-private:
+    // Shared with the messages command, which takes a feed's items by the same rules.
     static Expected<FeedOptions> feedOptions(const CommandLineOptions& parsed);
     static Expected<std::string> readFeed(const std::string& from);
 };

@@ -58,7 +58,7 @@ std::string shownIn(const ProjectRecord& record, const DesignValue& value, Proje
     const int number = record.*std::get<int ProjectRecord::*>(value.field);
     if (value.kind == DesignValue::Tick)
         return std::string(number == ProjectRecord::ticked ? DesignValues::on : DesignValues::off);
-    if (value.kind == DesignValue::Number)
+    if (value.kind == DesignValue::Number || value.kind == DesignValue::Seconds)
         return std::to_string(number);
     const auto& list = value.list();
     if (number < 0 || static_cast<std::size_t>(number) >= list.size())

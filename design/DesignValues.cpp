@@ -18,6 +18,8 @@ std::vector<DesignValue> makeTable()
         {"right-to-left", 1, "Right-to-left text", V::Tick, &R::rightToLeft},
         {"fit-page-width", 1, "Fit the page width", V::Tick, &R::fitPageWidth},
         {"light-motion", 1, "Light motion", V::Tick, &R::lightMotion},
+        {"live-messages", 1, "Live messages", V::Tick, &R::liveMessages},
+        {"live-messages-every", 1, "Live messages every", V::Seconds, &R::liveSeconds},
 
         {"width", 2, "Width", V::Digits, &R::width},
         {"height", 2, "Height", V::Digits, &R::height},
@@ -167,6 +169,9 @@ std::string DesignValues::takes(const DesignValue& value)
         return "a colour #RRGGBB, or rgb(R,G,B) with whole numbers";
     case DesignValue::Number:
         return "a whole number";
+    case DesignValue::Seconds:
+        return "a whole number of seconds from " + std::to_string(ProjectRecord::fewestLiveSeconds) + " to " +
+               std::to_string(ProjectRecord::mostLiveSeconds);
     case DesignValue::Messages:
         return "a JSON array of messages, each an object with the texts title, text, link and target";
     }

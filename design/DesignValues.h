@@ -21,6 +21,7 @@ struct DesignValue
         Tick,      // a tick box or an option: on or off
         Colour,    // a colour swatch: #RRGGBB
         Number,    // a whole number that no page shows, kept as the file holds it
+        Seconds,   // a number field of seconds, held to its range
         Messages   // the Step 4 message list
     };
     using Field = std::variant<std::monostate, std::string ProjectRecord::*, int ProjectRecord::*,

@@ -231,6 +231,13 @@ Expected<ValueAssignment::Stored> ValueAssignment::read(const DesignValue& value
         if (const auto number = wholeNumber(text))
             return Stored(*number);
         break;
+    case DesignValue::Seconds:
+        if (!text.empty() && text.size() <= 5 && isDigits(text)) {
+            const int seconds = std::stoi(text);
+            if (seconds >= ProjectRecord::fewestLiveSeconds && seconds <= ProjectRecord::mostLiveSeconds)
+                return Stored(seconds);
+        }
+        break;
     case DesignValue::Messages: {
         auto messages = messagesOf(value, text);
         if (!messages.ok())

@@ -73,6 +73,10 @@ ProjectRecord designFrom(FuzzedDataProvider& input)
     }
     for (const OptionLine& line : ProjectKeys::optionLines())
         record.*line.field = input.ConsumeBool() ? ProjectRecord::ticked : ProjectRecord::unticked;
+    // A number that an option takes lies in its range, as the wizard and set keep it; the reader's holding of
+    // other values is the reader fuzzer's to prove.
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines())
+        record.*line.field = line.held(input.ConsumeIntegralInRange(0, 100000));
     const int messages = input.ConsumeIntegralInRange(0, 12);
     std::vector<Message> drawn(static_cast<std::size_t>(messages));
     for (Message& message : drawn)

@@ -43,6 +43,12 @@ void compareSettings(std::string_view text, const ProjectRecord& record)
         require(record.*line.field == expected, "the option " + key + " is on only for a value of 1",
                 std::to_string(record.*line.field) + " for [" + plainValue(text, key) + "]");
     }
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines()) {
+        const std::string key(line.key);
+        require(record.*line.field == line.held(IntegerText::parse(plainValue(text, key))),
+                "the number " + key + " is read held to its range",
+                std::to_string(record.*line.field) + " for [" + plainValue(text, key) + "]");
+    }
 }
 
 void compareMessages(std::string_view text, const ProjectRecord& record)

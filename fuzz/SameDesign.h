@@ -23,6 +23,10 @@ inline void requireSameDesign(const ProjectRecord& first, const ProjectRecord& a
     for (const OptionLine& line : ProjectKeys::optionLines())
         require(first.*line.field == again.*line.field,
                 "the option " + std::string(line.key) + " survives a save");
+    // An option's number is saved only while the option is on.
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines())
+        require(first.*line.option != ProjectRecord::ticked || first.*line.field == again.*line.field,
+                "the number " + std::string(line.key) + " survives a save");
     require(first.messageTexts() == again.messageTexts(), "message texts survive a save");
     require(first.messageLinks() == again.messageLinks(), "message links survive a save");
     require(first.messageTargets() == again.messageTargets(), "message targets survive a save");

@@ -19,4 +19,5 @@ public:
     static std::string_view accessibleBoxStd();
     static std::string_view lightMotionStd();
     static std::string_view fitPageWidthStd();
+    static std::string_view liveMessagesStd();
 };

@@ -5,7 +5,9 @@
 #include "generator/HostPage.h"
 #include "generator/LightMotion.h"
 #include "generator/LinkCode.h"
+#include "generator/LiveMessages.h"
 #include "generator/MessageDataScript.h"
+#include "generator/MessagesFile.h"
 #include "generator/ScriptFiller.h"
 #include "generator/ScriptText.h"
 #include "generator/TemplateFields.h"
@@ -42,15 +44,17 @@ Expected<void> boxNameAllowed(const ProjectRecord& record)
     return {};
 }
 
-// The options follow the runtime's last statement in this order: the light scheduler takes over the runtime's
-// steps, the accessible box holds whichever scheduler runs them, and a box that fits the page width lays the
-// messages out again after both have started.
+// The options follow the runtime's last statement in this order: live messages watch the runtime's own steps,
+// the light scheduler takes over the steps, the accessible box holds whichever scheduler runs them, and a box
+// that fits the page width lays the messages out again after both have started.
 void addOptionScripts(const ProjectRecord& record, std::string& standardsScript)
 {
-    if (LightMotion::isOn(record)) {
+    if (LightMotion::isOn(record))
         LightMotion::adapt(standardsScript, record);
+    if (LiveMessages::isOn(record))
+        standardsScript += LiveMessages::script(record);
+    if (LightMotion::isOn(record))
         standardsScript += LightMotion::script(record);
-    }
     if (AccessibleBox::isOn(record))
         standardsScript += AccessibleBox::script(record);
     if (FitPageWidth::isOn(record))
@@ -67,10 +71,15 @@ std::vector<FileSet::File> outputFiles(const ProjectRecord& record, GeneratedTex
     addOptionScripts(record, texts.standardsScriptText);
     texts.standardsScriptText = texts.messageDataScript + std::string(crlf) + texts.standardsScriptText;
     texts.ieScriptText = texts.messageDataScript + std::string(crlf) + texts.ieScriptText;
-    return {{"preview.html", std::move(previewPage)},
-            {Generator::boxFileName(record, "newstic.html"), texts.hostPageText},
-            {Generator::boxFileName(record, "newsticns6.js"), texts.standardsScriptText},
-            {Generator::boxFileName(record, "newsticie.js"), texts.ieScriptText}};
+    std::vector<FileSet::File> files{
+        {"preview.html", std::move(previewPage)},
+        {Generator::boxFileName(record, "newstic.html"), texts.hostPageText},
+        {Generator::boxFileName(record, "newsticns6.js"), texts.standardsScriptText},
+        {Generator::boxFileName(record, "newsticie.js"), texts.ieScriptText}};
+    if (LiveMessages::isOn(record))
+        files.push_back(
+            {Generator::boxFileName(record, MessagesFile::suffix), MessagesFile::ofDesign(record)});
+    return files;
 }
 
 } // namespace
@@ -101,7 +110,8 @@ Expected<void> Generator::GenerateOutputs(const ProjectRecord& record, Generated
 std::string Generator::generatedFilesText(const ProjectRecord& record)
 {
     const std::string& name = record.scrollerName;
-    return name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+    const std::string files = name + "newstic.html\r\n" + name + "newsticie.js\r\n" + name + "newsticns6.js";
+    return LiveMessages::isOn(record) ? files + "\r\n" + name + std::string(MessagesFile::suffix) : files;
 }
 
 std::string Generator::boxFileName(const ProjectRecord& record, std::string_view file)

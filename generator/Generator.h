@@ -14,15 +14,16 @@ class Generator
 {
 public:
     // Builds every text into `texts` and the files they make: preview.html, NAME newstic.html, NAME
-    // newsticns6.js and NAME newsticie.js. A design with a template placeholder in a value, or a box name
-    // that holds a path separator or makes a file name longer than record.workFolder allows, is refused.
+    // newsticns6.js, NAME newsticie.js and, with live messages, NAME messages.json. A design with a template
+    // placeholder in a value, or a box name that holds a path separator or makes a file name longer than
+    // record.workFolder allows, is refused.
     static Expected<std::vector<FileSet::File>> BuildOutputFiles(const ProjectRecord& record,
                                                                  GeneratedTexts& texts);
     // Builds the files and writes them into record.workFolder all together: a file that cannot be
     // written leaves every file there as it was.
     static Expected<void> GenerateOutputs(const ProjectRecord& record, GeneratedTexts& texts);
 
-    // The three news box file names, one per line, as the "Generated files :" box shows them.
+    // The news box file names, one per line, as the "Generated files :" box shows them.
     static std::string generatedFilesText(const ProjectRecord& record);
 
     // The name under which a news box file is written: the box name in UTF-8, then `file`.

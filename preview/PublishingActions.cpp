@@ -1,6 +1,8 @@
 #include "preview/PublishingActions.h"
 
 #include "generator/Generator.h"
+#include "generator/LiveMessages.h"
+#include "generator/MessagesFile.h"
 #include "platform/Platform.h"
 #include "platform/RecordPath.h"
 #include "preview/LivePreview.h"
@@ -188,6 +190,8 @@ PublishingActions::CopyOutcome PublishingActions::copyNewsBoxFiles(const QString
     QStringList files = {RecordPath::toPath(Generator::boxFileName(record_, "newsticns6.js")),
                          RecordPath::toPath(Generator::boxFileName(record_, "newsticie.js")),
                          RecordPath::toPath(Generator::boxFileName(record_, "newstic.html"))};
+    if (LiveMessages::isOn(record_))
+        files << RecordPath::toPath(Generator::boxFileName(record_, MessagesFile::suffix));
     CopyOutcome outcome;
     if (record_.bgImageOn == ProjectRecord::ticked) {
         // The image name comes from a project file that anyone may have written; a name with a folder in

@@ -61,10 +61,17 @@ std::vector<OptionLine> makeOptionLines()
 {
     using R = ProjectRecord;
     return {
-        {"x-accessiblebox", &R::accessibleBox},
-        {"x-righttoleft", &R::rightToLeft},
-        {"x-lightmotion", &R::lightMotion},
-        {"x-fitpagewidth", &R::fitPageWidth},
+        {"x-accessiblebox", &R::accessibleBox}, {"x-righttoleft", &R::rightToLeft},
+        {"x-lightmotion", &R::lightMotion},     {"x-fitpagewidth", &R::fitPageWidth},
+        {"x-livemessages", &R::liveMessages},
+    };
+}
+
+std::vector<OptionValueLine> makeOptionValueLines()
+{
+    using R = ProjectRecord;
+    return {
+        {"x-liveevery", &R::liveSeconds, &R::liveMessages, &R::heldLiveSeconds},
     };
 }
 
@@ -82,6 +89,12 @@ const std::vector<OptionLine>& ProjectKeys::optionLines()
     return lines;
 }
 
+const std::vector<OptionValueLine>& ProjectKeys::optionValueLines()
+{
+    static const std::vector<OptionValueLine> lines = makeOptionValueLines();
+    return lines;
+}
+
 const std::vector<std::string>& ProjectKeys::valueKeys()
 {
     static const std::vector<std::string> keys = [] {
@@ -96,6 +109,8 @@ const std::vector<std::string>& ProjectKeys::valueKeys()
         }
         all.emplace_back(messageCountKey);
         for (const OptionLine& line : optionLines())
+            all.emplace_back(line.key);
+        for (const OptionValueLine& line : optionValueLines())
             all.emplace_back(line.key);
         return all;
     }();

@@ -26,6 +26,16 @@ struct OptionLine
     int ProjectRecord::*field;
 };
 
+// A number that an option takes: its record follows the option's and is written only while the option is on.
+struct OptionValueLine
+{
+    std::string_view key;
+    int ProjectRecord::*field;
+    int ProjectRecord::*option;
+    // What the reader keeps of a value read as an integer; a missing value reads as 0.
+    int (*held)(int value);
+};
+
 enum class MessageField
 {
     Text,
@@ -46,7 +56,11 @@ public:
     // an option holds one of a fixed setting: a reader that knows only the fixed settings still reads them.
     static const std::vector<OptionLine>& optionLines();
 
-    // Every key that holds a value of its own, colour components spelled out ("bgcolor_red"), options last.
+    // The numbers that options take, each written after its option's line.
+    static const std::vector<OptionValueLine>& optionValueLines();
+
+    // Every key that holds a value of its own, colour components spelled out ("bgcolor_red"), options and
+    // their numbers last.
     static const std::vector<std::string>& valueKeys();
 
     static std::array<std::string, 3> colorKeys(std::string_view key);

@@ -54,6 +54,17 @@ Expected<void> readOption(ProjectRecord& record, const ProjectTextScanner& scann
     return {};
 }
 
+template <typename ReadValue>
+Expected<void> readOptionValue(ProjectRecord& record, const ProjectTextScanner& scanner,
+                               const ReadValue& readValue, const OptionValueLine& line)
+{
+    int value = 0;
+    if (auto done = readInteger(readValue, scanner.settingSpan(line.key), value); !done.ok())
+        return done;
+    record.*line.field = line.held(value);
+    return {};
+}
+
 } // namespace
 
 ProjectReader::ProjectReader(std::string_view builtInDefaultProject, std::function<void()> refreshPages)
@@ -163,6 +174,10 @@ Expected<void> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScann
         if (auto done = readOption(loaded, scanner, readValue, line); !done.ok())
             return done;
     }
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines()) {
+        if (auto done = readOptionValue(loaded, scanner, readValue, line); !done.ok())
+            return done;
+    }
     int count = 0;
     if (auto done = readInteger(readValue, scanner.settingSpan(ProjectKeys::messageCountKey), count);
         !done.ok())
@@ -191,6 +206,8 @@ void ProjectReader::adopt(ProjectRecord& record, ProjectRecord& loaded) const
     for (const SettingLine& line : ProjectKeys::settingLines())
         std::visit([&](auto field) { record.*field = std::move(loaded.*field); }, line.field);
     for (const OptionLine& line : ProjectKeys::optionLines())
+        record.*line.field = loaded.*line.field;
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines())
         record.*line.field = loaded.*line.field;
     record.swapMessages(loaded);
     if (refreshPages_)

@@ -17,6 +17,15 @@ public:
     static constexpr int titled = 2;
     static constexpr int readDefaultProject = 1; // useDefaultProject: read the built-in project only
     static constexpr int readProjectPath = 2;
+    // How often a box with live messages looks for a new messages file, in seconds.
+    static constexpr int fewestLiveSeconds = 10;
+    static constexpr int mostLiveSeconds = 86400;
+    static constexpr int defaultLiveSeconds = 300;
+    // A number of seconds outside the range counts as the default.
+    static int heldLiveSeconds(int seconds)
+    {
+        return seconds >= fewestLiveSeconds && seconds <= mostLiveSeconds ? seconds : defaultLiveSeconds;
+    }
 
     std::string width;
     std::string height;
@@ -73,6 +82,8 @@ public:
     int rightToLeft = unticked;
     int lightMotion = unticked;
     int fitPageWidth = unticked;
+    int liveMessages = unticked;
+    int liveSeconds = defaultLiveSeconds;
 
     std::string projectPath;
     int projectUntitled = untitled;

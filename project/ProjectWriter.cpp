@@ -171,16 +171,25 @@ template <typename Sink> void appendMessages(const ProjectRecord& record, Sink& 
     }
 }
 
-// An option that is off leaves no trace, so a design without options is written as it always was.
-template <typename Sink> void appendOptions(const ProjectRecord& record, Sink& out)
+template <typename Sink> void appendOptionLine(Sink& out, std::string_view key, int value)
 {
     std::array<char, 16> digits{};
+    out.append(ProjectKeys::optionMarker);
+    appendRecord(out, key, decimal(value, digits), ProjectKeys::optionMarker);
+    out.append(lineEnd);
+}
+
+// An option that is off leaves no trace, numbers of its own included, so a design without options is written
+// as it always was.
+template <typename Sink> void appendOptions(const ProjectRecord& record, Sink& out)
+{
     for (const OptionLine& line : ProjectKeys::optionLines()) {
         if (record.*line.field != ProjectRecord::ticked)
             continue;
-        out.append(ProjectKeys::optionMarker);
-        appendRecord(out, line.key, decimal(ProjectRecord::ticked, digits), ProjectKeys::optionMarker);
-        out.append(lineEnd);
+        appendOptionLine(out, line.key, ProjectRecord::ticked);
+        for (const OptionValueLine& value : ProjectKeys::optionValueLines())
+            if (value.option == line.field)
+                appendOptionLine(out, value.key, record.*value.field);
     }
 }
 

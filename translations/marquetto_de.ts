@@ -814,6 +814,26 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Options :</source>
         <translation>Optionen:</translation>
     </message>
+    <message>
+        <source>Live messages</source>
+        <translation>Aktuelle Meldungen</translation>
+    </message>
+    <message>
+        <source>The published box takes new messages from a file beside it while its page stays open</source>
+        <translation>Die veröffentlichte Box übernimmt neue Meldungen aus einer Datei neben ihr, während ihre Seite geöffnet bleibt</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>alle </translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> Sekunden</translation>
+    </message>
+    <message>
+        <source>Live messages every</source>
+        <translation>Aktuelle Meldungen alle</translation>
+    </message>
 </context>
 <context>
     <name>iki</name>

@@ -814,6 +814,26 @@ Do you want to replace it?</source>
         <source>Options :</source>
         <translation>Opciones:</translation>
     </message>
+    <message>
+        <source>Live messages</source>
+        <translation>Mensajes en vivo</translation>
+    </message>
+    <message>
+        <source>The published box takes new messages from a file beside it while its page stays open</source>
+        <translation>El cuadro publicado toma mensajes nuevos de un archivo junto a él mientras su página sigue abierta</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>cada </translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> segundos</translation>
+    </message>
+    <message>
+        <source>Live messages every</source>
+        <translation>Mensajes en vivo cada</translation>
+    </message>
 </context>
 <context>
     <name>iki</name>

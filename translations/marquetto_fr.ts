@@ -814,6 +814,26 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Options :</source>
         <translation>Options&#xa0;:</translation>
     </message>
+    <message>
+        <source>Live messages</source>
+        <translation>Messages en direct</translation>
+    </message>
+    <message>
+        <source>The published box takes new messages from a file beside it while its page stays open</source>
+        <translation>La boîte publiée prend les nouveaux messages d’un fichier placé à côté d’elle tant que sa page reste ouverte</translation>
+    </message>
+    <message>
+        <source>every </source>
+        <translation>toutes les </translation>
+    </message>
+    <message>
+        <source> seconds</source>
+        <translation> secondes</translation>
+    </message>
+    <message>
+        <source>Live messages every</source>
+        <translation>Messages en direct toutes les</translation>
+    </message>
 </context>
 <context>
     <name>iki</name>

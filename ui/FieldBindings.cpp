@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 // Only the signals of the user's own changes: loading a page from the record is no edit.
 void FieldBindings::reportEdits(QLineEdit* edit) const
@@ -27,6 +29,13 @@ QCheckBox* FieldBindings::tick(QCheckBox* box, int ProjectRecord::*field)
     return box;
 }
 
+QSpinBox* FieldBindings::number(QSpinBox* field, int ProjectRecord::*number)
+{
+    numbers_.push_back({field, number});
+    QObject::connect(field, &QSpinBox::valueChanged, field, edited_);
+    return field;
+}
+
 void FieldBindings::load(const ProjectRecord& record) const
 {
     for (const auto& [edit, field] : texts_)
@@ -35,6 +44,10 @@ void FieldBindings::load(const ProjectRecord& record) const
         combo->selectPosition(record.*field);
     for (const auto& [box, field] : ticks_)
         box->setChecked(record.*field == ProjectRecord::ticked);
+    for (const auto& [spin, field] : numbers_) {
+        const QSignalBlocker loading(spin);
+        spin->setValue(record.*field);
+    }
 }
 
 void FieldBindings::store(ProjectRecord& record) const
@@ -45,4 +58,6 @@ void FieldBindings::store(ProjectRecord& record) const
         record.*field = combo->currentIndex();
     for (const auto& [box, field] : ticks_)
         record.*field = box->isChecked() ? ProjectRecord::ticked : ProjectRecord::unticked;
+    for (const auto& [spin, field] : numbers_)
+        record.*field = spin->value();
 }

@@ -8,6 +8,7 @@ class OptionCombo;
 class ProjectRecord;
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 
 // The controls of a wizard page that each show one record field. Loading and flushing a page walk this one
 // list, so a control is tied to its field in one place, where the page creates it.
@@ -27,8 +28,10 @@ public:
     }
     OptionCombo* choice(OptionCombo* combo, int ProjectRecord::*field);
     QCheckBox* tick(QCheckBox* box, int ProjectRecord::*field);
+    QSpinBox* number(QSpinBox* field, int ProjectRecord::*number);
 
-    // Texts as the design's encoding reads, list positions by the choice-list rule, ticks for ticked.
+    // Texts as the design's encoding reads, list positions by the choice-list rule, ticks for ticked, numbers
+    // held to their field's range.
     void load(const ProjectRecord& record) const;
     // Texts in the design's encoding (re-encoding it when a character needs it), positions as shown (-1 for
     // none), ticks as ticked or unticked.
@@ -46,5 +49,6 @@ private:
     std::vector<Binding<QLineEdit, std::string>> texts_;
     std::vector<Binding<OptionCombo, int>> choices_;
     std::vector<Binding<QCheckBox, int>> ticks_;
+    std::vector<Binding<QSpinBox, int>> numbers_;
     std::function<void()> edited_;
 };

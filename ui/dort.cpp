@@ -11,9 +11,11 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -26,7 +28,9 @@ dort::dort(ProjectRecord& record, Platform& platform, QWidget* parent)
       rightToLeftCheck_(fields().tick(new QCheckBox(tr("Right-to-left text")), &ProjectRecord::rightToLeft)),
       fitPageWidthCheck_(
           fields().tick(new QCheckBox(tr("Fit the page width")), &ProjectRecord::fitPageWidth)),
-      lightMotionCheck_(fields().tick(new QCheckBox(tr("Light motion")), &ProjectRecord::lightMotion))
+      lightMotionCheck_(fields().tick(new QCheckBox(tr("Light motion")), &ProjectRecord::lightMotion)),
+      liveMessagesCheck_(fields().tick(new QCheckBox(tr("Live messages")), &ProjectRecord::liveMessages)),
+      liveSecondsEdit_(fields().number(new QSpinBox, &ProjectRecord::liveSeconds))
 {
     auto* banner = new QLabel;
     banner->setObjectName("banner");
@@ -98,7 +102,30 @@ QWidget* dort::optionsGroup()
     layout->addWidget(rightToLeftCheck_, 0, Qt::AlignLeft);
     layout->addWidget(fitPageWidthCheck_, 0, Qt::AlignLeft);
     layout->addWidget(lightMotionCheck_, 0, Qt::AlignLeft);
+    layout->addLayout(liveMessagesRow());
     return group;
+}
+
+// The seconds belong to the option, so they can be changed only while it is on.
+QLayout* dort::liveMessagesRow()
+{
+    liveMessagesCheck_->setObjectName("liveMessagesCheck");
+    liveMessagesCheck_->setAccessibleDescription(
+        tr("The published box takes new messages from a file beside it while its page stays open"));
+    liveSecondsEdit_->setObjectName("liveSecondsEdit");
+    liveSecondsEdit_->setRange(ProjectRecord::fewestLiveSeconds, ProjectRecord::mostLiveSeconds);
+    liveSecondsEdit_->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    liveSecondsEdit_->setPrefix(tr("every "));
+    liveSecondsEdit_->setSuffix(tr(" seconds"));
+    liveSecondsEdit_->setAccessibleName(tr("Live messages every"));
+    liveSecondsEdit_->setEnabled(false);
+    connect(liveMessagesCheck_, &QCheckBox::toggled, liveSecondsEdit_, &QWidget::setEnabled);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(liveMessagesCheck_);
+    row->addWidget(liveSecondsEdit_);
+    row->addStretch(1);
+    return row;
 }
 
 // The options take the free space below the name, which the page shares out as before: the controls above

@@ -5,7 +5,9 @@
 #include <functional>
 
 class QCheckBox;
+class QLayout;
 class QLineEdit;
+class QSpinBox;
 
 // The Step 1 page: the banner, About, Open Project, the web-site button, the name of the news box and the
 // options the published box can be given.
@@ -27,6 +29,7 @@ public:
 private:
     QWidget* nameGroup();
     QWidget* optionsGroup();
+    QLayout* liveMessagesRow();
     QWidget* roomBelowName();
     void openProject();
     void showAbout();
@@ -37,5 +40,7 @@ private:
     QCheckBox* rightToLeftCheck_;
     QCheckBox* fitPageWidthCheck_;
     QCheckBox* lightMotionCheck_;
+    QCheckBox* liveMessagesCheck_;
+    QSpinBox* liveSecondsEdit_;
     std::function<bool()> openProjectCommand_;
 };

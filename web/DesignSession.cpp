@@ -50,6 +50,8 @@ const char* kindName(DesignValue::Kind kind)
         return "colour";
     case DesignValue::Number:
         return "number";
+    case DesignValue::Seconds:
+        return "seconds";
     case DesignValue::Messages:
         return "messages";
     }

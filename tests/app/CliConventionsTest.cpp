@@ -43,7 +43,7 @@ TEST(CliConventions, VersionAndToolHelpGoToStandardOutput)
 TEST(CliConventions, EachCommandHasItsOwnHelpThreeWays)
 {
     std::string previous;
-    for (const std::string command : {"generate", "check", "show", "save", "set", "import"}) {
+    for (const std::string command : {"generate", "check", "show", "save", "set", "import", "messages"}) {
         const ProgramRun help = runCli({"help", command});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_EQ(help.out.rfind("Usage: marquetto-cli " + command + " ", 0), 0u) << help.out;
@@ -185,4 +185,18 @@ TEST(CliConventions, SetWritesToStandardOutput)
     const ProgramRun set = runCli({"set", "--to", "-", "width=240"}, ".");
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_NE(set.out.find("#%#qvo-width=240endof-qvo-width#%#\r\n"), std::string::npos) << set.out;
+}
+
+// The messages of tests/data/default-written.tkp, the built-in project's.
+TEST(CliConventions, MessagesWritesToStandardOutput)
+{
+    const ProgramRun messages = runCli({"messages", "--to", "-"}, ".");
+    EXPECT_EQ(messages.status, 0) << messages.err;
+    EXPECT_EQ(messages.out,
+              "{\"version\":1,\"messages\":[{\"title\":\"What's New\",\"text\":\"Marquetto was released.\","
+              "\"link\":\"http://www.marquetto.example/\",\"target\":\"_parent\"},{\"title\":\"Features\","
+              "\"text\":\"Easy building, testing and installation. Full customizable font characteristics. "
+              "Highlighted URL links.\",\"link\":\"http://www.marquetto.example/\",\"target\":\"_parent\"},"
+              "{\"title\":\"HTML Support\",\"text\":\"Supports basic HTML tags. (img, B, U,  ...)\","
+              "\"link\":\"http://www.marquetto.example/\",\"target\":\"_parent\"}]}\n");
 }

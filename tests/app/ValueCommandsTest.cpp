@@ -50,6 +50,13 @@ const std::vector<ValueCase>& valueCases()
         {"right-to-left", "on", {"qvo-x-righttoleft=1endof"}, "1"},
         {"fit-page-width", "on", {"qvo-x-fitpagewidth=1endof"}, "ON"},
         {"light-motion", "on", {"qvo-x-lightmotion=1endof"}, ""},
+        {"live-messages",
+         "on",
+         {"#%#qvo-x-livemessages=1endof-qvo-x-livemessages#%#\r\n#%#qvo-x-liveevery=300endof-qvo-x-liveevery#"
+          "%#"},
+         "true"},
+        // Written only with the option on, which the test below sets.
+        {"live-messages-every", "600", {}, "9"},
         {"width", "240", {"#%#qvo-width=240endof-qvo-width#%#"}, "240px"},
         {"height", "007", {"#%#qvo-height=007endof-qvo-height#%#"}, "-5"},
         {"space", "12", {"#>#qvo-title-width=12endof-qvo-title-width#>#"}, "1.5"},
@@ -124,7 +131,8 @@ ProjectRecord everyValueChanged()
 {
     ProjectRecord d = defaultDesign();
     d.scrollerName = "caf\xC3\xA9_";
-    d.accessibleBox = d.rightToLeft = d.fitPageWidth = d.lightMotion = ProjectRecord::ticked;
+    d.accessibleBox = d.rightToLeft = d.fitPageWidth = d.lightMotion = d.liveMessages = ProjectRecord::ticked;
+    d.liveSeconds = 600;
     d.width = "300";
     d.height = "";
     d.paragraphSpace = "011";
@@ -234,6 +242,50 @@ TEST(ValueCommands, AnOptionSwitchedOffLeavesNoRecord)
     const std::string off = folder.file("off.tkp");
     ASSERT_EQ(runValues({"set", "-p", on, "--to", off, "accessible-box=off"}).status, 0);
     EXPECT_EQ(readBytes(off).find("accessiblebox"), std::string::npos);
+}
+
+// The seconds take whole numbers of their field's range, and are written after the option while it is on.
+TEST(ValueCommands, TheSecondsOfLiveMessagesAreKeptOnlyWhileTheOptionIsOn)
+{
+    const std::string on = "#%#qvo-x-livemessages=1endof-qvo-x-livemessages#%#\r\n";
+    const auto every = [](const std::string& seconds) {
+        return "#%#qvo-x-liveevery=" + seconds + "endof-qvo-x-liveevery#%#\r\n";
+    };
+    const struct
+    {
+        std::vector<std::string> values;
+        int status;
+        std::string lines;
+    } cases[] = {
+        {{"live-messages=on", "live-messages-every=600"}, 0, on + every("600")},
+        {{"live-messages-every=10", "live-messages=on"}, 0, on + every("10")},
+        {{"live-messages=on", "live-messages-every=86400"}, 0, on + every("86400")},
+        {{"live-messages=on", "live-messages-every=0060"}, 0, on + every("60")},
+        {{"live-messages-every=600"}, 0, ""},
+        {{"live-messages=off", "live-messages-every=600"}, 0, ""},
+        {{"live-messages=on", "live-messages-every=86401"}, 2, ""},
+        {{"live-messages=on", "live-messages-every=600s"}, 2, ""},
+        {{"live-messages=on", "live-messages-every="}, 2, ""},
+        {{"live-messages=on", "live-messages-every=+600"}, 2, ""},
+        {{"live-messages=on", "live-messages-every=9999999999"}, 2, ""},
+    };
+    TemporaryFolder folder;
+    const std::string countEnd = "endof-qvo-text-message_count#%#\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.back());
+        const std::string to = folder.file("live.tkp");
+        std::filesystem::remove(to);
+        std::vector<std::string> arguments{"set", "--to", to};
+        arguments.insert(arguments.end(), c.values.begin(), c.values.end());
+        ASSERT_EQ(runValues(arguments).status, c.status);
+        if (c.status != 0) {
+            EXPECT_FALSE(std::filesystem::exists(to));
+            continue;
+        }
+        const std::string bytes = readBytes(to);
+        const std::size_t options = bytes.find(countEnd) + countEnd.size();
+        EXPECT_EQ(bytes.substr(options, bytes.find("#%#qvo-tmessage1=") - options), c.lines);
+    }
 }
 
 TEST(ValueCommands, ShowThenSetGivesBackTheDesignOnTopOfTheDefault)
@@ -411,6 +463,7 @@ TEST(ValueCommands, CompletionOffersTheNamesAndTheWholeValuesOfOne)
     EXPECT_EQ(runValues({"__complete-set", "style"}).out, "News Scroller\nNews Fader\n");
     EXPECT_EQ(runValues({"__complete-set", "fit-page-width"}).out, "on\noff\n");
     EXPECT_EQ(runValues({"__complete-set", "width"}).out, "");
+    EXPECT_EQ(runValues({"__complete-set", "live-messages-every"}).out, "");
 }
 
 // Each name starts a line with its caption and what it takes from column 36, wrapped before column 80 with

@@ -49,8 +49,14 @@ for (const [style, mode] of [[0, 0], [0, 1], [0, 2], [1, 0]]) {
     text: project({ ...base, custom_fontface: 'Schön\r\nSans,serif', titlecustom_fontface: '"Ünï\nFace", C:\\x\\' }, tricky),
   });
   designs.push({ name: `style ${style} mode ${mode}, no messages`, text: project(base, []) });
-  const options = { 'x-accessiblebox': '1', 'x-righttoleft': '1', 'x-fitpagewidth': '1' };
-  designs.push({ name: `style ${style} mode ${mode}, every option on`, text: project({ ...base, ...options }, tricky) });
+  const options = {
+    'x-accessiblebox': '1', 'x-righttoleft': '1', 'x-fitpagewidth': '1', 'x-lightmotion': '1', 'x-livemessages': '1',
+  };
+  designs.push({
+    name: `style ${style} mode ${mode}, every option on`,
+    text: project({ ...base, ...options }, tricky),
+    messages: tricky,
+  });
   designs.push({ name: `style ${style} mode ${mode}, fit the page width, no messages`,
     text: project({ ...base, 'x-fitpagewidth': '1' }, []) });
 }
@@ -77,6 +83,9 @@ for (const design of designs) {
     }
     const page = readFileSync(join(out, 'box_newstic.html'), 'latin1');
     compiles(page.match(/<script language="javascript">(.*)<\/script>/)[1], 'the host page loader');
+    // The messages file that a live box reads holds the project's messages as they were typed.
+    if (design.messages)
+      assert.deepEqual(JSON.parse(readFileSync(join(out, 'box_messages.json'), 'utf8')), { version: 1, messages: design.messages });
   });
 }
 

@@ -41,6 +41,23 @@ TEST(PublishingActions, CopyFilesReplacesOlderCopiesAndLeavesThePreviewBehind)
     EXPECT_FALSE(h.platform.lastCall(FakePlatform::CallKind::Notice).text.contains("could not"));
 }
 
+// With live messages the messages file goes with the box's files, and the Step 5 list names it.
+TEST(PublishingActions, CopyFilesTakesTheMessagesFileOfLiveMessages)
+{
+    PublishingHarness h;
+    h.record.liveMessages = 1;
+    h.generate();
+    EXPECT_EQ(findWidget<QPlainTextEdit>(&h.page, "generatedFilesEdit")->toPlainText(),
+              "scroller_newstic.html\nscroller_newsticie.js\nscroller_newsticns6.js\nscroller_messages.json");
+    const QString site = h.work("site");
+    QDir().mkpath(site);
+    h.platform.expectChooseFolder(site);
+    h.platform.expectNoticeContaining("scroller_newstic.html\nscroller_messages.json");
+    h.click("copyFilesButton");
+    EXPECT_EQ(readBytes((site + "/scroller_messages.json").toStdString()),
+              readBytes(h.work("scroller_messages.json").toStdString()));
+}
+
 TEST(PublishingActions, TheFolderChooserStartsWhereTheFilesWentLastTime)
 {
     PublishingHarness h;

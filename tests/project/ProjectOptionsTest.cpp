@@ -19,6 +19,11 @@ const std::string accessibleLine = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessib
 const std::string rightToLeftLine = "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n";
 const std::string fitWidthLine = "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n";
 const std::string lightLine = "#%#qvo-x-lightmotion=1endof-qvo-x-lightmotion#%#\r\n";
+std::string liveLines(const std::string& seconds)
+{
+    return "#%#qvo-x-livemessages=1endof-qvo-x-livemessages#%#\r\n#%#qvo-x-liveevery=" + seconds +
+           "endof-qvo-x-liveevery#%#\r\n";
+}
 const std::string countLineEnd = "endof-qvo-text-message_count#%#\r\n";
 
 ProjectRecord readOptionText(const std::string& text)
@@ -97,7 +102,11 @@ TEST(ProjectOptions, OptionTextsAndFixedTextsNeverHoldOneAnother)
         options.push_back("qvo-" + std::string(line.key) + "=");
         options.push_back("endof-qvo-" + std::string(line.key));
     }
-    ASSERT_GE(options.size(), 6u);
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines()) {
+        options.push_back("qvo-" + std::string(line.key) + "=");
+        options.push_back("endof-qvo-" + std::string(line.key));
+    }
+    ASSERT_GE(options.size(), 12u);
     for (const std::string& option : options) {
         for (const std::string& old : fixed) {
             EXPECT_EQ(option.find(old), std::string::npos) << option << " holds " << old;
@@ -108,6 +117,8 @@ TEST(ProjectOptions, OptionTextsAndFixedTextsNeverHoldOneAnother)
                 << other << " holds " << option;
     }
     for (const OptionLine& line : ProjectKeys::optionLines())
+        EXPECT_EQ(line.key.rfind("x-", 0), 0u) << line.key;
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines())
         EXPECT_EQ(line.key.rfind("x-", 0), 0u) << line.key;
     for (const std::string& old : fixed)
         EXPECT_EQ(old.find("qvo-x-"), std::string::npos) << old;
@@ -120,6 +131,8 @@ struct OptionWrittenCase
     int fitPageWidth;
     std::string lines;
     int lightMotion = 0;
+    int liveMessages = 0;
+    int liveSeconds = ProjectRecord::defaultLiveSeconds;
 };
 
 // The options go after the message count line, in the table's order, and only when on: a design with both
@@ -138,6 +151,12 @@ TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
         {0, 0, 0, lightLine, 1},
         {1, 1, 1, accessibleLine + rightToLeftLine + lightLine + fitWidthLine, 1},
         {2, -1, 7, "", 3},
+        {0, 0, 0, liveLines("300"), 0, 1},
+        {0, 0, 0, liveLines("45"), 0, 1, 45},
+        {0, 0, 0, "", 0, 0, 45},
+        {0, 0, 0, "", 0, 2, 45},
+        {1, 1, 1, accessibleLine + rightToLeftLine + lightLine + fitWidthLine + liveLines("86400"), 1, 1,
+         86400},
     };
     for (const OptionWrittenCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.accessibleBox) + "," + std::to_string(c.rightToLeft) + "," +
@@ -147,6 +166,8 @@ TEST(ProjectOptions, AnOptionIsWrittenAsOneLineOnlyWhenItIsOn)
         design.rightToLeft = c.rightToLeft;
         design.fitPageWidth = c.fitPageWidth;
         design.lightMotion = c.lightMotion;
+        design.liveMessages = c.liveMessages;
+        design.liveSeconds = c.liveSeconds;
         EXPECT_EQ(ProjectWriter::projectText(design), withLinesAfterCount(committed, c.lines));
     }
 }
@@ -182,6 +203,26 @@ TEST(ProjectOptions, AnOptionReadsAsOnOnlyForTheValueOne)
     }
 }
 
+// The seconds are read as every number of the file is; a value outside 10 to 86400, or none, is the default
+// 300.
+TEST(ProjectOptions, TheSecondsOfLiveMessagesReadWithinTheirRange)
+{
+    const std::vector<OptionReadCase> cases = {
+        {"600", 600}, {"10", 10},   {"86400", 86400}, {"9", 300},  {"86401", 300}, {"", 300},
+        {"abc", 300}, {"-60", 300}, {" 60", 60},      {"60s", 60}, {"0010", 10},   {"+20", 20},
+    };
+    const std::string committed = readBytes(testData("default-written.tkp"));
+    for (const OptionReadCase& c : cases) {
+        SCOPED_TRACE("[" + c.value + "]");
+        const ProjectRecord read = readOptionText(withLinesAfterCount(committed, liveLines(c.value)));
+        EXPECT_EQ(read.liveMessages, 1);
+        EXPECT_EQ(read.liveSeconds, c.reads);
+    }
+    const ProjectRecord without = readOptionText(
+        withLinesAfterCount(committed, "#%#qvo-x-livemessages=1endof-qvo-x-livemessages#%#\r\n"));
+    EXPECT_EQ(without.liveSeconds, 300);
+}
+
 TEST(ProjectOptions, AReaderOfTheFixedSettingsReadsAFileWithOptionsAsWithout)
 {
     const std::string without = readBytes(testData("project/all-keys.tkp"));
@@ -212,20 +253,23 @@ TEST(ProjectOptions, DesignsWithOptionsSurviveASaveAndOlderReadersIgnoreThem)
     for (const char* name : {"project/all-keys.tkp", "project/awkward-values.tkp", "default-written.tkp"}) {
         const ProjectRecord base = readProjectFile(testData(name));
         const std::string baseText = ProjectWriter::projectText(base);
-        for (const auto& [accessible, rightToLeft, fitWidth, light] : {std::tuple{1, 0, 0, 0},
-                                                                       {0, 1, 0, 0},
-                                                                       {1, 1, 0, 0},
-                                                                       {0, 0, 0, 0},
-                                                                       {0, 0, 1, 0},
-                                                                       {0, 0, 0, 1},
-                                                                       {1, 1, 1, 1}}) {
+        for (const auto& [accessible, rightToLeft, fitWidth, light, live] : {std::tuple{1, 0, 0, 0, 0},
+                                                                             {0, 1, 0, 0, 0},
+                                                                             {1, 1, 0, 0, 0},
+                                                                             {0, 0, 0, 0, 0},
+                                                                             {0, 0, 1, 0, 0},
+                                                                             {0, 0, 0, 1, 0},
+                                                                             {0, 0, 0, 0, 1},
+                                                                             {1, 1, 1, 1, 1}}) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(accessible) + std::to_string(rightToLeft) +
-                         std::to_string(fitWidth) + std::to_string(light));
+                         std::to_string(fitWidth) + std::to_string(light) + std::to_string(live));
             ProjectRecord design = base;
             design.accessibleBox = accessible;
             design.rightToLeft = rightToLeft;
             design.fitPageWidth = fitWidth;
             design.lightMotion = light;
+            design.liveMessages = live;
+            design.liveSeconds = 4321;
             design.projectPath = folder.file("round.tkp");
             ASSERT_TRUE(ProjectWriter::writeProject(design).ok());
             const std::string written = readBytes(design.projectPath);

@@ -24,6 +24,12 @@ inline void expectSameDesign(const ProjectRecord& expected, const ProjectRecord&
     }
     for (const OptionLine& line : ProjectKeys::optionLines())
         EXPECT_EQ(expected.*line.field, actual.*line.field) << line.key;
+    // An option's number is kept only while the option is on.
+    for (const OptionValueLine& line : ProjectKeys::optionValueLines()) {
+        if (expected.*line.option == ProjectRecord::ticked) {
+            EXPECT_EQ(expected.*line.field, actual.*line.field) << line.key;
+        }
+    }
     EXPECT_EQ(expected.messageCount(), actual.messageCount());
     EXPECT_EQ(expected.messageTitles(), actual.messageTitles());
     EXPECT_EQ(expected.messageTexts(), actual.messageTexts());

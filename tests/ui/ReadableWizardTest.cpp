@@ -122,6 +122,8 @@ TEST(ReadableWizard, EveryControlIsNamedByItsOwnCaption)
         {"rightToLeftCheck", "Right-to-left text"},
         {"fitPageWidthCheck", "Fit the page width"},
         {"lightMotionCheck", "Light motion"},
+        {"liveMessagesCheck", "Live messages"},
+        {"liveSecondsEdit", "Live messages every"},
         {"widthEdit", "Width :"},
         {"heightEdit", "Height :"},
         {"spaceEdit", "Space :"},

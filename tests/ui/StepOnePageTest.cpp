@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -189,6 +190,44 @@ TEST_F(StepOnePage, TheOptionBoxesShowAndStoreTheirFlags)
         EXPECT_EQ(record.fitPageWidth, c.fitWidthShown ? 1 : 0);
         EXPECT_EQ(record.lightMotion, c.lightShown ? 1 : 0);
     }
+}
+
+// The seconds can be set only while live messages are on; the field keeps them within 10 to 86400, a number
+// typed below the range becoming the least, and a project's value shows as it is.
+TEST_F(StepOnePage, TheSecondsOfLiveMessagesGoWithTheirOption)
+{
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    auto* live = control<QCheckBox>("liveMessagesCheck");
+    auto* seconds = control<QSpinBox>("liveSecondsEdit");
+    page.LoadFromRecord();
+    EXPECT_EQ(live->text(), "Live messages");
+    EXPECT_EQ(seconds->text(), "every 300 seconds");
+    EXPECT_FALSE(seconds->isEnabled());
+
+    record.liveMessages = 1;
+    record.liveSeconds = 45;
+    page.LoadFromRecord();
+    EXPECT_TRUE(seconds->isEnabled());
+    EXPECT_EQ(seconds->value(), 45);
+    const struct
+    {
+        const char* typed;
+        int stored;
+    } typedValues[] = {{"600", 600}, {"86400", 86400}, {"99999", 9999}, {"5", 10}, {"x", 10}};
+    for (const auto& typed : typedValues) {
+        SCOPED_TRACE(typed.typed);
+        seconds->setFocus();
+        seconds->selectAll();
+        QTest::keyClicks(seconds, typed.typed);
+        live->setFocus();
+        page.FlushToRecord();
+        EXPECT_EQ(record.liveSeconds, typed.stored);
+    }
+    QTest::mouseClick(live, Qt::LeftButton);
+    EXPECT_FALSE(seconds->isEnabled());
+    page.FlushToRecord();
+    EXPECT_EQ(record.liveMessages, 0);
 }
 
 } // namespace

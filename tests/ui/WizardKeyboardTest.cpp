@@ -59,13 +59,14 @@ protected:
 
 // Reading order of each page, between the tab strip above and the buttons below. Greyed controls are
 // passed by: in the default design both "Use this :" boxes are ticked (so both font lists are off),
-// there is no background image (so no Browse...), no message is selected and the style is the scroller.
+// there is no background image (so no Browse...), no message is selected, the style is the scroller and live
+// messages are off (so not their seconds).
 TEST_F(KeyboardWizard, TabVisitsEveryPageInReadingOrder)
 {
     const std::vector<std::string> buttons = {"exitButton", "saveProjectAsButton", "saveProjectButton"};
     const std::vector<std::vector<std::string>> pages = {
         {"aboutButton", "openProjectButton", "webSiteButton", "nameEdit", "accessibleBoxCheck",
-         "rightToLeftCheck", "fitPageWidthCheck", "lightMotionCheck"},
+         "rightToLeftCheck", "fitPageWidthCheck", "lightMotionCheck", "liveMessagesCheck"},
         {"widthEdit", "heightEdit", "spaceEdit", "topMarginEdit", "bottomMarginEdit", "leftMarginEdit",
          "rightMarginEdit", "bgColorSwatch", "textColorSwatch", "textHoverColorSwatch", "titleColorSwatch",
          "titleHoverColorSwatch", "bgImageCheck", "imageXEdit", "imageYEdit"},

@@ -16,7 +16,9 @@ namespace {
 const std::string optionLines = "#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#\r\n"
                                 "#%#qvo-x-righttoleft=1endof-qvo-x-righttoleft#%#\r\n"
                                 "#%#qvo-x-lightmotion=1endof-qvo-x-lightmotion#%#\r\n"
-                                "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n";
+                                "#%#qvo-x-fitpagewidth=1endof-qvo-x-fitpagewidth#%#\r\n"
+                                "#%#qvo-x-livemessages=1endof-qvo-x-livemessages#%#\r\n"
+                                "#%#qvo-x-liveevery=300endof-qvo-x-liveevery#%#\r\n";
 
 std::string defaultWithOptionLines()
 {
@@ -47,6 +49,8 @@ TEST(WizardOptions, TickingABoxIsAnUnsavedChangeAndTickingItBackIsNone)
         {"fit the page width ticked", {"fitPageWidthCheck"}, true},
         {"fit the page width ticked and unticked", {"fitPageWidthCheck", "fitPageWidthCheck"}, false},
         {"light motion ticked", {"lightMotionCheck"}, true},
+        {"live messages ticked", {"liveMessagesCheck"}, true},
+        {"live messages ticked and unticked", {"liveMessagesCheck", "liveMessagesCheck"}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.situation);
@@ -70,6 +74,7 @@ TEST(WizardOptions, TickedOptionsAreSavedAndShownTickedWhenTheProjectIsOpenedAga
     QTest::mouseClick(harness.find<QCheckBox>("rightToLeftCheck"), Qt::LeftButton);
     QTest::mouseClick(harness.find<QCheckBox>("fitPageWidthCheck"), Qt::LeftButton);
     QTest::mouseClick(harness.find<QCheckBox>("lightMotionCheck"), Qt::LeftButton);
+    QTest::mouseClick(harness.find<QCheckBox>("liveMessagesCheck"), Qt::LeftButton);
     harness.platform.expectSaveFileName(harness.path("options.tkp"));
     harness.click("saveProjectButton");
     harness.platform.verify();
@@ -83,6 +88,7 @@ TEST(WizardOptions, TickedOptionsAreSavedAndShownTickedWhenTheProjectIsOpenedAga
     EXPECT_TRUE(reopened.find<QCheckBox>("rightToLeftCheck")->isChecked());
     EXPECT_TRUE(reopened.find<QCheckBox>("fitPageWidthCheck")->isChecked());
     EXPECT_TRUE(reopened.find<QCheckBox>("lightMotionCheck")->isChecked());
+    EXPECT_TRUE(reopened.find<QCheckBox>("liveMessagesCheck")->isChecked());
     reopened.click("exitButton");
     EXPECT_FALSE(reopened.wizard().isVisible()) << "a design just opened counted as changed";
 
@@ -94,6 +100,7 @@ TEST(WizardOptions, TickedOptionsAreSavedAndShownTickedWhenTheProjectIsOpenedAga
     EXPECT_FALSE(reopened.find<QCheckBox>("rightToLeftCheck")->isChecked());
     EXPECT_FALSE(reopened.find<QCheckBox>("fitPageWidthCheck")->isChecked());
     EXPECT_FALSE(reopened.find<QCheckBox>("lightMotionCheck")->isChecked());
+    EXPECT_FALSE(reopened.find<QCheckBox>("liveMessagesCheck")->isChecked());
 }
 
 // The options sit whole in the free space below the name at every font size the wizard is read at.
@@ -117,9 +124,9 @@ TEST(WizardOptions, TheOptionsFitBelowTheNameAtEveryFontSize)
         EXPECT_GT(placed.top(), name.bottom());
         EXPECT_GE(placed.height(), options->minimumSizeHint().height());
         EXPECT_TRUE(options->parentWidget()->rect().contains(options->geometry()));
-        for (const char* box :
-             {"accessibleBoxCheck", "rightToLeftCheck", "fitPageWidthCheck", "lightMotionCheck"}) {
-            auto* check = harness.find<QCheckBox>(box);
+        for (const char* box : {"accessibleBoxCheck", "rightToLeftCheck", "fitPageWidthCheck",
+                                "lightMotionCheck", "liveMessagesCheck", "liveSecondsEdit"}) {
+            auto* check = harness.find<QWidget>(box);
             EXPECT_TRUE(options->rect().contains(QRect(check->mapTo(options, QPoint(0, 0)), check->size())))
                 << box;
             EXPECT_GE(check->width(), check->sizeHint().width()) << box;

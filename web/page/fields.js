@@ -115,7 +115,7 @@ export class DesignFields {
         default:
             control = el('input', {
                 id, type: 'text', spellcheck: false, autocomplete: 'off',
-                inputMode: value.kind === 'digits' ? 'numeric' : 'text',
+                inputMode: ['digits', 'seconds'].includes(value.kind) ? 'numeric' : 'text',
                 oninput: (event) => !event.isComposing && this.take(value, control, control.value),
                 oncompositionend: () => this.take(value, control, control.value),
             });

@@ -75,7 +75,10 @@ const OPTION_KEYS = [
     ['rightToLeft', 'x-righttoleft'],
     ['lightMotion', 'x-lightmotion'],
     ['fitPageWidth', 'x-fitpagewidth'],
+    ['liveMessages', 'x-livemessages'],
 ];
+// The seconds between a live box's looks at its messages file, written after its option while that is on.
+const LIVE_SECONDS = ['liveSeconds', 'x-liveevery', 'liveMessages'];
 
 const MESSAGE_KEYS = [
     ['text', 'tmessage'],
@@ -104,6 +107,7 @@ function projectText(d) {
     for (const [field, key] of COLOUR_KEYS) text += colourLine(key, d[field]);
     text += record('text-message_count', d.messages.length);
     for (const [field, key] of OPTION_KEYS) if (d[field]) text += record(key, 1);
+    if (d[LIVE_SECONDS[2]] && d[LIVE_SECONDS[0]] !== undefined) text += record(LIVE_SECONDS[1], d[LIVE_SECONDS[0]]);
     d.messages.forEach((message, index) => {
         for (const [field, key] of MESSAGE_KEYS) text += record(`${key}${index + 1}`, message[field]);
     });
@@ -139,6 +143,7 @@ function readProjectFile(path) {
     for (const [field, key] of FIELD_KEYS) d[field] = CHOICE_FIELDS.has(field) ? number(key) : value(key);
     for (const [field, key] of COLOUR_KEYS) d[field] = colour(key);
     for (const [field, key] of OPTION_KEYS) if (records.get(key) === '1') d[field] = true;
+    if (records.has(LIVE_SECONDS[1])) d[LIVE_SECONDS[0]] = Number(records.get(LIVE_SECONDS[1]));
     d.messages = Array.from({ length: number('text-message_count') }, (_, index) =>
         Object.fromEntries(MESSAGE_KEYS.map(([field, key]) => [field, value(`${key}${index + 1}`)])),
     );

@@ -1,0 +1,20 @@
+#include "generator/LiveMessages.h"
+
+#include "generator/BuiltInTexts.h"
+#include "generator/MessagesFile.h"
+#include "generator/RuntimeKind.h"
+#include "generator/ScriptFiller.h"
+#include "generator/ScriptText.h"
+
+std::string LiveMessages::script(const ProjectRecord& record)
+{
+    const std::string file = MessagesFile::ofDesign(record);
+    const int seconds = ProjectRecord::heldLiveSeconds(record.liveSeconds);
+    return ScriptFiller::filled(
+        BuiltInTexts::liveMessagesStd(), record,
+        {{"livekindvr", RuntimeKind::of(record)},
+         {"liveeveryvr", std::to_string(seconds)},
+         {"livefilevr", ScriptText(record).address(record.scrollerName) + std::string(MessagesFile::suffix)},
+         {"livehashvr", std::to_string(MessagesFile::fingerprint(file))},
+         {"livesizevr", std::to_string(file.size())}});
+}
