@@ -17,28 +17,42 @@ Expected<void> ImportCommand::run(const CommandLineOptions& parsed, const Design
     const std::string from = parsed.value("from");
     if (from == "-" && project == "-")
         return Error::usage("standard input can give the feed or the project, not both");
-    const auto options = feedOptions(parsed);
-    if (!options.ok())
-        return options.error();
-    const auto feed = readFeed(from);
-    if (!feed.ok())
-        return feed.error();
-    const std::string feedName = from == "-" ? "standard input" : from;
-    auto imported = FeedImport::read(feed.value(), options.value());
-    if (!imported.ok())
-        return imported.error().code() == Error::WrongUsage
-                   ? imported.error()
-                   : Error::file(feedName, imported.error().message());
-    for (const std::string& warning : imported.value().warnings)
-        err << "marquetto-cli: warning: \"" << feedName << "\": " << warning << '\n';
-    if (imported.value().messages.empty())
-        return Error::refused("the feed holds no item with a title, text or link; nothing is written");
+    auto messages = feedMessages(parsed, err);
+    if (!messages.ok())
+        return messages.error();
     auto design = DesignFile::read(project);
     if (!design.ok())
         return design.error();
     ProjectRecord& record = design.value();
-    ImportedMessages::put(record, std::move(imported.value().messages), parsed.has("append"));
+    ImportedMessages::put(record, std::move(messages.value()), parsed.has("append"));
     return DesignFile::write(record, parsed.value("to"));
+}
+
+Expected<std::vector<Message>> ImportCommand::feedMessages(const CommandLineOptions& parsed,
+                                                           std::ostream& err)
+{
+    const auto options = feedOptions(parsed);
+    if (!options.ok())
+        return options.error();
+    const std::string from = parsed.value("from");
+    const auto feed = readFeed(from);
+    if (!feed.ok())
+        return feed.error();
+    auto imported = FeedImport::read(feed.value(), options.value());
+    if (!imported.ok())
+        return imported.error().code() == Error::WrongUsage
+                   ? imported.error()
+                   : Error::file(feedName(parsed), imported.error().message());
+    for (const std::string& warning : imported.value().warnings)
+        err << "marquetto-cli: warning: \"" << feedName(parsed) << "\": " << warning << '\n';
+    if (imported.value().messages.empty())
+        return Error::refused("the feed holds no item with a title, text or link; nothing is written");
+    return std::move(imported.value().messages);
+}
+
+std::string ImportCommand::feedName(const CommandLineOptions& parsed)
+{
+    return parsed.value("from") == "-" ? "standard input" : parsed.value("from");
 }
 
 Expected<FeedOptions> ImportCommand::feedOptions(const CommandLineOptions& parsed)

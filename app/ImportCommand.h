@@ -4,9 +4,11 @@
 #include "design/DesignFile.h"
 #include "feed/FeedOptions.h"
 #include "project/Expected.h"
+#include "project/Message.h"
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 // marquetto-cli import: a news feed's items become the messages of a design written to a project file.
 class ImportCommand
@@ -16,7 +18,13 @@ public:
     [[nodiscard]] static Expected<void> run(const CommandLineOptions& parsed,
                                             const DesignFile::Source& project, std::ostream& err);
 
-    // Shared with the messages command, which takes a feed's items by the same rules.
+    // A feed's items by the import's rules, its warnings written to err; shared with the messages command.
+    [[nodiscard]] static Expected<std::vector<Message>> feedMessages(const CommandLineOptions& parsed,
+                                                                     std::ostream& err);
+    // The feed as messages name it: its file, or standard input.
+    static std::string feedName(const CommandLineOptions& parsed);
+
+private:
     static Expected<FeedOptions> feedOptions(const CommandLineOptions& parsed);
     static Expected<std::string> readFeed(const std::string& from);
 };

@@ -3,7 +3,6 @@
 #include "app/CommandLineTool.h"
 #include "app/ImportCommand.h"
 #include "design/DesignFile.h"
-#include "feed/FeedImport.h"
 #include "generator/MessagesFile.h"
 #include "project/OutputFile.h"
 #include "project/TextFile.h"
@@ -45,27 +44,13 @@ Expected<std::string> MessagesCommand::fromFeed(const CommandLineOptions& parsed
                                 std::to_string(MessagesFile::mostMessages) + " for a messages file, not " +
                                 Error::quoted(max));
     }
-    const auto options = ImportCommand::feedOptions(parsed);
-    if (!options.ok())
-        return options.error();
-    const std::string from = parsed.value("from");
-    const auto feed = ImportCommand::readFeed(from);
-    if (!feed.ok())
-        return feed.error();
-    const std::string feedName = from == "-" ? "standard input" : from;
-    auto imported = FeedImport::read(feed.value(), options.value());
+    const auto imported = ImportCommand::feedMessages(parsed, tool_.err_);
     if (!imported.ok())
-        return imported.error().code() == Error::WrongUsage
-                   ? imported.error()
-                   : Error::file(feedName, imported.error().message());
-    for (const std::string& warning : imported.value().warnings)
-        tool_.err_ << "marquetto-cli: warning: \"" << feedName << "\": " << warning << '\n';
-    const std::vector<Message>& messages = imported.value().messages;
-    if (messages.empty())
-        return Error::refused("the feed holds no item with a title, text or link; nothing is written");
+        return imported.error();
+    const std::vector<Message>& messages = imported.value();
     std::string text = MessagesFile::text(messages);
     if (const std::string why = MessagesFile::refusal(text, messages.size()); !why.empty())
-        return Error::refused("\"" + feedName + "\": " + why + "; nothing is written");
+        return Error::refused("\"" + ImportCommand::feedName(parsed) + "\": " + why + "; nothing is written");
     return text;
 }
 
