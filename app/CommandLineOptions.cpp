@@ -84,6 +84,8 @@ Expected<CommandLineOptions> CommandLineOptions::parse(const std::vector<std::st
             return Error::usage("option '--" + (rule ? rule->name : std::string()) + "' needs a value");
         }
         const OptionRule* rule = ruleWithCode(allowed, code);
+        if (rule->namesFile && optarg && *optarg == '\0')
+            return Error::usage("option '--" + rule->name + "' needs a file name, not an empty text");
         if (!parsed.values_.emplace(rule->name, optarg ? optarg : "").second)
             return Error::usage("option '--" + rule->name + "' is given twice");
     }

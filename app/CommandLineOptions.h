@@ -12,11 +12,13 @@ struct OptionRule
     std::string name;
     char shortName = 0;
     bool takesValue = false;
+    // The value names a file or folder, which an empty text does not.
+    bool namesFile = false;
 };
 
 // A command's arguments read the GNU way, with getopt_long: "--name VALUE", "--name=VALUE", "-x VALUE",
-// options and operands in any order, "--" ending the options. Each option is allowed once; the first
-// problem found is the usage error, in words for the user.
+// options and operands in any order, "--" ending the options. Each option is allowed once, and one that
+// names a file takes no empty value; the first problem found is the usage error, in words for the user.
 class CommandLineOptions
 {
 public:

@@ -1,158 +1,25 @@
 #include "app/CommandLineTool.h"
 
 #include "MarquettoVersion.h"
+#include "app/CommandHelp.h"
 #include "app/CommandLineOptions.h"
-#include "app/DesignValueListing.h"
+#include "app/ImportCommand.h"
 #include "app/MessagesCommand.h"
-#include "app/ValueAssignment.h"
-#include "feed/FeedImport.h"
-#include "feed/ImportedMessages.h"
-#include "generator/BuiltInTexts.h"
-#include "generator/DesignCheck.h"
-#include "generator/Generator.h"
-#include "generator/PageRoundTrip.h"
-#include "project/FileNames.h"
-#include "project/InputFile.h"
-#include "project/ProjectReader.h"
-#include "project/ProjectWriter.h"
-#include "project/TextFile.h"
+#include "design/BackgroundImage.h"
+#include "design/DesignFindings.h"
+#include "design/DesignPublication.h"
+#include "design/DesignValueListing.h"
+#include "design/ValueAssignment.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <nlohmann/json.hpp>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-bool sameBytes(const fs::path& one, const fs::path& other)
-{
-    std::ifstream first(one, std::ios::binary);
-    std::ifstream second(other, std::ios::binary);
-    return first && second &&
-           std::equal(std::istreambuf_iterator<char>(first), std::istreambuf_iterator<char>(),
-                      std::istreambuf_iterator<char>(second), std::istreambuf_iterator<char>());
-}
-
-constexpr const char* toolUsage =
-    "Usage: marquetto-cli COMMAND [OPTIONS] [PROJECT]\n"
-    "       marquetto-cli help COMMAND\n"
-    "Does the design tasks of the Marquetto news box wizard without a window.\n"
-    "\n"
-    "Commands:\n"
-    "  generate  write the news box files of a project, as Step 5 of the wizard does\n"
-    "  check     list what will break a design's news box or change what it shows\n"
-    "  show      print every value of a design by its name\n"
-    "  set       write a design with named values changed\n"
-    "  save      read a project and write it as the wizard saves it\n"
-    "  import    put the items of a news feed into a project as its messages\n"
-    "  messages  write the messages file that a box with live messages reads\n"
-    "  help      show the help of a command\n"
-    "\n"
-    "PROJECT is a .tkp project file, given after the command or with --project;\n"
-    "without one, a command works on the built-in default project.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     show this help; after a command, that command's help\n"
-    "  -V, --version  show the version\n"
-    "\n"
-    "Exit status:\n"
-    "  0  success; check found nothing\n"
-    "  1  check found problems in the design; generate refused the design\n"
-    "  2  wrong usage\n"
-    "  3  a file could not be read or written\n";
-
-constexpr const char* generateHelp =
-    "Usage: marquetto-cli generate [--out DIR] [PROJECT]\n"
-    "Writes the news box of PROJECT (without one, of the built-in default project)\n"
-    "into DIR exactly as the wizard does on Step 5, and prints the snippet to paste\n"
-    "into a web page. When the design shows a background image, the image is\n"
-    "copied into DIR from the project's folder, replacing an older copy there.\n"
-    "A design whose values hold a name that the generator looks for in its\n"
-    "scripts (possible only in a hand-edited file) is refused, and nothing is\n"
-    "written; so is a box name that holds a path separator or makes a file name\n"
-    "longer than DIR allows. What check would report is printed on standard\n"
-    "error as warnings; they do not change the exit status.\n"
-    "\n"
-    "Options:\n"
-    "  -p, --project=FILE  the project to read, as PROJECT\n"
-    "  -o, --out=DIR       the folder to write into (default: the current folder;\n"
-    "                      made when missing)\n"
-    "  -h, --help          show this help\n"
-    "\n"
-    "Exit status: 0 success, 1 the design was refused, 2 wrong usage, 3 a file\n"
-    "could not be read or written.\n";
-
-constexpr const char* checkHelp =
-    "Usage: marquetto-cli check [--format=text|json] [PROJECT]\n"
-    "Lists, one line each with the step and field to fix, what in the design of\n"
-    "PROJECT (without one, of the built-in default project) will break its news\n"
-    "box or make it show something other than what was typed.\n"
-    "\n"
-    "Options:\n"
-    "  -p, --project=FILE  the project to read, as PROJECT\n"
-    "  -f, --format=FORMAT text (the default): one line per finding;\n"
-    "                      json: an array with one object per finding, holding\n"
-    "                      step, field, message (0 when none), code and text\n"
-    "  -h, --help          show this help\n"
-    "\n"
-    "Exit status: 0 nothing found, 1 problems found, 2 wrong usage,\n"
-    "3 a file could not be read.\n";
-
-constexpr const char* saveHelp =
-    "Usage: marquetto-cli save --to FILE [PROJECT]\n"
-    "Reads PROJECT (without one, the built-in default project) and writes it to\n"
-    "FILE as the wizard saves it: a choice outside its list is written as -1, a\n"
-    "\"Use this\" other than 1 as 0. A PROJECT of - is read from standard input,\n"
-    "a FILE of - is written to standard output.\n"
-    "\n"
-    "Options:\n"
-    "  -p, --project=FILE  the project to read, as PROJECT\n"
-    "  -t, --to=FILE       the project file to write (required)\n"
-    "  -h, --help          show this help\n"
-    "\n"
-    "Exit status: 0 success, 2 wrong usage, 3 a file could not be read or written.\n";
-
-constexpr const char* importHelp =
-    "Usage: marquetto-cli import --from FEED --to FILE [OPTIONS] [PROJECT]\n"
-    "Reads the news feed FEED (RSS 2.0, Atom 1.0, JSON Feed 1.1 or CSV with a\n"
-    "header row naming title, text, link and target, told apart by content) and\n"
-    "writes the design of PROJECT (without one, of the built-in default project)\n"
-    "to FILE as save does, with the feed's first items as its messages, newest\n"
-    "first as the feed orders them. Everything else in the design is kept.\n"
-    "Texts keep only character formatting and line breaks; scripts, styles,\n"
-    "frames, attributes and javascript: links are removed. A feed that cannot be\n"
-    "read is refused with its line and column, and nothing is written. An item\n"
-    "whose link or target holds a record marker of the project file is left out,\n"
-    "and a text read only in part is cut with an ellipsis; both are warned about\n"
-    "on standard error. A FEED may be UTF-8, UTF-16 with a byte-order mark, or\n"
-    "XML declaring windows-1252 or ISO-8859-1. A FEED, PROJECT or FILE of - is\n"
-    "standard input or output. For example, from cron:\n"
-    "  curl -s https://example.org/feed.xml |\n"
-    "    marquetto-cli import --from - --project box.tkp --to box.tkp\n"
-    "\n"
-    "Options:\n"
-    "  -f, --from=FEED     the feed to read (required)\n"
-    "  -p, --project=FILE  the project to read, as PROJECT\n"
-    "  -t, --to=FILE       the project file to write (required)\n"
-    "  -n, --max=N         import at most N items, 1 to 1000000 (default 10)\n"
-    "  -T, --target=NAME   the window the messages' links open in, trimmed, _self\n"
-    "                      as _parent (default or empty _blank, as a feed's links\n"
-    "                      leave the site)\n"
-    "  -l, --length=N      cut a text longer than N characters at a word\n"
-    "                      boundary, ending it with an ellipsis (default 200)\n"
-    "  -a, --append        add the items after the design's messages instead of\n"
-    "                      replacing them\n"
-    "  -h, --help          show this help\n"
-    "\n"
-    "Exit status: 0 success, 1 the feed holds no item, 2 wrong usage, 3 a file\n"
-    "could not be read or written, the feed among them.\n";
-
 const OptionRule helpOption{"help", 'h', false};
-const OptionRule projectOption{"project", 'p', true};
+const OptionRule projectOption{"project", 'p', true, true};
+const OptionRule toOption{"to", 't', true, true};
 
 } // namespace
 
@@ -160,32 +27,34 @@ const std::vector<CommandLineTool::Command>& CommandLineTool::commands()
 {
     static const std::vector<Command> all{
         {"show",
-         DesignValueListing::showHelp(),
+         std::string(CommandHelp::show()),
          {helpOption, projectOption, {"format", 'f', true}},
          &CommandLineTool::show},
-        {"set",
-         DesignValueListing::setHelp(),
-         {helpOption, projectOption, {"to", 't', true}},
-         &CommandLineTool::set,
-         true},
+        {"set", setHelp(), {helpOption, projectOption, toOption}, &CommandLineTool::set, true},
         {"generate",
-         generateHelp,
-         {helpOption, projectOption, {"out", 'o', true}},
+         std::string(CommandHelp::generate()),
+         {helpOption, projectOption, {"out", 'o', true, true}},
          &CommandLineTool::generate},
-        {"check", checkHelp, {helpOption, projectOption, {"format", 'f', true}}, &CommandLineTool::check},
-        {"save", saveHelp, {helpOption, projectOption, {"to", 't', true}}, &CommandLineTool::save},
+        {"check",
+         std::string(CommandHelp::check()),
+         {helpOption, projectOption, {"format", 'f', true}},
+         &CommandLineTool::check},
+        {"save",
+         std::string(CommandHelp::save()),
+         {helpOption, projectOption, toOption},
+         &CommandLineTool::save},
         {"import",
-         importHelp,
+         std::string(CommandHelp::import()),
          {helpOption,
           projectOption,
-          {"from", 'f', true},
-          {"to", 't', true},
+          {"from", 'f', true, true},
+          toOption,
           {"max", 'n', true},
           {"target", 'T', true},
           {"length", 'l', true},
           {"append", 'a', false}},
          &CommandLineTool::import},
-        {"messages", MessagesCommand::help, MessagesCommand::options(), &CommandLineTool::messages},
+        {"messages", std::string(CommandHelp::messages()), MessagesCommand::options(), &CommandLineTool::messages},
     };
     return all;
 }
@@ -225,7 +94,7 @@ int CommandLineTool::runToolOptions(const std::vector<std::string>& arguments)
         return failure(read.error());
     const CommandLineOptions& parsed = read.value();
     if (parsed.has("help")) {
-        out_ << toolUsage;
+        out_ << CommandHelp::tool();
         return Success;
     }
     if (!parsed.operands().empty())
@@ -245,7 +114,7 @@ int CommandLineTool::help(const std::vector<std::string>& arguments)
     const CommandLineOptions& parsed = read.value();
     const auto& commandNames = parsed.operands();
     if (parsed.has("help") || commandNames.empty()) {
-        out_ << toolUsage;
+        out_ << CommandHelp::tool();
         return Success;
     }
     if (commandNames.size() > 1)
@@ -278,6 +147,8 @@ int CommandLineTool::runCommand(const Command& command, const std::vector<std::s
         project = parsed.value("project");
     else if (!operands.empty())
         project = operands.front();
+    if (project && project->empty())
+        return failure(Error::usage("the project needs a file name, not an empty text"));
     return (this->*command.perform)(parsed, project);
 }
 
@@ -285,19 +156,18 @@ int CommandLineTool::save(const CommandLineOptions& parsed, const Project& proje
 {
     if (!parsed.has("to"))
         return failure(Error::usage("save needs --to FILE"));
-    auto design = readDesign(project);
+    auto design = DesignFile::read(project);
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    PageRoundTrip::apply(record);
-    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
+    if (auto written = DesignFile::write(record, parsed.value("to")); !written.ok())
         return failure(written.error());
     return Success;
 }
 
 int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& project)
 {
-    auto design = readDesign(project);
+    auto design = DesignFile::read(project);
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
@@ -305,17 +175,16 @@ int CommandLineTool::generate(const CommandLineOptions& parsed, const Project& p
     std::error_code status;
     fs::create_directories(out, status);
     record.workFolder = (fs::path(out) / "").string();
-    const std::vector<DesignFinding> findings =
-        DesignCheck::findings(asChecked(record), designFolder(project));
-    PageRoundTrip::apply(record);
-    GeneratedTexts texts;
-    if (auto generated = Generator::GenerateOutputs(record, texts); !generated.ok())
-        return failure(generated.error());
-    for (const DesignFinding& finding : findings)
+    const auto published = DesignPublication::publish(record, DesignFile::folder(project));
+    if (!published.ok())
+        return failure(published.error());
+    for (const DesignFinding& finding : published.value().findings)
         err_ << "marquetto-cli: warning: " << finding.text << '\n';
-    if (record.bgImageOn == ProjectRecord::ticked)
-        bringBackgroundImage(record, designFolder(project), record.workFolder);
-    out_ << texts.embedSnippet << '\n';
+    if (auto brought = BackgroundImage::bring(record, DesignFile::folder(project), record.workFolder);
+        !brought.ok())
+        err_ << "marquetto-cli: warning: the background image could not be copied: "
+             << brought.error().message() << "\n";
+    out_ << published.value().texts.embedSnippet << '\n';
     return Success;
 }
 
@@ -324,12 +193,12 @@ int CommandLineTool::check(const CommandLineOptions& parsed, const Project& proj
     const std::string format = parsed.has("format") ? parsed.value("format") : "text";
     if (format != "text" && format != "json")
         return failure(Error::usage("unknown format '" + format + "'; use text or json"));
-    auto design = readDesign(project);
+    auto design = DesignFile::read(project);
     if (!design.ok())
         return failure(design.error());
-    const auto findings = DesignCheck::findings(asChecked(design.value()), designFolder(project));
+    const auto findings = DesignFindings::of(design.value(), DesignFile::folder(project));
     if (format == "json")
-        out_ << asJson(findings) << '\n';
+        out_ << DesignFindings::asJson(findings) << '\n';
     else if (findings.empty())
         out_ << "No problems found.\n";
     for (const DesignFinding& finding : findings)
@@ -340,165 +209,17 @@ int CommandLineTool::check(const CommandLineOptions& parsed, const Project& proj
 
 int CommandLineTool::import(const CommandLineOptions& parsed, const Project& project)
 {
-    if (!parsed.has("from"))
-        return failure(Error::usage("import needs --from FEED"));
-    if (!parsed.has("to"))
-        return failure(Error::usage("import needs --to FILE"));
-    const std::string from = parsed.value("from");
-    if (from == "-" && project == "-")
-        return failure(Error::usage("standard input can give the feed or the project, not both"));
-    const auto options = feedOptions(parsed);
-    if (!options.ok())
-        return failure(options.error());
-    const auto feed = readFeed(from);
-    if (!feed.ok())
-        return failure(feed.error());
-    const std::string feedName = from == "-" ? "standard input" : from;
-    auto imported = FeedImport::read(feed.value(), options.value());
-    if (!imported.ok())
-        return failure(imported.error().code() == Error::WrongUsage
-                           ? imported.error()
-                           : Error::file(feedName, imported.error().message()));
-    for (const std::string& warning : imported.value().warnings)
-        err_ << "marquetto-cli: warning: \"" << feedName << "\": " << warning << '\n';
-    if (imported.value().messages.empty())
-        return failure(
-            Error::refused("the feed holds no item with a title, text or link; nothing is written"));
-    auto design = readDesign(project);
-    if (!design.ok())
-        return failure(design.error());
-    ProjectRecord& record = design.value();
-    ImportedMessages::put(record, std::move(imported.value().messages), parsed.has("append"));
-    PageRoundTrip::apply(record);
-    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
-        return failure(written.error());
+    if (auto imported = ImportCommand::run(parsed, project, err_); !imported.ok())
+        return failure(imported.error());
     return Success;
 }
 
-Expected<FeedOptions> CommandLineTool::feedOptions(const CommandLineOptions& parsed)
+// The list of the named values goes where the help file marks its place.
+std::string CommandLineTool::setHelp()
 {
-    struct Number
-    {
-        const char* name;
-        int* value;
-        int most;
-    };
-    FeedOptions options;
-    for (const Number& number : {Number{"max", &options.maxItems, static_cast<int>(FeedItems::maxCount)},
-                                 Number{"length", &options.maxLength, 999'999'999}}) {
-        if (!parsed.has(number.name))
-            continue;
-        // Whatever is wrong with it, a sign, a zero or a letter, the answer names the whole range.
-        const std::string text = parsed.value(number.name);
-        const bool digits =
-            !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
-        const int value = digits ? std::stoi(text) : 0;
-        if (value < 1 || value > number.most)
-            return Error::usage("--" + std::string(number.name) + " takes a whole number from 1 to " +
-                                std::to_string(number.most) + ", not " + Error::quoted(text));
-        *number.value = value;
-    }
-    if (parsed.has("target"))
-        options.target = parsed.value("target");
-    return options;
-}
-
-Expected<std::string> CommandLineTool::readFeed(const std::string& from)
-{
-    if (from == "-")
-        return InputFile::onDescriptor(STDIN_FILENO, "standard input").readAll(FeedImport::maxBytes);
-    auto file = InputFile::open(from);
-    if (!file.ok())
-        return file.error();
-    return file.value().readAll(FeedImport::maxBytes);
-}
-
-Expected<ProjectRecord> CommandLineTool::readDesign(const Project& project)
-{
-    const ProjectReader reader(BuiltInTexts::defaultProject());
-    ProjectRecord record;
-    Expected<void> read;
-    if (project == "-") {
-        InputFile standardInput = InputFile::onDescriptor(STDIN_FILENO, "standard input");
-        read = reader.readProjectFrom(record, standardInput);
-    } else {
-        if (project) {
-            record.useDefaultProject = ProjectRecord::readProjectPath;
-            record.projectPath = *project;
-        }
-        read = reader.readProject(record);
-    }
-    if (!read.ok())
-        return read.error();
-    return record;
-}
-
-Expected<void> CommandLineTool::writeDesign(ProjectRecord& record, const std::string& to)
-{
-    if (to == "-") {
-        OutputFile standardOutput = OutputFile::onDescriptor(STDOUT_FILENO, "standard output");
-        return ProjectWriter::writeProjectTo(record, standardOutput);
-    }
-    record.projectPath = to;
-    return ProjectWriter::writeProject(record);
-}
-
-// The design as the check reads it: the font faces worked out as the wizard's pages do, every other
-// value as the file holds it, so that a value outside its list is reported as it stands.
-ProjectRecord CommandLineTool::asChecked(ProjectRecord record)
-{
-    record.textFontFace =
-        PageRoundTrip::fontFace(record.textUseCustomFont, record.textCustomFont, record.textFontIndex);
-    record.titleFontFace =
-        PageRoundTrip::fontFace(record.titleUseCustomFont, record.titleCustomFont, record.titleFontIndex);
-    return record;
-}
-
-// The texts are the design's bytes; bytes that are not UTF-8 are shown as replacement characters, so the
-// output stays valid JSON whatever the project holds.
-std::string CommandLineTool::asJson(const std::vector<DesignFinding>& findings)
-{
-    nlohmann::json all = nlohmann::json::array();
-    for (const DesignFinding& finding : findings)
-        all.push_back({{"step", finding.step},
-                       {"field", finding.field},
-                       {"message", finding.message},
-                       {"code", finding.code},
-                       {"text", finding.text}});
-    return all.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-// Background images are kept beside the project file; the built-in project and a project read from
-// standard input have the current folder.
-std::string CommandLineTool::designFolder(const Project& project)
-{
-    if (!project || project == "-")
-        return ".";
-    const fs::path folder = fs::path(*project).parent_path();
-    return folder.empty() ? "." : folder.string();
-}
-
-// The page names the image by its bare name, so it must lie beside the generated files; a copy left
-// there by an earlier run is replaced when the project's image has changed since.
-void CommandLineTool::bringBackgroundImage(const ProjectRecord& record, const std::string& from,
-                                           const std::string& to)
-{
-    // A name with a folder part is not copied; the design check has said so among the warnings.
-    const std::string name = Generator::imageFileName(record);
-    if (!FileNames::isPlain(name))
-        return;
-    std::error_code status;
-    const fs::path source = fs::path(from) / name;
-    const fs::path target = fs::path(to) / name;
-    const bool present = fs::exists(target, status);
-    // A missing image is among the design check's warnings.
-    if (!fs::is_regular_file(source, status))
-        return;
-    if (present && (fs::equivalent(source, target, status) || sameBytes(source, target)))
-        return;
-    if (auto copied = TextFile::copy(source.string(), target.string()); !copied.ok())
-        err_ << "marquetto-cli: warning: the background image could not be copied: "
-             << copied.error().message() << "\n";
+    std::string help(CommandHelp::set());
+    const std::size_t mark = help.find(CommandHelp::namesMark);
+    return help.replace(mark, CommandHelp::namesMark.size(), DesignValueListing::namesHelp());
 }
 
 int CommandLineTool::failure(const Error& error)
@@ -534,14 +255,13 @@ int CommandLineTool::set(const CommandLineOptions& parsed, const Project& projec
                 return failure(Error::usage(std::string(value.name) + " is given twice"));
         assignments.push_back(std::move(assignment.value()));
     }
-    auto design = readDesign(project);
+    auto design = DesignFile::read(project);
     if (!design.ok())
         return failure(design.error());
     ProjectRecord& record = design.value();
-    for (const ValueAssignment& assignment : assignments)
-        assignment.applyTo(record);
-    PageRoundTrip::apply(record);
-    if (auto written = writeDesign(record, parsed.value("to")); !written.ok())
+    if (auto applied = ValueAssignment::applyAll(assignments, record); !applied.ok())
+        return failure(applied.error());
+    if (auto written = DesignFile::write(record, parsed.value("to")); !written.ok())
         return failure(written.error());
     warnAbout(record, project);
     return Success;
@@ -552,7 +272,7 @@ int CommandLineTool::show(const CommandLineOptions& parsed, const Project& proje
     const std::string format = parsed.has("format") ? parsed.value("format") : "text";
     if (format != "text" && format != "json")
         return failure(Error::usage("unknown format '" + format + "'; use text or json"));
-    const auto design = readDesign(project);
+    const auto design = DesignFile::read(project);
     if (!design.ok())
         return failure(design.error());
     if (format == "json")
@@ -570,6 +290,6 @@ int CommandLineTool::messages(const CommandLineOptions& parsed, const Project& p
 // What check finds in a design just written, as warnings that leave the exit status alone.
 void CommandLineTool::warnAbout(const ProjectRecord& record, const Project& project)
 {
-    for (const DesignFinding& finding : DesignCheck::findings(asChecked(record), designFolder(project)))
+    for (const DesignFinding& finding : DesignFindings::of(record, DesignFile::folder(project)))
         err_ << "marquetto-cli: warning: " << finding.text << '\n';
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/CommandLineOptions.h"
-#include "feed/FeedOptions.h"
-#include "generator/DesignCheck.h"
+#include "design/DesignFile.h"
 #include "project/Expected.h"
 #include "project/ProjectRecord.h"
 
@@ -29,7 +28,7 @@ public:
     int run(const std::vector<std::string>& arguments);
 
 private:
-    using Project = std::optional<std::string>;
+    using Project = DesignFile::Source;
     struct Command
     {
         const char* name;
@@ -57,16 +56,8 @@ private:
     friend class MessagesCommand;
 
     void warnAbout(const ProjectRecord& record, const Project& project);
+    static std::string setHelp();
 
-    static Expected<FeedOptions> feedOptions(const CommandLineOptions& parsed);
-    static Expected<std::string> readFeed(const std::string& from);
-
-    static Expected<ProjectRecord> readDesign(const Project& project);
-    static Expected<void> writeDesign(ProjectRecord& record, const std::string& to);
-    static std::string designFolder(const Project& project);
-    static ProjectRecord asChecked(ProjectRecord record);
-    static std::string asJson(const std::vector<DesignFinding>& findings);
-    void bringBackgroundImage(const ProjectRecord& record, const std::string& from, const std::string& to);
     // Tells the user what went wrong; returns the exit status for it.
     int failure(const Error& error);
 

@@ -14,7 +14,6 @@ class CommandLineTool;
 class MessagesCommand
 {
 public:
-    static const char* const help;
     static std::vector<OptionRule> options();
 
     explicit MessagesCommand(CommandLineTool& tool) : tool_(tool) {}

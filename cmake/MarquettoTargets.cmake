@@ -14,3 +14,22 @@ function(marquetto_library target)
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
     marquetto_warnings(${target})
 endfunction()
+
+# Compiles files into `output`, a C++ source of the functions CLASS::name() (cmake/EmbedFiles.cmake). Each
+# further argument is name=file, or name=file+file for files joined, with full paths.
+function(marquetto_embed_files output header class line_ends comment)
+    set(files)
+    foreach(entry IN LISTS ARGN)
+        string(REGEX REPLACE "^[^=]*=" "" parts "${entry}")
+        string(REPLACE "+" ";" parts "${parts}")
+        list(APPEND files ${parts})
+    endforeach()
+    string(REPLACE ";" "|" entries "${ARGN}")
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} -DHEADER=${header} -DCLASS=${class} -DLINE_ENDS=${line_ends}
+                "-DENTRIES=${entries}" -P ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake
+        DEPENDS ${PROJECT_SOURCE_DIR}/cmake/EmbedFiles.cmake ${files}
+        COMMENT "${comment}"
+        VERBATIM)
+endfunction()

@@ -12,6 +12,8 @@ namespace {
 
 using namespace std::string_view_literals;
 
+constexpr std::string_view readable = "a feed may be UTF-8, UTF-16, windows-1252 or ISO-8859-1";
+
 enum class ByteOrder
 {
     Little,
@@ -100,10 +102,16 @@ Expected<std::string> FeedEncoding::utf8Of(std::string_view bytes)
 {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         return Utf8Repair::repaired(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
-        return fromUtf16(bytes.substr(2), ByteOrder::Little);
-    if (bytes.starts_with("\xFE\xFF"))
-        return fromUtf16(bytes.substr(2), ByteOrder::Big);
+    // Windows tools write a mark; others leave it out, and then the NUL bytes of Latin text tell.
+    if (const auto wide = TextEncoding::wideEncodingOf(bytes)) {
+        if (wide->unitSize != 2)
+            return FeedPosition::of(1, 1).error("the feed is " + std::string(wide->name) +
+                                                " text, which the import does not read; " +
+                                                std::string(readable));
+        const std::string_view units =
+            bytes.starts_with(wide->byteOrderMark) ? bytes.substr(wide->byteOrderMark.size()) : bytes;
+        return fromUtf16(units, wide->characterByte == 0 ? ByteOrder::Little : ByteOrder::Big);
+    }
     // XML may leave out the mark: its first character, "<", tells the byte order.
     if (bytes.starts_with("<\0"sv))
         return fromUtf16(bytes, ByteOrder::Little);
@@ -118,5 +126,5 @@ Expected<std::string> FeedEncoding::utf8Of(std::string_view bytes)
         return PiecewiseUtf8::of(bytes, TextEncoding::decodeWindows1252);
     return FeedPosition::at(bytes, declared.offset)
         .error("the feed names its encoding " + Error::quoted(declared.name) +
-               ", which the import does not read; a feed may be UTF-8, UTF-16, windows-1252 or ISO-8859-1");
+               ", which the import does not read; " + std::string(readable));
 }

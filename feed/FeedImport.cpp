@@ -7,6 +7,7 @@
 #include "feed/MessageText.h"
 #include "feed/XmlFeedReader.h"
 #include "project/Error.h"
+#include "project/FieldCharacters.h"
 #include "project/MessageTarget.h"
 #include "project/RecordMarkers.h"
 
@@ -25,6 +26,9 @@ char firstCharacter(std::string_view text)
 
 Expected<FeedItems> itemsOf(std::string_view text, std::size_t keep)
 {
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return FeedPosition::at(text, nul).error(
+            "the feed holds a NUL character, which no feed in an encoding that the import reads holds");
     switch (firstCharacter(text)) {
     case '\0':
         return FeedPosition::of(1, 1).error("the feed is empty");
@@ -197,10 +201,7 @@ FeedImport::Notes FeedImport::notesOf(const FeedItem& item, std::size_t index)
 
 bool FeedImport::isSafeTarget(std::string_view target)
 {
-    for (char c : target) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || c == '\\' || c == '\'' || c == '"' || c == '<' || c == '>')
-            return false;
-    }
-    return true;
+    if (FieldCharacters::firstRefusedInUtf8(target, true))
+        return false;
+    return target.find_first_of("\\'\"<>") == std::string_view::npos;
 }

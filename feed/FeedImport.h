@@ -46,7 +46,8 @@ public:
     };
     static Notes notesOf(const FeedItem& item, std::size_t index);
 
-    // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket or control
-    // character. An unsafe target of the options is refused; one in a CSV row gives way to the options'.
+    // Whether a target goes into the box's scripts as it is: no quote, backslash, angle bracket, nor what a
+    // one-line field does not take. An unsafe target of the options is refused; one in a CSV row gives way
+    // to the options'.
     static bool isSafeTarget(std::string_view target);
 };

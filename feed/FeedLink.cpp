@@ -1,5 +1,8 @@
 #include "feed/FeedLink.h"
 
+#include "project/FieldCharacters.h"
+#include "project/TextEncoding.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -132,32 +135,26 @@ std::string resolved(std::string_view base, std::string_view reference)
                                                                  : reference.substr(queryOrFragment));
 }
 
-// U+2028 and U+2029 end a script's string in older browsers, as a line break does in every one.
-bool startsLineSeparator(std::string_view rest)
-{
-    return rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9");
-}
-
+// A link is a one-line value: a character that breaks a line is percent-encoded with the ASCII ones that
+// the box's scripts cannot hold as they are.
 std::string percentEncoded(std::string_view link)
 {
     static constexpr char hex[] = "0123456789ABCDEF";
+    static constexpr std::string_view awkward = " '\"\\<>`";
     std::string encoded;
-    std::size_t separatorBytes = 0;
-    for (std::size_t at = 0; at < link.size(); ++at) {
-        const char c = link[at];
-        const auto byte = static_cast<unsigned char>(c);
-        if (startsLineSeparator(link.substr(at)))
-            separatorBytes = 3;
-        if (separatorBytes > 0 || byte <= 0x20 || byte == 0x7F || c == '\'' || c == '"' || c == '\\' ||
-            c == '<' || c == '>' || c == '`') {
+    for (char32_t c : TextEncoding::decodeUtf8(link)) {
+        const std::string bytes = TextEncoding::encodeUtf8(std::u32string(1, c));
+        if (!FieldCharacters::breaksLine(c) &&
+            (c >= 0x80 || awkward.find(static_cast<char>(c)) == std::string_view::npos)) {
+            encoded += bytes;
+            continue;
+        }
+        for (const char b : bytes) {
+            const auto byte = static_cast<unsigned char>(b);
             encoded += '%';
             encoded += hex[byte >> 4];
             encoded += hex[byte & 0x0F];
-        } else {
-            encoded += c;
         }
-        if (separatorBytes > 0)
-            --separatorBytes;
     }
     return encoded;
 }

@@ -28,19 +28,24 @@ std::optional<Message> inWindows1252(const Message& message)
 
 void ImportedMessages::put(ProjectRecord& record, std::vector<Message> messages, bool append)
 {
+    // Settled before the old messages go, which may be the texts that tell windows-1252.
+    ProjectEncoding::Kind settled = ProjectEncoding::of(record);
     if (!append)
         record.clearMessages();
-    if (ProjectEncoding::of(record) == ProjectEncoding::Windows1252) {
+    if (settled == ProjectEncoding::Windows1252) {
         std::vector<Message> encoded;
         for (const Message& message : messages)
             if (auto converted = inWindows1252(message))
                 encoded.push_back(std::move(*converted));
-        if (encoded.size() == messages.size())
+        if (encoded.size() != messages.size()) {
+            ProjectEncoding::convertToUtf8(record, settled);
+            settled = ProjectEncoding::Utf8;
+        } else {
             messages = std::move(encoded);
-        else
-            ProjectEncoding::convertToUtf8(record);
+        }
     }
     record.reserveMessages(record.messageCount() + static_cast<int>(messages.size()));
     for (Message& message : messages)
         record.appendMessage(std::move(message));
+    ProjectEncoding::keepSettled(record, settled);
 }

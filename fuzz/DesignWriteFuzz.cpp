@@ -1,7 +1,10 @@
-// Any design that the writer accepts reads back as the same design, value for value; values are drawn from
-// pieces of the format (start and end texts, keys cut short, markers, numbers, line breaks) and free bytes.
+// Any design that the writer accepts opens again and reads back as the same design, value for value; values
+// are drawn from pieces of the format (start and end texts, keys cut short, markers, numbers, line breaks),
+// the bytes and characters that the reader refuses or a one-line field does not take (NUL, byte-order
+// marks, controls, next line, line and paragraph separators) and free bytes.
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/SameDesign.h"
+#include "project/ProjectFileCheck.h"
 #include "project/ProjectKeys.h"
 #include "project/ProjectWriter.h"
 
@@ -16,6 +19,13 @@ const std::vector<std::string>& pieces()
     static const std::vector<std::string> all = [] {
         std::vector<std::string> made{"qvo-", "endof-", "endof-qvo-", "=", "#%#", "#>#", "#", "%", ">",
                                       "\r",   "\n",     "\r\n",       "0", "1",   "12",  "7", "q", "vo-"};
+        // What the reader refuses in a file, or a one-line field does not take.
+        for (std::string_view refused :
+             {std::string_view("\0", 1), std::string_view("\xFF\xFE"), std::string_view("\xFE\xFF"),
+              std::string_view("\xEF\xBB\xBF"), std::string_view("\t\x0B\x0C\x7F"),
+              std::string_view("\xC2\x85"), std::string_view("\xE2\x80\xA8"),
+              std::string_view("\xE2\x80\xA9"), std::string_view("\x85")})
+            made.emplace_back(refused);
         std::vector<std::string> keys = ProjectKeys::valueKeys();
         for (MessageField field : ProjectKeys::messageFieldOrder)
             keys.emplace_back(ProjectKeys::messageKey(field));
@@ -37,8 +47,8 @@ std::string valueFrom(FuzzedDataProvider& input)
     for (int i = 0; i < count; ++i) {
         if (input.ConsumeBool()) {
             value += pieces()[input.ConsumeIntegralInRange<std::size_t>(0, pieces().size() - 1)];
-        } else if (const char byte = input.ConsumeIntegral<char>(); byte != '\0') {
-            value += byte;
+        } else {
+            value += input.ConsumeIntegral<char>();
         }
     }
     return value;
@@ -102,11 +112,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const ProjectRecord design = designFrom(input);
     const auto accepted = ProjectWriter::writable(design, "design.tkp");
-    // Every key text holds "qvo-", so a design without one has nothing to refuse.
-    require(accepted.ok() || anyValueHolds(design, "qvo-"), "a design without \"qvo-\" is written",
-            accepted.ok() ? "" : accepted.error().message());
+    // Every key text holds "qvo-", and the reader refuses nothing else that a value may hold but a NUL.
+    require(accepted.ok() || anyValueHolds(design, "qvo-") ||
+                anyValueHolds(design, std::string_view("\0", 1)),
+            "a design without \"qvo-\" and NUL is written", accepted.ok() ? "" : accepted.error().message());
     if (!accepted.ok())
         return 0;
-    requireSameDesign(design, readText(ProjectWriter::projectText(design)));
+    const std::string text = ProjectWriter::projectText(design);
+    const auto opens = ProjectFileCheck::checkPiece(text, 0, "design.tkp");
+    require(opens.ok(), "a file the writer writes is one that the reader opens",
+            opens.ok() ? "" : opens.error().message());
+    requireSameDesign(design, readText(text));
     return 0;
 }

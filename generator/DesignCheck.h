@@ -1,9 +1,6 @@
 #pragma once
 
-#include "generator/ScriptEscape.h"
 #include "project/ProjectRecord.h"
-
-class ScriptText;
 
 #include <string>
 #include <string_view>
@@ -38,25 +35,17 @@ public:
         int message = 0;
     };
 
-private:
     using Found = std::vector<DesignFinding>;
 
+    // Adds a finding, its text made from the place and what happens.
     static void add(Found& found, const Place& place, const char* code, const std::string& what);
-    static void checkNumbers(const ProjectRecord& record, Found& found);
-    static void checkRoom(const ProjectRecord& record, Found& found);
-    static void checkColumn(const ProjectRecord& record, Found& found);
+    static std::string quoted(const std::string& text);
+
+private:
     static void checkColours(const ProjectRecord& record, Found& found);
     static void checkPlaceholders(const ProjectRecord& record, Found& found);
     static void checkName(const ProjectRecord& record, const std::string& folder, Found& found);
-    static void checkMessages(const ProjectRecord& record, Found& found);
-    static void checkMarkup(const ScriptText& script, const Place& place, const std::string& value,
-                            Found& found);
-    static void checkLink(const ScriptText& script, const Message& message, const Place& place, Found& found);
-    static void checkLinkScript(std::u32string_view typed, const ScriptEscape::Reading& link,
-                                const std::string& target, const Place& place, Found& found);
-    static void checkFontFaces(const ProjectRecord& record, Found& found);
-    static void checkBackslashes(const ScriptText& script, const Place& place, const std::string& value,
-                                 bool quotesEscaped, Found& found);
     static void checkLists(const ProjectRecord& record, Found& found);
     static void checkImage(const ProjectRecord& record, const std::string& imageFolder, Found& found);
+    static void checkLines(const ProjectRecord& record, Found& found);
 };

@@ -1,5 +1,7 @@
 #include "project/Error.h"
 
+#include "project/FieldCharacters.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -7,21 +9,6 @@
 namespace {
 
 constexpr std::size_t longestQuoted = 80;
-
-std::string escapeOf(unsigned char byte)
-{
-    switch (byte) {
-    case '\r':
-        return "\\r";
-    case '\n':
-        return "\\n";
-    case '\t':
-        return "\\t";
-    default:
-        constexpr char digits[] = "0123456789ABCDEF";
-        return std::string("\\x") + digits[byte >> 4] + digits[byte & 0xF];
-    }
-}
 
 } // namespace
 
@@ -58,10 +45,5 @@ std::string Error::quoted(std::string_view value)
     std::size_t end = std::min(value.size(), longestQuoted);
     while (end < value.size() && end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80)
         --end;
-    std::string shown = "\"";
-    for (char c : value.substr(0, end)) {
-        const auto byte = static_cast<unsigned char>(c);
-        shown += byte < 0x20 || byte == 0x7F ? escapeOf(byte) : std::string(1, c);
-    }
-    return shown + (end < value.size() ? "\u2026\"" : "\"");
+    return "\"" + FieldCharacters::escaped(value.substr(0, end)) + (end < value.size() ? "\u2026\"" : "\"");
 }

@@ -25,8 +25,9 @@ public:
     static Error usage(std::string message) { return Error(WrongUsage, {}, std::move(message)); }
     // "67108864 bytes (64 MiB)", as limits and sizes are given in messages.
     static std::string sizeInWords(std::uintmax_t bytes);
-    // A value from outside in double quotes, as a message shows it on one line of a terminal: a control
-    // character is written as its escape ("\\r", "\\x1B"), and a long value is cut with an ellipsis.
+    // A value from outside in double quotes, as a message shows it on one line of a terminal: a character
+    // that breaks a line is written as its escape ("\\r", "\\x1B", "\\u2028"), and a long value is cut with
+    // an ellipsis.
     static std::string quoted(std::string_view value);
 
     // The same error with the rule that refused, for a caller that says why in words of its own (the

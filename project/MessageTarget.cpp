@@ -3,6 +3,7 @@
 #include "project/TextEncoding.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -15,6 +16,18 @@ bool isSpace(char32_t c)
            c == 0x3000;
 }
 
+// HTML compares the keywords in ASCII case-insensitively; the box's scripts look for them in lower case.
+std::u32string keywordInLowerCase(std::u32string target)
+{
+    std::u32string lower = target;
+    for (char32_t& c : lower)
+        c = c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+    for (std::u32string_view keyword : {U"_blank", U"_parent", U"_top"})
+        if (lower == keyword)
+            return lower;
+    return lower == U"_self" ? U"_parent" : target;
+}
+
 } // namespace
 
 std::string MessageTarget::byRule(std::string_view typed)
@@ -23,5 +36,5 @@ std::string MessageTarget::byRule(std::string_view typed)
     const auto last = std::find_if_not(target.rbegin(), target.rend(), isSpace).base();
     target.erase(last, target.end());
     target.erase(target.begin(), std::find_if_not(target.begin(), target.end(), isSpace));
-    return target == U"_self" ? "_parent" : TextEncoding::encodeUtf8(target);
+    return TextEncoding::encodeUtf8(keywordInLowerCase(std::move(target)));
 }

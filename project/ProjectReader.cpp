@@ -42,27 +42,22 @@ Expected<void> readSetting(ProjectRecord& record, const ProjectTextScanner& scan
     return {};
 }
 
-// An option is on only where its value reads as 1, as a "Use this :" box is ticked only by 1.
+// An option's record is an integer of which the reader keeps what `held` makes of it.
 template <typename ReadValue>
-Expected<void> readOption(ProjectRecord& record, const ProjectTextScanner& scanner,
-                          const ReadValue& readValue, const OptionLine& line)
+Expected<void> readHeld(const ProjectTextScanner& scanner, const ReadValue& readValue, std::string_view key,
+                        int& into, int (*held)(int value))
 {
     int value = 0;
-    if (auto done = readInteger(readValue, scanner.settingSpan(line.key), value); !done.ok())
+    if (auto done = readInteger(readValue, scanner.settingSpan(key), value); !done.ok())
         return done;
-    record.*line.field = value == ProjectRecord::ticked ? ProjectRecord::ticked : ProjectRecord::unticked;
+    into = held(value);
     return {};
 }
 
-template <typename ReadValue>
-Expected<void> readOptionValue(ProjectRecord& record, const ProjectTextScanner& scanner,
-                               const ReadValue& readValue, const OptionValueLine& line)
+// An option is on only where its value reads as 1, as a "Use this :" box is ticked only by 1.
+int tickedOnlyByOne(int value)
 {
-    int value = 0;
-    if (auto done = readInteger(readValue, scanner.settingSpan(line.key), value); !done.ok())
-        return done;
-    record.*line.field = line.held(value);
-    return {};
+    return value == ProjectRecord::ticked ? ProjectRecord::ticked : ProjectRecord::unticked;
 }
 
 } // namespace
@@ -171,11 +166,12 @@ Expected<void> ProjectReader::load(ProjectRecord& loaded, const ProjectTextScann
             return done;
     }
     for (const OptionLine& line : ProjectKeys::optionLines()) {
-        if (auto done = readOption(loaded, scanner, readValue, line); !done.ok())
+        if (auto done = readHeld(scanner, readValue, line.key, loaded.*line.field, tickedOnlyByOne);
+            !done.ok())
             return done;
     }
     for (const OptionValueLine& line : ProjectKeys::optionValueLines()) {
-        if (auto done = readOptionValue(loaded, scanner, readValue, line); !done.ok())
+        if (auto done = readHeld(scanner, readValue, line.key, loaded.*line.field, line.held); !done.ok())
             return done;
     }
     int count = 0;

@@ -19,8 +19,8 @@ public:
     // Replaces the file at the record's projectPath; the previous file survives any failure. A project
     // that the reader would refuse, or read back other than it is, is refused before anything is written.
     static Expected<void> writeProject(const ProjectRecord& record);
-    // Whether the design would open again as it is: no value holds a text that marks a record, and the
-    // project is not larger than the reader takes. The error names `name` as the file not saved.
+    // Whether the design would open again as it is: no value holds a NUL or a text that marks a record, and
+    // the project is not larger than the reader takes. The error names `name` as the file not saved.
     [[nodiscard]] static Expected<void> writable(const ProjectRecord& record, const std::string& name);
 
     // The same into a file already open, such as standard output; the file is committed.

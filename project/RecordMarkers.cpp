@@ -1,46 +1,14 @@
 #include "project/RecordMarkers.h"
 
+#include "project/DesignTexts.h"
+#include "project/FieldCharacters.h"
 #include "project/ProjectKeys.h"
-
-#include <array>
 
 namespace {
 
 constexpr std::string_view keyMark = "qvo-";
 constexpr std::string_view endMark = "endof-";
 static_assert(ProjectKeys::startPrefix == keyMark);
-
-struct TextSetting
-{
-    std::string ProjectRecord::*field;
-    int step;
-    std::string_view caption;
-};
-
-// Every text setting with the step and caption where the wizard shows it; integers and colours are
-// written in decimal and cannot hold a key text.
-constexpr std::array<TextSetting, 20> textSettings{{
-    {&ProjectRecord::scrollerName, 1, "Name"},
-    {&ProjectRecord::width, 2, "Width"},
-    {&ProjectRecord::height, 2, "Height"},
-    {&ProjectRecord::paragraphSpace, 2, "Space"},
-    {&ProjectRecord::topMargin, 2, "Top margin"},
-    {&ProjectRecord::bottomMargin, 2, "Bottom margin"},
-    {&ProjectRecord::leftMargin, 2, "Left margin"},
-    {&ProjectRecord::rightMargin, 2, "Right margin"},
-    {&ProjectRecord::bgImageName, 2, "Background image"},
-    {&ProjectRecord::bgImageX, 2, "Image X position"},
-    {&ProjectRecord::bgImageY, 2, "Image Y position"},
-    {&ProjectRecord::textCustomFont, 3, "Text font"},
-    {&ProjectRecord::titleCustomFont, 3, "Title font"},
-    {&ProjectRecord::textFontSize, 3, "Font size"},
-    {&ProjectRecord::titleFontSize, 3, "Title font size"},
-    {&ProjectRecord::textLineHeight, 3, "Line height"},
-    {&ProjectRecord::titleLineHeight, 3, "Title line height"},
-    {&ProjectRecord::borderWidth, 3, "Border width"},
-    {&ProjectRecord::scrollDelay, 4, "Scroll delay"},
-    {&ProjectRecord::pause, 4, "Pause"},
-}};
 
 bool isDigit(char c)
 {
@@ -131,26 +99,26 @@ std::string RecordMarkers::UnsafeValue::describe() const
     std::string where = "Step " + std::to_string(step) + ", ";
     if (message > 0)
         where += "message " + std::to_string(message) + ", ";
-    return where + field + " holds \"" + keyText +
-           "\", which the project file uses to mark a record; the value would not read back as it is";
+    return where + field + " holds " + problem;
 }
 
+// A NUL is looked for first: a value that holds one could not be read again whatever else it holds.
 std::optional<RecordMarkers::UnsafeValue> RecordMarkers::firstUnsafeValue(const ProjectRecord& record)
 {
     const int count = record.messageCount();
-    for (const TextSetting& setting : textSettings) {
-        if (auto found = keyTextIn(record.*setting.field, count))
-            return UnsafeValue{setting.step, std::string(setting.caption), 0, std::move(*found)};
-    }
-    for (int i = 0; i < count; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        for (auto [caption, values] : {std::pair{"Title", &record.messageTitles()},
-                                       {"Text", &record.messageTexts()},
-                                       {"Link", &record.messageLinks()},
-                                       {"Target", &record.messageTargets()}}) {
-            if (auto found = keyTextIn((*values)[index], count))
-                return UnsafeValue{4, caption, i + 1, std::move(*found)};
-        }
-    }
-    return std::nullopt;
+    std::optional<UnsafeValue> unsafe;
+    DesignTexts::visit(record, [&](const DesignTexts::Place& place, const std::string& value) {
+        std::string problem;
+        if (value.find('\0') != std::string::npos)
+            problem = FieldCharacters::nameOf(0) +
+                      ", which a project file cannot hold; the file would not open again";
+        else if (auto keyText = keyTextIn(value, count))
+            problem =
+                "\"" + *keyText +
+                "\", which the project file uses to mark a record; the value would not read back as it is";
+        if (!problem.empty())
+            unsafe = UnsafeValue{place.step, std::string(place.field), place.message, std::move(problem)};
+        return unsafe.has_value();
+    });
+    return unsafe;
 }

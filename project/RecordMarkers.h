@@ -26,16 +26,17 @@ public:
     // stands for, so a title or text looks the same in the box and holds no key text any more.
     static std::string inertHtml(std::string_view value);
 
-    // Where the author finds a value that the reader would not give back, and which key text it holds.
+    // Where the author finds a value that the reader would not give back, and what in it.
     struct UnsafeValue
     {
         int step = 0;
         std::string field;
         int message = 0; // counted from 1; 0 for a setting
-        std::string keyText;
+        std::string problem;
 
         std::string describe() const;
     };
-    // The first value of the design that holds a key text the reader knows.
+    // The first value of the design that holds a key text the reader knows, or a NUL, for which the reader
+    // refuses the whole file.
     static std::optional<UnsafeValue> firstUnsafeValue(const ProjectRecord& record);
 };

@@ -1,5 +1,6 @@
 #include "project/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -43,7 +44,48 @@ std::size_t utf8SequenceLength(std::string_view bytes, std::size_t at, char32_t&
     return length;
 }
 
+// UTF-32LE before UTF-16LE: its byte-order mark begins with theirs.
+constexpr std::array<TextEncoding::WideEncoding, 4> wideEncodings{{
+    {"UTF-32LE", std::string_view("\xFF\xFE\0\0", 4), 4, 0},
+    {"UTF-32BE", std::string_view("\0\0\xFE\xFF", 4), 4, 3},
+    {"UTF-16LE", "\xFF\xFE", 2, 0},
+    {"UTF-16BE", "\xFE\xFF", 2, 1},
+}};
+
+// Enough characters to tell the encodings apart, few enough to lie in the first piece of any file.
+constexpr std::size_t headBytes = 64;
+
+// Without a byte-order mark, wide text of Latin letters has one byte that is not NUL in each code unit;
+// three units in four let a few other characters stand among them.
+bool looksLike(const TextEncoding::WideEncoding& encoding, std::string_view head)
+{
+    const std::size_t units = std::min(head.size(), headBytes) / encoding.unitSize;
+    if (units < 2)
+        return false;
+    std::size_t alike = 0;
+    for (std::size_t unit = 0; unit < units; ++unit) {
+        bool matches = true;
+        for (std::size_t i = 0; i < encoding.unitSize; ++i) {
+            const bool nul = head[unit * encoding.unitSize + i] == '\0';
+            matches = matches && nul == (i != encoding.characterByte);
+        }
+        alike += matches ? 1 : 0;
+    }
+    return alike * 4 >= units * 3;
+}
+
 } // namespace
+
+std::optional<TextEncoding::WideEncoding> TextEncoding::wideEncodingOf(std::string_view head)
+{
+    for (const WideEncoding& encoding : wideEncodings)
+        if (head.starts_with(encoding.byteOrderMark))
+            return encoding;
+    for (const WideEncoding& encoding : wideEncodings)
+        if (looksLike(encoding, head))
+            return encoding;
+    return std::nullopt;
+}
 
 bool TextEncoding::isUtf8(std::string_view bytes)
 {

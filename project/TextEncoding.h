@@ -19,4 +19,16 @@ public:
     static std::u32string decodeWindows1252(std::string_view bytes);
     // Empty when a character has no windows-1252 byte.
     static std::optional<std::string> encodeWindows1252(std::u32string_view text);
+
+    // UTF-16 or UTF-32, in either byte order, as the first bytes of a text show it.
+    struct WideEncoding
+    {
+        std::string_view name;
+        std::string_view byteOrderMark;
+        std::size_t unitSize;
+        // Where a character below 256 has its one byte that is not NUL: 0 in little-endian text.
+        std::size_t characterByte;
+    };
+    // Told by a byte-order mark or, without one, by the NUL bytes that Latin text has in every code unit.
+    static std::optional<WideEncoding> wideEncodingOf(std::string_view head);
 };

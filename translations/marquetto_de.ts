@@ -198,10 +198,14 @@ MIT-Lizenz</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Texte wie „qvo-width=“ und „endof-qvo-width“ kennzeichnen die Einträge einer Projektdatei und können deshalb hier nicht eingegeben werden.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Dieses Feld fasst eine Zeile, deshalb können hier kein Zeilenumbruch, kein Tabulator und kein anderes Steuerzeichen eingegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -478,6 +482,77 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Marquetto news box wizard</source>
+        <translation>Marquetto – Assistent für Nachrichtenboxen</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Download Files</source>
+        <translation>Dateien herunterladen</translation>
+    </message>
+    <message>
+        <source>The design check found %1 to fix in the steps named (choose one to go there):</source>
+        <translation>Die Entwurfsprüfung meldet %1 zum Beheben in den genannten Schritten (eine Auswahl führt dorthin):</translation>
+    </message>
+    <message>
+        <source>The design check found nothing to fix.</source>
+        <translation>Die Entwurfsprüfung hat nichts zu beheben gefunden.</translation>
+    </message>
+    <message>
+        <source>The snippet is on the clipboard.</source>
+        <translation>Der Codeschnipsel ist in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The snippet could not be put on the clipboard: %1</source>
+        <translation>Der Codeschnipsel konnte nicht in die Zwischenablage gelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Opened &quot;%1&quot;.</source>
+        <translation>„%1“ geöffnet.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is kept in this page for the preview and the files.</source>
+        <translation>Das Bild „%1“ wird in dieser Seite für die Vorschau und die Dateien aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Choose the image &quot;%1&quot; with Browse... to see it in the preview and have it among the files.</source>
+        <translation>Wählen Sie das Bild „%1“ mit „Durchsuchen…“, um es in der Vorschau zu sehen und unter den Dateien zu haben.</translation>
+    </message>
+    <message>
+        <source>This browser cannot show the live preview here: it needs service workers, which a browser offers only on an HTTPS address or on this computer.</source>
+        <translation>Dieser Browser kann die Live-Vorschau hier nicht zeigen: Sie braucht Service Worker, die ein Browser nur unter einer HTTPS-Adresse oder auf diesem Computer anbietet.</translation>
+    </message>
+    <message>
+        <source>The wizard now works offline too.</source>
+        <translation>Der Assistent funktioniert jetzt auch offline.</translation>
+    </message>
+    <message>
+        <source>The wizard could not start: %1</source>
+        <translation>Der Assistent konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>Message %1 deleted.</source>
+        <translation>Nachricht %1 gelöscht.</translation>
+    </message>
+    <message>
+        <source>Message moved to place %1.</source>
+        <translation>Nachricht an Stelle %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 imported.</source>
+        <translation>%1 importiert.</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

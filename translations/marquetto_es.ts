@@ -198,10 +198,14 @@ Licencia MIT</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Los textos como «qvo-width=» y «endof-qvo-width» marcan los registros de un archivo de proyecto, por lo que no se pueden escribir aquí.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Este campo ocupa una línea, así que aquí no se puede escribir un salto de línea, un tabulador ni otro carácter de control.</translation>
     </message>
 </context>
 <context>
@@ -478,6 +482,77 @@ Do you want to replace it?</source>
     <message>
         <source>Replace</source>
         <translation>Reemplazar</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Marquetto news box wizard</source>
+        <translation>Marquetto – asistente de cuadros de noticias</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Download Files</source>
+        <translation>Descargar archivos</translation>
+    </message>
+    <message>
+        <source>The design check found %1 to fix in the steps named (choose one to go there):</source>
+        <translation>La revisión del diseño señala %1 que corregir en los pasos indicados (elija uno para ir allí):</translation>
+    </message>
+    <message>
+        <source>The design check found nothing to fix.</source>
+        <translation>La revisión del diseño no ha encontrado nada que corregir.</translation>
+    </message>
+    <message>
+        <source>The snippet is on the clipboard.</source>
+        <translation>El fragmento está en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>The snippet could not be put on the clipboard: %1</source>
+        <translation>El fragmento no se pudo poner en el portapapeles: %1</translation>
+    </message>
+    <message>
+        <source>Opened &quot;%1&quot;.</source>
+        <translation>«%1» abierto.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is kept in this page for the preview and the files.</source>
+        <translation>La imagen «%1» se guarda en esta página para la vista previa y los archivos.</translation>
+    </message>
+    <message>
+        <source>Choose the image &quot;%1&quot; with Browse... to see it in the preview and have it among the files.</source>
+        <translation>Elija la imagen «%1» con «Examinar…» para verla en la vista previa y tenerla entre los archivos.</translation>
+    </message>
+    <message>
+        <source>This browser cannot show the live preview here: it needs service workers, which a browser offers only on an HTTPS address or on this computer.</source>
+        <translation>Este navegador no puede mostrar aquí la vista previa en directo: necesita service workers, que un navegador solo ofrece en una dirección HTTPS o en este equipo.</translation>
+    </message>
+    <message>
+        <source>The wizard now works offline too.</source>
+        <translation>El asistente ahora también funciona sin conexión.</translation>
+    </message>
+    <message>
+        <source>The wizard could not start: %1</source>
+        <translation>El asistente no pudo iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>Message %1 deleted.</source>
+        <translation>Mensaje %1 eliminado.</translation>
+    </message>
+    <message>
+        <source>Message moved to place %1.</source>
+        <translation>Mensaje movido al lugar %1.</translation>
+    </message>
+    <message>
+        <source>%1 imported.</source>
+        <translation>%1 importado(s).</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

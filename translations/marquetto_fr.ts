@@ -198,10 +198,14 @@ Licence MIT</translation>
     </message>
 </context>
 <context>
-    <name>KeyTextValidator</name>
+    <name>LineFieldValidator</name>
     <message>
         <source>Texts such as &quot;qvo-width=&quot; and &quot;endof-qvo-width&quot; mark the records of a project file, so they cannot be entered here.</source>
         <translation>Les textes tels que «&#xa0;qvo-width=&#xa0;» et «&#xa0;endof-qvo-width&#xa0;» délimitent les enregistrements d’un fichier de projet&#xa0;; ils ne peuvent donc pas être saisis ici.</translation>
+    </message>
+    <message>
+        <source>This field holds one line, so a line break, tab or other control character cannot be entered here.</source>
+        <translation>Ce champ tient sur une ligne : un saut de ligne, une tabulation ou un autre caractère de contrôle ne peut pas y être saisi.</translation>
     </message>
 </context>
 <context>
@@ -478,6 +482,77 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Marquetto news box wizard</source>
+        <translation>Marquetto – assistant de boîte d’actualités</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message>
+        <source>Download Files</source>
+        <translation>Télécharger les fichiers</translation>
+    </message>
+    <message>
+        <source>The design check found %1 to fix in the steps named (choose one to go there):</source>
+        <translation>La vérification de la conception signale %1 à corriger dans les étapes indiquées (choisissez-en un pour y aller)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The design check found nothing to fix.</source>
+        <translation>La vérification de la conception n’a rien trouvé à corriger.</translation>
+    </message>
+    <message>
+        <source>The snippet is on the clipboard.</source>
+        <translation>L’extrait est dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The snippet could not be put on the clipboard: %1</source>
+        <translation>L’extrait n’a pas pu être mis dans le presse-papiers&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Opened &quot;%1&quot;.</source>
+        <translation>«&#xa0;%1&#xa0;» ouvert.</translation>
+    </message>
+    <message>
+        <source>The image &quot;%1&quot; is kept in this page for the preview and the files.</source>
+        <translation>L’image «&#xa0;%1&#xa0;» est gardée dans cette page pour l’aperçu et les fichiers.</translation>
+    </message>
+    <message>
+        <source>Choose the image &quot;%1&quot; with Browse... to see it in the preview and have it among the files.</source>
+        <translation>Choisissez l’image «&#xa0;%1&#xa0;» avec «&#xa0;Parcourir…&#xa0;» pour la voir dans l’aperçu et l’avoir parmi les fichiers.</translation>
+    </message>
+    <message>
+        <source>This browser cannot show the live preview here: it needs service workers, which a browser offers only on an HTTPS address or on this computer.</source>
+        <translation>Ce navigateur ne peut pas afficher l’aperçu en direct ici&#xa0;: il faut des service workers, qu’un navigateur n’offre que sur une adresse HTTPS ou sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>The wizard now works offline too.</source>
+        <translation>L’assistant fonctionne maintenant aussi hors ligne.</translation>
+    </message>
+    <message>
+        <source>The wizard could not start: %1</source>
+        <translation>L’assistant n’a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Message %1 deleted.</source>
+        <translation>Message %1 supprimé.</translation>
+    </message>
+    <message>
+        <source>Message moved to place %1.</source>
+        <translation>Message déplacé à la place %1.</translation>
+    </message>
+    <message>
+        <source>%1 imported.</source>
+        <translation>%1 importé(s).</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 #include "ui/MessageDialog.h"
 
 #include "project/MessageTarget.h"
+#include "project/ProjectEncoding.h"
 #include "project/RecordMarkers.h"
 #include "ui/DialogUnits.h"
-#include "ui/KeyTextValidator.h"
+#include "ui/LineFieldValidator.h"
 #include "ui/OkCancelRow.h"
 #include "ui/RecordText.h"
 
@@ -79,8 +80,9 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
     const DialogUnits units(fontMetrics());
     targetEdit_->setFixedWidth(units.x(targetFieldWidthUnits));
     // A link or target is written into the box's scripts as it is typed: a key text cannot be made inert.
-    new KeyTextValidator(linkEdit_);
-    new KeyTextValidator(targetEdit_);
+    new LineFieldValidator(titleEdit_, LineFieldValidator::KeyTexts::MadeInert);
+    new LineFieldValidator(linkEdit_);
+    new LineFieldValidator(targetEdit_);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
@@ -104,7 +106,10 @@ MessageDialog::MessageDialog(const QString& caption, ProjectRecord& record, QWid
 void MessageDialog::accept()
 {
     settleEncoding();
-    keepMessage(typedOver(storedMessage()));
+    const Message stored = storedMessage();
+    const ProjectEncoding::Kind told = ProjectEncoding::of(stored);
+    keepMessage(typedOver(stored));
+    ProjectEncoding::keepSettled(record_, told);
     QDialog::accept();
 }
 

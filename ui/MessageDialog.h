@@ -17,7 +17,7 @@ class MessageDialog : public QDialog
 public:
     void accept() override;
 
-    // Trimmed at both ends; exactly "_self" becomes "_parent", any other target stays as trimmed.
+    // The message editors' rule for a target, which the import and the command line share.
     static QString targetByRule(const QString& typed);
 
 protected:

@@ -6,7 +6,7 @@
 #include "ui/CaptionGrid.h"
 #include "ui/ColorSwatch.h"
 #include "ui/DigitsField.h"
-#include "ui/KeyTextValidator.h"
+#include "ui/LineFieldValidator.h"
 #include "ui/OptionCombo.h"
 #include "ui/PageLayout.h"
 
@@ -29,7 +29,7 @@ QLineEdit* customFontField(const QString& objectName)
 {
     auto* field = new QLineEdit;
     field->setObjectName(objectName);
-    new KeyTextValidator(field);
+    new LineFieldValidator(field);
     return field;
 }
 

@@ -3,7 +3,7 @@
 #include "platform/Platform.h"
 #include "project/ProjectRecord.h"
 #include "ui/Artwork.h"
-#include "ui/KeyTextValidator.h"
+#include "ui/LineFieldValidator.h"
 #include "ui/NamedButton.h"
 #include "ui/about2.h"
 
@@ -68,7 +68,7 @@ QWidget* dort::nameGroup()
                                       "site, please set different names for each one."));
     explanation->setWordWrap(true);
     nameEdit_->setObjectName("nameEdit");
-    new KeyTextValidator(nameEdit_);
+    new LineFieldValidator(nameEdit_);
 
     auto* group = new QGroupBox(tr("Name :"));
     auto* layout = new QVBoxLayout(group);

@@ -1,10 +1,10 @@
 #include "ui/iki.h"
 
+#include "feed/FeedFile.h"
 #include "feed/FeedImport.h"
 #include "feed/ImportedMessages.h"
 #include "platform/Platform.h"
 #include "platform/RecordPath.h"
-#include "project/InputFile.h"
 #include "project/OptionLists.h"
 #include "project/ProjectEncoding.h"
 #include "project/ProjectRecord.h"
@@ -31,18 +31,6 @@
 namespace {
 
 const QString lineBreakMark = QStringLiteral("\u23CE");
-
-// A feed is untrusted: a larger one is refused before any of it is parsed.
-constexpr std::uintmax_t largestFeed = 64u * 1024 * 1024;
-
-// Only a regular file: a FIFO could hold the window until something writes to it.
-Expected<std::string> readFeedFile(const QString& path)
-{
-    auto file = InputFile::openRegular(RecordPath::toBytes(path));
-    if (!file.ok())
-        return file.error();
-    return file.value().readAll(largestFeed);
-}
 
 // The record keeps a text as it is; in a one-line list a line break is shown as a visible mark.
 QString lineFor(ProjectEncoding::Kind encoding, const std::string& text)
@@ -162,7 +150,9 @@ void iki::editMessage()
 void iki::deleteMessage()
 {
     const int index = selectedLine();
+    const ProjectEncoding::Kind told = ProjectEncoding::of(record().message(index));
     record().removeMessage(index);
+    ProjectEncoding::keepSettled(record(), told);
     delete messageList_->takeItem(index);
     unselectChangedLine();
 }
@@ -192,7 +182,7 @@ void iki::importFeed()
     if (!chosen)
         return;
     feedFolder_ = QFileInfo(*chosen).absolutePath();
-    auto feed = readFeedFile(*chosen);
+    auto feed = FeedFile::read(RecordPath::toBytes(*chosen), FeedFile::Kind::RegularFile);
     if (!feed.ok()) {
         platform().showMessage(this, QString::fromLocal8Bit(feed.error().message()));
         return;

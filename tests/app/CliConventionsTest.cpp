@@ -114,6 +114,12 @@ TEST(CliConventions, WrongUsageSaysWhatInOneLineAndExitsWithTwo)
         {{"check", "a.tkp", "b.tkp"}, "'b.tkp'"},
         {{"check", "--project", "a.tkp", "b.tkp"}, "'b.tkp'"},
         {{"--version", "check"}, "'check'"},
+        {{"save", "--to", ""}, "'--to' needs a file name"},
+        {{"set", "--to=", "width=1"}, "'--to' needs a file name"},
+        {{"save", "-p", "", "--to", "a.tkp"}, "'--project' needs a file name"},
+        {{"generate", "--out", ""}, "'--out' needs a file name"},
+        {{"import", "--from", "", "--to", "a.tkp"}, "'--from' needs a file name"},
+        {{"check", ""}, "the project needs a file name"},
     };
     TemporaryFolder folder;
     for (const Case& usage : cases) {
@@ -155,6 +161,23 @@ TEST(CliConventions, ExitStatusSaysWhatHappenedAndMessagesGoToStandardError)
     EXPECT_EQ(warned.out.rfind("<iframe ", 0), 0u) << "only the snippet is a result: " << warned.out;
     EXPECT_NE(warned.err.find("sky.jpg"), std::string::npos) << warned.err;
     EXPECT_FALSE(readBytes(folder.file("site/preview.html")).empty());
+}
+
+// The built-in project has no folder of its own: its background image is looked for in the current one.
+TEST(CliConventions, TheBuiltInProjectFindsItsImageInTheCurrentFolder)
+{
+    TemporaryFolder folder;
+    const std::vector<std::string> imageOn{"set", "--to", "box.tkp", "background-image=on",
+                                           "background-image-file=sky.jpg"};
+    const ProgramRun missing = runCli(imageOn, folder.path());
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_NE(missing.err.find("\"sky.jpg\" is switched on but not found in \".\""), std::string::npos)
+        << missing.err;
+
+    writeBytes(folder.file("sky.jpg"), "JPEG bytes");
+    const ProgramRun found = runCli(imageOn, folder.path());
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.err, "");
 }
 
 TEST(CliConventions, SetWritesToStandardOutput)

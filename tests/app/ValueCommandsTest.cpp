@@ -1,6 +1,8 @@
 #include "app/CommandLineTool.h"
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
+#include "generator/BuiltInTexts.h"
 #include "project/ProjectWriter.h"
+#include "project/TextEncoding.h"
 #include "tests/support/DefaultDesign.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ProjectFile.h"
@@ -43,10 +45,7 @@ struct ValueCase
 const std::vector<ValueCase>& valueCases()
 {
     static const std::vector<ValueCase> cases{
-        {"name",
-         std::string(242, 'n'),
-         {"qvo-nameoftext=" + std::string(242, 'n') + "endof"},
-         std::string(243, 'n')},
+        {"name", std::string(300, 'n'), {"qvo-nameoftext=" + std::string(300, 'n') + "endof"}, "news\tbox"},
         {"accessible-box", "on", {"#%#qvo-x-accessiblebox=1endof-qvo-x-accessiblebox#%#"}, "yes"},
         {"right-to-left", "on", {"qvo-x-righttoleft=1endof"}, "1"},
         {"fit-page-width", "on", {"qvo-x-fitpagewidth=1endof"}, "ON"},
@@ -77,6 +76,10 @@ const std::vector<ValueCase>& valueCases()
          "red"},
         {"title-color", "#00FF00", {"qvo-titlecolor_green=255endof"}, "#00FF00FF"},
         {"mouse-over-title-color", "#0000FF", {"qvo-titlemovecolor_blue=255endof"}, "#GG0000"},
+        {"title-background-color",
+         "rgb(-1,256,7)",
+         {"qvo-titlebgcolor_red=-1endof", "qvo-titlebgcolor_green=256endof", "qvo-titlebgcolor_blue=7endof"},
+         "rgb(1,2)"},
         {"background-image", "on", {"#>#qvo-bgimgvarmi=1endof-qvo-bgimgvarmi#>#"}, "true"},
         {"background-image-file", "sky.png", {"qvo-bgimgname=sky.pngendof"}, "img\\sky.png"},
         {"image-x-position", "3", {"qvo-bgimgxkoor=3endof"}, "3px"},
@@ -92,6 +95,7 @@ const std::vector<ValueCase>& valueCases()
         {"text-line-height", "15", {"qvo-textlineheight=15endof"}, "1e2"},
         {"title-line-height", "17", {"qvo-titlelineheight=17endof"}, "17 "},
         {"text-alignment", "Right", {"#%#qvo-tiali=2endof-qvo-tiali#%#"}, "right"},
+        {"spare-alignment", "-12", {"#%#qvo-teali=-12endof-qvo-teali#%#"}, "+12"},
         {"border-width", "0", {"qvo-border-width=0endof"}, "thin"},
         {"border-color",
          "#ABCDEF",
@@ -141,6 +145,7 @@ ProjectRecord everyValueChanged()
     d.textHoverColor = {16, 32, 48};
     d.titleColor = {0, 128, 255};
     d.titleHoverColor = {7, 8, 9};
+    d.titleBgColor = {300, -1, 12};
     d.bgImageOn = ProjectRecord::ticked;
     d.bgImageName = "sky box.png";
     d.bgImageX = "5";
@@ -156,6 +161,7 @@ ProjectRecord everyValueChanged()
     d.textLineHeight = "13";
     d.titleLineHeight = "16";
     d.alignment = 1;
+    d.spareAlignment = 5;
     d.borderWidth = "2";
     d.borderColor = {10, 20, 30};
     d.borderStyle = 1;
@@ -303,6 +309,49 @@ TEST(ValueCommands, ShowThenSetGivesBackTheDesignOnTopOfTheDefault)
     }
 }
 
+// Every character that breaks a line, as only a hand-edited file can hold it: show keeps one line per name,
+// writing C escapes in a setting (which set refuses, as the field refuses the character) and JSON escapes
+// in the messages (which set reads back as they were).
+TEST(ValueCommands, ShowWritesEveryControlCharacterAsAnEscapeAndKeepsOneLinePerName)
+{
+    std::string raw;
+    std::string escaped;
+    std::string json;
+    const auto add = [&](char32_t c) {
+        char code[16];
+        std::snprintf(code, sizeof code, c < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(c));
+        const std::string shortly = c == '\r' ? "\\r" : c == '\n' ? "\\n" : c == '\t' ? "\\t" : "";
+        escaped += (shortly.empty() ? code : shortly) + ".";
+        std::snprintf(code, sizeof code, "\\u%04x", static_cast<unsigned>(c));
+        json += (c == '\b' ? "\\b" : c == '\f' ? "\\f" : shortly.empty() ? code : shortly) + ".";
+        raw += TextEncoding::encodeUtf8(std::u32string(1, c)) + ".";
+    };
+    for (char32_t c = 1; c < 0x20; ++c)
+        add(c);
+    for (char32_t c : {char32_t{0x7F}, char32_t{0x85}, char32_t{0x9F}, char32_t{0x2028}, char32_t{0x2029}})
+        add(c);
+    TemporaryFolder folder;
+    const std::string project = folder.file("controls.tkp");
+    writeBytes(project,
+               "#%#qvo-custom_fontface=" + raw + "endof-qvo-custom_fontface#%#\r\n" +
+                   "#%#qvo-text-message_count=1endof-qvo-text-message_count#%#\r\n#%#qvo-tmessage1=" + raw +
+                   "endof-qvo-tmessage1#%#\r\n");
+    const ValuesRun shown = runValues({"show", project});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const std::vector<std::string> lines = lineArguments(shown.out);
+    ASSERT_EQ(lines.size(), DesignValues::all().size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].rfind(std::string(DesignValues::all()[i].name) + "=", 0), 0u) << lines[i];
+    EXPECT_NE(shown.out.find("\ntext-font-name=" + escaped + "\n"), std::string::npos) << shown.out;
+    const std::string messages = R"(messages=[{"title":"","text":")" + json + R"(","link":"","target":""}])";
+    EXPECT_NE(shown.out.find("\n" + messages + "\n"), std::string::npos) << shown.out;
+
+    EXPECT_EQ(runValues({"set", "--to", folder.file("font.tkp"), "text-font-name=" + escaped}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("font.tkp")));
+    ASSERT_EQ(runValues({"set", "--to", folder.file("text.tkp"), messages}).status, 0);
+    EXPECT_NE(readBytes(folder.file("text.tkp")).find("qvo-tmessage1=" + raw + "endof"), std::string::npos);
+}
+
 TEST(ValueCommands, TextsKeepAWindows1252DesignUntilACharacterNeedsUtf8)
 {
     TemporaryFolder folder;
@@ -326,6 +375,37 @@ TEST(ValueCommands, TextsKeepAWindows1252DesignUntilACharacterNeedsUtf8)
     EXPECT_NE(readBytes(converted).find("qvo-nameoftext=caf\xC3\xA9_endof"), std::string::npos);
 }
 
+// The encoding of a design is settled when it is read, whatever order the values come in: "Gru\xDF\x85" is
+// windows-1252 for "Gruß…" and UTF-8 by chance, so once no text tells windows-1252 it is written in UTF-8.
+TEST(ValueCommands, TheOrderOfTheValuesDoesNotChangeWhatIsStored)
+{
+    TemporaryFolder folder;
+    ProjectRecord design = defaultDesign();
+    design.clearMessages();
+    design.appendMessage({"caf\xE9", "", "", ""});
+    const std::string project = written(design, folder.file("latin.tkp"));
+    const std::string font = "text-font-name=Gru\xC3\x9F\xE2\x80\xA6";
+    const struct
+    {
+        std::string messages;
+        std::string storedFont;
+        std::string storedTitle;
+    } cases[] = {{R"(messages=[{"title":"plain"}])", "Gru\xC3\x9F\xE2\x80\xA6", "plain"},
+                 {R"(messages=[{"title":"caf\u00e9"}])", "Gru\xDF\x85", "caf\xE9"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messages);
+        ASSERT_EQ(runValues({"set", "-p", project, "--to", folder.file("a.tkp"), font, c.messages}).status,
+                  0);
+        ASSERT_EQ(runValues({"set", "-p", project, "--to", folder.file("b.tkp"), c.messages, font}).status,
+                  0);
+        const std::string bytes = readBytes(folder.file("a.tkp"));
+        EXPECT_EQ(readBytes(folder.file("b.tkp")), bytes);
+        EXPECT_NE(bytes.find("qvo-custom_fontface=" + c.storedFont + "endof"), std::string::npos);
+        EXPECT_NE(bytes.find("qvo-titletext1=" + c.storedTitle + "endof"), std::string::npos);
+        EXPECT_NE(runValues({"show", folder.file("a.tkp")}).out.find("\n" + font + "\n"), std::string::npos);
+    }
+}
+
 TEST(ValueCommands, WrongUseExitsWithTwoAndFilesWithThree)
 {
     TemporaryFolder folder;
@@ -346,7 +426,8 @@ TEST(ValueCommands, WrongUseExitsWithTwoAndFilesWithThree)
         {{"set", "--to", out, "paint=1"}, 2, "'marquetto-cli help set' lists the names"},
         {{"set", "--to", out, "width"}, 2, "'width' has no value"},
         {{"set", "--to", out, "box.tkp", "width=1"}, 2, "only with --project"},
-        {{"set", "--to", out, "name=news/box"}, 2, "name takes a text on one line without /"},
+        {{"set", "--to", out, "name=news\nbox"}, 2, "name takes a text on one line"},
+        {{"set", "--to", out, "name=news_qvo-width=box"}, 2, "name holds \"qvo-width=\""},
         {{"set", "--to", out, "width=1", "width=2"}, 2, "width is given twice"},
         {{"set", "--to", out, "width=1", "style=Fader"},
          2,
@@ -385,6 +466,34 @@ TEST(ValueCommands, CompletionOffersTheNamesAndTheWholeValuesOfOne)
     EXPECT_EQ(runValues({"__complete-set", "live-messages-every"}).out, "");
 }
 
+// Each name starts a line with its caption and what it takes from column 36, wrapped before column 80 with
+// as many words on each line as fit, and the lines after it indented to the same column.
+TEST(ValueCommands, TheHelpListsEachNameWithItsWordsWrappedUnderOneColumn)
+{
+    const std::string help = runValues({"help", "set"}).out;
+    const std::vector<std::string> lines = lineArguments(help);
+    const std::string indent(35, ' ');
+    for (const DesignValue& value : DesignValues::all()) {
+        SCOPED_TRACE(value.name);
+        std::string head = "  " + std::string(value.name);
+        head += std::string(35 - head.size(), ' ');
+        auto line = std::find_if(lines.begin(), lines.end(),
+                                 [&](const std::string& l) { return l.rfind(head, 0) == 0; });
+        ASSERT_NE(line, lines.end());
+        std::string words = line->substr(35);
+        for (; std::next(line) != lines.end() && std::next(line)->rfind(indent, 0) == 0; ++line) {
+            const std::string next = std::next(line)->substr(35);
+            EXPECT_LE(line->size(), 79u);
+            EXPECT_GT(line->size() + 1 + next.substr(0, next.find(' ')).size(), 79u)
+                << "the next word fits: " << *line;
+            EXPECT_NE(next.front(), ' ');
+            words += " " + next;
+        }
+        EXPECT_LE(line->size(), 79u);
+        EXPECT_EQ(words, std::string(value.caption) + ": " + DesignValues::takes(value));
+    }
+}
+
 TEST(ValueCommands, TheManualPageAndTheReadmeNameEveryValue)
 {
     const std::string manual = readBytes(testData("../../data/man/marquetto-cli.1.in"));
@@ -402,25 +511,43 @@ TEST(ValueCommands, TheManualPageAndTheReadmeNameEveryValue)
     }
 }
 
-// A hand-edited file can hold what no control takes: show prints it as the wizard shows it, and set, held to
-// the controls' rules, refuses to take it back.
-TEST(ValueCommands, HandEditedValuesShowAsTheWizardShowsThemAndAreNotTakenBack)
+// What a wizard opens and saves again: a choice outside its list (-1), records missing (empty texts, no
+// messages), a "Use this" of 2, colour parts outside 0 to 255, a name with a path separator. show prints
+// each as set takes it back, and set then writes the bytes that save writes.
+TEST(ValueCommands, ShowThenSetRebuildsWhatSaveWritesByteForByte)
 {
     TemporaryFolder folder;
-    const std::string project = folder.file("hand.tkp");
-    writeBytes(project,
-               "#%#qvo-effecttype=42endof-qvo-effecttype#%#\r\n"
-               "#>#qvo-use_this=2endof-qvo-use_this#>#\r\n"
-               "#%#qvo-bgcolor_red=300endof-qvo-bgcolor_red#%#qvo-bgcolor_green=-1endof-qvo-bgcolor_green"
-               "#%#qvo-bgcolor_blue=0endof-qvo-bgcolor_blue#%#\r\n"
-               "#%#qvo-width=12pxendof-qvo-width#%#\r\n");
-    const std::string shown = runValues({"show", project}).out;
-    const std::vector<std::pair<std::string, int>> lines{{"transition-effect=", 2},
-                                                         {"text-use-this=off", 0},
-                                                         {"background-color=rgb(300,-1,0)", 2},
-                                                         {"width=12px", 2}};
-    for (const auto& [line, status] : lines) {
-        EXPECT_NE(shown.find("\n" + line + "\n"), std::string::npos) << line;
-        EXPECT_EQ(runValues({"set", "--to", folder.file("back.tkp"), line}).status, status) << line;
+    const struct
+    {
+        std::string records;
+        std::vector<std::string> written;
+    } files[] = {
+        {"#%#qvo-effecttype=42endof-qvo-effecttype#%#\r\n#>#qvo-use_this=2endof-qvo-use_this#>#\r\n"
+         "#%#qvo-bgcolor_red=300endof-qvo-bgcolor_red#%#qvo-bgcolor_green=-1endof-qvo-bgcolor_green"
+         "#%#qvo-bgcolor_blue=0endof-qvo-bgcolor_blue#%#\r\n#%#qvo-nameoftext=news/"
+         "boxendof-qvo-nameoftext#%#\r\n" +
+             std::string(BuiltInTexts::defaultProject()),
+         {"qvo-effecttype=-1endof", "qvo-use_this=0endof", "qvo-bgcolor_red=300endof",
+          "qvo-bgcolor_green=-1endof", "qvo-nameoftext=news/boxendof"}},
+        {"#%#qvo-width=90endof-qvo-width#%#\r\n",
+         {"qvo-width=90endof", "qvo-nameoftext=endof", "qvo-bgimgname=endof",
+          "qvo-text-message_count=0endof"}},
+    };
+    for (const auto& file : files) {
+        const std::string project = folder.file("hand.tkp");
+        writeBytes(project, file.records);
+        ASSERT_EQ(runValues({"save", "--to", folder.file("saved.tkp"), project}).status, 0);
+        const std::string saved = readBytes(folder.file("saved.tkp"));
+        for (const std::string& record : file.written)
+            EXPECT_NE(saved.find(record), std::string::npos) << record;
+        const ValuesRun json = runValues({"show", "--format=json", project});
+        const ValuesRun text = runValues({"show", project});
+        for (const auto& arguments : {setArguments(json.out), lineArguments(text.out)}) {
+            std::vector<std::string> set{"set", "--to", folder.file("again.tkp")};
+            set.insert(set.end(), arguments.begin(), arguments.end());
+            const ValuesRun again = runValues(set);
+            ASSERT_EQ(again.status, 0) << again.err;
+            EXPECT_EQ(readBytes(folder.file("again.tkp")), saved);
+        }
     }
 }

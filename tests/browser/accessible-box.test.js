@@ -2,11 +2,11 @@
 // The accessible box and right-to-left text, options of the standards runtime: what a keyboard, a screen reader,
 // a reader who asked for reduced motion and a reader of a right-to-left language meet.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const { EVEN_LINES, EVEN_MESSAGE_HEIGHT, design, evenMessages } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 
 const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 

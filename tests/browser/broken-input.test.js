@@ -3,11 +3,10 @@
 // title, a quoted font family, a pause with a leading zero and a windows-1252 box name. The box must run
 // and show each text exactly as typed.
 
-const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { pathToFileURL } = require('node:url');
 const { design, evenMessages } = require('./support/design');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 const TITLE = 'Say \\"hi\\" now';
 const TEXT = 'C:\\xampp and c:\\users';

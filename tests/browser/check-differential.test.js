@@ -3,12 +3,11 @@
 // the same): where the check is silent, every generated script compiles and the box holds its messages
 // in Chromium; where it reports markup, the box in Chromium really breaks.
 
-const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
 const vm = require('node:vm');
 const { design, evenMessages } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 const { messagesStayApart } = require('./support/messagesStayApart');
 
 const SEED = 20261207;

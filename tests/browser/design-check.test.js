@@ -3,7 +3,6 @@
 // names the finding it must give (or none) and the probe that shows the harm. A finding must come with a
 // box that breaks, and a silent check with a box that works.
 
-const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { spawnSync } = require('node:child_process');
 const fs = require('node:fs');
@@ -13,7 +12,7 @@ const { pathToFileURL } = require('node:url');
 const { projectText } = require('./support/projectFile');
 const { ONE_PIXEL_PNG, cliPath } = require('./support/newsBox');
 const { design, evenMessages } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 const { messagesStayApart } = require('./support/messagesStayApart');
 
 // Message 0 holds the input; messages 1 and 2 are plain, so that what leaks out of message 0 shows there.

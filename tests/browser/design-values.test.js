@@ -3,10 +3,9 @@
 // size, line height, style, decoration, colour and margin a value of its own, so a value shown in the
 // place of another fails here.
 
-const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { ASYMMETRIC_DESIGN } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 
 const POINT = 96 / 72;
 

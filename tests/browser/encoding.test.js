@@ -2,11 +2,10 @@
 // Non-ASCII messages must read right whatever character set the browser assumes for the generated files,
 // which declare none: Chromium takes them as windows-1252, Firefox guesses.
 
-const { it } = require('node:test');
 const assert = require('node:assert/strict');
 const { pathToFileURL } = require('node:url');
 const { design } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 
 // A project file holds bytes; the test support writes each character of a text as one byte.
 function asUtf8Bytes(text) {

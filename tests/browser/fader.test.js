@@ -1,10 +1,10 @@
 'use strict';
 // The fader in the standards runtime: page composition, page positions and the pause between pages.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { EVEN_LINES, EVEN_MESSAGE_HEIGHT, design, evenMessages } = require('./support/design');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 const TOP_MARGIN = 4;
 const LEFT_MARGIN = 8;

@@ -2,10 +2,10 @@
 // The fit-the-page-width option of the standards runtime: a box on a narrow phone page, a box at its design
 // width, and the stops of a column whose messages wrap again when the page narrows.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { EVEN_LINES, design } = require('./support/design');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 // A box 400 wide with a border of 1 and margins 5 left, 7 right: messages are 400 - 2 - 5 - 7 = 386 wide. In
 // preview.html (body margin 8) on a 320 px page the frame is 304 wide, its message area 302, messages 290.

@@ -2,11 +2,11 @@
 // The IE runtimes, run in Chromium on the IE markup of the host page under an emulation of what they take
 // from Internet Explorer (support/ieShim.js).
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { EVEN_LINES, design, evenMessages } = require('./support/design');
 const { sampleMessages } = require('./support/messages');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 const IE = { ie: true };
 const LONG_LINK = 'http://www.marquetto.example/';

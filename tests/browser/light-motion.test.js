@@ -3,10 +3,10 @@
 // compositor runs, which at every step instant show what the timers show; browsers without Web Animations run
 // the steps from animation frames; browsers without frames or observers keep the timers.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { ASYMMETRIC_DESIGN, DEFAULT_DESIGN, EVEN_LINES, evenMessages } = require('./support/design');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 const { generateNewsBox } = require('./support/newsBox');
 
 const FRAME = 16;

@@ -2,11 +2,11 @@
 // Loading the generated files: the loader's choice of runtime, the standards boxes, the embedding through
 // preview.html, and a clean run of every design with few and many messages.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { design } = require('./support/design');
 const { sampleMessages } = require('./support/messages');
-const { describeInEngines } = require('./support/suite');
+const { describeInEngines, it } = require('./support/suite');
 
 const DESIGNS = [
     ['News fader', { effectStyle: 1 }],

@@ -2,10 +2,10 @@
 // The pointer over the standards runtime: halting, hover colours and decorations, the status text, and
 // what a click on a message does.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { EVEN_LINES, design, evenMessages } = require('./support/design');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 const LONG_LINK = 'http://www.marquetto.example/';
 const BAND = { top: 4, bottom: 115 };

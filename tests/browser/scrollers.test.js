@@ -1,10 +1,10 @@
 'use strict';
 // The three scroller modes in the standards runtime: motion, holds and wrap-around, tick by tick.
 
-const { describe, it } = require('node:test');
+const { describe } = require('node:test');
 const assert = require('node:assert/strict');
 const { EVEN_LINES, EVEN_MESSAGE_HEIGHT, design, evenMessages } = require('./support/design');
-const { describeInEngines, waitsAfter } = require('./support/suite');
+const { describeInEngines, it, waitsAfter } = require('./support/suite');
 
 // Box 120 high, margins 4, border 1: the visible band runs from 4 to 115; three messages of 36 plus spaces
 // of 10 make a column of 4 + 3 * 46 = 142 with message tops at 4, 50 and 96.

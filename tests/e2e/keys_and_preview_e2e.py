@@ -22,11 +22,11 @@ BLANK_LINK = "https://example.org/e2e-blank-target"
 
 # What Tab visits after the step tabs, by accessible name, in the default design: greyed controls are
 # passed by (both "Use this :" boxes are ticked, so the font lists are off; no background image; no
-# message selected; the scroller style).
+# message selected; the scroller style; live messages off, so its seconds too).
 PAGE_ORDER = {
     1: ["About", "Open Project", "http://www.marquetto.example/", "Name :",
         "Accessible box (pause button, keyboard, reduced motion)", "Right-to-left text", "Fit the page width",
-        "Light motion"],
+        "Light motion", "Live messages"],
     2: ["Width :", "Height :", "Space :", "Top margin :", "Bottom margin :", "Left margin :", "Right margin :",
         "Background color : #FFFFFF", "Text color : #000000", "Mouse over text color : #8E0606",
         "Title color : #414A76", "Mouse over title color : #B90000", "Background image :",

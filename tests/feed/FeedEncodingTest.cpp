@@ -66,6 +66,8 @@ TEST(FeedEncoding, EveryFormatIsReadFromUtf16InEitherByteOrder)
         {"RSS declaring UTF-16, big-endian", bigEndian(xmlFeed)},
         {"RSS without a mark, little-endian", utf16(xmlFeed, true)},
         {"RSS without a mark, big-endian", utf16(xmlFeed, false)},
+        {"JSON Feed without a mark, little-endian", utf16(jsonFeed, true)},
+        {"CSV without a mark, big-endian", utf16(csvFeed, false)},
     };
     for (const auto& c : cases) {
         const auto read = FeedImport::read(c.feed, {});

@@ -195,7 +195,7 @@ TEST(FeedImport, CsvLineEndsAndATrailingCommaInTheHeader)
 TEST(FeedImport, TheTargetFollowsTheEditorsRule)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"  _self\t", "_parent"}, {"", "_blank"}, {" ", "_blank"}, {" news ", "news"}, {"_SELF", "_SELF"}};
+        {"  _self\t", "_parent"}, {"", "_blank"}, {" ", "_blank"}, {" news ", "news"}, {"_SELF", "_parent"}};
     for (const auto& [typed, stored] : cases) {
         const auto read = FeedImport::read("title\nx\n", {10, typed, 200});
         ASSERT_TRUE(read.ok()) << read.error().message();

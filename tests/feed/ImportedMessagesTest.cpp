@@ -73,10 +73,23 @@ TEST(ImportedMessages, An8BitDesignStays8BitUnlessACharacterHasNoByteThere)
                                     {"\u2192 arrow", "ok", "", "_blank"},
                                     {"caf\u00E9", "", "", "_blank"}}));
 
-    // Replacing the only 8-bit texts leaves a UTF-8 design, which takes the imported texts as they are.
+    // The encoding is the design's as it was read, even when the new messages replace every text that told
+    // it.
     ProjectRecord messagesOnly = defaultDesign();
     messagesOnly.clearMessages();
     messagesOnly.appendMessage({"caf\xE9", "", "", ""});
     ImportedMessages::put(messagesOnly, {{"caf\u00E9", "", "", "_blank"}}, false);
-    EXPECT_EQ(messagesOf(messagesOnly), (std::vector<Message>{{"caf\u00E9", "", "", "_blank"}}));
+    EXPECT_EQ(messagesOf(messagesOnly), (std::vector<Message>{{"caf\xE9", "", "", "_blank"}}));
+
+    // "Gru\xDF\x85" is windows-1252 for "Gruß…", and valid UTF-8 by chance: once the messages that told
+    // windows-1252 are gone, it is written in UTF-8 so that it reads back as the same characters.
+    for (const std::string& imported : {std::string("plain"), std::string("\u2192")}) {
+        ProjectRecord chance = defaultDesign();
+        chance.textCustomFont = "Gru\xDF\x85";
+        chance.clearMessages();
+        chance.appendMessage({"caf\xE9", "", "", ""});
+        ImportedMessages::put(chance, {{imported, "", "", "_blank"}}, false);
+        EXPECT_EQ(chance.textCustomFont, "Gru\u00DF\u2026") << imported;
+        EXPECT_EQ(messagesOf(chance), (std::vector<Message>{{imported, "", "", "_blank"}}));
+    }
 }

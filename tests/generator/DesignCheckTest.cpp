@@ -317,6 +317,18 @@ TEST(DesignCheck, EachClassOfBreakIsFoundWithItsCodeAndPlace)
           {4, "Title", 2, "escape-in-path",
            "for a line break; type \\\\ for a backslash; the box shows \"C: ew est\"."},
           {4, "Title", 2, "escape-in-path", "\"\\t\" is read as a JavaScript escape for a tab"}}},
+        {"a line break or control character in a one-line field, of a file edited by hand",
+         [](ProjectRecord& r) {
+             r.textCustomFont = "Arial\nwidth=999";
+             r.scrollerName = "news\xC2\x85";
+             r.replaceMessage(0, {"a\tb", "multi\r\nline", "https://a.example/\xE2\x80\xA8", "main\x1B"});
+         },
+         {{1, "Name", 0, "line-break", "holds a line break (U+0085)"},
+          {3, "Text font", 0, "line-break",
+           "Step 3, Text font: holds a line break (U+000A), which a one-line"},
+          {4, "Title", 1, "line-break", "holds a tab (U+0009)"},
+          {4, "Link", 1, "line-break", "holds a line break (U+2028)"},
+          {4, "Target", 1, "line-break", "holds a control character (U+001B)"}}},
         {"an escape in a link, with what the browser reads",
          [](ProjectRecord& r) {
              r.replaceMessage(0, {"t", "x", "http://a.example/\\s", "_blank"});

@@ -116,7 +116,7 @@ complete_line() {
     (cd "$samples" && PATH=$root/usr/bin:$PATH bash -c 'source "$0"; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _marquetto_cli
         printf "%s\n" "${COMPREPLY[@]}" | sort | paste -sd " "' "$completions" marquetto-cli "$@")
 }
-expect_equal "completing a command" "$(complete_line '')" "check generate help import save set show"
+expect_equal "completing a command" "$(complete_line '')" "check generate help import messages save set show"
 expect_equal "completing 'ge'" "$(complete_line ge)" "generate"
 expect_equal "completing the options of save" "$(complete_line save --)" "--help --project --to"
 expect_equal "completing a project" "$(complete_line check '')" "news.tkp site"

@@ -4,6 +4,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordComparison.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/WideText.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,18 +16,6 @@ namespace {
 
 // "#%#qvo-width=5endof-qvo-width#%#": 3 + 10 + 1 + 15 + 3 = 32 bytes.
 const std::string widthRecord = "#%#qvo-width=5endof-qvo-width#%#";
-
-// The text in UTF-16 or UTF-32, each character one code unit, its byte first or last.
-std::string widened(const std::string& text, std::size_t unitSize, bool bigEndian)
-{
-    std::string wide;
-    for (char c : text) {
-        std::string unit(unitSize, '\0');
-        unit[bigEndian ? unitSize - 1 : 0] = c;
-        wide += unit;
-    }
-    return wide;
-}
 
 struct FileCase
 {

@@ -7,6 +7,7 @@
 #include "tests/support/RecordComparison.h"
 #include "tests/support/TemporaryFolder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -81,6 +82,7 @@ TEST(RecordMarkers, TheWriterRefusesExactlyWhatWouldNotReadBack)
         {"lost endof-qvo-tmessage1#%# here", "message 2, Title holds \"endof-qvo-tmessage1\""},
         {"qvo-linktext1=javascript:alert(1)", "message 2, Title holds \"qvo-linktext1=\""},
         {"1endof-qvo-x-lightmotion", "message 2, Title holds \"endof-qvo-x-lightmotion\""},
+        {std::string("a\0b qvo-width=", 15), "message 2, Title holds a NUL character (U+0000)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.value);
@@ -102,6 +104,34 @@ TEST(RecordMarkers, TheWriterRefusesExactlyWhatWouldNotReadBack)
             << written.error().message();
         EXPECT_NE(written.error().message().find(design.projectPath), std::string::npos);
         EXPECT_EQ(readBytes(design.projectPath), "old");
+    }
+}
+
+// The reader refuses a file that holds a NUL, so the writer refuses one in any text, naming where it is.
+TEST(RecordMarkers, ANulInAnyTextIsRefusedWhereItIs)
+{
+    const std::string nul(1, '\0');
+    const std::pair<std::function<void(ProjectRecord&)>, std::string> cases[] = {
+        {[&](ProjectRecord& d) { d.scrollerName += nul; }, "Step 1, Name holds a NUL"},
+        {[&](ProjectRecord& d) { d.width = nul; }, "Step 2, Width holds a NUL"},
+        {[&](ProjectRecord& d) { d.bgImageName += nul; }, "Step 2, Background image holds a NUL"},
+        {[&](ProjectRecord& d) { d.titleCustomFont += nul; }, "Step 3, Title font holds a NUL"},
+        {[&](ProjectRecord& d) { d.pause += nul; }, "Step 4, Pause holds a NUL"},
+        {[&](ProjectRecord& d) {
+             d.replaceMessage(2, {"", "text" + nul, "", ""});
+         },
+         "Step 4, message 3, Text holds a NUL"},
+        {[&](ProjectRecord& d) {
+             d.replaceMessage(0, {"", "", "", nul});
+         },
+         "Step 4, message 1, Target holds a NUL"},
+    };
+    for (const auto& [change, refusal] : cases) {
+        ProjectRecord design = defaultDesign();
+        change(design);
+        const auto writable = ProjectWriter::writable(design, "p.tkp");
+        ASSERT_FALSE(writable.ok()) << refusal;
+        EXPECT_NE(writable.error().message().find(refusal), std::string::npos) << writable.error().message();
     }
 }
 

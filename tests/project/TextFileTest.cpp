@@ -147,6 +147,24 @@ TEST(TextFile, AReplacedFileKeepsItsPermissions)
     EXPECT_EQ(fs::status(path).permissions(), mode);
 }
 
+// A new file is made as any program makes one: readable and writable by all, less what the umask takes.
+TEST(TextFile, ANewFileGetsTheModeTheUmaskLeaves)
+{
+    TemporaryFolder folder;
+    const std::pair<mode_t, mode_t> masks[] = {{022, 0644}, {0, 0666}, {077, 0600}, {026, 0640}};
+    for (const auto& [mask, mode] : masks) {
+        const std::string path = folder.file("new-" + std::to_string(mask) + ".tkp");
+        const mode_t before = umask(mask);
+        const auto written = TextFile::replace(path, "new");
+        umask(before);
+        ASSERT_TRUE(written.ok());
+        struct stat info
+        {};
+        ASSERT_EQ(stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode) << "umask " << mask;
+    }
+}
+
 TEST(TextFile, TemporariesLeftByAnInterruptedSaveGoWithTheNextSave)
 {
     TemporaryFolder folder;

@@ -8,6 +8,8 @@
 #include "tests/support/NextModal.h"
 #include "tests/support/ProjectFile.h"
 #include "tests/support/TemporaryFolder.h"
+#include "ui/FieldHint.h"
+#include "ui/LineFieldValidator.h"
 #include "ui/addbox.h"
 #include "ui/iki.h"
 #include "ui/modifybox.h"
@@ -47,7 +49,7 @@ struct TargetCase
 };
 
 const TargetCase targets[] = {
-    {"  _self  ", "_parent"},  {"_self", "_parent"}, {"_Self", "_Self"},        {"", ""},
+    {"  _self  ", "_parent"},  {"_self", "_parent"}, {"_Self", "_parent"},      {"", ""},
     {"\t_blank \n", "_blank"}, {"_self_", "_self_"}, {"my frame ", "my frame"},
 };
 
@@ -205,6 +207,30 @@ ProjectRecord windows1252Design()
     return record;
 }
 
+// The title, link and target are one-line fields: a line break, tab or control character is refused, typed
+// or pasted, with a note at the field; a title still takes a record's text, which it stores inert.
+TEST(MessageEditors, OneLineFieldsRefuseLineBreaksAndSaySo)
+{
+    ProjectRecord record = defaultDesign();
+    addbox dialog(record);
+    dialog.show();
+    for (const char* name : {"titleEdit", "linkEdit", "targetEdit"}) {
+        SCOPED_TRACE(name);
+        QLineEdit* field = line(&dialog, name);
+        for (const char* pasted : {"a\nb", "a\rb", "a\tb", "a\x0B", "a\xC2\x85", "a\xE2\x80\xA8", "\x1B"}) {
+            field->setText("kept");
+            field->selectAll();
+            field->insert(QString::fromUtf8(pasted));
+            EXPECT_EQ(field->text(), "kept") << pasted;
+        }
+        ASSERT_NE(FieldHint::shownAt(field), nullptr);
+        EXPECT_EQ(FieldHint::shownAt(field)->text(), LineFieldValidator::lineBreakText());
+    }
+    line(&dialog, "titleEdit")->setText("");
+    line(&dialog, "titleEdit")->insert("qvo-width=");
+    EXPECT_EQ(line(&dialog, "titleEdit")->text(), "qvo-width=");
+}
+
 TEST(MessageEditorsWindows1252, TextsShowAsTheirAuthorSawThemAndUnchangedOnesKeepTheirBytes)
 {
     ProjectRecord record = windows1252Design();
@@ -263,6 +289,34 @@ TEST(MessageEditorsWindows1252, EditingOneFieldOutsideWindows1252ConvertsTheOthe
     EXPECT_EQ(edited.text, "caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D\r\nnext");
     EXPECT_EQ(edited.link, "http://x.example/\xC3\xA9");
     EXPECT_EQ(edited.target, "\xD1\x84\xD1\x80\xD0\xB5\xD0\xB9\xD0\xBC");
+}
+
+// "Gru\xDF\x85" is windows-1252 for "Gruß…" and UTF-8 by chance: when the last text that is not UTF-8 is
+// edited away or deleted, it becomes UTF-8, so that the design keeps the characters its author saw.
+TEST(MessageEditorsWindows1252, TheLastTextThatToldWindows1252GoingKeepsTheOthersCharacters)
+{
+    for (bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted ? "deleted" : "edited");
+        ProjectRecord record = defaultDesign();
+        record.textCustomFont = "Gru\xDF\x85";
+        record.clearMessages();
+        record.appendMessage({"Men\xFC", "", "", ""});
+        if (deleted) {
+            FakePlatform platform;
+            iki page(record, platform);
+            page.LoadFromRecord();
+            findWidget<QListWidget>(&page, "messageList")->item(0)->setSelected(true);
+            QTest::mouseClick(findWidget<QPushButton>(&page, "deleteButton"), Qt::LeftButton);
+            EXPECT_EQ(record.messageCount(), 0);
+        } else {
+            record.selectedMessage = 0;
+            modifybox dialog(record);
+            line(&dialog, "titleEdit")->setText("Menu");
+            pressOk(&dialog);
+            EXPECT_EQ(record.message(0).title, "Menu");
+        }
+        EXPECT_EQ(record.textCustomFont, "Gru\xC3\x9F\xE2\x80\xA6");
+    }
 }
 
 } // namespace

@@ -99,6 +99,35 @@ TEST_F(StepOnePage, ShowsTheBannerAndTheNameGroup)
     EXPECT_EQ(control<QPushButton>("aboutButton")->text(), "About");
 }
 
+// About, Open Project and the web site stand in one column at the page's right edge, from the banner's top
+// down in that order, each as wide as the others.
+TEST_F(StepOnePage, TheButtonsStandInOneColumnAtTheRightOfTheBanner)
+{
+    page.resize(560, 420);
+    page.show();
+    const auto placeOf = [&](QWidget* widget) {
+        return QRect(widget->mapTo(&page, QPoint(0, 0)), widget->size());
+    };
+    const QRect banner = placeOf(control<QLabel>("banner"));
+    const QRect about = placeOf(control<QPushButton>("aboutButton"));
+    const QRect open = placeOf(control<QPushButton>("openProjectButton"));
+    const QRect site = placeOf(control<QPushButton>("webSiteButton"));
+    int widest = 0;
+    for (const char* name : {"aboutButton", "openProjectButton", "webSiteButton"})
+        widest = std::max(widest, control<QPushButton>(name)->sizeHint().width());
+    EXPECT_EQ(banner.left(), 12);
+    EXPECT_EQ(about.top(), banner.top());
+    EXPECT_EQ(about.width(), widest);
+    for (const QRect& button : {about, open, site}) {
+        EXPECT_EQ(button.left(), about.left());
+        EXPECT_EQ(button.width(), about.width());
+        EXPECT_EQ(button.right(), page.width() - 12 - 1);
+        EXPECT_GT(button.left(), banner.right() + 16);
+    }
+    EXPECT_LT(about.bottom(), open.top());
+    EXPECT_LT(open.bottom(), site.top());
+}
+
 TEST_F(StepOnePage, OpenProjectShowsTheNameOnlyWhenAProjectWasRead)
 {
     auto* name = control<QLineEdit>("nameEdit");

@@ -2,7 +2,7 @@
 #include "tests/ui/WizardHarness.h"
 #include "ui/DigitsField.h"
 #include "ui/FieldHint.h"
-#include "ui/KeyTextValidator.h"
+#include "ui/LineFieldValidator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -303,7 +303,7 @@ TEST_F(KeyboardWizard, NameAndFontFieldsRefuseTheProjectFilesRecordTexts)
         QTest::keyClicks(field, "a qvo-nameoftext=");
         EXPECT_EQ(field->text(), "a qvo-nameoftext");
         ASSERT_NE(FieldHint::shownAt(field), nullptr);
-        EXPECT_EQ(FieldHint::shownAt(field)->text(), KeyTextValidator::rejectionText());
+        EXPECT_EQ(FieldHint::shownAt(field)->text(), LineFieldValidator::rejectionText());
         field->setText("kept");
         field->selectAll();
         field->insert("x endof-qvo-tmessage1");

@@ -1,6 +1,9 @@
 'use strict';
 // One open tab showing a news box, seen through one of its frames. Timers run only when the test moves the
-// page's fake clock; pointer actions are real mouse events at the element's place on the screen.
+// page's fake clock; pointer actions are real mouse events at the element's place on the screen. Each wait on the
+// browser is a named step of the running case, which its deadline reports.
+
+const { shortText, step, tracked } = require('./deadline');
 
 function runTimers(count, probe, probeArguments) {
     const rows = [];
@@ -80,7 +83,11 @@ class BoxPage {
     // The puppeteer tab itself, for what this class does not offer.
     get page() {
         touchedTabs.add(this.tab);
-        return this.tab;
+        return tracked(this.tab);
+    }
+
+    step(what, promise) {
+        return step(`${what} in ${this.frame.url().split('/').pop()}`, promise);
     }
 
     // The same tab seen through the frame that shows the host page (preview.html holds it in an iframe).
@@ -91,30 +98,34 @@ class BoxPage {
     }
 
     evaluate(fn, ...args) {
-        return this.frame.evaluate(fn, ...args);
+        return this.step(`evaluate ${shortText(fn)}`, this.frame.evaluate(fn, ...args));
     }
 
     async tick(milliseconds) {
-        await this.frame.evaluate((ms) => window.__clock.tick(ms), milliseconds);
+        await this.step(`tick(${milliseconds})`, this.frame.evaluate((ms) => window.__clock.tick(ms), milliseconds));
     }
 
     now() {
-        return this.frame.evaluate(() => window.__clock.now);
+        return this.step('now()', this.frame.evaluate(() => window.__clock.now));
     }
 
     // Fires the page's timers one at a time; after each, probe(...probeArguments) runs in the page and its
     // result is recorded with the clock time. probe must not use anything from the test's scope. An error
     // that a timer throws rejects the call (the fake clock passes it on), as it does for tick().
     run(count, probe = () => ({}), ...probeArguments) {
-        return this.frame.evaluate(
-            `(${runTimers.toString()})(${count}, ${probe.toString()}, ${JSON.stringify(probeArguments)})`,
+        return this.step(
+            `run(${count})`,
+            this.frame.evaluate(`(${runTimers.toString()})(${count}, ${probe.toString()}, ${JSON.stringify(probeArguments)})`),
         );
     }
 
     // Fires the page's timers one at a time until condition(...conditionArguments) holds in the page.
     async runUntil(condition, ...conditionArguments) {
-        const met = await this.frame.evaluate(
-            `(${runTimersUntil.toString()})(5000, ${condition.toString()}, ${JSON.stringify(conditionArguments)})`,
+        const met = await this.step(
+            `runUntil ${shortText(condition)}`,
+            this.frame.evaluate(
+                `(${runTimersUntil.toString()})(5000, ${condition.toString()}, ${JSON.stringify(conditionArguments)})`,
+            ),
         );
         if (!met) throw new Error(`the page never reached ${condition}`);
     }
@@ -122,10 +133,10 @@ class BoxPage {
     // Waits for condition(...conditionArguments) to hold in the page without moving its clock: for what the
     // browser does by itself, such as a layout after a resize, a scroll or a change of the reader's settings.
     until(what, condition, ...conditionArguments) {
-        return withinLimit(
-            this.frame.evaluate(`(${conditionMet.toString()})(${condition.toString()}, ${JSON.stringify(conditionArguments)})`),
-            what,
+        const met = this.frame.evaluate(
+            `(${conditionMet.toString()})(${condition.toString()}, ${JSON.stringify(conditionArguments)})`,
         );
+        return this.step(what, withinLimit(met, what));
     }
 
     // Waits for condition() to hold in the test, checking it each time a frame of the tab has loaded a page.
@@ -137,14 +148,14 @@ class BoxPage {
             tab.on('framenavigated', check);
             check();
         });
-        return withinLimit(met, what).finally(() => tab.off('framenavigated', check));
+        return this.step(what, withinLimit(met, what).finally(() => tab.off('framenavigated', check)));
     }
 
     async frameOffset() {
         let x = 0;
         let y = 0;
         for (let frame = this.frame; frame.parentFrame(); frame = frame.parentFrame()) {
-            const offset = await frame.parentFrame().evaluate(() => {
+            const offset = await tracked(frame.parentFrame()).evaluate(() => {
                 const iframe = document.querySelector('iframe');
                 const box = iframe.getBoundingClientRect();
                 return { x: box.left + iframe.clientLeft, y: box.top + iframe.clientTop };
@@ -157,7 +168,7 @@ class BoxPage {
 
     // The middle of the visible part of element id, in the tab's coordinates.
     async pointAt(id) {
-        const box = await this.frame.evaluate((elementId) => {
+        const box = await this.evaluate((elementId) => {
             const element = document.getElementById(elementId);
             if (!element) return null;
             const own = element.getBoundingClientRect();
@@ -189,13 +200,22 @@ class BoxPage {
     }
 
     screenshot(file) {
-        return this.tab.screenshot({ path: file });
+        return tracked(this.tab).screenshot({ path: file });
     }
 
-    close() {
+    // Every tab leaves through an empty page, which also stops the box's scripts and animations. A close that
+    // reaches Chromium while the top window commits a page that a link of the test loaded is now and then lost:
+    // Chromium answers it, but the tab never goes, and puppeteer waits for it without end. The empty page loads
+    // only after that commit.
+    async close() {
         for (const [event, listener] of this.listeners) this.tab.off(event, listener);
-        if (!this.putAside || touchedTabs.has(this.tab)) return this.tab.close();
-        return this.putAside();
+        const tab = tracked(this.tab);
+        const emptied = await tab.goto('about:blank').then(
+            () => true,
+            () => false,
+        );
+        if (emptied && this.putAside && !touchedTabs.has(this.tab)) return this.putAside();
+        return tab.close();
     }
 }
 

@@ -9,6 +9,7 @@ const { BoxPage } = require('./boxPage');
 const { clockScript } = require('./clock');
 const { ieShimScript } = require('./ieShim');
 const { probeScript } = require('./probes');
+const { step, tracked } = require('./deadline');
 
 const ENGINES = {
     chromium: {
@@ -46,7 +47,7 @@ class Engine {
     // The browser itself, for a test that makes its own tabs; from then on no tab is kept aside.
     get browser() {
         this.keepsTabs = false;
-        return this.launched;
+        return tracked(this.launched);
     }
 
     // With reducedMotion the browser starts as for a reader who asked the system for reduced motion.
@@ -63,7 +64,11 @@ class Engine {
     // Opens url in a tab whose frames all run on a fake clock; ieShim adds the IE emulation.
     // beforeScripts runs in every frame before the page's own scripts. A page of frames always gets a new tab,
     // which is not kept: its tests follow links from frame to frame and window to window.
-    async open(url, { framed = false, ...options } = {}) {
+    open(url, options = {}) {
+        return step(`opening ${url.split('/').pop()}`, this.openTab(url, options));
+    }
+
+    async openTab(url, { framed = false, ...options } = {}) {
         const kind = JSON.stringify(options);
         const keeps = this.keepsTabs && !framed;
         const idle = keeps ? this.idleTabs.get(kind) || [] : [];
@@ -87,16 +92,10 @@ class Engine {
         return tab;
     }
 
-    // An empty page stops the box's scripts and animations before the tab waits for its next test.
+    // Takes back a tab that shows an empty page, for the next test.
     async putAside(kind, tab) {
         if (!this.keepsTabs) {
-            await tab.close();
-            return;
-        }
-        try {
-            await tab.goto('about:blank');
-        } catch {
-            await tab.close().catch(() => {});
+            await step('closing the tab', tab.close());
             return;
         }
         if (!this.idleTabs.has(kind)) this.idleTabs.set(kind, []);

@@ -1,9 +1,10 @@
 'use strict';
 // Runs a group of tests once per browser engine. A test file launches each browser once, however many groups it
 // has (a reader's reduced motion is a setting of the browser, so that browser is a launch of its own), and each
-// design is generated once for both engines.
+// design is generated once for both engines. Its it() is node:test's, with each case under a deadline of its own.
 
 const { describe, before, after } = require('node:test');
+const { it, withinDeadline } = require('./deadline');
 const { Engine, ENGINE_NAMES } = require('./engines');
 const { sharedNewsBox } = require('./newsBox');
 
@@ -18,7 +19,8 @@ function sharedEngine(name, launchOptions) {
 // The browsers close when every test of the file has run, also when one failed to launch.
 after(async () => {
     const engines = await Promise.allSettled(launched.values());
-    await Promise.all(engines.filter((e) => e.status === 'fulfilled').map((e) => e.value.close()));
+    const closed = Promise.all(engines.filter((e) => e.status === 'fulfilled').map((e) => e.value.close()));
+    await withinDeadline(closed, () => new Error('the browsers did not close'));
 });
 
 class EngineSession {
@@ -57,4 +59,4 @@ function waitsAfter(rows) {
     return rows.slice(0, -1).map((row, i) => ({ row, wait: rows[i + 1].time - row.time, next: rows[i + 1] }));
 }
 
-module.exports = { describeInEngines, waitsAfter };
+module.exports = { describeInEngines, it, waitsAfter };

@@ -1,6 +1,5 @@
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
 
-#include "generator/Generator.h"
 #include "project/OptionLists.h"
 
 #include <algorithm>
@@ -34,6 +33,8 @@ std::vector<DesignValue> makeTable()
         {"mouse-over-text-color", 2, "Mouse over text color", V::Colour, &R::textHoverColor},
         {"title-color", 2, "Title color", V::Colour, &R::titleColor},
         {"mouse-over-title-color", 2, "Mouse over title color", V::Colour, &R::titleHoverColor},
+        {"title-background-color", 2, "Title Background Color (a hidden button; not generated)", V::Colour,
+         &R::titleBgColor},
         {"background-image", 2, "Background image", V::Tick, &R::bgImageOn},
         {"background-image-file", 2, "Background image file", V::ImageFile, &R::bgImageName},
         {"image-x-position", 2, "Image X position", V::Digits, &R::bgImageX},
@@ -50,6 +51,7 @@ std::vector<DesignValue> makeTable()
         {"text-line-height", 3, "Line height", V::Digits, &R::textLineHeight},
         {"title-line-height", 3, "Title line height", V::Digits, &R::titleLineHeight},
         {"text-alignment", 3, "Text alignment", V::Choice, &R::alignment, &L::alignments},
+        {"spare-alignment", 3, "Spare alignment (no control; not generated)", V::Number, &R::spareAlignment},
         {"border-width", 3, "Border width", V::Digits, &R::borderWidth},
         {"border-color", 3, "Border color", V::Colour, &R::borderColor},
         {"border-style", 3, "Border style", V::Choice, &R::borderStyle, &L::borders},
@@ -152,18 +154,21 @@ std::string DesignValues::takes(const DesignValue& value)
     case DesignValue::Digits:
         return "digits 0 to 9";
     case DesignValue::Line:
-        return "a text on one line";
+        return "a text on one line, without line breaks or control characters";
     case DesignValue::BoxName:
-        return "a text on one line without / or \\, of at most " + std::to_string(longestBoxName()) +
-               " bytes";
+        return "a text on one line, without line breaks or control characters; it begins the names of "
+               "the box's files";
     case DesignValue::ImageFile:
-        return "a file name without a folder, of at most " + std::to_string(longestFileName) + " bytes";
+        return "a file name without a folder, of at most " + std::to_string(longestFileName) +
+               " bytes, or nothing";
     case DesignValue::Choice:
-        return quotedList(value.list());
+        return quotedList(value.list()) + ", or nothing for no choice";
     case DesignValue::Tick:
         return std::string(on) + " or " + std::string(off);
     case DesignValue::Colour:
-        return "a colour #RRGGBB";
+        return "a colour #RRGGBB, or rgb(R,G,B) with whole numbers";
+    case DesignValue::Number:
+        return "a whole number";
     case DesignValue::Seconds:
         return "a whole number of seconds from " + std::to_string(ProjectRecord::fewestLiveSeconds) + " to " +
                std::to_string(ProjectRecord::mostLiveSeconds);
@@ -180,9 +185,4 @@ std::vector<std::string> DesignValues::choices(const DesignValue& value)
     if (value.kind != DesignValue::Choice)
         return {};
     return std::vector<std::string>(value.list().begin(), value.list().end());
-}
-
-std::size_t DesignValues::longestBoxName()
-{
-    return longestFileName - Generator::longestFileSuffix.size();
 }

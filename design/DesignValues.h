@@ -15,11 +15,12 @@ struct DesignValue
     {
         Digits,    // a digits-only field
         Line,      // a free one-line field
-        BoxName,   // the news box's name, which prefixes the file names
+        BoxName,   // the news box's name, which prefixes the file names; the wizard takes any
         ImageFile, // the background image's file name, as the file chooser gives it
         Choice,    // a drop-down list, by the text of its entry
         Tick,      // a tick box or an option: on or off
         Colour,    // a colour swatch: #RRGGBB
+        Number,    // a whole number that no page shows, kept as the file holds it
         Seconds,   // a number field of seconds, held to its range
         Messages   // the Step 4 message list
     };
@@ -52,8 +53,8 @@ public:
 
     static constexpr std::string_view on = "on";
     static constexpr std::string_view off = "off";
+    // A list with no entry chosen, as the wizard shows a position outside its list and saves it.
+    static constexpr int noChoice = -1;
     // File names longer than this are refused by the usual file systems.
     static constexpr std::size_t longestFileName = 255;
-    // A longer box name makes the longest news box file name too long.
-    static std::size_t longestBoxName();
 };

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/DesignValues.h"
+#include "design/DesignValues.h"
 
 #include <string>
 
 // The texts of show and set: a design's values by their names, each in the form that set takes back, and
-// the help and completion words that list the names.
+// the list and completion words of the names.
 class DesignValueListing
 {
 public:
@@ -14,8 +14,8 @@ public:
     // An object with one member per name; the messages as an array of objects.
     static std::string asJson(const ProjectRecord& record);
 
-    static std::string setHelp();
-    static std::string showHelp();
+    // Every name by the step that shows its control, with the control's caption and what it takes.
+    static std::string namesHelp();
     // For the shell's completion: every name, or the whole values that the named value takes.
     static std::string completionWords(const std::vector<std::string>& arguments);
 

@@ -1,5 +1,6 @@
-#include "app/DesignValueListing.h"
+#include "design/DesignValueListing.h"
 
+#include "project/FieldCharacters.h"
 #include "project/ProjectEncoding.h"
 #include "project/TextEncoding.h"
 
@@ -57,7 +58,7 @@ std::string shownIn(const ProjectRecord& record, const DesignValue& value, Proje
     const int number = record.*std::get<int ProjectRecord::*>(value.field);
     if (value.kind == DesignValue::Tick)
         return std::string(number == ProjectRecord::ticked ? DesignValues::on : DesignValues::off);
-    if (value.kind == DesignValue::Seconds)
+    if (value.kind == DesignValue::Number || value.kind == DesignValue::Seconds)
         return std::to_string(number);
     const auto& list = value.list();
     if (number < 0 || static_cast<std::size_t>(number) >= list.size())
@@ -90,33 +91,20 @@ std::string wrapped(const std::string& text, std::size_t column)
     }
     return lines;
 }
-
-// The names by step, each with its control's caption and what it takes.
-std::string namesHelp()
-{
-    std::string help;
-    int step = 0;
-    for (const DesignValue& value : DesignValues::all()) {
-        if (value.step != step) {
-            step = value.step;
-            help += "Step " + std::to_string(step) + ":\n";
-        }
-        std::string line = "  " + std::string(value.name);
-        line += std::string(nameColumn > line.size() ? nameColumn - line.size() : 1, ' ');
-        help +=
-            line + wrapped(std::string(value.caption) + ": " + DesignValues::takes(value), nameColumn) + "\n";
-    }
-    return help;
-}
-
 } // namespace
 
+// A character that breaks a line is written as an escape, so that every name has one line whatever a
+// hand-edited file holds: in JSON's way within the messages, which set reads back as they were.
 std::string DesignValueListing::asText(const ProjectRecord& record)
 {
     const ProjectEncoding::Kind encoding = ProjectEncoding::of(record);
     std::string lines;
-    for (const DesignValue& value : DesignValues::all())
-        lines += std::string(value.name) + "=" + shownIn(record, value, encoding) + "\n";
+    for (const DesignValue& value : DesignValues::all()) {
+        const auto style = value.kind == DesignValue::Messages ? FieldCharacters::Escapes::Json
+                                                               : FieldCharacters::Escapes::C;
+        lines += std::string(value.name) + "=" +
+                 FieldCharacters::escaped(shownIn(record, value, encoding), style) + "\n";
+    }
     return lines;
 }
 
@@ -134,49 +122,21 @@ std::string DesignValueListing::asJson(const ProjectRecord& record)
     return values.dump(2);
 }
 
-std::string DesignValueListing::setHelp()
+std::string DesignValueListing::namesHelp()
 {
-    return "Usage: marquetto-cli set [--project P] --to FILE NAME=VALUE...\n"
-           "Writes the design of P (without one, of the built-in default project) to FILE\n"
-           "as save does, with the named values changed. Each value is held to the rule\n"
-           "of its control in the wizard: a value that the control would not take, an\n"
-           "unknown name (answered with the names closest to it), a name given twice or\n"
-           "an argument without = is refused, and then nothing is written. What check\n"
-           "would report about the result is printed on standard error as warnings;\n"
-           "they do not change the exit status. A P of - is read from standard input, a\n"
-           "FILE of - is written to standard output. For example:\n"
-           "  marquetto-cli set -p box.tkp --to box.tkp width=240 style=\"News Fader\"\n"
-           "\n"
-           "Options:\n"
-           "  -p, --project=FILE  the project to read\n"
-           "  -t, --to=FILE       the project file to write (required)\n"
-           "  -h, --help          show this help\n"
-           "\n"
-           "Names, by the step of the wizard that shows their control, each with the\n"
-           "control's caption and what it takes:\n" +
-           namesHelp() +
-           "\n"
-           "Exit status: 0 success, 2 wrong usage or a value refused, 3 a file could not\n"
-           "be read or written.\n";
-}
-
-std::string DesignValueListing::showHelp()
-{
-    return "Usage: marquetto-cli show [--format=text|json] [PROJECT]\n"
-           "Prints every value of Steps 1 to 4 and every option of the design of PROJECT\n"
-           "(without one, of the built-in default project) by the names that set takes\n"
-           "('marquetto-cli help set' lists them), each as set takes it back: a list\n"
-           "entry by its text (empty when the design holds none of the list's entries),\n"
-           "a tick box or option as on or off, a colour as #RRGGBB, a text in UTF-8. The\n"
-           "messages are a JSON array of objects with title, text, link and target.\n"
-           "\n"
-           "Options:\n"
-           "  -p, --project=FILE  the project to read, as PROJECT\n"
-           "  -f, --format=FORMAT text (the default): one NAME=VALUE line per name;\n"
-           "                      json: one object with a member per name\n"
-           "  -h, --help          show this help\n"
-           "\n"
-           "Exit status: 0 success, 2 wrong usage, 3 a file could not be read.\n";
+    std::string help;
+    int step = 0;
+    for (const DesignValue& value : DesignValues::all()) {
+        if (value.step != step) {
+            step = value.step;
+            help += "Step " + std::to_string(step) + ":\n";
+        }
+        std::string line = "  " + std::string(value.name);
+        line += std::string(nameColumn > line.size() ? nameColumn - line.size() : 1, ' ');
+        help +=
+            line + wrapped(std::string(value.caption) + ": " + DesignValues::takes(value), nameColumn) + "\n";
+    }
+    return help;
 }
 
 std::string DesignValueListing::completionWords(const std::vector<std::string>& arguments)
