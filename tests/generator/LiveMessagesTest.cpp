@@ -102,6 +102,21 @@ TEST(LiveMessages, TheFileIsWrittenBesideTheBoxAndTheScriptKnowsIt)
     EXPECT_EQ(script.find("\r\n", live), std::string::npos);
 }
 
+// The box name is the file's, whatever it holds: a runtime's token stays as typed, and what an address cannot
+// hold is percent-encoded.
+TEST(LiveMessages, TheScriptAsksForTheFileByTheBoxName)
+{
+    for (const auto& [name, address] : {std::pair{"tichvr6_", "tichvr6_messages.json"},
+                                        {"caf\xC3\xA9 box_", "caf%C3%A9%20box_messages.json"},
+                                        {"a'b\"c_", "a%27b%22c_messages.json"}}) {
+        SCOPED_TRACE(name);
+        ProjectRecord design = liveDesign();
+        design.scrollerName = name;
+        EXPECT_NE(LiveMessages::script(design).find("live_address=\"" + std::string(address) + "\","),
+                  std::string::npos);
+    }
+}
+
 TEST(LiveMessages, OnlyTheStandardsRuntimeChangesAndTheSecondsAreHeldToTheirRange)
 {
     TemporaryFolder folder;
